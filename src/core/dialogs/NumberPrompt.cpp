@@ -1,0 +1,36 @@
+#include "core/dialogs/NumberPrompt.h"
+
+#include <charconv>
+
+namespace orthavel {
+
+Message rangePrompt(const NumberPrompt& prompt) {
+    return {"Orthavel",
+            "Please enter an integer between " + std::to_string(prompt.minimum) + " and " +
+                std::to_string(prompt.maximum) + ".",
+            true};
+}
+
+std::variant<std::int32_t, Message> acceptNumberEntry(const NumberPrompt& prompt,
+                                                      std::string_view typed) {
+    // Blanks around the number are allowed, as in any integer field.
+    while (!typed.empty() && (typed.front() == ' ' || typed.front() == '\t')) {
+        typed.remove_prefix(1);
+    }
+    while (!typed.empty() && (typed.back() == ' ' || typed.back() == '\t')) {
+        typed.remove_suffix(1);
+    }
+    if (!typed.empty() && typed.front() == '+') {
+        typed.remove_prefix(1);
+    }
+    long long value = 0;
+    const auto* end = typed.data() + typed.size();
+    const auto [ptr, ec] = std::from_chars(typed.data(), end, value);
+    if (typed.empty() || ec != std::errc{} || ptr != end || value < prompt.minimum ||
+        value > prompt.maximum) {
+        return rangePrompt(prompt);
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+} // namespace orthavel

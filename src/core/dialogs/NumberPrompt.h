@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/generation/Interaction.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace orthavel {
+
+// A dialog with one integer field validated against a range, and OK. The field starts at
+// initial; static texts sit around it.
+struct NumberPrompt {
+    std::string title;
+    std::string label; // the field's label, e.g. "Base Number:"
+    std::vector<std::string> texts;
+    std::int32_t initial = 0;
+    std::int32_t minimum = 0;
+    std::int32_t maximum = 0;
+};
+
+// The standard prompt for an entry that is not an integer in [minimum, maximum].
+Message rangePrompt(const NumberPrompt& prompt);
+
+// What OK does with the typed text: the number, or the message that refuses it.
+std::variant<std::int32_t, Message> acceptNumberEntry(const NumberPrompt& prompt,
+                                                      std::string_view typed);
+
+} // namespace orthavel

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "core/dice/Dice.h"
+#include "core/document/DocumentObserver.h"
+#include "core/record/CharacterFile.h"
+#include "core/record/CharacterRecord.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace orthavel {
+
+class Interaction;
+
+// The one open character: its record, whether it changed since it was saved, its file and the
+// page shown. Every menu command that concerns the character is a method here; the windows only
+// forward to them.
+class CQuorvelDoc {
+public:
+    CQuorvelDoc();
+
+    CharacterRecord& record() { return m_record; }
+    const CharacterRecord& record() const { return m_record; }
+
+    bool IsModified() const { return m_modified; }
+    void SetModifiedFlag(bool modified = true);
+
+    // The file the character was opened from or last saved to; empty while unnamed.
+    const std::filesystem::path& fileName() const { return m_fileName; }
+    // The name windows show: the file's name, or "Untitled" while unnamed.
+    std::string displayName() const;
+
+    void addObserver(DocumentObserver* observer);
+    void removeObserver(DocumentObserver* observer);
+    void UpdateAllViews() const;
+
+    Dice& dice() { return m_dice; }
+
+    // Sets the page the view shows and redraws; the modified flag is left alone.
+    void ShowPage(std::int32_t page);
+
+    // Opens a character file. The character is replaced only when the whole file was read; then
+    // the page is sheet page 1 and the document is unmodified and named after the file.
+    LoadResult OnOpenDocument(const std::filesystem::path& path);
+    // The same from bytes already in memory.
+    LoadResult OpenFromBytes(std::span<const unsigned char> bytes,
+                             const std::filesystem::path& path);
+
+    // The bytes Save writes; after they were safely written call OnDocumentSaved.
+    std::string SaveBytes() const;
+    void OnDocumentSaved(const std::filesystem::path& path);
+
+    // Rolls one percentile die for the named purpose and shows it before it is used.
+    int RollPercentile(Interaction& ui, const std::string& label);
+
+    // Commands of the File menu.
+    void OnFileNew(Interaction& ui); // New QuickPC
+    void OnFullGeneration(Interaction& ui);
+    void OnUpdateAdvantages(Interaction& ui);
+    void OnBirthday(Interaction& ui);
+    void OnChangeProfession(Interaction& ui);
+    void OnNewArmor(Interaction& ui);
+    void OnUpdateSkills(Interaction& ui);
+    void OnUpdateSpecialSkills(Interaction& ui);
+    // Rolls and Masteries, Combat and Magic.
+    void OnRocRoll(Interaction& ui);
+    void OnRuleTable(Interaction& ui, int commandId);
+    // Options > Rules Tips.
+    void OnRulesTips();
+
+private:
+    // Runs the steps of an update command: update mode on, and the document marked modified when
+    // the character changed.
+    template <typename Steps> void runUpdate(Steps&& steps);
+    void remindToSave(Interaction& ui);
+
+    CharacterRecord m_record;
+    bool m_modified = false;
+    std::filesystem::path m_fileName;
+    std::vector<DocumentObserver*> m_observers;
+    Dice m_dice;
+};
+
+} // namespace orthavel

@@ -1,0 +1,77 @@
+#include "core/document/Commands.h"
+
+#include "core/document/CQuorvelDoc.h"
+
+#include <array>
+
+namespace orthavel {
+
+namespace {
+
+template <int Id> void runTable(CQuorvelDoc& d, Interaction& ui) { d.OnRuleTable(ui, Id); }
+template <int Page> void showPage(CQuorvelDoc& d, Interaction& /*ui*/) { d.ShowPage(Page); }
+
+constexpr std::array kCommands{
+    DocumentCommand{ID_FILE_NEW, "quickpc", [](CQuorvelDoc& d, Interaction& ui) { d.OnFileNew(ui); }},
+    DocumentCommand{ID_FULL_GENERATION, "full",
+                    [](CQuorvelDoc& d, Interaction& ui) { d.OnFullGeneration(ui); }},
+    DocumentCommand{ID_UPDATE_ADVANTAGES, "update-advantages",
+                    [](CQuorvelDoc& d, Interaction& ui) { d.OnUpdateAdvantages(ui); }},
+    DocumentCommand{ID_UPDATE_BIRTHDAY, "birthday",
+                    [](CQuorvelDoc& d, Interaction& ui) { d.OnBirthday(ui); }},
+    DocumentCommand{ID_CHANGE_PROFESSION, "change-profession",
+                    [](CQuorvelDoc& d, Interaction& ui) { d.OnChangeProfession(ui); }},
+    DocumentCommand{ID_NEW_ARMOR, "new-armor",
+                    [](CQuorvelDoc& d, Interaction& ui) { d.OnNewArmor(ui); }},
+    DocumentCommand{ID_UPDATE_SKILLS, "update-skills",
+                    [](CQuorvelDoc& d, Interaction& ui) { d.OnUpdateSkills(ui); }},
+    DocumentCommand{ID_UPDATE_SPECIAL_SKILLS, "update-special-skills",
+                    [](CQuorvelDoc& d, Interaction& ui) { d.OnUpdateSpecialSkills(ui); }},
+    DocumentCommand{ID_ROC_ROLL, "roc", [](CQuorvelDoc& d, Interaction& ui) { d.OnRocRoll(ui); }},
+    DocumentCommand{ID_ENDOWMENT_CRIT_SUCCESS, "table:32825", runTable<ID_ENDOWMENT_CRIT_SUCCESS>},
+    DocumentCommand{ID_ENDOWMENT_CRIT_FAILURE, "table:32826", runTable<ID_ENDOWMENT_CRIT_FAILURE>},
+    DocumentCommand{ID_HIT_LOCATION, "table:32773", runTable<ID_HIT_LOCATION>},
+    DocumentCommand{ID_BASIC_CRIT_SUCCESS, "table:32774", runTable<ID_BASIC_CRIT_SUCCESS>},
+    DocumentCommand{ID_BASIC_CRIT_FAILURE, "table:32775", runTable<ID_BASIC_CRIT_FAILURE>},
+    DocumentCommand{ID_MELEE_CRIT_SUCCESS, "table:32776", runTable<ID_MELEE_CRIT_SUCCESS>},
+    DocumentCommand{ID_MELEE_CRIT_FAILURE, "table:32777", runTable<ID_MELEE_CRIT_FAILURE>},
+    DocumentCommand{ID_HTH_CRIT_SUCCESS, "table:32778", runTable<ID_HTH_CRIT_SUCCESS>},
+    DocumentCommand{ID_HTH_CRIT_FAILURE, "table:32779", runTable<ID_HTH_CRIT_FAILURE>},
+    DocumentCommand{ID_DODGE_CRIT_SUCCESS, "table:32780", runTable<ID_DODGE_CRIT_SUCCESS>},
+    DocumentCommand{ID_DODGE_CRIT_FAILURE, "table:32781", runTable<ID_DODGE_CRIT_FAILURE>},
+    DocumentCommand{ID_FIRED_CRIT_SUCCESS, "table:32852", runTable<ID_FIRED_CRIT_SUCCESS>},
+    DocumentCommand{ID_FIRED_CRIT_FAILURE, "table:32853", runTable<ID_FIRED_CRIT_FAILURE>},
+    DocumentCommand{ID_MAGIC_CRIT_SUCCESS, "table:32802", runTable<ID_MAGIC_CRIT_SUCCESS>},
+    DocumentCommand{ID_MAGIC_CRIT_FAILURE, "table:32803", runTable<ID_MAGIC_CRIT_FAILURE>},
+    DocumentCommand{ID_RULES_TIPS, "rules-tips",
+                    [](CQuorvelDoc& d, Interaction& /*ui*/) { d.OnRulesTips(); }},
+    DocumentCommand{ID_VIEW_MAIN_MENU, "page:0", showPage<0>},
+    DocumentCommand{ID_VIEW_PAGE1, "page:1", showPage<1>},
+    DocumentCommand{ID_VIEW_PAGE2, "page:2", showPage<2>},
+    DocumentCommand{ID_VIEW_PAGE3, "page:3", showPage<3>},
+    DocumentCommand{ID_VIEW_PAGE4, "page:4", showPage<4>},
+};
+
+} // namespace
+
+std::span<const DocumentCommand> documentCommands() { return kCommands; }
+
+const DocumentCommand* findDocumentCommand(int id) {
+    for (const auto& c : kCommands) {
+        if (c.id == id) {
+            return &c;
+        }
+    }
+    return nullptr;
+}
+
+const DocumentCommand* findDocumentCommand(std::string_view cliName) {
+    for (const auto& c : kCommands) {
+        if (c.cliName == cliName) {
+            return &c;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace orthavel

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orthavel {
+
+struct ChoiceDialog;
+struct NumberPrompt;
+
+// A message box: caption, text and one OK button; the exclamation icon where asked for.
+// Captions and texts are UTF-8.
+struct Message {
+    std::string caption;
+    std::string text;
+    bool exclamation = false;
+
+    bool operator==(const Message&) const = default;
+};
+
+enum class SaveAnswer { Save, Discard, Cancel };
+
+// Everything a command needs from the person at the keyboard. The desktop program answers with
+// real modal dialogs, tests and the command-line tool with a script.
+class Interaction {
+public:
+    virtual ~Interaction() = default;
+
+    // Shows a message box and returns when it is closed.
+    virtual void showMessage(const Message& message) = 0;
+
+    // Shows a choice dialog; answers the result value of the button that closed it, or nothing
+    // when it was cancelled (Escape, the close box).
+    virtual std::optional<int> runChoice(const ChoiceDialog& dialog) = 0;
+
+    // Shows a dialog with one integer field; answers the accepted number or nothing on cancel.
+    // An entry outside the range is refused with the range prompt and the dialog stays.
+    virtual std::optional<std::int32_t> askNumber(const NumberPrompt& prompt) = 0;
+
+    // Asks whether to save the changes of the named character before they would be lost.
+    virtual SaveAnswer askSaveChanges(std::string_view documentName) = 0;
+};
+
+} // namespace orthavel

@@ -1,0 +1,100 @@
+#include "core/record/CharacterRecord.h"
+
+namespace orthavel {
+
+namespace {
+
+constexpr std::array<std::int32_t, kAdvantageCount> kKessariAdvantages{1, 0, 0, 0, 1, 0, 0, 0,
+                                                                        2, 0, 0, 0, 0, 0, 0};
+constexpr std::array<std::int32_t, kAdvantageCount> kKessariAdjustments{0, -2, -2, 0, -3, 0, 3, -2,
+                                                                         0, 3, 2,  0,  0, 2,  0};
+constexpr std::array<std::int32_t, kAdvantageCount> kNeuonianAdvantages{0, 0, 0, 0, 0, 0, 2, 0,
+                                                                         3, 0, 0, 1, 0, 0, 0};
+
+// What both races' defaults clear: the point pools' companions, the derived values a fresh
+// character starts from, and every array of skills and special skills.
+void clearProgress(CharacterRecord& r) {
+    r.m_bEndowment1Given = 0;
+    r.m_bEndowment2Given = 0;
+    r.m_nCareerLevel = 1;
+    r.m_nAdvantagePoints = 1;
+    r.m_nExperience = 0;
+    r.m_nSoak = 0;
+    r.m_nInitiative = 0;
+    r.m_nInitiativeAdj = 0;
+    r.m_nDamageBonus = 0;
+    r.m_nProfessionLevel = 0;
+    r.m_nSpare = 0;
+    r.m_nFiscalLevel = 0;
+    r.m_nLifeLevel = 0;
+    r.m_nMaxLifeLevel = 0;
+    r.m_aReserved.fill(0);
+    r.m_aEquipment.fill(0);
+    r.m_aSkill.fill(0);
+    r.m_aMastery.fill(0);
+    r.m_aEmphasis.fill(0);
+    r.m_aSpecialSkill.fill(0);
+}
+
+} // namespace
+
+CharacterRecord::CharacterRecord() {
+    ResetToKessariDefaults();
+    m_bRulesTips = 1;
+    m_bUpdateMode = 0;
+    m_nPage = kPageMainMenu;
+}
+
+void CharacterRecord::ResetToKessariDefaults() {
+    m_sizeDoc = {kSheetWidth, kSheetHeight};
+    m_bUpdateMode = 0;
+    m_nRace = kRaceKessari;
+    m_strTradeHint1 = "Sage, Sergeant, Temple Guard, Alchemist";
+    m_strTradeHint2 = "Juggler, Mercenary, Monastery Guard, etc.";
+    m_strName = "Aldo Verrick";
+    m_strPlayedBy = "Tam Orrin";
+    m_strPathway = "Assertive Giver";
+    m_strCulture = "Balentin";
+    m_strProfession = "Medic";
+    m_nAge = 21;
+    m_nStartAge = 21;
+    m_nMaxAge = 300;
+    m_nSizeLevel = 4;
+    m_nMoveBase = 5;
+    m_nMoveBaseAdj = 6;
+    m_nBaseHealth = 25;
+    m_nBaseWillpower = 105;
+    m_nLineage = 3;
+    m_nSkillPoints = 405;
+    m_nPowerTolerance = 40;
+    clearProgress(*this);
+    m_aAdvantage = kKessariAdvantages;
+    m_aAdvantageAdjust = kKessariAdjustments;
+}
+
+void CharacterRecord::ApplyNeuonianDefaults() {
+    m_nRace = kRaceNeuonian;
+    m_strTradeHint1 = "City Guard, Artillery Agent, Craftsman, Artist,";
+    m_strTradeHint2 = "Cavalry, Musician, Thief, Trapper, Actor";
+    m_strName = "Aldo Verrick";
+    m_strPlayedBy = "Tam Orrin";
+    m_strPathway = "Assertive Giver";
+    m_strCulture = "Balentin";
+    m_strProfession = "City Guard";
+    m_nAge = 16;
+    m_nStartAge = 16;
+    m_nMaxAge = 40;
+    m_nSizeLevel = 4;
+    m_nMoveBase = 5;
+    m_nMoveBaseAdj = 5;
+    m_nBaseHealth = 25;
+    m_nBaseWillpower = 120;
+    m_nLineage = 2;
+    m_nSkillPoints = 506;
+    m_nPowerTolerance = 30;
+    clearProgress(*this);
+    m_aAdvantage = kNeuonianAdvantages;
+    m_aAdvantageAdjust.fill(0);
+}
+
+} // namespace orthavel

@@ -1,0 +1,156 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace orthavel {
+
+// Number of elements of the record's arrays.
+inline constexpr int kAdvantageCount = 15;
+inline constexpr int kSpecialSkillCount = 100;
+inline constexpr int kEmphasisCount = 40;
+inline constexpr int kMasteryCount = 12;
+inline constexpr int kSkillCount = 330;
+inline constexpr int kSaveCount = 6;
+inline constexpr int kReservedCount = 10;
+inline constexpr int kEquipmentCount = 10;
+
+// The emphasis that only Neuonian characters store (their cultural group).
+inline constexpr int kNeuonianEmphasis = 39;
+
+// Race codes.
+inline constexpr std::int32_t kRaceKessari = 0;
+inline constexpr std::int32_t kRaceNeuonian = 1;
+
+// Page values: the main menu, the four sheet pages, and the value a generation command sets
+// while its dialogs run.
+inline constexpr std::int32_t kPageMainMenu = 0;
+inline constexpr std::int32_t kPageGenerating = 99;
+
+// Width and height of the drawn sheet in the view's logical units.
+inline constexpr std::int32_t kSheetWidth = 765;
+inline constexpr std::int32_t kSheetHeight = 900;
+
+// Texts hold Windows-1252 bytes, as the character file stores them.
+using Text = std::string;
+
+// The one character. Fields are in declaration order; the stored ones are written to the
+// character file in that order (except the last emphasis, which only Neuonians store, at the end).
+struct CharacterRecord {
+    // Working fields, not stored.
+    std::array<std::int32_t, 2> m_sizeDoc{kSheetWidth, kSheetHeight};
+    std::int32_t m_bUpdateMode = 0;
+
+    // Stored fields.
+    std::int32_t m_nCareerLevel = 0;
+    std::int32_t m_bRulesTips = 0;
+    std::int32_t m_nBaseWillpower = 0;
+    std::int32_t m_nBaseHealth = 0;
+    std::int32_t m_nMoveBaseAdj = 0;
+    std::int32_t m_nMoveBase = 0;
+    std::int32_t m_nDamageBonusAdj = 0;
+    std::int32_t m_nDamageBonus = 0;
+    std::int32_t m_nInitiativeAdj = 0;
+    std::int32_t m_nInitiative = 0;
+    std::int32_t m_nSoakAdj = 0;
+    std::int32_t m_nSoak = 0;
+    std::int32_t m_nSizeLevel = 0;
+    std::int32_t m_nMaxAge = 0;
+    std::int32_t m_nStartAge = 0;
+    std::array<std::int32_t, kSpecialSkillCount> m_aSpecialSkill{};
+    std::int32_t m_nSpare = 0;
+    std::int32_t m_nMaxLifeLevel = 0;
+    std::array<std::int32_t, kEmphasisCount> m_aEmphasis{};
+    std::array<std::int32_t, kMasteryCount> m_aMastery{};
+    std::array<std::int32_t, kSkillCount> m_aSkill{};
+    std::int32_t m_nFiscalPoints = 0;
+    std::int32_t m_nMaxWillpowerAdj = 0;
+    std::int32_t m_nMaxWillpower = 0;
+    std::int32_t m_nMaxHealthAdj = 0;
+    std::int32_t m_nPowerTolerance = 0;
+    std::int32_t m_nMaxHealth = 0;
+    std::int32_t m_nHealRateAdj = 0;
+    std::int32_t m_nHealRate = 0;
+    std::int32_t m_nEPBonus = 0;
+    std::int32_t m_nExperience = 0;
+    std::int32_t m_nSocialPoints = 0;
+    std::int32_t m_nSocialLevel = 0;
+    std::int32_t m_nSleepLevelAdj = 0;
+    std::int32_t m_nSleepLevel = 0;
+    std::int32_t m_nEncumbMaxAdj = 0;
+    std::int32_t m_nEncumbMax = 0;
+    std::int32_t m_bEndowment1Given = 0;
+    std::int32_t m_bEndowment2Given = 0;
+    float m_fMoveRateAdj = 0.0F;
+    float m_fMoveRate = 0.0F;
+    Text m_strBirthDate;
+    Text m_strHandedness;
+    std::int32_t m_nLiftCapAdj = 0;
+    std::array<std::int32_t, kSaveCount> m_aSave{};
+    std::int32_t m_nRace = 0;
+    // Racial adjustments in the group order social, mental, physical: see adjustmentIndex().
+    std::array<std::int32_t, kAdvantageCount> m_aAdvantageAdjust{};
+    Text m_strWeight;
+    Text m_strHeight;
+    Text m_strBuild;
+    std::int32_t m_nLiftCap = 0;
+    Text m_strSkinColor;
+    Text m_strHairColor;
+    Text m_strEyeColor;
+    Text m_strTradeHint2;
+    Text m_strTradeHint1;
+    Text m_strFamilyTrade;
+    Text m_strGender;
+    std::array<std::int32_t, kAdvantageCount> m_aAdvantage{};
+    std::int32_t m_nSkillPoints = 0;
+    std::int32_t m_nAdvantagePoints = 0;
+    std::int32_t m_nLineage = 0;
+    std::int32_t m_nFamilyTradeChoice = 0;
+    std::int32_t m_nProfession = 0;
+    Text m_strProfession;
+    std::int32_t m_nCulture = 0;
+    Text m_strCulture;
+    Text m_strAttitude;
+    Text m_strPlayedBy;
+    std::int32_t m_nProfessionLevel = 0;
+    std::int32_t m_nFiscalLevel = 0;
+    std::int32_t m_nLifeLevel = 0;
+    Text m_strName;
+    std::int32_t m_nAge = 0;
+    Text m_strPathway;
+    std::int32_t m_nPage = 0;
+    std::array<std::int32_t, kReservedCount> m_aReserved{};
+    // [0] is the armor type; the rest is kept for the file's sake.
+    std::array<std::int32_t, kEquipmentCount> m_aEquipment{};
+
+    // A freshly constructed character: empty texts, the Kessari defaults, Rules Tips on, update
+    // mode off, the main menu shown.
+    CharacterRecord();
+
+    // Returns the record to a fresh Kessari character. Fields it does not name (appearance,
+    // gender, attitude, profession and culture codes, Rules Tips, page ...) keep their values.
+    void ResetToKessariDefaults();
+
+    // Switches the record to a fresh Neuonian character.
+    void ApplyNeuonianDefaults();
+
+    // The drawn sheet's extent, for scrolling.
+    std::array<std::int32_t, 2> GetSheetSize() const { return m_sizeDoc; }
+
+    bool operator==(const CharacterRecord&) const = default;
+};
+
+// Element of m_aAdvantageAdjust that holds the racial adjustment of advantage a (0 to 14):
+// physical advantages (0 to 4) sit at 10 + a, mental ones (5 to 9) at a, social ones at a - 10.
+constexpr int adjustmentIndex(int advantage) {
+    if (advantage < 5) {
+        return advantage + 10;
+    }
+    if (advantage < 10) {
+        return advantage;
+    }
+    return advantage - 10;
+}
+
+} // namespace orthavel

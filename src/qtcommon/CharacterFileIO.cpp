@@ -1,0 +1,84 @@
+#include "qtcommon/CharacterFileIO.h"
+
+#include "core/document/CQuorvelDoc.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace orthavel {
+
+std::filesystem::path toPath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+std::optional<QString> saveDocument(CQuorvelDoc& document, const QString& path) {
+    const std::string bytes = document.SaveBytes();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return QStringLiteral("Cannot save \"%1\": %2.").arg(path, file.errorString());
+    }
+    const auto size = static_cast<qint64>(bytes.size());
+    if (file.write(bytes.data(), size) != size) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return QStringLiteral("Cannot save \"%1\": %2.").arg(path, reason);
+    }
+    if (!file.commit()) {
+        return QStringLiteral("Cannot save \"%1\": %2.").arg(path, file.errorString());
+    }
+    document.OnDocumentSaved(toPath(QFileInfo(path).absoluteFilePath()));
+    return std::nullopt;
+}
+
+namespace {
+
+// Checks that path names a readable file; the answer says why not.
+std::optional<QString> checkReadable(const QFileInfo& info, const QString& path) {
+    if (!info.exists()) {
+        return QStringLiteral("Cannot open \"%1\": the file does not exist.").arg(path);
+    }
+    if (!info.isFile() || !info.isReadable()) {
+        return QStringLiteral("Cannot open \"%1\": the file cannot be read.").arg(path);
+    }
+    return std::nullopt;
+}
+
+QString describeFailure(const QString& path, const LoadResult& result) {
+    if (result.error == FileError::CannotOpen) {
+        return QStringLiteral("Cannot open \"%1\": the file cannot be read.").arg(path);
+    }
+    return QStringLiteral("Cannot open \"%1\": it is not an Orthavel character file, or it is "
+                          "damaged (%2).")
+        .arg(path, QString::fromStdString(describe(result.error)));
+}
+
+} // namespace
+
+std::optional<QString> openDocument(CQuorvelDoc& document, const QString& path) {
+    const QFileInfo info(path);
+    if (auto problem = checkReadable(info, path)) {
+        return problem;
+    }
+    const LoadResult result = document.OnOpenDocument(toPath(info.absoluteFilePath()));
+    if (!result) {
+        return describeFailure(path, result);
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> readCharacter(const QString& path, CharacterRecord& record) {
+    const QFileInfo info(path);
+    if (auto problem = checkReadable(info, path)) {
+        return problem;
+    }
+    CharacterRecord loaded = record;
+    const LoadResult result = loadCharacterFile(toPath(info.absoluteFilePath()), loaded);
+    if (!result) {
+        return describeFailure(path, result);
+    }
+    record = std::move(loaded);
+    return std::nullopt;
+}
+
+} // namespace orthavel

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "core/generation/Interaction.h"
+
+#include <nlohmann/json.hpp>
+
+#include <functional>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+
+namespace orthavel {
+
+class CQuorvelDoc;
+
+// The script asked for a different dialog than the one the program showed, or named a button or
+// field the dialog does not have.
+class ScriptMismatch : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Answers dialogs from a script (a JSON array, one answer per dialog) and writes every dialog,
+// message and result as a line of JSON to the transcript. When the script runs out, every
+// further dialog is cancelled. Message boxes need no answer.
+class ScriptedInteraction : public Interaction {
+public:
+    ScriptedInteraction(nlohmann::json script, std::ostream& transcript);
+
+    void showMessage(const Message& message) override;
+    std::optional<int> runChoice(const ChoiceDialog& dialog) override;
+    std::optional<std::int32_t> askNumber(const NumberPrompt& prompt) override;
+    SaveAnswer askSaveChanges(std::string_view documentName) override;
+
+    // The closing line: where the command left the document.
+    void writeDone(const CQuorvelDoc& document);
+
+protected:
+    enum class Outcome { Open, Accepted, Cancelled };
+    using ActionHandler = std::function<Outcome(const nlohmann::json& action)>;
+
+    // Runs one dialog: writes its opening, takes the next answer, checks its title, applies its
+    // actions in order until one closes the dialog, and writes its closing. A dialog still open
+    // when the actions end is cancelled. Answers whether it was accepted.
+    bool runDialog(const std::string& title, const nlohmann::json& inputs,
+                   const ActionHandler& apply);
+
+    void write(const nlohmann::ordered_json& event);
+
+private:
+    nlohmann::json m_script;
+    std::size_t m_next = 0;
+    std::ostream& m_transcript;
+};
+
+// Reads a script file's text; throws std::runtime_error naming what is wrong.
+nlohmann::json parseScript(const std::string& text);
+
+} // namespace orthavel
