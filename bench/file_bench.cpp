@@ -1,0 +1,89 @@
+// How long opening and saving a character file take.
+#include "core/record/CharacterFile.h"
+#include "core/record/DerivedStats.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+orthavel::CharacterRecord sampleCharacter() {
+    orthavel::CharacterRecord r;
+    r.ApplyNeuonianDefaults();
+    r.m_strBirthDate = "Third Moon, Year 412";
+    r.m_strHandedness = "Right";
+    r.m_strFamilyTrade = "Weavers of the lower city";
+    r.m_strAttitude = "Adventurous";
+    for (std::size_t i = 0; i < r.m_aSkill.size(); i += 3) {
+        r.m_aSkill[i] = static_cast<std::int32_t>(i % 100);
+    }
+    orthavel::UpdateDerivedStats(r);
+    return r;
+}
+
+void BM_StoreCharacter(benchmark::State& state) {
+    const auto record = sampleCharacter();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(orthavel::storeCharacter(record));
+    }
+}
+BENCHMARK(BM_StoreCharacter);
+
+void BM_LoadCharacterFromBytes(benchmark::State& state) {
+    const std::string bytes = orthavel::storeCharacter(sampleCharacter());
+    const std::span<const unsigned char> view(reinterpret_cast<const unsigned char*>(bytes.data()),
+                                              bytes.size());
+    for (auto _ : state) {
+        orthavel::CharacterRecord r;
+        benchmark::DoNotOptimize(orthavel::loadCharacter(view, r));
+    }
+}
+BENCHMARK(BM_LoadCharacterFromBytes);
+
+// Open from disk: the file system call, the stream and the parse.
+void BM_OpenCharacterFile(benchmark::State& state) {
+    const auto path = std::filesystem::temp_directory_path() / "orthavel_bench_open.ksc";
+    {
+        std::ofstream out(path, std::ios::binary);
+        const std::string bytes = orthavel::storeCharacter(sampleCharacter());
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+    for (auto _ : state) {
+        orthavel::CharacterRecord r;
+        benchmark::DoNotOptimize(orthavel::loadCharacterFile(path, r));
+    }
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_OpenCharacterFile);
+
+// Save to disk as the program does: a new file written completely, then renamed over the old.
+void BM_SaveCharacterFile(benchmark::State& state) {
+    const auto dir = std::filesystem::temp_directory_path();
+    const auto path = dir / "orthavel_bench_save.ksc";
+    const auto temp = dir / "orthavel_bench_save.ksc.new";
+    const auto record = sampleCharacter();
+    for (auto _ : state) {
+        const std::string bytes = orthavel::storeCharacter(record);
+        {
+            std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        }
+        std::filesystem::rename(temp, path);
+    }
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_SaveCharacterFile);
+
+void BM_UpdateDerivedStats(benchmark::State& state) {
+    auto record = sampleCharacter();
+    for (auto _ : state) {
+        orthavel::UpdateDerivedStats(record);
+        benchmark::DoNotOptimize(record.m_nMaxHealth);
+    }
+}
+BENCHMARK(BM_UpdateDerivedStats);
+
+} // namespace
