@@ -1,0 +1,79 @@
+#pragma once
+
+// A recording stand-in for the person at the keyboard: it keeps every message shown and answers
+// dialogs from queues filled by the test. An empty queue cancels the dialog.
+
+#include "core/dialogs/ChoiceDialog.h"
+#include "core/dialogs/NumberPrompt.h"
+#include "core/generation/Interaction.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orthavel::test {
+
+class FakeInteraction : public Interaction {
+public:
+    // What happened, in order: "message:<caption>|<text>", "choice:<title>", "number:<title>".
+    std::vector<std::string> events;
+    std::vector<Message> messages;
+
+    // Answers: the caption of the button to click (nullopt = cancel); the text typed into a
+    // number field followed by OK (nullopt = cancel).
+    std::deque<std::optional<std::string>> choiceClicks;
+    std::deque<std::optional<std::string>> numberEntries;
+    SaveAnswer saveAnswer = SaveAnswer::Cancel;
+
+    void showMessage(const Message& message) override {
+        messages.push_back(message);
+        events.push_back("message:" + message.caption + "|" + message.text);
+    }
+
+    std::optional<int> runChoice(const ChoiceDialog& dialog) override {
+        events.push_back("choice:" + dialog.title);
+        while (!choiceClicks.empty()) {
+            const auto click = choiceClicks.front();
+            choiceClicks.pop_front();
+            if (!click) {
+                return std::nullopt;
+            }
+            const ChoiceButton* button = dialog.findButton(*click);
+            if (button == nullptr) {
+                events.push_back("no-button:" + *click);
+                return std::nullopt;
+            }
+            if (dialog.refusal) {
+                if (auto refused = dialog.refusal(button->result)) {
+                    showMessage(*refused);
+                    continue;
+                }
+            }
+            return button->result;
+        }
+        return std::nullopt;
+    }
+
+    std::optional<std::int32_t> askNumber(const NumberPrompt& prompt) override {
+        events.push_back("number:" + prompt.title);
+        while (!numberEntries.empty()) {
+            const auto entry = numberEntries.front();
+            numberEntries.pop_front();
+            if (!entry) {
+                return std::nullopt;
+            }
+            auto accepted = acceptNumberEntry(prompt, *entry);
+            if (const auto* refused = std::get_if<Message>(&accepted)) {
+                showMessage(*refused);
+                continue;
+            }
+            return std::get<std::int32_t>(accepted);
+        }
+        return std::nullopt;
+    }
+
+    SaveAnswer askSaveChanges(std::string_view /*documentName*/) override { return saveAnswer; }
+};
+
+} // namespace orthavel::test
