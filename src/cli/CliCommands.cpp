@@ -54,7 +54,9 @@ std::optional<Arguments> parse(const std::vector<std::string>& args, std::size_t
     return parsed;
 }
 
-QString q(const std::string& s) { return QString::fromLocal8Bit(s.data(), qsizetype(s.size())); }
+QString q(const std::string& s) {
+    return QString::fromLocal8Bit(s.data(), qsizetype(s.size()));
+}
 
 int usage(std::ostream& err, const std::string& problem = {}) {
     if (!problem.empty()) {

@@ -8,9 +8,15 @@ namespace orthavel {
 
 namespace {
 
-nlohmann::ordered_json value(std::int32_t v) { return v; }
-nlohmann::ordered_json value(const Text& t) { return cp1252ToUtf8(t); }
-nlohmann::ordered_json value(float f) { return static_cast<double>(f); }
+nlohmann::ordered_json value(std::int32_t v) {
+    return v;
+}
+nlohmann::ordered_json value(const Text& t) {
+    return cp1252ToUtf8(t);
+}
+nlohmann::ordered_json value(float f) {
+    return static_cast<double>(f);
+}
 template <std::size_t N> nlohmann::ordered_json value(const std::array<std::int32_t, N>& a) {
     return nlohmann::ordered_json(a);
 }

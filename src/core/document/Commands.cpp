@@ -8,11 +8,16 @@ namespace orthavel {
 
 namespace {
 
-template <int Id> void runTable(CQuorvelDoc& d, Interaction& ui) { d.OnRuleTable(ui, Id); }
-template <int Page> void showPage(CQuorvelDoc& d, Interaction& /*ui*/) { d.ShowPage(Page); }
+template <int Id> void runTable(CQuorvelDoc& d, Interaction& ui) {
+    d.OnRuleTable(ui, Id);
+}
+template <int Page> void showPage(CQuorvelDoc& d, Interaction& /*ui*/) {
+    d.ShowPage(Page);
+}
 
 constexpr std::array kCommands{
-    DocumentCommand{ID_FILE_NEW, "quickpc", [](CQuorvelDoc& d, Interaction& ui) { d.OnFileNew(ui); }},
+    DocumentCommand{ID_FILE_NEW, "quickpc",
+                    [](CQuorvelDoc& d, Interaction& ui) { d.OnFileNew(ui); }},
     DocumentCommand{ID_FULL_GENERATION, "full",
                     [](CQuorvelDoc& d, Interaction& ui) { d.OnFullGeneration(ui); }},
     DocumentCommand{ID_UPDATE_ADVANTAGES, "update-advantages",
@@ -54,7 +59,9 @@ constexpr std::array kCommands{
 
 } // namespace
 
-std::span<const DocumentCommand> documentCommands() { return kCommands; }
+std::span<const DocumentCommand> documentCommands() {
+    return kCommands;
+}
 
 const DocumentCommand* findDocumentCommand(int id) {
     for (const auto& c : kCommands) {

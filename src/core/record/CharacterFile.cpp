@@ -237,9 +237,9 @@ private:
             char32_t unit = static_cast<unsigned char>(raw[i]) |
                             (static_cast<char32_t>(static_cast<unsigned char>(raw[i + 1])) << 8);
             if (unit >= 0xD800 && unit < 0xDC00 && i + 3 < raw.size()) {
-                const char32_t low = static_cast<unsigned char>(raw[i + 2]) |
-                                     (static_cast<char32_t>(static_cast<unsigned char>(raw[i + 3]))
-                                      << 8);
+                const char32_t low =
+                    static_cast<unsigned char>(raw[i + 2]) |
+                    (static_cast<char32_t>(static_cast<unsigned char>(raw[i + 3])) << 8);
                 if (low >= 0xDC00 && low < 0xE000) {
                     unit = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
                     i += 2;

@@ -12,10 +12,10 @@ namespace orthavel {
 // Why a character file could not be read.
 enum class FileError {
     None,
-    CannotOpen,      // the file could not be opened or read at all
-    UnexpectedEnd,   // the file ends before the last field
-    TextTooLong,     // a text claims more bytes than the file has left
-    BadTextPrefix,   // a text's length prefix is not one of the known forms
+    CannotOpen,    // the file could not be opened or read at all
+    UnexpectedEnd, // the file ends before the last field
+    TextTooLong,   // a text claims more bytes than the file has left
+    BadTextPrefix, // a text's length prefix is not one of the known forms
 };
 
 struct LoadResult {

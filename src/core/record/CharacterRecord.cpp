@@ -5,11 +5,11 @@ namespace orthavel {
 namespace {
 
 constexpr std::array<std::int32_t, kAdvantageCount> kKessariAdvantages{1, 0, 0, 0, 1, 0, 0, 0,
-                                                                        2, 0, 0, 0, 0, 0, 0};
+                                                                       2, 0, 0, 0, 0, 0, 0};
 constexpr std::array<std::int32_t, kAdvantageCount> kKessariAdjustments{0, -2, -2, 0, -3, 0, 3, -2,
-                                                                         0, 3, 2,  0,  0, 2,  0};
+                                                                        0, 3,  2,  0, 0,  2, 0};
 constexpr std::array<std::int32_t, kAdvantageCount> kNeuonianAdvantages{0, 0, 0, 0, 0, 0, 2, 0,
-                                                                         3, 0, 0, 1, 0, 0, 0};
+                                                                        3, 0, 0, 1, 0, 0, 0};
 
 // What both races' defaults clear: the point pools' companions, the derived values a fresh
 // character starts from, and every array of skills and special skills.

@@ -29,7 +29,9 @@ constexpr I32 operator/(I32 a, I32 b) {
     }
     return {a.v / b.v};
 }
-constexpr I32 w(std::int32_t v) { return {v}; }
+constexpr I32 w(std::int32_t v) {
+    return {v};
+}
 
 // A double truncated toward zero and wrapped into 32 bits.
 std::int32_t truncateToInt(double value) {
@@ -91,8 +93,15 @@ void UpdateDerivedStats(CharacterRecord& r) {
     auto adjusted = [&r, &adv](int a) {
         return adv(a) + w(r.m_aAdvantageAdjust[static_cast<std::size_t>(adjustmentIndex(a))]);
     };
-    enum { Strength = 0, Agility = 1, Stamina = 3, Reflex = 4, Awareness = 6, Persevearance = 8,
-           Confidence = 9 };
+    enum {
+        Strength = 0,
+        Agility = 1,
+        Stamina = 3,
+        Reflex = 4,
+        Awareness = 6,
+        Persevearance = 8,
+        Confidence = 9
+    };
 
     std::array<I32, kSaveCount> save{};
     save.fill(w(0));
@@ -115,8 +124,8 @@ void UpdateDerivedStats(CharacterRecord& r) {
     r.m_nDamageBonus = (w(r.m_nLiftCap) / w(200)).v;
     r.m_nDamageBonusAdj = (w(r.m_nLiftCapAdj) / w(200)).v;
 
-    r.m_fMoveRate = static_cast<float>(static_cast<double>(r.m_nMoveBase) +
-                                       adv(Agility).v * 0.1 + adv(Reflex).v * 0.2);
+    r.m_fMoveRate = static_cast<float>(static_cast<double>(r.m_nMoveBase) + adv(Agility).v * 0.1 +
+                                       adv(Reflex).v * 0.2);
     r.m_fMoveRateAdj = static_cast<float>(static_cast<double>(r.m_nMoveBaseAdj) +
                                           adjusted(Agility).v * 0.1 + adjusted(Reflex).v * 0.2);
 

@@ -10,62 +10,146 @@ namespace orthavel {
 // anything, so the lookups below check it and answer an empty name for an unknown one.
 
 inline constexpr std::array<std::string_view, 15> kAdvantageNames{
-    "Strength",      "Agility",   "Dexterity",  "Stamina",    "Reflex",
-    "Comprehension", "Awareness", "Logic",      "Persevearance", "Confidence",
-    "Appearance",    "Charisma",  "Etiquette",  "Style",      "Avoidance",
+    "Strength",      "Agility",   "Dexterity", "Stamina",       "Reflex",
+    "Comprehension", "Awareness", "Logic",     "Persevearance", "Confidence",
+    "Appearance",    "Charisma",  "Etiquette", "Style",         "Avoidance",
 };
 
 inline constexpr std::array<std::string_view, 2> kRaceNames{"Kessari", "Neuonian"};
 
 inline constexpr std::array<std::string_view, 16> kCultureNames{
-    "Balentin", "Calcese", "Cortez",  "Feznoth", "Groam",     "Harndin", "Illiomis", "Jondric",
-    "LeGlasse", "LeGonne", "Per-saal", "Porter", "Raidir",    "Rosenthal", "Wayne",  "Adventurer",
+    "Balentin", "Calcese", "Cortez",   "Feznoth", "Groam",  "Harndin",   "Illiomis", "Jondric",
+    "LeGlasse", "LeGonne", "Per-saal", "Porter",  "Raidir", "Rosenthal", "Wayne",    "Adventurer",
 };
 
 inline constexpr std::array<std::string_view, 104> kProfessionNames{
     // Balentin
-    "Medic", "Mimic", "Sage", "Guardian", "Meta Spy", "Surgeon", "Mind Master (Instructor)",
-    "Mind Master (Traveler)", "Master Meta Spy", "House Lord (Meta Lord)",
+    "Medic",
+    "Mimic",
+    "Sage",
+    "Guardian",
+    "Meta Spy",
+    "Surgeon",
+    "Mind Master (Instructor)",
+    "Mind Master (Traveler)",
+    "Master Meta Spy",
+    "House Lord (Meta Lord)",
     // Cortez
-    "Recruit", "Warrior", "Destrier", "Archer", "Sergeant", "Sergeant at Arms", "Master Sergeant",
-    "Lieutenant", "Captain", "Commander", "General", "Knight", "Sheriff", "Ivory Guard", "Paladin",
+    "Recruit",
+    "Warrior",
+    "Destrier",
+    "Archer",
+    "Sergeant",
+    "Sergeant at Arms",
+    "Master Sergeant",
+    "Lieutenant",
+    "Captain",
+    "Commander",
+    "General",
+    "Knight",
+    "Sheriff",
+    "Ivory Guard",
+    "Paladin",
     // Feznoth
-    "Initiate", "Acolyte", "Temple Guard", "Holy Warrior", "Pastor", "Priest", "High Priest",
+    "Initiate",
+    "Acolyte",
+    "Temple Guard",
+    "Holy Warrior",
+    "Pastor",
+    "Priest",
+    "High Priest",
     "House Lord (Lord High Priest)",
     // Groam
-    "Wizard's Apprentice", "Alchemist", "Ronin Wizard", "Demonologist", "Journeyman Wizard",
-    "Wizard Adept", "Master Wizard", "House Lord (Wizard Lord)",
+    "Wizard's Apprentice",
+    "Alchemist",
+    "Ronin Wizard",
+    "Demonologist",
+    "Journeyman Wizard",
+    "Wizard Adept",
+    "Master Wizard",
+    "House Lord (Wizard Lord)",
     // Illiomis
-    "Itinerant", "Musician", "Actor", "Painter", "Poet", "Juggler", "Bard", "Troubadour", "Artist",
-    "Minstrel", "Acrobat", "House Lord (Lord of Arts)",
+    "Itinerant",
+    "Musician",
+    "Actor",
+    "Painter",
+    "Poet",
+    "Juggler",
+    "Bard",
+    "Troubadour",
+    "Artist",
+    "Minstrel",
+    "Acrobat",
+    "House Lord (Lord of Arts)",
     // Porter
-    "Employee", "Bodyguard", "Mercenary", "Foreman", "Spy", "Thief", "Renegade Paladin",
-    "Renegade Knight", "Death Knight", "Assassin", "Guildmaster", "House Lord (Grandfather)",
+    "Employee",
+    "Bodyguard",
+    "Mercenary",
+    "Foreman",
+    "Spy",
+    "Thief",
+    "Renegade Paladin",
+    "Renegade Knight",
+    "Death Knight",
+    "Assassin",
+    "Guildmaster",
+    "House Lord (Grandfather)",
     // Raidir
-    "Maiden", "Specialist", "Curator", "Disciple", "Priestess", "Overseer", "Maternal Mother",
+    "Maiden",
+    "Specialist",
+    "Curator",
+    "Disciple",
+    "Priestess",
+    "Overseer",
+    "Maternal Mother",
     // Rosenthal
-    "Black Pawn", "Flesh Master", "Temple Guard", "Unholy Warrior", "Sacrificer", "Inquisitor",
-    "Dark Magus", "House Lord (Chaos Magus)",
+    "Black Pawn",
+    "Flesh Master",
+    "Temple Guard",
+    "Unholy Warrior",
+    "Sacrificer",
+    "Inquisitor",
+    "Dark Magus",
+    "House Lord (Chaos Magus)",
     // Wayne
-    "Monk", "Monitor", "Monastery Guard", "Librarian", "Scribe", "Master Librarian",
+    "Monk",
+    "Monitor",
+    "Monastery Guard",
+    "Librarian",
+    "Scribe",
+    "Master Librarian",
     "House Lord (Lord Curator)",
     // Neuonian starting jobs
-    "City Guard", "Bowman", "Crafter", "Merchant", "Neonate Wizard", "Theologist", "Artist",
-    "Archive Investigator", "Scribe", "Squire", "Musician", "Mercenary Fighter", "Thug", "Sailor",
-    "Trapper", "Entertainer",
+    "City Guard",
+    "Bowman",
+    "Crafter",
+    "Merchant",
+    "Neonate Wizard",
+    "Theologist",
+    "Artist",
+    "Archive Investigator",
+    "Scribe",
+    "Squire",
+    "Musician",
+    "Mercenary Fighter",
+    "Thug",
+    "Sailor",
+    "Trapper",
+    "Entertainer",
     // Adventurer
     "Adventurer (se)",
 };
 
 inline constexpr std::array<std::string_view, 12> kArmorNames{
-    "None",           "Padding",           "Soft Leather",   "Hard Leather",
-    "Studded Leather", "Chain and Leather", "Plated Leather", "Full Chainmail",
-    "Double Mail",    "Plate and Mail",    "Full Plate",     "Field Plate",
+    "None",           "Padding",         "Soft Leather",
+    "Hard Leather",   "Studded Leather", "Chain and Leather",
+    "Plated Leather", "Full Chainmail",  "Double Mail",
+    "Plate and Mail", "Full Plate",      "Field Plate",
 };
 
 inline constexpr std::array<std::string_view, 12> kCategoryNames{
-    "Combat",     "Cultural Skills", "Dark Arts", "Domestic", "Entertainment", "Leadership",
-    "Magic",      "Myth & Lore",     "Prof Crafts", "Religion", "Scholastics", "Travel",
+    "Combat", "Cultural Skills", "Dark Arts",   "Domestic", "Entertainment", "Leadership",
+    "Magic",  "Myth & Lore",     "Prof Crafts", "Religion", "Scholastics",   "Travel",
 };
 
 inline constexpr std::array<std::string_view, 69> kSpecialSkillNames{
@@ -142,8 +226,7 @@ inline constexpr std::array<std::string_view, 69> kSpecialSkillNames{
 
 // The name at index code of table, or an empty name when the code has no row.
 template <std::size_t N>
-constexpr std::string_view nameOf(const std::array<std::string_view, N>& table,
-                                  std::int32_t code) {
+constexpr std::string_view nameOf(const std::array<std::string_view, N>& table, std::int32_t code) {
     if (code < 0 || static_cast<std::size_t>(code) >= N) {
         return {};
     }

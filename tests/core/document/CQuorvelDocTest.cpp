@@ -1,0 +1,152 @@
+#include "core/document/CQuorvelDoc.h"
+
+#include "core/document/Commands.h"
+#include "core/record/CharacterFile.h"
+
+#include "../FakeInteraction.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace orthavel {
+namespace {
+
+using test::FakeInteraction;
+
+struct CountingObserver : DocumentObserver {
+    int calls = 0;
+    void documentChanged(const CQuorvelDoc&) override { ++calls; }
+};
+
+std::filesystem::path writeFile(const std::string& name, const std::string& bytes) {
+    const auto path = std::filesystem::temp_directory_path() / name;
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return path;
+}
+
+TEST(CQuorvelDoc, OpenShowsPageOneAndRestoresRulesTips) {
+    CharacterRecord saved;
+    saved.m_bRulesTips = 0;
+    saved.m_strName = "Ysolde";
+    const auto path = writeFile("orthavel_doc_open.ksc", storeCharacter(saved));
+    CQuorvelDoc doc;
+    CountingObserver observer;
+    doc.addObserver(&observer);
+    doc.SetModifiedFlag(true);
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    EXPECT_EQ(doc.record().m_nPage, 1) << "a file saved on the main menu opens on page 1";
+    EXPECT_EQ(doc.record().m_bRulesTips, 0);
+    EXPECT_EQ(doc.record().m_strName, "Ysolde");
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.fileName(), path);
+    EXPECT_EQ(doc.displayName(), "orthavel_doc_open.ksc");
+    EXPECT_GE(observer.calls, 1);
+    std::filesystem::remove(path);
+}
+
+TEST(CQuorvelDoc, AFailedOpenLeavesTheCharacterExactlyAsItWas) {
+    CharacterRecord other;
+    other.ApplyNeuonianDefaults();
+    other.m_strName = "Half-read";
+    const std::string bytes = storeCharacter(other);
+    const auto path = writeFile("orthavel_doc_broken.ksc", bytes.substr(0, bytes.size() - 1));
+
+    CQuorvelDoc doc;
+    doc.record().m_strName = "Kept";
+    doc.record().m_aEmphasis[39] = 3;
+    doc.SetModifiedFlag(true);
+    const CharacterRecord before = doc.record();
+    const LoadResult result = doc.OnOpenDocument(path);
+    EXPECT_FALSE(result);
+    EXPECT_EQ(result.error, FileError::UnexpectedEnd);
+    EXPECT_EQ(doc.record(), before);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_TRUE(doc.fileName().empty());
+    std::filesystem::remove(path);
+}
+
+TEST(CQuorvelDoc, PagesAndRulesTipsDoNotMarkModified) {
+    CQuorvelDoc doc;
+    FakeInteraction ui;
+    for (const int id : {ID_VIEW_PAGE1, ID_VIEW_PAGE4, ID_VIEW_MAIN_MENU, ID_RULES_TIPS}) {
+        findDocumentCommand(id)->run(doc, ui);
+    }
+    EXPECT_EQ(doc.record().m_nPage, 0);
+    EXPECT_EQ(doc.record().m_bRulesTips, 0);
+    EXPECT_FALSE(doc.IsModified());
+    doc.record().m_bRulesTips = 7;
+    doc.OnRulesTips();
+    EXPECT_EQ(doc.record().m_bRulesTips, 0) << "anything but 0 turns off";
+    doc.OnRulesTips();
+    EXPECT_EQ(doc.record().m_bRulesTips, 1);
+}
+
+TEST(CQuorvelDoc, BirthdayCongratulatesByNameAndAge) {
+    CQuorvelDoc doc;
+    FakeInteraction ui;
+    doc.OnBirthday(ui);
+    ASSERT_EQ(ui.messages.size(), 1U);
+    EXPECT_EQ(ui.messages[0].caption, "Birthday");
+    EXPECT_EQ(ui.messages[0].text, "Happy Birthday!  Aldo Verrick is now 22 years old.  Don't "
+                                   "forget to save your character.");
+    EXPECT_EQ(doc.record().m_nAge, 22);
+    EXPECT_EQ(doc.record().m_nPage, 1);
+    EXPECT_EQ(doc.record().m_bUpdateMode, 1);
+    EXPECT_TRUE(doc.IsModified()) << "an older character must not be lost on exit";
+}
+
+TEST(CQuorvelDoc, BirthdayNameIsShownInUnicode) {
+    CQuorvelDoc doc;
+    doc.record().m_strName = "Ren\xE9";
+    FakeInteraction ui;
+    doc.OnBirthday(ui);
+    EXPECT_EQ(ui.messages.at(0).text.substr(0, 23), "Happy Birthday!  Ren\xC3\xA9 ");
+}
+
+TEST(CQuorvelDoc, NewArmorStoresTheChoiceOrNone) {
+    const struct {
+        std::optional<std::string> click;
+        std::int32_t armor;
+    } cases[] = {
+        {"F&ield Plate", 11},
+        {"&None", 0},
+        {"St&udded Leather", 4},
+        {std::nullopt, 0},
+    };
+    for (const auto& c : cases) {
+        CQuorvelDoc doc;
+        doc.record().m_aEquipment[0] = 5;
+        FakeInteraction ui;
+        ui.choiceClicks.push_back(c.click);
+        doc.OnNewArmor(ui);
+        EXPECT_EQ(doc.record().m_aEquipment[0], c.armor) << c.click.value_or("cancel");
+        EXPECT_EQ(ui.events, (std::vector<std::string>{
+                                 "choice:Choose a set of Armor",
+                                 "message:Don't Forget|Don't forget to save your character."}));
+        EXPECT_EQ(doc.record().m_nPage, 1);
+        EXPECT_TRUE(doc.IsModified());
+    }
+}
+
+TEST(CQuorvelDoc, AnUpdateThatChangesNothingLeavesTheDocumentUnmodified) {
+    CQuorvelDoc doc;
+    FakeInteraction ui;
+    ui.choiceClicks.push_back("&None");
+    doc.OnNewArmor(ui);
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST(CQuorvelDoc, EveryCommandIsFoundByIdAndByName) {
+    for (const auto& c : documentCommands()) {
+        EXPECT_EQ(findDocumentCommand(c.id), &c);
+        EXPECT_EQ(findDocumentCommand(c.cliName), &c);
+    }
+    EXPECT_EQ(findDocumentCommand("nothing"), nullptr);
+    EXPECT_EQ(findDocumentCommand(1), nullptr);
+}
+
+} // namespace
+} // namespace orthavel

@@ -1,0 +1,235 @@
+#include "core/record/CharacterFile.h"
+
+#include "core/record/DerivedStats.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <limits>
+
+namespace orthavel {
+namespace {
+
+std::span<const unsigned char> bytesOf(const std::string& s) {
+    return {reinterpret_cast<const unsigned char*>(s.data()), s.size()};
+}
+
+// Every text field, so tests can fill them all.
+std::vector<Text*> textsOf(CharacterRecord& r) {
+    return {&r.m_strBirthDate,  &r.m_strHandedness, &r.m_strWeight,      &r.m_strHeight,
+            &r.m_strBuild,      &r.m_strSkinColor,  &r.m_strHairColor,   &r.m_strEyeColor,
+            &r.m_strTradeHint2, &r.m_strTradeHint1, &r.m_strFamilyTrade, &r.m_strGender,
+            &r.m_strProfession, &r.m_strCulture,    &r.m_strAttitude,    &r.m_strPlayedBy,
+            &r.m_strName,       &r.m_strPathway};
+}
+
+// A character with something different in every field.
+CharacterRecord busyCharacter(std::int32_t race) {
+    CharacterRecord r;
+    if (race == kRaceNeuonian) {
+        r.ApplyNeuonianDefaults();
+    }
+    std::int32_t n = -7;
+    for (auto* a : {&r.m_aSpecialSkill}) {
+        for (auto& v : *a) {
+            v = n++;
+        }
+    }
+    for (auto& v : r.m_aSkill) {
+        v = n * 3;
+        ++n;
+    }
+    for (auto& v : r.m_aEmphasis) {
+        v = n++;
+    }
+    r.m_aMastery.fill(55);
+    r.m_aReserved.fill(-1);
+    r.m_aEquipment = {9, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+    r.m_nSpare = std::numeric_limits<std::int32_t>::min();
+    r.m_nPage = 4;
+    r.m_strName = "Ysolde \xE9\xFF";
+    r.m_strHandedness = "Ambidextrous";
+    UpdateDerivedStats(r);
+    return r;
+}
+
+TEST(CharacterFile, AFreshCharacterTakes2370BytesPlusItsTexts) {
+    CharacterRecord r;
+    std::size_t texts = 0;
+    for (auto* t : textsOf(r)) {
+        texts += t->size();
+    }
+    EXPECT_EQ(storeCharacter(r).size(), 2370 + texts);
+    for (auto* t : textsOf(r)) {
+        t->clear();
+    }
+    EXPECT_EQ(storeCharacter(r).size(), 2370U);
+    r.m_nRace = kRaceNeuonian;
+    EXPECT_EQ(storeCharacter(r).size(), 2374U) << "Neuonians store their cultural emphasis";
+}
+
+TEST(CharacterFile, FixedPositions) {
+    CharacterRecord r;
+    r.m_nCareerLevel = 0x01020304;
+    r.m_nStartAge = 77;
+    r.m_aSpecialSkill[0] = 5;
+    r.m_nMaxLifeLevel = 6;
+    r.m_aEmphasis[0] = 8;
+    r.m_aMastery[0] = 9;
+    r.m_aSkill[329] = 10;
+    r.m_fMoveRate = 1.5F;
+    const std::string b = storeCharacter(r);
+    auto at = [&b](std::size_t offset) {
+        std::int32_t v = 0;
+        std::memcpy(&v, b.data() + offset, 4);
+        return v;
+    };
+    EXPECT_EQ(static_cast<unsigned char>(b[0]), 0x04) << "little-endian";
+    EXPECT_EQ(at(0), 0x01020304);
+    EXPECT_EQ(at(56), 77);
+    EXPECT_EQ(at(60), 5);
+    EXPECT_EQ(at(464), 6);
+    EXPECT_EQ(at(468), 8);
+    EXPECT_EQ(at(624), 9);
+    EXPECT_EQ(at(1988), 10);
+    float f = 0;
+    std::memcpy(&f, b.data() + 2068, 4);
+    EXPECT_EQ(f, 1.5F);
+    EXPECT_EQ(static_cast<unsigned char>(b[2072]), 0) << "the first text, empty";
+}
+
+TEST(CharacterFile, LengthPrefixes) {
+    const struct {
+        std::size_t length;
+        std::string prefix;
+    } cases[] = {
+        {0, std::string("\x00", 1)},
+        {254, "\xFE"},
+        {255, std::string("\xFF\xFF\x00", 3)},
+        {65533, "\xFF\xFD\xFF"},
+        {65534, std::string("\xFF\xFF\xFF\xFE\xFF\x00\x00", 7)},
+        {70000, std::string("\xFF\xFF\xFF\x70\x11\x01\x00", 7)},
+    };
+    for (const auto& c : cases) {
+        CharacterRecord r;
+        r.m_strBirthDate = std::string(c.length, 'x');
+        const std::string b = storeCharacter(r);
+        EXPECT_EQ(b.substr(2072, c.prefix.size()), c.prefix) << c.length;
+        EXPECT_EQ(b.size(),
+                  storeCharacter(CharacterRecord{}).size() + c.length + c.prefix.size() - 1);
+    }
+}
+
+TEST(CharacterFile, StoreAndLoadRoundTripByteForByte) {
+    for (const std::int32_t race : {kRaceKessari, kRaceNeuonian}) {
+        for (const std::size_t length : {0U, 1U, 254U, 255U, 65534U, 70000U}) {
+            CharacterRecord original = busyCharacter(race);
+            int i = 0;
+            for (auto* t : textsOf(original)) {
+                *t = std::string(i % 2 == 0 ? length : 3, static_cast<char>('a' + i));
+                ++i;
+            }
+            const std::string bytes = storeCharacter(original);
+            CharacterRecord loaded;
+            ASSERT_TRUE(loadCharacter(bytesOf(bytes), loaded)) << race << "/" << length;
+            loaded.m_sizeDoc = original.m_sizeDoc;
+            loaded.m_bUpdateMode = original.m_bUpdateMode;
+            if (race == kRaceKessari) {
+                EXPECT_EQ(loaded.m_aEmphasis[39], 0);
+                loaded.m_aEmphasis[39] = original.m_aEmphasis[39];
+            }
+            EXPECT_EQ(loaded, original) << race << "/" << length;
+            EXPECT_EQ(storeCharacter(loaded), bytes) << race << "/" << length;
+        }
+    }
+}
+
+TEST(CharacterFile, FloatsComeBackBitForBit) {
+    CharacterRecord r;
+    const float values[] = {6.2F, -0.0F, std::numeric_limits<float>::denorm_min(),
+                            std::numeric_limits<float>::quiet_NaN()};
+    for (const float v : values) {
+        r.m_fMoveRate = v;
+        CharacterRecord loaded;
+        ASSERT_TRUE(loadCharacter(bytesOf(storeCharacter(r)), loaded));
+        std::uint32_t a = 0;
+        std::uint32_t b = 0;
+        std::memcpy(&a, &v, 4);
+        std::memcpy(&b, &loaded.m_fMoveRate, 4);
+        EXPECT_EQ(a, b);
+    }
+}
+
+TEST(CharacterFile, LoadingKeepsWorkingFieldsAndClearsAKessarisLastEmphasis) {
+    CharacterRecord saved;
+    const std::string bytes = storeCharacter(saved);
+    CharacterRecord target;
+    target.m_bUpdateMode = 1;
+    target.m_sizeDoc = {1, 2};
+    target.m_aEmphasis[39] = 42;
+    ASSERT_TRUE(loadCharacter(bytesOf(bytes), target));
+    EXPECT_EQ(target.m_bUpdateMode, 1);
+    EXPECT_EQ(target.m_sizeDoc, (std::array<std::int32_t, 2>{1, 2}));
+    EXPECT_EQ(target.m_aEmphasis[39], 0) << "no value of the previous character stays behind";
+}
+
+TEST(CharacterFile, EveryTruncatedPrefixIsRefused) {
+    for (const std::int32_t race : {kRaceKessari, kRaceNeuonian}) {
+        CharacterRecord r = busyCharacter(race);
+        r.m_strFamilyTrade = std::string(300, 'f');
+        const std::string bytes = storeCharacter(r);
+        for (std::size_t n = 0; n < bytes.size(); ++n) {
+            CharacterRecord loaded;
+            const LoadResult result = loadCharacter(bytesOf(bytes.substr(0, n)), loaded);
+            ASSERT_FALSE(result) << "race " << race << ", " << n << " bytes";
+            ASSERT_TRUE(result.error == FileError::UnexpectedEnd ||
+                        result.error == FileError::TextTooLong)
+                << n;
+        }
+    }
+}
+
+TEST(CharacterFile, TrailingBytesAreIgnored) {
+    const std::string bytes = storeCharacter(CharacterRecord{}) + "extra";
+    CharacterRecord loaded;
+    EXPECT_TRUE(loadCharacter(bytesOf(bytes), loaded));
+}
+
+TEST(CharacterFile, HostileLengthsFailWithoutAllocating) {
+    const std::string head = storeCharacter(CharacterRecord{}).substr(0, 2072);
+    const struct {
+        std::string prefix;
+        FileError error;
+    } cases[] = {
+        {"\xFF\xFF\xFF\xFF\xFF\xFF\xFF", FileError::TextTooLong}, // 4 GiB of text
+        {std::string("\xFF\xFF\xFF\x00\x00\x00\x40", 7), FileError::TextTooLong},
+        {"\xFF\xFE\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF", FileError::TextTooLong}, // 16-bit, 8 GiB
+        {"\xFF\xFE\xFF\xFF\xFE\xFF", FileError::BadTextPrefix},               // 16-bit marker twice
+        {"\x10short", FileError::TextTooLong},
+    };
+    for (const auto& c : cases) {
+        CharacterRecord loaded;
+        const LoadResult result = loadCharacter(bytesOf(head + c.prefix), loaded);
+        EXPECT_EQ(result.error, c.error) << describe(result.error);
+    }
+}
+
+TEST(CharacterFile, SixteenBitTextsAreConvertedToTheCodePage) {
+    std::string bytes = storeCharacter(CharacterRecord{});
+    // Replace the empty birth date by "Été €✓" in 16-bit characters.
+    const std::string wide("\xFF\xFE\xFF\x05"
+                           "\xC9\x00\x74\x00\xE9\x00\xAC\x20\x13\x27",
+                           14);
+    bytes.replace(2072, 1, wide);
+    CharacterRecord loaded;
+    ASSERT_TRUE(loadCharacter(bytesOf(bytes), loaded));
+    EXPECT_EQ(loaded.m_strBirthDate, "\xC9t\xE9\x80?");
+}
+
+TEST(CharacterFile, MissingFileCannotBeOpened) {
+    CharacterRecord r;
+    EXPECT_EQ(loadCharacterFile("/nonexistent/dir/x.ksc", r).error, FileError::CannotOpen);
+}
+
+} // namespace
+} // namespace orthavel

@@ -1,0 +1,93 @@
+#include "core/record/CharacterRecord.h"
+
+#include <gtest/gtest.h>
+
+namespace orthavel {
+namespace {
+
+TEST(CharacterRecord, ConstructionIsAFreshKessariOnTheMainMenu) {
+    const CharacterRecord r;
+    EXPECT_EQ(r.m_nPage, 0);
+    EXPECT_EQ(r.m_bRulesTips, 1);
+    EXPECT_EQ(r.m_bUpdateMode, 0);
+    EXPECT_EQ(r.m_nRace, 0);
+    EXPECT_EQ(r.m_strName, "Aldo Verrick");
+    EXPECT_EQ(r.m_strPlayedBy, "Tam Orrin");
+    EXPECT_EQ(r.m_strPathway, "Assertive Giver");
+    EXPECT_EQ(r.m_strCulture, "Balentin");
+    EXPECT_EQ(r.m_strProfession, "Medic");
+    EXPECT_EQ(r.m_strGender, "");
+    EXPECT_EQ(r.m_nSkillPoints, 405);
+    EXPECT_EQ(r.m_nAdvantagePoints, 1);
+    EXPECT_EQ(r.m_nLineage, 3);
+    EXPECT_EQ(r.m_nAge, 21);
+    EXPECT_EQ(r.m_nMaxAge, 300);
+    EXPECT_EQ(r.m_nMoveBaseAdj, 6);
+    EXPECT_EQ(r.m_nBaseWillpower, 105);
+    EXPECT_EQ(r.m_nPowerTolerance, 40);
+    EXPECT_EQ(r.m_sizeDoc, (std::array<std::int32_t, 2>{765, 900}));
+    EXPECT_EQ(r.m_aAdvantage,
+              (std::array<std::int32_t, 15>{1, 0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0}));
+}
+
+// Adjustments are stored social, mental, physical: Strength's sits at 10, Logic's at 7,
+// Charisma's at 1.
+TEST(CharacterRecord, KessariAdjustmentsFollowTheGroupOrder) {
+    const CharacterRecord r;
+    const struct {
+        int advantage;
+        int adjustment;
+    } cases[] = {{0, 2}, {3, 2}, {6, 3}, {7, -2}, {9, 3}, {11, -2}, {12, -2}, {14, -3}, {1, 0}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(r.m_aAdvantageAdjust[static_cast<std::size_t>(adjustmentIndex(c.advantage))],
+                  c.adjustment)
+            << "advantage " << c.advantage;
+    }
+}
+
+TEST(CharacterRecord, ResetKeepsWhatItDoesNotName) {
+    CharacterRecord r;
+    r.m_strGender = "Female";
+    r.m_strHairColor = "Auburn";
+    r.m_strAttitude = "Grim";
+    r.m_nProfession = 57;
+    r.m_nCulture = 11;
+    r.m_bRulesTips = 0;
+    r.m_nPage = 3;
+    r.m_aSkill[12] = 40;
+    r.m_nAge = 99;
+    r.ResetToKessariDefaults();
+    EXPECT_EQ(r.m_strGender, "Female");
+    EXPECT_EQ(r.m_strHairColor, "Auburn");
+    EXPECT_EQ(r.m_strAttitude, "Grim");
+    EXPECT_EQ(r.m_nProfession, 57);
+    EXPECT_EQ(r.m_nCulture, 11);
+    EXPECT_EQ(r.m_bRulesTips, 0);
+    EXPECT_EQ(r.m_nPage, 3);
+    EXPECT_EQ(r.m_aSkill[12], 0);
+    EXPECT_EQ(r.m_nAge, 21);
+}
+
+TEST(CharacterRecord, NeuonianDefaultsAndBackAgain) {
+    CharacterRecord r;
+    r.m_bUpdateMode = 1;
+    r.ApplyNeuonianDefaults();
+    EXPECT_EQ(r.m_nRace, 1);
+    EXPECT_EQ(r.m_strProfession, "City Guard");
+    EXPECT_EQ(r.m_nSkillPoints, 506);
+    EXPECT_EQ(r.m_nMoveBaseAdj, 5);
+    EXPECT_EQ(r.m_nMaxAge, 40);
+    EXPECT_EQ(r.m_nPowerTolerance, 30);
+    EXPECT_EQ(r.m_bUpdateMode, 1) << "the Neuonian defaults leave the update mode";
+    for (const auto a : r.m_aAdvantageAdjust) {
+        EXPECT_EQ(a, 0);
+    }
+    EXPECT_EQ(r.m_aAdvantage,
+              (std::array<std::int32_t, 15>{0, 0, 0, 0, 0, 0, 2, 0, 3, 0, 0, 1, 0, 0, 0}));
+
+    r.ResetToKessariDefaults();
+    EXPECT_EQ(r, CharacterRecord{}) << "every field either operation writes is Kessari again";
+}
+
+} // namespace
+} // namespace orthavel
