@@ -1,6 +1,8 @@
 #include "core/dice/Dice.h"
 
+#include <algorithm>
 #include <limits>
+#include <stdexcept>
 
 namespace orthavel {
 
@@ -12,9 +14,15 @@ Dice::Dice() {
 
 Dice::Dice(std::uint64_t seed) : m_engine(seed) {}
 
-void Dice::seed(std::uint64_t seed) { m_engine.seed(seed); }
+void Dice::seed(std::uint64_t seed) {
+    m_engine.seed(seed);
+}
 
 void Dice::queueRolls(const std::vector<int>& rolls) {
+    // A fixed roll stands for a real one, so it must be one the die can show.
+    if (std::any_of(rolls.begin(), rolls.end(), [](int r) { return r < 1 || r > 100; })) {
+        throw std::out_of_range("a percentile roll is 1 to 100");
+    }
     m_queued.insert(m_queued.end(), rolls.begin(), rolls.end());
 }
 

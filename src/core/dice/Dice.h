@@ -16,6 +16,8 @@ public:
     explicit Dice(std::uint64_t seed);
 
     void seed(std::uint64_t seed);
+    // Fixes the next rolls, each 1 to 100; any other value throws std::out_of_range and queues
+    // nothing.
     void queueRolls(const std::vector<int>& rolls);
 
     // A percentile roll, 1 to 100 (or the next queued roll).

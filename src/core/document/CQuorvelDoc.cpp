@@ -1,6 +1,9 @@
 #include "core/document/CQuorvelDoc.h"
 
 #include "core/dialogs/ArmorDialog.h"
+#include "core/dice/CriticalTables.h"
+#include "core/dice/RocRoll.h"
+#include "core/dice/RollPercentile.h"
 #include "core/generation/Interaction.h"
 #include "core/record/Cp1252.h"
 #include "core/record/DerivedStats.h"
@@ -75,7 +78,9 @@ LoadResult CQuorvelDoc::OpenFromBytes(std::span<const unsigned char> bytes,
     return result;
 }
 
-std::string CQuorvelDoc::SaveBytes() const { return storeCharacter(m_record); }
+std::string CQuorvelDoc::SaveBytes() const {
+    return storeCharacter(m_record);
+}
 
 void CQuorvelDoc::OnDocumentSaved(const std::filesystem::path& path) {
     m_fileName = path;
@@ -84,10 +89,7 @@ void CQuorvelDoc::OnDocumentSaved(const std::filesystem::path& path) {
 }
 
 int CQuorvelDoc::RollPercentile(Interaction& ui, const std::string& label) {
-    const int roll = m_dice.rollPercentile();
-    ui.showMessage({"Random Dice Roll (" + label + ")", "You rolled a: " + std::to_string(roll) + ".",
-                    false});
-    return roll;
+    return orthavel::RollPercentile(m_dice, ui, label);
 }
 
 namespace {
@@ -153,9 +155,15 @@ void CQuorvelDoc::OnUpdateSkills(Interaction& /*ui*/) {}
 
 void CQuorvelDoc::OnUpdateSpecialSkills(Interaction& /*ui*/) {}
 
-void CQuorvelDoc::OnRocRoll(Interaction& /*ui*/) {}
+void CQuorvelDoc::OnRocRoll(Interaction& ui) {
+    RunRocRoll(m_dice, ui);
+}
 
-void CQuorvelDoc::OnRuleTable(Interaction& /*ui*/, int /*commandId*/) {}
+void CQuorvelDoc::OnRuleTable(Interaction& ui, int commandId) {
+    if (const CriticalTable* table = findCriticalTable(commandId)) {
+        RunCriticalTable(*table, m_dice, ui);
+    }
+}
 
 void CQuorvelDoc::OnRulesTips() {
     m_record.m_bRulesTips = m_record.m_bRulesTips == 0 ? 1 : 0;

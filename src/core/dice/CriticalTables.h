@@ -1,0 +1,39 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace orthavel {
+
+class Dice;
+class Interaction;
+
+// One row of a rule table: the rolls from lowest to highest and what they bring. The text is
+// shown exactly as written; a "%" in it is an ordinary character.
+struct CriticalRow {
+    int lowest;
+    int highest;
+    std::string_view text;
+};
+
+// A rule table looked up with one percentile roll: the roll's label (shown in the roll's own
+// caption), the caption of the result and the rows, highest rolls first, covering 1 to 100.
+struct CriticalTable {
+    int commandId;
+    std::string_view rollLabel;
+    std::string_view resultCaption;
+    std::span<const CriticalRow> rows;
+};
+
+// The hit location and the fourteen critical tables, in menu order.
+std::span<const CriticalTable> criticalTables();
+// The table of a menu command, or nothing for any other command.
+const CriticalTable* findCriticalTable(int commandId);
+
+// The row a roll selects: the first, from the top, whose lower bound the roll reaches.
+const CriticalRow& selectRow(const CriticalTable& table, int roll);
+
+// Rolls for the table, then shows the selected row's text under the table's caption.
+void RunCriticalTable(const CriticalTable& table, Dice& dice, Interaction& ui);
+
+} // namespace orthavel

@@ -1,0 +1,57 @@
+#include "core/dice/RocRoll.h"
+
+#include "core/dice/RollPercentile.h"
+#include "core/generation/Interaction.h"
+
+#include <algorithm>
+
+namespace orthavel {
+
+namespace {
+
+constexpr bool rowsDescend() {
+    for (std::size_t i = 1; i < RocOutcomeTable.size(); ++i) {
+        if (RocOutcomeTable[i - 1].lowest <= RocOutcomeTable[i].lowest) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(rowsDescend(), "the chart's rows run from the highest total down");
+static_assert(std::all_of(RocOutcomeTable.begin(), RocOutcomeTable.end(),
+                          [](const RocOutcome& row) { return row.text.starts_with("%i"); }),
+              "every row's text starts with the total");
+
+} // namespace
+
+NumberPrompt RocBaseNumberDialog() {
+    return {"ROC ROLL Base Number",
+            "Base Number:",
+            {"Input this actions base number, this number is based",
+             "on the type of conflict.  (See The Tome for details).",
+             "(Example: Character's skill rating - action's difficulty)"},
+            0,
+            -1000,
+            1000};
+}
+
+std::string RocOutcomeText(std::int32_t total) {
+    const auto row = std::find_if(RocOutcomeTable.begin(), RocOutcomeTable.end(),
+                                  [total](const RocOutcome& r) { return total >= r.lowest; });
+    return std::to_string(total) + std::string(row->text.substr(2));
+}
+
+void RunRocRoll(Dice& dice, Interaction& ui) {
+    // A cancelled dialog is no refusal: the roll goes ahead on a base of 0.
+    std::int32_t total = ui.askNumber(RocBaseNumberDialog()).value_or(0);
+    // A total of exactly 100 rolls again; the next roll lifts it past 100 for good.
+    do {
+        total += RollPercentile(dice, ui, std::string(kRocRollLabel));
+    } while (total == 100);
+    ui.showMessage({std::string(kRocCaption), RocOutcomeText(total), false});
+    if (total >= kRocEpBonusTotal) {
+        ui.showMessage({std::string(kRocCaption), std::string(kRocEpBonusText), false});
+    }
+}
+
+} // namespace orthavel

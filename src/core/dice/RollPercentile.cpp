@@ -1,0 +1,15 @@
+#include "core/dice/RollPercentile.h"
+
+#include "core/dice/Dice.h"
+#include "core/generation/Interaction.h"
+
+namespace orthavel {
+
+int RollPercentile(Dice& dice, Interaction& ui, const std::string& label) {
+    const int roll = dice.rollPercentile();
+    ui.showMessage(
+        {"Random Dice Roll (" + label + ")", "You rolled a: " + std::to_string(roll) + ".", false});
+    return roll;
+}
+
+} // namespace orthavel

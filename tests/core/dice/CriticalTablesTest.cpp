@@ -1,0 +1,212 @@
+#include "core/dice/CriticalTables.h"
+#include "core/document/CQuorvelDoc.h"
+
+#include "../FakeInteraction.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace orthavel {
+namespace {
+
+using test::FakeInteraction;
+
+// Runs a table's menu command with the roll fixed; answers the messages shown.
+std::vector<Message> tableMessages(int commandId, int roll) {
+    CQuorvelDoc doc;
+    doc.dice().queueRolls({roll});
+    FakeInteraction ui;
+    doc.OnRuleTable(ui, commandId);
+    return ui.messages;
+}
+
+// A critical table as the player reads it: its rows for 76 to 100, 51 to 75, 26 to 50, 1 to 25.
+struct ExpectedCritical {
+    int commandId;
+    std::string rollLabel;
+    std::string caption;
+    std::array<std::string, 4> texts;
+};
+
+const ExpectedCritical kCriticals[] = {
+    {32825,
+     "Endowment Critical Success Roll",
+     "Endowment Critical Success",
+     {"Your deity pays the WP cost and adds 100 to your powerbase.",
+      "Your deity pays the WP cost for you.", "1% chance for +1 to any advantage, up to max",
+      "+3 to this endowment."}},
+    {32826,
+     "Endowment Critical Failure Roll",
+     "Endowment Critical Failure",
+     {"Your deity will ignore your next d10 channelings (GM rolls secretly).",
+      "Your entire powerbase drains to 100 points.", "Your deity curses you with a Warning.",
+      "Lose the endowment; starts at 10 if rechosen."}},
+    {32774,
+     "Basic Combat Critical Success Roll",
+     "Basic Combat Critical Success Roll",
+     {"Stun opponent for d10 minutes (GM rolls secretly).",
+      "Gain free attack on same opponent only.",
+      "Target cannot use armor or shield to absorb blow's damage.", "Knock opponent unconscious."}},
+    {32775,
+     "Basic Combat Critical Failure Roll",
+     "Basic Combat Critical Failure Roll",
+     {"Take 2d10 - 8 damage from own weapon.", "Slip and fall!  Lose all actions for 2 rounds.",
+      "Weapon slips from hand!  Lose all actions for 1 round.",
+      "Weapon breaks and is useless.  Buy a new one."}},
+    {32776,
+     "Advanced Melee Combat Critical Success Roll",
+     "Advanced Melee Combat Critical Success Roll",
+     {"Stun opponent for d10 minutes (GM rolls secretly).",
+      "Gain free attack (no Init cost) on same opponent only.",
+      "Damage bypasses all of target's armor/shield absorption.", "Shift +1 on Rupture chart."}},
+    {32777,
+     "Advanced Melee Combat Critical Failure Roll",
+     "Advanced Melee Combat Critical Failure Roll",
+     {"Take 2d10 - 8 damage from own weapon.",
+      "Slip and fall before attacking; spend 100 Init to stand.",
+      "Weapon slips from hand, spend 50 Init to find and pick up.",
+      "Break weapon, shift -3 to damage until replaced/repaired."}},
+    {32778,
+     "Advanced HTH Combat Critical Success Roll",
+     "Advanced HTH Combat Critical Success Roll",
+     {"Stun opponent for d10 rounds (GM rolls secretly).",
+      "Gain free attack (no Init cost) same opponent only.",
+      "Damage bypasses target's armor/shield.", "Damage bypasses target's armor/shield."}},
+    {32779,
+     "Advanced HTH Combat Critical Failure Roll",
+     "Advanced HTH Combat Critical Failure Roll",
+     {"Hit yourself; take d10 HP + damage bonus to hand/foot.",
+      "Slip and fall before attacking; spend 100 Init to stand.",
+      "Telegraph your attack!  Opponent has +25 on a return attack.",
+      "Trigger a pressure point on self; the limb is useless for 3 rounds."}},
+    {32780,
+     "Advanced Dodge, Duck, and Shield-Block Critical Success Roll",
+     "Advanced Dodge, Duck, and Shield-Block Critical Success Roll",
+     {"Reduce Init cost to 1 point; also, opponent slips and falls (dodge, duck) or is knocked "
+      "on back (shield-block).",
+      "Opponent loses one weapon; natural melee weapons are temporarily useless for d10 rounds.",
+      "If the opponent didn't roll a critical success to hit, he must roll on the critical "
+      "failure chart.",
+      "Reduce Init cost to 1 point."}},
+    {32781,
+     "Advanced Dodge, Duck, and Shield-Block Critical Failure Roll",
+     "Advanced Dodge, Duck, and Shield-Block Critical Failure Roll",
+     {"Opponent gets a second attack without spending Init; combat otherwise flows normally.",
+      "Step into the swing by accident; +1 shift to damage, although armor/soak still works.",
+      "Slip and fall, or lose your shield if blocking; spend 100 Init to stand or regain "
+      "shield.",
+      "Opponent's attack bypasses your armor."}},
+    {32852,
+     "Advanced Fired/Thrown Combat Critical Success Roll",
+     "Advanced Fired/Thrown Combat Critical Success Roll",
+     {"Gain free attack on any opponent in front 45 degree arc.",
+      "Bypass target's armor/shield; +3 shift on Rupture chart.",
+      "Bypass target's armor/shield; +2 shift on Rupture chart.",
+      "Bypass target's armor/shield; +1 shift on Rupture chart."}},
+    {32853,
+     "Advanced Fired/Thrown Combat Critical Failure Roll",
+     "Advanced Fired/Thrown Combat Critical Failure Roll",
+     {"Strike foot, friend, etc., in front 45 degree arc with a D success.",
+      "Slip and fall before attacking; spend 100 Init to stand.",
+      "Strike foot, friend, etc., in front 45 degree arc with a D success.",
+      "Bowstring snaps or thrown missle snags on pouch/clothes."}},
+    {32802,
+     "Magic Critical Success Roll",
+     "Magic Critical Success Roll",
+     {"Spell occurs instantly and costs no Init.", "Decrease cost of spell by 5 WP's permanently.",
+      "Double all effects of the casting for this action only.",
+      "Tap a universal pocket of free energy!  No WP cost to cast spell."}},
+    {32803,
+     "Magic Critical Failure Roll",
+     "Magic Critical Failure Roll",
+     {"Roll on Magic Instability Chart.", "Increase cost of spell by 10 WP's permanently.",
+      "Roll on Magic Instability Chart.",
+      "Ouch, touch an anti-magic pocket!  Spell costs twice normal WP's."}},
+};
+
+TEST(CriticalTables, EveryBoundSelectsTheRowOnItsSideWithTheExactText) {
+    // Each roll and the row (0 for 76 to 100 ... 3 for 1 to 25) it must select.
+    const std::pair<int, int> bounds[] = {{100, 0}, {76, 0}, {75, 1}, {51, 1},
+                                          {50, 2},  {26, 2}, {25, 3}, {1, 3}};
+    for (const auto& table : kCriticals) {
+        for (const auto& [roll, row] : bounds) {
+            SCOPED_TRACE(table.caption + ", roll " + std::to_string(roll));
+            const std::vector<Message> expected{
+                {"Random Dice Roll (" + table.rollLabel + ")",
+                 "You rolled a: " + std::to_string(roll) + ".", false},
+                {table.caption, table.texts[static_cast<std::size_t>(row)], false}};
+            EXPECT_EQ(tableMessages(table.commandId, roll), expected);
+        }
+    }
+}
+
+TEST(CriticalTables, HitLocationBoundsSelectTheRowsOnEitherSide) {
+    const std::pair<int, const char*> cases[] = {
+        {1, "Upper right leg"},  {3, "Upper right leg"},  {4, "Lower right leg"},
+        {6, "Lower right leg"},  {7, "Right foot"},       {9, "Right foot"},
+        {10, "Upper left leg"},  {12, "Upper left leg"},  {13, "Lower left leg"},
+        {15, "Lower left leg"},  {16, "Left foot"},       {18, "Left foot"},
+        {19, "Torso/Back"},      {52, "Torso/Back"},      {53, "Upper right arm"},
+        {65, "Upper right arm"}, {66, "Lower right arm"}, {68, "Lower right arm"},
+        {69, "Right hand"},      {71, "Right hand"},      {72, "Upper left arm"},
+        {84, "Upper left arm"},  {85, "Lower left arm"},  {87, "Lower left arm"},
+        {88, "Left hand"},       {90, "Left hand"},       {91, "Head"},
+        {100, "Head"},
+    };
+    for (const auto& [roll, location] : cases) {
+        SCOPED_TRACE(roll);
+        const std::vector<Message> expected{{"Random Dice Roll (Random Hit Location)",
+                                             "You rolled a: " + std::to_string(roll) + ".", false},
+                                            {"Random Hit Location", location, false}};
+        EXPECT_EQ(tableMessages(32773, roll), expected);
+    }
+}
+
+TEST(CriticalTables, EveryRollFromOneToHundredFindsExactlyOneRow) {
+    ASSERT_EQ(criticalTables().size(), 15U);
+    std::set<int> ids;
+    for (const auto& table : criticalTables()) {
+        ids.insert(table.commandId);
+        EXPECT_EQ(findCriticalTable(table.commandId), &table);
+        for (int roll = 1; roll <= 100; ++roll) {
+            int containing = 0;
+            for (const auto& row : table.rows) {
+                containing += row.lowest <= roll && roll <= row.highest ? 1 : 0;
+            }
+            EXPECT_EQ(containing, 1) << table.rollLabel << " " << roll;
+            const CriticalRow& selected = selectRow(table, roll);
+            EXPECT_TRUE(selected.lowest <= roll && roll <= selected.highest)
+                << table.rollLabel << " " << roll;
+        }
+    }
+    EXPECT_EQ(ids.size(), 15U);
+}
+
+TEST(CriticalTables, OtherCommandsAreNoTableAndShowNothing) {
+    EXPECT_EQ(findCriticalTable(32772), nullptr); // the ROC roll
+    EXPECT_EQ(findCriticalTable(0), nullptr);
+    CQuorvelDoc doc;
+    FakeInteraction ui;
+    doc.OnRuleTable(ui, 32772);
+    EXPECT_TRUE(ui.events.empty());
+}
+
+TEST(CriticalTables, LeaveTheCharacterAlone) {
+    CQuorvelDoc doc;
+    const CharacterRecord before = doc.record();
+    for (const auto& table : criticalTables()) {
+        doc.dice().queueRolls({37});
+        FakeInteraction ui;
+        doc.OnRuleTable(ui, table.commandId);
+        EXPECT_EQ(ui.events.size(), 2U);
+    }
+    EXPECT_EQ(doc.record(), before);
+    EXPECT_FALSE(doc.IsModified());
+}
+
+} // namespace
+} // namespace orthavel
