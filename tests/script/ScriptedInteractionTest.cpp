@@ -1,0 +1,131 @@
+#include "script/ScriptedInteraction.h"
+
+#include "core/dialogs/ChoiceDialog.h"
+#include "core/dialogs/NumberPrompt.h"
+#include "script/RecordJson.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace orthavel {
+namespace {
+
+using nlohmann::json;
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        out.push_back(line);
+    }
+    return out;
+}
+
+ChoiceDialog coinDialog() {
+    ChoiceDialog d;
+    d.title = "Coin";
+    d.columns = {{{"&Heads", 1}, {"&Tails", 2}}};
+    d.refusal = [](int result) -> std::optional<Message> {
+        if (result == 2) {
+            return Message{"Coin", "Not tails.", true};
+        }
+        return std::nullopt;
+    };
+    return d;
+}
+
+NumberPrompt agePrompt() {
+    return {"Age", "Age:", {}, 0, 10, 20};
+}
+
+TEST(ScriptedInteraction, ARefusedClickShowsItsMessageAndTheDialogStays) {
+    std::ostringstream out;
+    ScriptedInteraction ui(
+        json::parse(R"([{"title":"Coin","steps":[{"click":"&Tails"},{"click":"&Heads"}]}])"), out);
+    EXPECT_EQ(ui.runChoice(coinDialog()), 1);
+    EXPECT_EQ(lines(out.str()), (std::vector<std::string>{
+                                    R"({"event":"dialog","title":"Coin","inputs":{}})",
+                                    R"({"event":"message","caption":"Coin","text":"Not tails."})",
+                                    R"({"event":"closed","title":"Coin","accepted":true})",
+                                }));
+}
+
+TEST(ScriptedInteraction, DialogsStillOpenWhenTheAnswerEndsAreCancelled) {
+    const char* scripts[] = {
+        R"([])",
+        R"([{"title":"Coin","steps":[{"click":"&Tails"}]}])",
+        R"([{"title":"Coin","cancel":true}])",
+    };
+    for (const char* script : scripts) {
+        std::ostringstream out;
+        ScriptedInteraction ui(json::parse(script), out);
+        EXPECT_EQ(ui.runChoice(coinDialog()), std::nullopt) << script;
+        EXPECT_EQ(lines(out.str()).back(), R"({"event":"closed","title":"Coin","accepted":false})");
+    }
+}
+
+TEST(ScriptedInteraction, NumberFieldsAreCheckedAgainstTheirRange) {
+    const struct {
+        const char* script;
+        std::optional<std::int32_t> result;
+        int refusals;
+    } cases[] = {
+        {R"([{"title":"Age","fields":{"Age:":"15"},"click":"OK"}])", 15, 0},
+        {R"([{"title":"Age","fields":{"Age:":" 20 "},"click":"OK"}])", 20, 0},
+        {R"([{"title":"Age","fields":{"Age:":"21"},"click":"OK"}])", std::nullopt, 1},
+        {R"([{"title":"Age","fields":{"Age:":"1e1"},"click":"OK"}])", std::nullopt, 1},
+        {R"([{"title":"Age","steps":[{"fields":{"Age:":"x"}},{"click":"OK"},
+             {"fields":{"Age:":"10"}},{"click":"OK"}]}])",
+         10, 1},
+        {R"([{"title":"Age","click":"OK"}])", std::nullopt, 1},
+    };
+    for (const auto& c : cases) {
+        std::ostringstream out;
+        ScriptedInteraction ui(json::parse(c.script), out);
+        EXPECT_EQ(ui.askNumber(agePrompt()), c.result) << c.script;
+        const std::string refusal =
+            R"({"event":"message","caption":"Orthavel","text":"Please enter an integer between 10 and 20."})";
+        int refusals = 0;
+        for (const auto& line : lines(out.str())) {
+            refusals += line == refusal ? 1 : 0;
+        }
+        EXPECT_EQ(refusals, c.refusals) << c.script;
+    }
+}
+
+TEST(ScriptedInteraction, AnswersForAnotherDialogAreAMismatch) {
+    const char* scripts[] = {
+        R"([{"title":"Dice","click":"&Heads"}])",
+        R"([{"click":"&Heads"}])",
+        R"([{"title":"Coin","click":"&Edge"}])",
+    };
+    for (const char* script : scripts) {
+        std::ostringstream out;
+        ScriptedInteraction ui(json::parse(script), out);
+        EXPECT_THROW(ui.runChoice(coinDialog()), ScriptMismatch) << script;
+    }
+    std::ostringstream out;
+    ScriptedInteraction ui(json::parse(R"([{"title":"Age","fields":{"Years:":"3"}}])"), out);
+    EXPECT_THROW(ui.askNumber(agePrompt()), ScriptMismatch);
+}
+
+TEST(ScriptedInteraction, ScriptsMustBeArrays) {
+    EXPECT_THROW(parseScript("{}"), std::runtime_error);
+    EXPECT_THROW(parseScript("[{"), std::runtime_error);
+    EXPECT_NO_THROW(parseScript("[]"));
+}
+
+TEST(RecordJson, TextsAreUnicodeAndFloatsHaveNineDigits) {
+    CharacterRecord r;
+    r.m_strName = "Ren\xE9 \x80";
+    r.m_fMoveRate = 5.2F;
+    const std::string dump = dumpRecordJson(r);
+    EXPECT_NE(dump.find("\"m_strName\": \"Ren\xC3\xA9 \xE2\x82\xAC\","), std::string::npos);
+    EXPECT_NE(dump.find("\"m_fMoveRate\": 5.19999981,"), std::string::npos);
+    EXPECT_NE(dump.find("\"m_sizeDoc\": [765,900],"), std::string::npos);
+    EXPECT_EQ(dump.substr(dump.size() - 2), "}\n");
+}
+
+} // namespace
+} // namespace orthavel
