@@ -1,0 +1,93 @@
+#pragma once
+
+#include "core/document/DocumentObserver.h"
+#include "gui/app/RecentFiles.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <map>
+
+class QAction;
+class QMenu;
+class QToolBar;
+
+namespace orthavel {
+
+class CQuorvelDoc;
+class CQuorvelView;
+class Interaction;
+class LockIndicators;
+
+// The title every main window starts with.
+inline constexpr char kFrameTitle[] = "Orthavel Kessari Computer Aided Role-Playing";
+// The file dialogs' filter.
+inline constexpr char kCharacterFilter[] = "Kessari Orthavel Characters (*.ksc)";
+
+// Where the main window goes on a screen whose free area is screen: its top-left corner, 640 by
+// 480 or smaller to fit.
+QRect mainWindowGeometry(const QRect& screen);
+
+// The main window: menus, toolbar and status bar around the one view. Each command goes to the
+// document; the window itself carries out only what concerns files, windows and help.
+class CMainFrame : public QMainWindow, public DocumentObserver {
+    Q_OBJECT
+public:
+    CMainFrame(CQuorvelDoc& document, Interaction& ui, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // The action of a command of the menu or toolbar.
+    QAction* commandAction(int id) const;
+    // The actions of the numbered recent files, shown only while the list has that many.
+    const std::array<QAction*, RecentFiles::kMaximum>& recentFileActions() const {
+        return m_recentActions;
+    }
+    QToolBar* toolBar() const { return m_toolBar; }
+    CQuorvelView* view() const { return m_view; }
+    const RecentFiles& recentFiles() const { return m_recentFiles; }
+    const LockIndicators& lockIndicators() const { return *m_locks; }
+
+    // Opens a character file; a failure is shown and leaves the open character as it was.
+    bool openFile(const QString& path);
+    // Saves the character to path; a failure is shown and leaves the document modified.
+    bool saveFile(const QString& path);
+    // Save: to the document's file, or under a name asked for while it has none.
+    bool save();
+    bool saveAs();
+    // Asks whether to save a modified character; false when the user cancelled or saving failed.
+    bool querySaveChanges();
+
+    // Carries out a command as its menu entry does.
+    void runCommand(int id);
+
+    void documentChanged(const CQuorvelDoc& document) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildToolBar();
+    void buildStatusBar();
+    QMenu* menuAt(std::string_view path);
+    QAction* makeCommandAction(int id);
+    void addRecentFileEntries(QMenu* menu);
+    void showRecentFiles();
+    void openRecentFile(int index);
+    void openWithDialog();
+    void openHelpPage();
+    QString documentPath() const;
+
+    CQuorvelDoc& m_document;
+    Interaction& m_ui;
+    CQuorvelView* m_view = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    LockIndicators* m_locks = nullptr;
+    std::map<int, QAction*> m_actions;
+    std::map<std::string_view, QMenu*> m_menus;
+    QAction* m_recentPlaceholder = nullptr;
+    std::array<QAction*, RecentFiles::kMaximum> m_recentActions{};
+    RecentFiles m_recentFiles;
+};
+
+} // namespace orthavel

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/document/CQuorvelDoc.h"
+#include "gui/dialogs/QtInteraction.h"
+
+#include <QStringList>
+
+#include <memory>
+
+class QApplication;
+
+namespace orthavel {
+
+class CMainFrame;
+
+// The program: its one character, the dialogs that ask the user, and the main window.
+class CQuorvelApp {
+public:
+    CQuorvelApp();
+    ~CQuorvelApp();
+    CQuorvelApp(const CQuorvelApp&) = delete;
+    CQuorvelApp& operator=(const CQuorvelApp&) = delete;
+
+    // Names the program for its settings and gives it its look; call once, before anything else.
+    static void configure(QApplication& application);
+
+    // Creates the main window and opens the character file named by the arguments (the program's
+    // name first), if any. False when start-up must end: the file could not be opened.
+    bool InitInstance(const QStringList& arguments);
+
+    CQuorvelDoc& document() { return m_document; }
+    CMainFrame* mainFrame() const { return m_frame.get(); }
+
+private:
+    CQuorvelDoc m_document;
+    QtInteraction m_ui;
+    std::unique_ptr<CMainFrame> m_frame;
+};
+
+} // namespace orthavel

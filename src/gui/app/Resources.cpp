@@ -1,0 +1,20 @@
+#include "gui/app/Resources.h"
+
+#include <QtGlobal>
+
+// Outside any namespace, as the resource initialiser requires.
+static void initOrthavelResources() {
+    Q_INIT_RESOURCE(orthavel);
+}
+
+namespace orthavel {
+
+void initResources() {
+    static const bool done = [] {
+        initOrthavelResources();
+        return true;
+    }();
+    Q_UNUSED(done);
+}
+
+} // namespace orthavel

@@ -1,0 +1,24 @@
+#include "gui/dialogs/DialogLook.h"
+
+#include <QColor>
+#include <QPalette>
+#include <QString>
+#include <QWidget>
+
+namespace orthavel {
+
+void applyDialogLook(QWidget* dialog) {
+    QPalette palette = dialog->palette();
+    palette.setColor(QPalette::Window, QColor(192, 192, 192));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
+    dialog->setPalette(palette);
+    dialog->setAutoFillBackground(true);
+    dialog->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace orthavel

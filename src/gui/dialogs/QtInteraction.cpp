@@ -1,0 +1,56 @@
+#include "gui/dialogs/QtInteraction.h"
+
+#include "gui/dialogs/ChoiceDialogView.h"
+#include "gui/dialogs/DialogLook.h"
+#include "gui/dialogs/NumberPromptView.h"
+
+#include <QMessageBox>
+
+namespace orthavel {
+
+void showMessageBox(QWidget* parent, const Message& message) {
+    QMessageBox box(message.exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
+                    fromUtf8(message.caption), fromUtf8(message.text), QMessageBox::Ok, parent);
+    applyDialogLook(&box);
+    box.exec();
+}
+
+void QtInteraction::showMessage(const Message& message) {
+    showMessageBox(m_parent, message);
+}
+
+std::optional<int> QtInteraction::runChoice(const ChoiceDialog& dialog) {
+    ChoiceDialogView view(dialog, m_parent);
+    if (view.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return view.chosen();
+}
+
+std::optional<std::int32_t> QtInteraction::askNumber(const NumberPrompt& prompt) {
+    NumberPromptView view(prompt, m_parent);
+    if (view.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return view.number();
+}
+
+SaveAnswer QtInteraction::askSaveChanges(std::string_view documentName) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Orthavel"),
+                    QObject::tr("Save changes to %1?")
+                        .arg(QString::fromUtf8(documentName.data(),
+                                               static_cast<qsizetype>(documentName.size()))),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_parent);
+    box.setDefaultButton(QMessageBox::Save);
+    applyDialogLook(&box);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveAnswer::Save;
+    case QMessageBox::Discard:
+        return SaveAnswer::Discard;
+    default:
+        return SaveAnswer::Cancel;
+    }
+}
+
+} // namespace orthavel
