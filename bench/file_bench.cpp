@@ -60,6 +60,7 @@ void BM_OpenCharacterFile(benchmark::State& state) {
 BENCHMARK(BM_OpenCharacterFile);
 
 // Save to disk as the program does: a new file written completely, then renamed over the old.
+// The plain write-and-rename without Qt, for comparison.
 void BM_SaveCharacterFile(benchmark::State& state) {
     const auto dir = std::filesystem::temp_directory_path();
     const auto path = dir / "orthavel_bench_save.ksc";
