@@ -1,0 +1,361 @@
+#include "core/sheet/Page1Layout.h"
+
+#include "core/record/Names.h"
+#include "core/sheet/SheetWriter.h"
+
+#include <array>
+#include <cstdio>
+#include <string_view>
+
+namespace orthavel {
+
+namespace {
+
+using Record = CharacterRecord;
+using ValueOf = std::string (*)(const Record&);
+
+// A label and, right after it, a value of the record. A label that carries its own "%i" is
+// drawn as one text with the value in its place. Rows without a value are left for the player.
+struct DataRow {
+    int x;
+    int y;
+    std::string_view label;
+    ValueOf value;
+};
+
+std::string moveRates(const Record& r) {
+    std::array<char, 64> buffer{};
+    std::snprintf(buffer.data(), buffer.size(), "%2.1f/%2.1f", static_cast<double>(r.m_fMoveRate),
+                  static_cast<double>(r.m_fMoveRateAdj));
+    return buffer.data();
+}
+
+// Boxes A and B, in the order they are drawn.
+constexpr DataRow kIdentityRows[] = {
+    {20, 50, "Character Name:", [](const Record& r) { return r.m_strName; }},
+    {350, 50, "Pathway:", [](const Record& r) { return r.m_strPathway; }},
+    {20, 65, "Played by:", [](const Record& r) { return r.m_strPlayedBy; }},
+    {350, 65, "Attitude:", [](const Record& r) { return r.m_strAttitude; }},
+    {350, 90, "Current Life Level:%i", [](const Record& r) { return intText(r.m_nLifeLevel); }},
+    {350, 105, "Maximum Achieved Life Level:%i",
+     [](const Record& r) { return intText(r.m_nMaxLifeLevel); }},
+    {350, 120, "Career:", [](const Record& r) { return r.m_strProfession; }},
+};
+
+// Box D, column by column.
+constexpr DataRow kPersonalRows[] = {
+    {10, 278, "Age:", [](const Record& r) { return intText(r.m_nAge); }},
+    {10, 293, "Gender:", [](const Record& r) { return r.m_strGender; }},
+    {10, 308, "Eye Color:", [](const Record& r) { return r.m_strEyeColor; }},
+    {10, 323, "Hair Color:", [](const Record& r) { return r.m_strHairColor; }},
+    {10, 338, "Skin Color:", [](const Record& r) { return r.m_strSkinColor; }},
+    {10, 353, "Handedness:", [](const Record& r) { return r.m_strHandedness; }},
+    {10, 368, "Birth Date:", [](const Record& r) { return r.m_strBirthDate; }},
+    {10, 383, "Height:", [](const Record& r) { return r.m_strHeight; }},
+
+    {190, 278, "Move Rate:", moveRates},
+    {190, 293, "Size Level:%i", [](const Record& r) { return intText(r.m_nSizeLevel); }},
+    {190, 308,
+     "Lift Cap:", [](const Record& r) { return pairText(r.m_nLiftCap, r.m_nLiftCapAdj); }},
+    {190, 323,
+     "Encumb Max:", [](const Record& r) { return pairText(r.m_nEncumbMax, r.m_nEncumbMaxAdj); }},
+    {190, 338, "Build:", [](const Record& r) { return r.m_strBuild; }},
+    {190, 353,
+     "Sleep Level:", [](const Record& r) { return pairText(r.m_nSleepLevel, r.m_nSleepLevelAdj); }},
+    {190, 383, "Weight:", [](const Record& r) { return r.m_strWeight; }},
+
+    {355, 280, "Profess Level(PL):%i",
+     [](const Record& r) { return intText(r.m_nProfessionLevel); }},
+    {355, 299, "Social Pts:", [](const Record& r) { return intText(r.m_nSocialPoints); }},
+    {355, 314, "Social Level(SL):", [](const Record& r) { return intText(r.m_nSocialLevel); }},
+    {355, 333, "Fiscal Pts:", [](const Record& r) { return intText(r.m_nFiscalPoints); }},
+    {355, 348, "Fiscal Level:%i", [](const Record& r) { return intText(r.m_nFiscalLevel); }},
+    {355, 367, "Experience Pts:", [](const Record& r) { return intText(r.m_nExperience); }},
+    {355, 382, "EP Bonus:", [](const Record& r) { return intText(r.m_nEPBonus); }},
+
+    {525, 280,
+     "Heal Rate:", [](const Record& r) { return pairText(r.m_nHealRate, r.m_nHealRateAdj); }},
+    {525, 299, "Max Health Pts:",
+     [](const Record& r) { return pairText(r.m_nMaxHealth, r.m_nMaxHealthAdj); }},
+    {525, 314, "Max WP Pts:",
+     [](const Record& r) { return pairText(r.m_nMaxWillpower, r.m_nMaxWillpowerAdj); }},
+    {525, 333, "Power Tolerance:", [](const Record& r) { return intText(r.m_nPowerTolerance); }},
+    {525, 352, "Magical Pbse:", nullptr},
+    {525, 367, "Channeling Pbse:", nullptr},
+    {525, 382, "Metaphysical Pbse:", nullptr},
+};
+
+void drawRow(SheetWriter& w, const Record& record, const DataRow& row) {
+    if (row.value == nullptr) {
+        w.text(row.x, row.y, row.label);
+        return;
+    }
+    const std::string value = row.value(record);
+    if (const auto at = row.label.find("%i"); at != std::string_view::npos) {
+        std::string whole(row.label);
+        whole.replace(at, 2, value);
+        w.text(row.x, row.y, whole);
+    } else {
+        w.labelValue(row.x, row.y, row.label, value);
+    }
+}
+
+// The three advantage columns: where labels stand, where the current values end, and M, from
+// which the maximum and adjustment texts are placed under the header's slashes.
+struct AdvantageColumn {
+    std::string_view title;
+    int labelX;
+    int headerEnd;  // the header's right end, counted from the sheet's right edge when negative
+    int valueLimit; // the value ends here minus the width of valueTail (negative: from W)
+    std::string_view valueTail;
+    int m; // negative: counted from W
+};
+
+constexpr AdvantageColumn kAdvantageColumns[] = {
+    {"PHYSICAL", 10, 247, 255, "urrent/ max/ adjust", 247},
+    {"MENTAL", 255, 497, 505, "rent/ max/ adjust", 497},
+    {"SOCIAL", 505, -13, -8, "urrent/ max/ adjust", -16},
+};
+
+constexpr int fromWidth(int value, int w) {
+    return value < 0 ? w + value : value;
+}
+
+// One advantage row: its label, column and the fixed maximum and adjustment texts by race.
+struct AdvantageRow {
+    std::string_view label;
+    int column;
+    int y;
+    std::string_view neuonianMax;
+    std::string_view neuonianAdjust;
+    std::string_view kessariMax;
+    std::string_view kessariAdjust;
+};
+
+constexpr AdvantageRow kAdvantageRows[kAdvantageCount] = {
+    {"Strength:", 0, 180, "/ [5]", "/", "/ [5]", "/ +2"},
+    {"Agility:", 0, 195, "/ [5]", "/", "/ [5]", "/"},
+    {"Dexterity:", 0, 210, "/ [5]", "/", "/ [5]", "/"},
+    {"Stamina:", 0, 225, "/ [4]", "/", "/ [5]", "/ +2"},
+    {"Reflex:", 0, 240, "/ [6]", "/", "/ [6]", "/"},
+    {"Comprehension:", 1, 180, "/ [8]", "/", "/ [7]", "/"},
+    {"Awareness:", 1, 195, "/ [8]", "/", "/[10]", "/ +3"},
+    {"Logic:", 1, 210, "/ [9]", "/", "/ [8]", "/ -2"},
+    {"Persevearance:", 1, 225, "/[10]", "/", "/ [8]", "/"},
+    {"Confidence:", 1, 240, "/[10]", "/", "/ [8]", "/ +3"},
+    {"Appearance:", 2, 180, "/ [5]", "/", "/ [6]", "/"},
+    {"Charisma:", 2, 195, "/ [6]", "/", "/ [4]", "/ -2"},
+    {"Etiquette:", 2, 210, "/ [6]", "/", "/ [4]", "/ -2"},
+    {"Style:", 2, 225, "/ [7]", "/", "/ [6]", "/"},
+    {"Avoidance:", 2, 240, "/ [4]", "/", "/ [3]", "/ -3"},
+};
+
+struct SaveColumn {
+    int x;
+    std::string_view label;
+    int save;
+};
+
+constexpr SaveColumn kSaves[] = {
+    {10, "Physical Save:", 0},
+    {255, "Mental Save:", 1},
+    {505, "Social Save:", 2},
+};
+
+constexpr std::string_view kPossessions = "BEGINNING PERSONAL POSSESIONS";
+
+struct HandRow {
+    int y;
+    std::string_view text;
+};
+
+// Boxes F and G, at x 10. The family trade follows its label.
+constexpr HandRow kHandRows[] = {
+    {526, kPossessions},
+    {605, "Career Assets:"},
+    {625, "Money/Furs/Trading Value:"},
+    {645, "Friends:"},
+    {665, "Enemies:"},
+    {685, "Pawns:"},
+    {705, "Followers:"},
+    {725, "Family Trade & Background:"},
+    {765, "Obligations:"},
+    {785, "Mission:"},
+    {805, "Adventures:"},
+    {825, "Personal Goals:"},
+};
+constexpr int kFamilyTradeY = 725;
+
+void drawFrame(SheetWriter& w) {
+    const int W = w.sheetWidth();
+    // A: name and pathway; B: race and career.
+    w.frame(5, 45, W - 5, 84);
+    w.frame(5, 88, W - 5, 138);
+    // C: advantages (the line under the group titles comes with them).
+    w.frame(5, 159, W - 5, 257);
+    w.line(250, 159, 250, 257);
+    w.line(500, 159, 500, 257);
+    // D: personal data.
+    w.frame(5, 275, W - 5, 405);
+    w.line(345, 275, 345, 405);
+    w.line(520, 275, 520, 405);
+    w.frame(350, 279, 515, 401);
+    for (const int y : {297, 331, 365}) {
+        w.line(350, y, 515, y);
+    }
+    w.line(520, 331, W - 5, 331);
+    w.line(520, 348, W - 5, 348);
+    // E: special career skills.
+    w.frame(5, 425, W - 5, 505);
+    w.line(5, 441, W - 5, 441);
+    w.line(390, 441, 390, 505);
+    w.line(200, 441, 200, 505);
+    w.line(5, 463, 390, 463);
+    w.line(5, 485, 390, 485);
+    // F: possessions, with the heading underlined.
+    w.frame(5, 525, W - 5, 740);
+    w.selectFont(FontId::CourierNew);
+    const int underline = 526 + w.height();
+    w.line(10, underline, 10 + w.width(kPossessions), underline);
+    for (const int y : {623, 643, 663, 683, 703, 723}) {
+        w.line(5, y, W - 5, y);
+    }
+    // G: obligations.
+    w.frame(5, 760, W - 5, 850);
+}
+
+void drawTitle(SheetWriter& w) {
+    const int W = w.sheetWidth();
+    w.selectFont(FontId::CenturyGothic);
+    constexpr std::string_view title = "Orthavel";
+    w.centred(5, title);
+    const int t = w.width(title);
+    w.selectFont(FontId::CourierNew);
+    w.centred(25, "Character Sheet");
+    w.selectFont(FontId::CourierSmall);
+    w.rightAligned(W - 10, 54, "Extra Chances:");
+    w.text(W / 2 + t / 2 + 5, 0, "TM");
+    w.rightAligned(W - 10, 90, "(PL+FL+SL)/3");
+}
+
+void drawIdentity(SheetWriter& w, const Record& r) {
+    const bool neuonian = r.m_nRace == kRaceNeuonian;
+    w.selectFont(FontId::CourierPrint);
+    for (const DataRow& row : kIdentityRows) {
+        // The left column of box B carries no record text but the race's labels.
+        if (row.y == 90) {
+            w.text(20, 90, neuonian ? "Race:Human" : "Race:Metamorphoun");
+        } else if (row.y == 105) {
+            w.text(20, 105, neuonian ? "Culture:Neuonian" : "Culture:Kessari");
+        } else if (row.y == 120) {
+            const bool cityState = r.m_nCulture == 15 || neuonian;
+            w.labelValue(20, 120,
+                         cityState ? "Sub Culture: City State of " : "Sub Culture:House of ",
+                         r.m_strCulture);
+        }
+        drawRow(w, r, row);
+    }
+}
+
+void drawAdvantages(SheetWriter& w, const Record& r) {
+    const int W = w.sheetWidth();
+    w.selectFont(FontId::CourierNew);
+    w.centred(145, "ADVANTAGES");
+    for (const AdvantageColumn& column : kAdvantageColumns) {
+        w.text(column.labelX, 160, column.title);
+    }
+    const int under = 162 + w.height(); // the height of "PHYSICAL"
+    w.line(5, under, W - 5, under);
+    for (const AdvantageColumn& column : kAdvantageColumns) {
+        w.rightAligned(fromWidth(column.headerEnd, W), 160, "current/ max/ adjust");
+    }
+    const bool neuonian = r.m_nRace == kRaceNeuonian;
+    for (int k = 0; k < kAdvantageCount; ++k) {
+        const AdvantageRow& row = kAdvantageRows[k];
+        const AdvantageColumn& column = kAdvantageColumns[row.column];
+        const int level = r.m_aAdvantage[static_cast<std::size_t>(k)];
+        const int valueEnd = fromWidth(column.valueLimit, W) - w.width(column.valueTail);
+        const int m = fromWidth(column.m, W);
+        w.text(column.labelX, row.y, row.label);
+        w.rightAligned(valueEnd, row.y, level > 0 ? "{" + intText(level) + "}" : " A");
+        w.text(m - w.width("/ max/ adjust"), row.y, neuonian ? row.neuonianMax : row.kessariMax);
+        w.text(m - w.width("/ adjust"), row.y, neuonian ? row.neuonianAdjust : row.kessariAdjust);
+    }
+}
+
+void drawSaves(SheetWriter& w, const Record& r) {
+    w.selectFont(FontId::CourierNew);
+    for (const SaveColumn& save : kSaves) {
+        const auto i = static_cast<std::size_t>(save.save);
+        w.labelValue(save.x, 260, save.label,
+                     intText(r.m_aSave[i]) + " | " + intText(r.m_aSave[i + 3]));
+    }
+}
+
+void drawPersonalData(SheetWriter& w, const Record& r) {
+    w.selectFont(FontId::CourierNew);
+    for (const DataRow& row : kPersonalRows) {
+        drawRow(w, r, row);
+    }
+}
+
+// Held special skills fill two rows per column, the columns in the order x 10, 205, 400 and then
+// alternating between 205 and 400.
+void drawSpecialSkills(SheetWriter& w, const Record& r) {
+    w.selectFont(FontId::CourierNew);
+    w.centred(426,
+              "Special Career Skills: Skills that are not found on your Mastery List of Skills.");
+    w.text(10, 442, "Lvl Skill Name/Comp");
+    w.text(205, 442, "Lvl Skill Name/Comp");
+    w.text(400, 442, "Special Bonuses:");
+    constexpr int kHeld = 200; // an ability held without a level
+    int x = 10;
+    int y = 465;
+    for (std::size_t i = 0; i < kSpecialSkillNames.size(); ++i) {
+        const int value = r.m_aSpecialSkill[i];
+        if (value <= 0) {
+            continue;
+        }
+        if (value != kHeld) {
+            w.text(x, y, intText(value));
+            w.text(x + 25, y, kSpecialSkillNames[i]);
+        } else {
+            w.text(x, y, kSpecialSkillNames[i]);
+        }
+        y += 25;
+        if (y >= 515) {
+            y = 465;
+            x = x != 205 ? 205 : 400;
+        }
+    }
+}
+
+void drawPossessions(SheetWriter& w, const Record& r) {
+    w.selectFont(FontId::CourierNew);
+    for (const HandRow& row : kHandRows) {
+        if (row.y == kFamilyTradeY) {
+            w.labelValue(10, row.y, row.text, r.m_strFamilyTrade);
+        } else {
+            w.text(10, row.y, row.text);
+        }
+    }
+}
+
+} // namespace
+
+DisplayList layoutPage1(const CharacterRecord& record, const TextMetrics& metrics) {
+    DisplayList list;
+    SheetWriter w(list, metrics, record.m_sizeDoc[0]);
+    w.fill(0, 0, record.m_sizeDoc[0], record.m_sizeDoc[1], kWhite);
+    drawFrame(w);
+    drawTitle(w);
+    drawIdentity(w, record);
+    drawAdvantages(w, record);
+    drawSaves(w, record);
+    drawPersonalData(w, record);
+    drawSpecialSkills(w, record);
+    drawPossessions(w, record);
+    return list;
+}
+
+} // namespace orthavel

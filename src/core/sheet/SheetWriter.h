@@ -1,0 +1,59 @@
+#pragma once
+
+#include "core/sheet/DisplayList.h"
+#include "core/sheet/TextMetrics.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace orthavel {
+
+// "%i" of a number.
+std::string intText(std::int32_t value);
+// pattern with its first "%i" replaced by the number.
+std::string withInt(std::string_view pattern, std::int32_t value);
+// "%i/%i" of two numbers.
+std::string pairText(std::int32_t first, std::int32_t second);
+
+// Writes a page into a display list the way a device context is drawn on: a font is selected,
+// then texts go at points, aligned texts are measured in the selected font.
+class SheetWriter {
+public:
+    SheetWriter(DisplayList& list, const TextMetrics& metrics, int sheetWidth);
+
+    void selectFont(FontId font) { m_font = font; }
+    void setColors(Rgb text, Rgb background);
+
+    int width(std::string_view text) const { return m_metrics.textWidth(m_font, text); }
+    int width(FontId font, std::string_view text) const { return m_metrics.textWidth(font, text); }
+    int height() const { return m_metrics.textHeight(m_font); }
+    int sheetWidth() const { return m_sheetWidth; }
+
+    // An empty text draws nothing.
+    void text(int x, int y, std::string_view text);
+    // Drawn so that it ends at x = end.
+    void rightAligned(int end, int y, std::string_view text);
+    // Drawn centred on the sheet: at W/2 minus half its width.
+    void centred(int y, std::string_view text);
+    // The label at x and the value right after it, at x plus the label's width.
+    void labelValue(int x, int y, std::string_view label, std::string_view value);
+
+    void line(int x1, int y1, int x2, int y2);
+    // A rectangle drawn as four lines.
+    void frame(int left, int top, int right, int bottom);
+    void fill(int x, int y, int width, int height, Rgb color);
+    void picture(PictureId id, int x, int y, PictureMode mode);
+
+private:
+    void put(int x, int y, std::string_view text, Align align, int anchor);
+
+    DisplayList& m_list;
+    const TextMetrics& m_metrics;
+    int m_sheetWidth;
+    FontId m_font = FontId::CourierNew;
+    Rgb m_textColor = kBlack;
+    Rgb m_background = kWhite;
+};
+
+} // namespace orthavel

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "core/sheet/DisplayList.h"
+#include "core/sheet/TextMetrics.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orthavel::test {
+
+// Every character of a font is equally wide, so the tests can work out each aligned position by
+// hand: Times 10, Courier print and bold 8, Courier 7, Courier small 6 units. Heights are the
+// fonts' cell heights.
+class FixedPitchMetrics : public TextMetrics {
+public:
+    static constexpr std::array<int, kFontCount> kWidths{10, 7, 8, 8, 6};
+    static constexpr std::array<int, kFontCount> kHeights{20, 14, 16, 16, 12};
+
+    int textWidth(FontId font, std::string_view text) const override {
+        return kWidths[static_cast<std::size_t>(font)] * static_cast<int>(text.size());
+    }
+    int textHeight(FontId font) const override { return kHeights[static_cast<std::size_t>(font)]; }
+};
+
+// Every text item whose string is text.
+inline std::vector<TextItem> textsNamed(const DisplayList& list, std::string_view text) {
+    std::vector<TextItem> found;
+    for (const TextItem& t : list.texts()) {
+        if (t.text == text) {
+            found.push_back(t);
+        }
+    }
+    return found;
+}
+
+// The text drawn at exactly (x, y), or an empty string.
+inline std::string textAt(const DisplayList& list, int x, int y) {
+    for (const TextItem& t : list.texts()) {
+        if (t.x == x && t.y == y) {
+            return t.text;
+        }
+    }
+    return {};
+}
+
+// Whether a line joins the two points, in either direction.
+inline bool hasLine(const DisplayList& list, int x1, int y1, int x2, int y2) {
+    const auto lines = list.lines();
+    return std::any_of(lines.begin(), lines.end(), [&](const LineItem& l) {
+        return (l.x1 == x1 && l.y1 == y1 && l.x2 == x2 && l.y2 == y2) ||
+               (l.x1 == x2 && l.y1 == y2 && l.x2 == x1 && l.y2 == y1);
+    });
+}
+
+// Whether the four sides of a rectangle are drawn.
+inline bool hasFrame(const DisplayList& list, int left, int top, int right, int bottom) {
+    return hasLine(list, left, top, right, top) && hasLine(list, right, top, right, bottom) &&
+           hasLine(list, right, bottom, left, bottom) && hasLine(list, left, bottom, left, top);
+}
+
+} // namespace orthavel::test

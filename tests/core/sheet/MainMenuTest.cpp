@@ -1,0 +1,199 @@
+#include "core/sheet/MainMenu.h"
+
+#include "core/document/Commands.h"
+#include "core/sheet/SheetView.h"
+
+#include "FixedPitchMetrics.h"
+
+#include <gtest/gtest.h>
+
+namespace orthavel {
+namespace {
+
+using test::FixedPitchMetrics;
+
+constexpr int R = 620;
+constexpr int B = 400;
+
+MainMenuHover idle() {
+    MainMenuHover hover;
+    hover.resetToIdle();
+    return hover;
+}
+
+// One mouse move after another over a 620-unit client area: the left zone ends at 278, the
+// right one begins above 342.
+TEST(MainMenuHover, CoversLightAndTheFigurePoints) {
+    struct Step {
+        int x;
+        bool leftIdle;
+        bool rightIdle;
+        CenterFigure figure;
+        bool redrawLeft;
+        bool redrawRight;
+        bool redrawCenter;
+    };
+    const Step steps[] = {
+        {100, false, true, CenterFigure::Quick, true, false, true},
+        {278, false, true, CenterFigure::Quick, false, false, false},
+        {279, true, true, CenterFigure::Idle, true, false, true},
+        {342, true, true, CenterFigure::Idle, false, false, false},
+        {343, true, false, CenterFigure::Full, false, true, true},
+        {600, true, false, CenterFigure::Full, false, false, false},
+        {10, false, true, CenterFigure::Quick, true, true, true},
+    };
+    MainMenuHover hover = idle();
+    hover.onMouseMove(kPageMainMenu, 300, R); // ends the first-move rule
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.x);
+        const auto redraw = hover.onMouseMove(kPageMainMenu, s.x, R);
+        EXPECT_EQ(hover.leftCoverIdle(), s.leftIdle);
+        EXPECT_EQ(hover.rightCoverIdle(), s.rightIdle);
+        EXPECT_EQ(hover.centerPicture(), s.figure);
+        EXPECT_EQ(redraw.leftCover, s.redrawLeft);
+        EXPECT_EQ(redraw.rightCover, s.redrawRight);
+        EXPECT_EQ(redraw.center, s.redrawCenter);
+    }
+}
+
+// Before the first move the flags are 0 (as constructed) and a cover under the pointer is
+// still redrawn lit; from the second move on only a change redraws it.
+TEST(MainMenuHover, FirstMoveRedrawsTheCoverUnderThePointer) {
+    MainMenuHover hover;
+    EXPECT_TRUE(hover.firstMouseMove());
+    auto redraw = hover.onMouseMove(kPageMainMenu, 100, R);
+    EXPECT_TRUE(redraw.leftCover);
+    EXPECT_FALSE(hover.leftCoverIdle());
+    EXPECT_FALSE(hover.firstMouseMove());
+    redraw = hover.onMouseMove(kPageMainMenu, 101, R);
+    EXPECT_FALSE(redraw.leftCover);
+}
+
+TEST(MainMenuHover, SheetPagesOnlyEndTheFirstMoveRule) {
+    for (const std::int32_t page : {1, 2, 3, 4, 99, -7}) {
+        MainMenuHover hover = idle();
+        const auto redraw = hover.onMouseMove(page, 100, R);
+        EXPECT_FALSE(redraw.leftCover || redraw.rightCover || redraw.center) << page;
+        EXPECT_TRUE(hover.leftCoverIdle());
+        EXPECT_FALSE(hover.firstMouseMove());
+        EXPECT_EQ(hover.commandOnClick(page), std::nullopt);
+    }
+}
+
+// Narrower than 556 units, the middle counts for both covers: the figure points left and a
+// click starts Quick PC generation.
+TEST(MainMenuHover, NarrowWindowBothZones) {
+    MainMenuHover hover = idle();
+    hover.onMouseMove(kPageMainMenu, 250, 500);
+    EXPECT_FALSE(hover.leftCoverIdle());
+    EXPECT_FALSE(hover.rightCoverIdle());
+    EXPECT_EQ(hover.centerPicture(), CenterFigure::Quick);
+    EXPECT_EQ(hover.commandOnClick(kPageMainMenu), ID_FILE_NEW);
+}
+
+TEST(MainMenuHover, ClicksStartTheGenerationUnderThePointer) {
+    struct Case {
+        int x;
+        std::optional<int> command;
+    };
+    for (const Case c :
+         {Case{30, ID_FILE_NEW}, Case{310, std::nullopt}, Case{610, ID_FULL_GENERATION}}) {
+        MainMenuHover hover = idle();
+        hover.onMouseMove(kPageMainMenu, c.x, R);
+        EXPECT_EQ(hover.commandOnClick(kPageMainMenu), c.command) << c.x;
+    }
+    EXPECT_EQ(idle().commandOnClick(kPageMainMenu), std::nullopt);
+}
+
+TEST(MainMenuLayout, PicturesAndCaptionsByHoverState) {
+    struct Case {
+        int pointerX; // negative: no move
+        PictureId left;
+        PictureId right;
+        PictureItem figure;
+    };
+    const Case cases[] = {
+        {-1,
+         PictureId::QuickCover,
+         PictureId::FullCover,
+         {PictureId::CenterIdle, R / 2 - 72, B / 2 - 97, PictureMode::Or}},
+        {50,
+         PictureId::QuickCoverLit,
+         PictureId::FullCover,
+         {PictureId::CenterQuick, R / 2 - 125, B / 2 - 95, PictureMode::Or}},
+        {590,
+         PictureId::QuickCover,
+         PictureId::FullCoverLit,
+         {PictureId::CenterFull, R / 2 - 70, B / 2 - 100, PictureMode::Or}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pointerX);
+        MainMenuHover hover = idle();
+        if (c.pointerX >= 0) {
+            hover.onMouseMove(kPageMainMenu, c.pointerX, R);
+        }
+        const DisplayList list =
+            layoutMainMenu(CharacterRecord{}, FixedPitchMetrics{}, hover, R, B);
+        const DisplayList::Extent extent = list.extent(FixedPitchMetrics{});
+        EXPECT_EQ(extent.width, 765);
+        const std::vector<DisplayItem> expected{
+            FillItem{0, 0, 765, 900, kBlack},
+            PictureItem{c.left, 20, 40, PictureMode::Copy},
+            PictureItem{c.right, R - 220, 40, PictureMode::Copy},
+            FillItem{R / 2 - 95, B / 2 - 100, 195, 200, kBlack},
+            c.figure,
+            TextItem{FontId::CenturyGothic, R - 20 - 250, 10, "Full Character Generation",
+                     Align::Right, R - 20, Rgb{0, 30, 230}, kBlack},
+            TextItem{FontId::CenturyGothic, 55, 10, "Quick PC Maker", Align::Left, 55,
+                     Rgb{0, 30, 230}, kBlack},
+        };
+        EXPECT_EQ(list.items(), expected);
+    }
+}
+
+TEST(SheetView, PaintPlans) {
+    using What = PaintPlan::What;
+    struct Case {
+        std::int32_t page;
+        int h;
+        int v;
+        bool resetH;
+        bool resetV;
+        bool showMainMenu;
+        What what;
+    };
+    const Case cases[] = {
+        {0, 0, 0, false, false, false, What::MainMenu},
+        {0, 0, 40, false, true, true, What::Nothing},
+        {0, 12, 0, true, false, true, What::Nothing},
+        {99, 0, 0, false, false, true, What::Nothing},
+        {99, 5, 5, true, true, true, What::Nothing},
+        {1, 30, 30, false, false, false, What::SheetPage},
+        {4, 0, 0, false, false, false, What::SheetPage},
+        {5, 0, 0, false, false, false, What::Nothing},
+        {-1, 3, 3, false, false, false, What::Nothing},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.page);
+        const PaintPlan plan = planPaint(c.page, c.h, c.v);
+        EXPECT_EQ(plan.resetHorizontalScroll, c.resetH);
+        EXPECT_EQ(plan.resetVerticalScroll, c.resetV);
+        EXPECT_EQ(plan.showMainMenu, c.showMainMenu);
+        EXPECT_EQ(plan.what, c.what);
+    }
+    EXPECT_FALSE(scrollingAllowed(0));
+    EXPECT_TRUE(scrollingAllowed(99)); // a generation running: the sheet may scroll
+    EXPECT_TRUE(scrollingAllowed(3));
+}
+
+TEST(SheetView, OutOfRangePagesDrawNothing) {
+    for (const std::int32_t page : {-2147483647 - 1, -1, 0, 5, 99, 2147483647}) {
+        EXPECT_TRUE(layoutSheetPage(CharacterRecord{}, FixedPitchMetrics{}, page).empty()) << page;
+    }
+    for (const std::int32_t page : {1, 2, 3, 4}) {
+        EXPECT_FALSE(layoutSheetPage(CharacterRecord{}, FixedPitchMetrics{}, page).empty()) << page;
+    }
+}
+
+} // namespace
+} // namespace orthavel

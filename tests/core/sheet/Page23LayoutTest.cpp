@@ -1,0 +1,278 @@
+#include "core/sheet/Page23Layout.h"
+
+#include "FixedPitchMetrics.h"
+
+#include <gtest/gtest.h>
+
+namespace orthavel {
+namespace {
+
+using test::FixedPitchMetrics;
+using test::hasFrame;
+using test::textAt;
+using test::textsNamed;
+
+// A record whose every skill, emphasis and mastery holds a value that names its index, so a
+// line shows which element it read.
+CharacterRecord numbered(std::int32_t race) {
+    CharacterRecord r;
+    r.m_nRace = race;
+    for (std::size_t i = 0; i < r.m_aSkill.size(); ++i) {
+        r.m_aSkill[i] = 1000 + static_cast<std::int32_t>(i);
+    }
+    for (std::size_t i = 0; i < r.m_aEmphasis.size(); ++i) {
+        r.m_aEmphasis[i] = 500 + static_cast<std::int32_t>(i);
+    }
+    for (std::size_t i = 0; i < r.m_aMastery.size(); ++i) {
+        r.m_aMastery[i] = 700 + static_cast<std::int32_t>(i);
+    }
+    return r;
+}
+
+struct Line {
+    int x;
+    int y;
+    const char* text;
+    FontId font;
+};
+
+void expectLines(const DisplayList& list, std::initializer_list<Line> lines) {
+    for (const Line& l : lines) {
+        SCOPED_TRACE(std::string(l.text) + " at " + std::to_string(l.x) + "," +
+                     std::to_string(l.y));
+        bool found = false;
+        for (const TextItem& t : list.texts()) {
+            if (t.x == l.x && t.y == l.y && t.text == l.text) {
+                found = true;
+                EXPECT_EQ(t.font, l.font);
+            }
+        }
+        EXPECT_TRUE(found);
+    }
+}
+
+constexpr FontId Bold = FontId::CourierBold;
+constexpr FontId Print = FontId::CourierPrint;
+constexpr FontId Plain = FontId::CourierNew;
+
+TEST(Page2Layout, FrameTitleAndHeadings) {
+    const DisplayList list = layoutPage2(numbered(0), FixedPitchMetrics{});
+    EXPECT_TRUE(hasFrame(list, 5, 20, 760, 80));
+    expectLines(list, {
+                          {382 - 110, 23, "Mastery List of Skills", FontId::CenturyGothic},
+                          {10, 45, "Comp. Table:", Bold},
+                          {60, 60, "Cost to raise skills with EP's:", Bold},
+                          {20 + 12 * 8, 45, "Complex Bonus:", Plain},
+                          {330, 45, "Max Skill Increase:", Plain},
+                          {525, 45, "Days minus off learn time:", Plain},
+                          {60 + 31 * 8, 60, "5 x Complexity (+/- bonus) per skill points.", Plain},
+                      });
+}
+
+// The first and last line of each block, in each column: headings at c and c + 4, ratings at
+// c + 5 and labels at c + 30.
+TEST(Page2Layout, ColumnsTwoAndThreeAndColumnOneTop) {
+    const DisplayList list = layoutPage2(numbered(0), FixedPitchMetrics{});
+    expectLines(list, {
+                          {5, 85, "Combat: 700", Bold},
+                          {9, 100, "Blades (2 min):500", Print},
+                          {10, 115, "1000", Plain},
+                          {35, 115, "Stilletto (4)", Plain},
+                          {35, 185, "Great Sword (16)", Plain},
+                          {9, 200, "Axes/Hammers (1 min):501", Print},
+                          {10, 229, "1007", Plain},
+                          {9, 346, "Hand To Hand(1 min):504", Print},
+                          {245, 85, "Dark Arts: 702", Bold},
+                          {249, 100, "Prestidigitation(4 min):509", Print},
+                          {250, 171, "1034", Plain},
+                          {275, 171, "Stage Magic (14)", Plain},
+                          {249, 186, "Subterfuge (4 min):510", Print},
+                          {250, 285, "1041", Plain},
+                          {245, 305, "Domestic: 703", Bold},
+                          {249, 392, "Home (5 min):512", Print},
+                          {245, 511, "Entertainment: 704", Bold},
+                          {275, 639, "Wrestling (9)", Plain},
+                          {250, 753, "1067", Plain},
+                          {275, 753, "Voice Control (13)", Plain},
+                          {499, 85, "Music (3 min):515", Print},
+                          {500, 100, "1068", Plain},
+                          {525, 170, "Wind (15)", Plain},
+                          {495, 190, "Leadership: 705", Bold},
+                          {525, 234, "Public Speaking (15)", Plain},
+                          {499, 307, "Statecraft (4 min):518", Print},
+                          {525, 378, "Public Relations (17)", Plain},
+                          {495, 398, "Magic: 706", Bold},
+                          {499, 413, "School:Wizardry (5 min):519", Print},
+                          {500, 428, "1084", Plain},
+                          {525, 428, "Theory (19)", Plain},
+                      });
+}
+
+// Below "Hand To Hand" the races part: the Neuonian list has the cultural lines and both
+// cultures, the Kessari list Howling Wind and is 14 units shorter above the Lance group.
+TEST(Page2Layout, ColumnOneByRace) {
+    const DisplayList neuonian = layoutPage2(numbered(1), FixedPitchMetrics{});
+    expectLines(neuonian, {
+                              {10, 361, "1314", Plain},
+                              {35, 361, "Brawling (10)", Plain},
+                              {35, 375, "Fisticuffs (9)", Plain},
+                              {9, 390, "Lance/Pole Arm(1 min):505", Print},
+                              {35, 405, "Bardiche (14)", Plain},
+                              {9, 462, "Fired Weapons(2 min):506", Print},
+                              {9, 520, "Thrown Weapons(2 min):507", Print},
+                              {35, 549, "Throwing Dagger (2)", Plain},
+                              {5, 569, "Cultural Skills: 701", Bold},
+                              {9, 584, "Culture:Neuonian(4 min):539", Print},
+                              {10, 599, "1316", Plain},
+                              {35, 599, "Corner (10) G", Plain},
+                              {10, 641, "1024", Plain},
+                              {35, 725, "Synergy (10) G", Plain},
+                              {9, 740, "Culture:Kessari(4 min):508", Print},
+                              {10, 755, "1027", Plain},
+                              {35, 755, "Kessari Literacy (12)", Plain},
+                              {10, 769, "1026", Plain},
+                          });
+    EXPECT_TRUE(textsNamed(neuonian, "Howling Wind (10)").empty());
+    EXPECT_TRUE(textsNamed(neuonian, "Natural Form (12)").empty());
+
+    const DisplayList kessari = layoutPage2(numbered(0), FixedPitchMetrics{});
+    expectLines(kessari, {
+                             {10, 361, "1013", Plain},
+                             {35, 361, "Howling Wind (10)", Plain},
+                             {9, 376, "Lance/Pole Arm(1 min):505", Print},
+                             {35, 391, "Bardiche (14)", Plain},
+                             {35, 433, "Lance (16)", Plain},
+                             {9, 448, "Fired Weapons(2 min):506", Print},
+                             {9, 506, "Thrown Weapons(2 min):507", Print},
+                             {35, 520, "Throwing Spear (6)", Plain},
+                             {35, 534, "Throwing Dagger (2)", Plain},
+                             {5, 554, "Cultural Skills: 701", Bold},
+                             {9, 569, "Culture:Kessari(4 min):508", Print},
+                             {35, 584, "Natural Form (12)", Plain},
+                             {10, 668, "1029", Plain},
+                             {35, 668, "Olde Human Literacy (12)", Plain},
+                         });
+    EXPECT_TRUE(textsNamed(kessari, "Brawling (10)").empty());
+    EXPECT_TRUE(textsNamed(kessari, "Culture:Neuonian(4 min):539").empty());
+}
+
+TEST(Page2Layout, SpellsListedInIndexOrderWithoutColumnBreak) {
+    CharacterRecord r;
+    r.m_aSkill[90] = 12;
+    r.m_aSkill[85] = 3;
+    r.m_aSkill[100] = 0;
+    r.m_aSkill[101] = -4;
+    const DisplayList list = layoutPage2(r, FixedPitchMetrics{});
+    expectLines(list, {
+                          {500, 442, "3", Plain},
+                          {525, 442, "Abolish Magic Defense (16)", Plain},
+                          {500, 456, "12", Plain},
+                          {525, 456, "Control Mental State (20)", Plain},
+                      });
+    EXPECT_TRUE(textsNamed(list, "Paralyzing Touch (16)").empty());
+    EXPECT_TRUE(textsNamed(list, "Super Adhesion (17)").empty());
+
+    CharacterRecord all;
+    for (int i = 85; i <= 146; ++i) {
+        all.m_aSkill[static_cast<std::size_t>(i)] = 1;
+    }
+    const DisplayList full = layoutPage2(all, FixedPitchMetrics{});
+    expectLines(full, {{525, 442 + 61 * 14, "Water Walk (15)", Plain}});
+}
+
+TEST(Page2Layout, NoSpellsLeavesNothingUnderTheory) {
+    const DisplayList list = layoutPage2(CharacterRecord{}, FixedPitchMetrics{});
+    for (const TextItem& t : list.texts()) {
+        EXPECT_FALSE(t.x >= 495 && t.y > 428) << t.text;
+    }
+    EXPECT_EQ(textAt(list, 500, 428), "0"); // a fixed line shows 0
+}
+
+TEST(Page3Layout, ColumnsSpotChecks) {
+    const DisplayList list = layoutPage3(numbered(0), FixedPitchMetrics{});
+    expectLines(list, {
+                          {5, 30, "Myth & Lore: 707", Bold},
+                          {9, 45, "Fabled Lands (9 min):520", Print},
+                          {10, 60, "1147", Plain},
+                          {35, 60, "Ariela (13)", Plain},
+                          {35, 228, "Mt Kabi (13))", Plain},
+                          {35, 382, "World's Crown (10)", Plain},
+                          {9, 397, "Fortune Telling(2 min):521", Print},
+                          {9, 497, "Heros/Heroines (4 min):522", Print},
+                          {35, 596, "Kessari (15)", Plain},
+                          {5, 611, "Prof Crafts: 708", Bold},
+                          {9, 698, "Arts (2 min):524", Print},
+                          {35, 712, "Casting & Jewelry (18)", Plain},
+                          {35, 754, "Sculpting (14)", Plain},
+                          {249, 30, "Brewing (3 min):525", Print},
+                          {275, 45, "Alcohol (6)", Plain},
+                          {275, 105, "Potions (15)", Plain}, // the Brewing lines are 15 apart
+                          {249, 120, "Leatherworking (All):526", Print},
+                          {275, 449, "Bowyer & Fletcher (9)", Plain},
+                          {245, 464, "Religion: 709", Bold},
+                          {250, 508, "1218", Plain},
+                          {250, 522, "1322", Plain},
+                          {275, 522, "Theology Morning Light(15)", Plain},
+                          {250, 536, "1219", Plain},
+                          {249, 609, "Demonology (2 min):532", Print},
+                          {275, 625, "Dark Pawns (10)", Plain},
+                          {249, 682, "Endowments (No Emphasis)", Print},
+                          {495, 30, "Scholastics: 710", Bold},
+                          {500, 60, "1274", Plain},
+                          {525, 60, "Algebra & Early Physics (19)", Plain},
+                          {495, 317, "Travel: 711", Bold},
+                          {525, 347, "Barges, Traders, Fish Boats (11)", Plain},
+                          {499, 546, "Terrain Knowledge (5 min):538", Print},
+                          {525, 701, "Swamp (10)", Plain},
+                          {499, 716, "Endowments (Continued)", Print},
+                      });
+}
+
+// Thirteen endowments fill column 2 from y 697 to 865; the fourteenth starts column 3 at
+// (500, 731); a further overflow starts there again.
+TEST(Page3Layout, EndowmentOverflow) {
+    CharacterRecord r;
+    for (int i = 227; i < 227 + 14; ++i) {
+        r.m_aSkill[static_cast<std::size_t>(i)] = i - 200;
+    }
+    const DisplayList list = layoutPage3(r, FixedPitchMetrics{});
+    expectLines(list, {
+                          {250, 697, "27", Plain},
+                          {275, 697, "Sunspot (13)", Plain},
+                          {275, 865, "Dragon Flight (14)", Plain},
+                          {500, 731, "40", Plain},
+                          {525, 731, "Tears of Zariah (15)", Plain},
+                      });
+
+    CharacterRecord many;
+    for (int i = 227; i <= 273; ++i) {
+        many.m_aSkill[static_cast<std::size_t>(i)] = 1;
+    }
+    const DisplayList overflowing = layoutPage3(many, FixedPitchMetrics{});
+    // 13 in column 2, 11 per pass down column 3 (731 to 871): the 25th starts over at 731.
+    expectLines(overflowing, {
+                                 {525, 871, "Prayer of Knowledge (14)", Plain},
+                                 {525, 731, "Prayer of Power (14)", Plain},
+                             });
+    for (const TextItem& t : overflowing.texts()) {
+        EXPECT_LT(t.y, 880) << t.text;
+    }
+}
+
+TEST(Page23Layout, UnlistedSkillsNeverAppear) {
+    CharacterRecord r;
+    for (std::size_t i = 323; i < r.m_aSkill.size(); ++i) {
+        r.m_aSkill[i] = 4242;
+    }
+    for (int i = 85; i <= 146; ++i) {
+        r.m_aSkill[static_cast<std::size_t>(i)] = -1;
+    }
+    for (const DisplayList& list :
+         {layoutPage2(r, FixedPitchMetrics{}), layoutPage3(r, FixedPitchMetrics{})}) {
+        EXPECT_TRUE(textsNamed(list, "4242").empty());
+        EXPECT_TRUE(textsNamed(list, "-1").empty());
+    }
+}
+
+} // namespace
+} // namespace orthavel
