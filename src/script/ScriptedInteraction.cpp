@@ -1,8 +1,11 @@
 #include "script/ScriptedInteraction.h"
 
+#include "core/advantages/AdvantageAssignment.h"
 #include "core/dialogs/ChoiceDialog.h"
 #include "core/dialogs/NumberPrompt.h"
 #include "core/document/CQuorvelDoc.h"
+#include "core/skills/EmphasisDisplay.h"
+#include "core/skills/SkillSelection.h"
 
 namespace orthavel {
 
@@ -136,6 +139,151 @@ std::optional<std::int32_t> ScriptedInteraction::askNumber(const NumberPrompt& p
         throw ScriptMismatch("the dialog \"" + prompt.title + "\" has one field and OK");
     });
     return result;
+}
+
+namespace {
+
+// The object an "arrow" or "type" step names, with the member that says which box.
+const json& boxStep(const json& action, const char* step, const char* key,
+                    const std::string& title) {
+    const json& body = action.at(step);
+    if (!body.is_object() || !body.contains(key)) {
+        throw ScriptMismatch("a \"" + std::string(step) + "\" step of the dialog \"" + title +
+                             "\" must name its " + key);
+    }
+    return body;
+}
+
+// How many arrow clicks a step asks for, and in which direction.
+int arrowDelta(const json& body) {
+    if (!body.contains("delta") || !body.at("delta").is_number_integer()) {
+        return 1;
+    }
+    return body.at("delta").get<int>();
+}
+
+} // namespace
+
+bool ScriptedInteraction::runAdvantageAssignment(AdvantageAssignment& model) {
+    const std::string title(AdvantageAssignment::kTitle);
+    const json inputs{{"race", model.race()},
+                      {"updateMode", model.updateMode()},
+                      {"profession", model.profession()},
+                      {"levels", model.levels()},
+                      {"skillPoints", model.skillPoints()},
+                      {"advantagePoints", model.advantagePoints()}};
+    const auto advantageOf = [&](const json& body) {
+        const std::string label = textOf(body.at("advantage"));
+        const int advantage = advantageIndexByLabel(label);
+        if (advantage < 0) {
+            throw ScriptMismatch("the dialog \"" + title + "\" has no advantage \"" + label + "\"");
+        }
+        return advantage;
+    };
+    return runDialog(title, inputs, [&](const json& action) {
+        if (action.contains("arrow")) {
+            const json& body = boxStep(action, "arrow", "advantage", title);
+            const int advantage = advantageOf(body);
+            const int delta = arrowDelta(body);
+            for (int i = 0; i < (delta < 0 ? -delta : delta); ++i) {
+                model.stepLevel(advantage, delta < 0 ? -1 : 1);
+            }
+            return Outcome::Open;
+        }
+        if (action.contains("type")) {
+            const json& body = boxStep(action, "type", "advantage", title);
+            model.typeLevel(advantageOf(body),
+                            body.contains("value") ? textOf(body.at("value")) : std::string());
+            return Outcome::Open;
+        }
+        const std::string caption = action.contains("click") ? textOf(action.at("click")) : "";
+        if (caption == AdvantageAssignment::kToSkillPointsButton) {
+            model.advantagesToSkillPoints();
+            return Outcome::Open;
+        }
+        if (caption == AdvantageAssignment::kToAdvantagesButton) {
+            model.skillPointsToAdvantages();
+            return Outcome::Open;
+        }
+        if (caption == AdvantageAssignment::kOkButton) {
+            if (const auto refused = model.confirm()) {
+                showMessage(*refused);
+                return Outcome::Open;
+            }
+            return Outcome::Accepted;
+        }
+        throw ScriptMismatch("the dialog \"" + title + "\" has no button \"" + caption + "\"");
+    });
+}
+
+bool ScriptedInteraction::runSkillSelection(SkillSelection& model) {
+    const std::string title(SkillSelection::kTitle);
+    const json inputs{{"race", model.race()},
+                      {"profession", model.profession()},
+                      {"skillPoints", model.skillPoints()},
+                      {"experience", model.experience()}};
+    const auto categoryOfStep = [&](const json& body) {
+        const std::string label = textOf(body.at("category"));
+        for (int c = 0; c < kSkillCategoryCount; ++c) {
+            const std::string_view shown = kSkillCategories[static_cast<std::size_t>(c)].label;
+            // The label with its colon, or without it.
+            if (label == shown || label == shown.substr(0, shown.size() - 1)) {
+                return static_cast<SkillCategory>(c);
+            }
+        }
+        throw ScriptMismatch("the dialog \"" + title + "\" has no category \"" + label + "\"");
+    };
+    return runDialog(title, inputs, [&](const json& action) {
+        if (action.contains("choose")) {
+            const json& body = boxStep(action, "choose", "category", title);
+            const SkillCategory category = categoryOfStep(body);
+            const std::string entry = body.contains("entry") ? textOf(body.at("entry")) : "";
+            if (!model.chooseEntry(category, entry)) {
+                throw ScriptMismatch("the list \"" + std::string(categoryLabel(category)) +
+                                     "\" has no entry \"" + entry + "\"");
+            }
+            return Outcome::Open;
+        }
+        if (action.contains("arrow")) {
+            const json& body = boxStep(action, "arrow", "category", title);
+            const SkillCategory category = categoryOfStep(body);
+            const int delta = arrowDelta(body);
+            for (int i = 0; i < (delta < 0 ? -delta : delta); ++i) {
+                model.stepBox(category, delta < 0 ? -1 : 1);
+            }
+            return Outcome::Open;
+        }
+        if (action.contains("type")) {
+            const json& body = boxStep(action, "type", "category", title);
+            model.typeBoxValue(categoryOfStep(body),
+                               body.contains("value") ? textOf(body.at("value")) : std::string());
+            return Outcome::Open;
+        }
+        const std::string caption = action.contains("click") ? textOf(action.at("click")) : "";
+        if (caption == SkillSelection::kEmphasisButton) {
+            showEmphasisDisplay(layoutEmphasisDisplay(model.race(), model.showEmphasis()));
+            return Outcome::Open;
+        }
+        if (caption == SkillSelection::kOkButton) {
+            if (const auto refused = model.confirm()) {
+                showMessage(*refused);
+                return Outcome::Open;
+            }
+            return Outcome::Accepted;
+        }
+        throw ScriptMismatch("the dialog \"" + title + "\" has no button \"" + caption + "\"");
+    });
+}
+
+void ScriptedInteraction::showEmphasisDisplay(const EmphasisDisplay& display) {
+    const std::string title(EmphasisDisplay::kTitle);
+    write({{"event", "dialog"},
+           {"title", title},
+           {"inputs",
+            {{"race", display.race},
+             {"emphases", display.levels.emphases},
+             {"masteries", display.levels.masteries}}}});
+    write({{"event", "closed"}, {"title", title}, {"accepted", true}});
 }
 
 SaveAnswer ScriptedInteraction::askSaveChanges(std::string_view /*documentName*/) {

@@ -31,6 +31,10 @@ public:
     std::optional<int> runChoice(const ChoiceDialog& dialog) override;
     std::optional<std::int32_t> askNumber(const NumberPrompt& prompt) override;
     SaveAnswer askSaveChanges(std::string_view documentName) override;
+    bool runAdvantageAssignment(AdvantageAssignment& model) override;
+    bool runSkillSelection(SkillSelection& model) override;
+    // Written as a dialog that opens and is closed with OK at once; it takes no answer.
+    void showEmphasisDisplay(const EmphasisDisplay& display) override;
 
     // The closing line: where the command left the document.
     void writeDone(const CQuorvelDoc& document);

@@ -1,12 +1,15 @@
 #include "core/document/CQuorvelDoc.h"
 
+#include "core/advantages/AdvantageAssignment.h"
 #include "core/dialogs/ArmorDialog.h"
+#include "core/dialogs/NumberPrompt.h"
 #include "core/dice/CriticalTables.h"
 #include "core/dice/RocRoll.h"
 #include "core/dice/RollPercentile.h"
 #include "core/generation/Interaction.h"
 #include "core/record/Cp1252.h"
 #include "core/record/DerivedStats.h"
+#include "core/skills/SkillSelection.h"
 
 #include <algorithm>
 
@@ -123,7 +126,30 @@ void CQuorvelDoc::OnFileNew(Interaction& /*ui*/) {}
 
 void CQuorvelDoc::OnFullGeneration(Interaction& /*ui*/) {}
 
-void CQuorvelDoc::OnUpdateAdvantages(Interaction& /*ui*/) {}
+void CQuorvelDoc::OnUpdateAdvantages(Interaction& ui) {
+    runUpdate([&] {
+        // Unspent points from before are gone: the update starts from the new points alone.
+        m_record.m_nSkillPoints = 0;
+        m_record.m_nAdvantagePoints = 0;
+        const NumberPrompt prompt{
+            "Update Advantages", "Number of new advantage points:", {}, 0, -10, 10};
+        if (const auto points = ui.askNumber(prompt)) {
+            m_record.m_nAdvantagePoints = *points;
+        }
+        AdvantageAssignment assignment;
+        assignment.open(m_record.m_nRace, m_record.m_bUpdateMode, m_record.m_nProfession,
+                        m_record.m_aAdvantage, m_record.m_nSkillPoints,
+                        m_record.m_nAdvantagePoints);
+        if (ui.runAdvantageAssignment(assignment)) {
+            m_record.m_aAdvantage = assignment.levels();
+            m_record.m_nSkillPoints = assignment.skillPoints();
+            m_record.m_nAdvantagePoints = assignment.advantagePoints();
+        }
+        UpdateDerivedStats(m_record);
+    });
+    remindToSave(ui);
+    ShowPage(1);
+}
 
 void CQuorvelDoc::OnBirthday(Interaction& ui) {
     runUpdate([&] {
@@ -151,7 +177,31 @@ void CQuorvelDoc::OnNewArmor(Interaction& ui) {
     ShowPage(1);
 }
 
-void CQuorvelDoc::OnUpdateSkills(Interaction& /*ui*/) {}
+void CQuorvelDoc::OnUpdateSkills(Interaction& ui) {
+    runUpdate([&] {
+        const NumberPrompt prompt{
+            "Update Skills", "Enter number of new skill points:", {}, 0, -200, 200};
+        // Cancelled, the unspent points from before stay.
+        if (const auto points = ui.askNumber(prompt)) {
+            m_record.m_nSkillPoints = *points;
+        }
+        SkillSelection selection;
+        selection.open(m_record.m_nRace, m_record.m_nProfession, m_record.m_nSkillPoints,
+                       m_record.m_nExperience, m_record.m_aSkill, m_record.m_nProfessionLevel);
+        if (ui.runSkillSelection(selection)) {
+            m_record.m_aSkill = selection.ratings();
+            m_record.m_aEmphasis = selection.levels().emphases;
+            m_record.m_aMastery = selection.levels().masteries;
+            m_record.m_nProfessionLevel = selection.professionLevel();
+        }
+        // The balance comes back whatever the outcome.
+        m_record.m_nSkillPoints = selection.skillPoints();
+        m_record.m_nExperience = selection.experience();
+        UpdateLifeLevel(m_record);
+    });
+    // The sheet shows the new values at its next repaint; the page stays.
+    remindToSave(ui);
+}
 
 void CQuorvelDoc::OnUpdateSpecialSkills(Interaction& /*ui*/) {}
 

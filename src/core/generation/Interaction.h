@@ -9,6 +9,9 @@ namespace orthavel {
 
 struct ChoiceDialog;
 struct NumberPrompt;
+class AdvantageAssignment;
+class SkillSelection;
+struct EmphasisDisplay;
 
 // A message box: caption, text and one OK button; the exclamation icon where asked for.
 // Captions and texts are UTF-8.
@@ -41,6 +44,18 @@ public:
 
     // Asks whether to save the changes of the named character before they would be lost.
     virtual SaveAnswer askSaveChanges(std::string_view documentName) = 0;
+
+    // Shows "Assign Advantages" over its model, forwarding every click to it; answers whether
+    // it ended with an accepted OK (a refused OK shows its warning and the dialog stays). Escape
+    // answers false. An interaction without the dialog cancels it.
+    virtual bool runAdvantageAssignment(AdvantageAssignment& /*model*/) { return false; }
+
+    // Shows "Choose Skills" over its model in the same way; its "&Emphasis Levels" button shows
+    // the emphasis display. An interaction without the dialog cancels it.
+    virtual bool runSkillSelection(SkillSelection& /*model*/) { return false; }
+
+    // Shows the read-only "Emphasis and Mastery" dialog until its OK is pressed.
+    virtual void showEmphasisDisplay(const EmphasisDisplay& /*display*/) {}
 };
 
 } // namespace orthavel

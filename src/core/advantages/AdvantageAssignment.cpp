@@ -1,0 +1,163 @@
+#include "core/advantages/AdvantageAssignment.h"
+
+#include <charconv>
+
+namespace orthavel {
+
+namespace {
+
+// Pools are 32-bit values that wrap around, as every value of the record does; a value read
+// from a file can be anything, so no sum may overflow on the way.
+std::int32_t wrap(std::int64_t value) {
+    return static_cast<std::int32_t>(value);
+}
+
+bool validAdvantage(int advantage) {
+    return advantage >= 0 && advantage < kAdvantageCount;
+}
+
+// A whole number with optional blanks around it and an optional sign.
+std::optional<std::int64_t> parseWholeNumber(std::string_view typed) {
+    while (!typed.empty() && (typed.front() == ' ' || typed.front() == '\t')) {
+        typed.remove_prefix(1);
+    }
+    while (!typed.empty() && (typed.back() == ' ' || typed.back() == '\t')) {
+        typed.remove_suffix(1);
+    }
+    if (!typed.empty() && typed.front() == '+') {
+        typed.remove_prefix(1);
+    }
+    std::int64_t value = 0;
+    const char* end = typed.data() + typed.size();
+    const auto [ptr, ec] = std::from_chars(typed.data(), end, value);
+    if (typed.empty() || ec != std::errc{} || ptr != end) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+} // namespace
+
+void AdvantageAssignment::open(std::int32_t race, std::int32_t updateMode, std::int32_t profession,
+                               const AdvantageLevels& levels, std::int32_t skillPoints,
+                               std::int32_t advantagePoints) {
+    m_race = race;
+    m_updateMode = updateMode;
+    m_profession = profession;
+    m_previousLevel = levels;
+    m_skillPoints = skillPoints;
+    m_advantagePoints = advantagePoints;
+}
+
+std::int32_t AdvantageAssignment::level(int advantage) const {
+    return validAdvantage(advantage) ? m_previousLevel[static_cast<std::size_t>(advantage)] : 0;
+}
+
+std::int32_t AdvantageAssignment::minimumLevel(int /*advantage*/) const {
+    return kLowestAdvantageLevel;
+}
+
+std::int32_t AdvantageAssignment::maximumLevel(int advantage) const {
+    return validAdvantage(advantage) ? AdvantageMaximum(m_race, advantage) : 0;
+}
+
+void AdvantageAssignment::charge(std::int64_t advantagePointsSpent) {
+    std::int64_t advantagePoints =
+        static_cast<std::int64_t>(m_advantagePoints) - advantagePointsSpent;
+    std::int64_t skillPoints = m_skillPoints;
+    if (advantagePoints < 0) {
+        // Borrow 25 skill points for every missing advantage point, all at once.
+        skillPoints -= -advantagePoints * kTradeRate;
+        advantagePoints = 0;
+    }
+    m_advantagePoints = wrap(advantagePoints);
+    m_skillPoints = wrap(skillPoints);
+}
+
+bool AdvantageAssignment::setLevel(int advantage, std::int32_t newLevel) {
+    if (!validAdvantage(advantage) || newLevel < minimumLevel(advantage) ||
+        newLevel > maximumLevel(advantage)) {
+        return false;
+    }
+    auto& previous = m_previousLevel[static_cast<std::size_t>(advantage)];
+    // One level costs one point at every height; lowering a level gains the points back.
+    charge(static_cast<std::int64_t>(newLevel) - previous);
+    previous = newLevel;
+    return true;
+}
+
+bool AdvantageAssignment::typeLevel(int advantage, std::string_view typed) {
+    const auto value = parseWholeNumber(typed);
+    if (!value || *value < kLowestAdvantageLevel || *value > maximumLevel(advantage)) {
+        return false;
+    }
+    return setLevel(advantage, static_cast<std::int32_t>(*value));
+}
+
+bool AdvantageAssignment::stepLevel(int advantage, int delta) {
+    if (!validAdvantage(advantage) || (delta != 1 && delta != -1)) {
+        return false;
+    }
+    const std::int32_t current = level(advantage);
+    const std::int64_t wanted = static_cast<std::int64_t>(current) + delta;
+    if (wanted >= minimumLevel(advantage) && wanted <= maximumLevel(advantage)) {
+        return setLevel(advantage, static_cast<std::int32_t>(wanted));
+    }
+    // Outside the range only a step back toward it is taken.
+    const bool towardRange = (current > maximumLevel(advantage) && delta < 0) ||
+                             (current < minimumLevel(advantage) && delta > 0);
+    if (!towardRange) {
+        return false;
+    }
+    charge(delta);
+    m_previousLevel[static_cast<std::size_t>(advantage)] = static_cast<std::int32_t>(wanted);
+    return true;
+}
+
+void AdvantageAssignment::advantagesToSkillPoints() {
+    if (m_advantagePoints > 0) {
+        m_advantagePoints -= 1;
+        m_skillPoints = wrap(static_cast<std::int64_t>(m_skillPoints) + kTradeRate);
+    }
+}
+
+void AdvantageAssignment::skillPointsToAdvantages() {
+    // At least 201 skill points remain after the trade.
+    if (m_skillPoints > kSkillPointFloor + kTradeRate) {
+        m_advantagePoints = wrap(static_cast<std::int64_t>(m_advantagePoints) + 1);
+        m_skillPoints -= kTradeRate;
+    }
+}
+
+std::optional<Message> AdvantageAssignment::confirm() const {
+    if (m_advantagePoints != 0) {
+        return Message{"Advantage Warning",
+                       "You still have Advantages to spend.\nSpend them or convert them to Skill "
+                       "Points.",
+                       true};
+    }
+    if (m_skillPoints < kSkillPointFloor) {
+        if (m_updateMode == 0) {
+            return Message{"Skill Points Warning",
+                           "You must have at least 200 skill points to continue.", true};
+        }
+        if (!m_professionChange) {
+            return std::nullopt;
+        }
+    }
+    if (meetsMinimums(m_race, m_profession, m_previousLevel)) {
+        return std::nullopt;
+    }
+    return Message{std::string(kMinimumsWarningTitle),
+                   std::string(minimumsWarning(m_race, m_profession)), true};
+}
+
+std::string AdvantageAssignment::advantageCounterText() const {
+    return "Advantages: " + std::to_string(m_advantagePoints);
+}
+
+std::string AdvantageAssignment::skillCounterText() const {
+    return "Skill Points: " + std::to_string(m_skillPoints);
+}
+
+} // namespace orthavel

@@ -1,0 +1,180 @@
+#include "core/skills/SkillSelection.h"
+
+#include "core/skills/Masteries.h"
+
+#include <charconv>
+
+namespace orthavel {
+
+namespace {
+
+constexpr std::size_t indexOf(SkillCategory category) {
+    return static_cast<std::size_t>(category);
+}
+
+// A whole number with optional blanks around it and an optional sign.
+std::optional<std::int64_t> parseWholeNumber(std::string_view typed) {
+    while (!typed.empty() && (typed.front() == ' ' || typed.front() == '\t')) {
+        typed.remove_prefix(1);
+    }
+    while (!typed.empty() && (typed.back() == ' ' || typed.back() == '\t')) {
+        typed.remove_suffix(1);
+    }
+    if (!typed.empty() && typed.front() == '+') {
+        typed.remove_prefix(1);
+    }
+    std::int64_t value = 0;
+    const char* end = typed.data() + typed.size();
+    const auto [ptr, ec] = std::from_chars(typed.data(), end, value);
+    if (typed.empty() || ec != std::errc{} || ptr != end) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+} // namespace
+
+void SkillSelection::open(std::int32_t race, std::int32_t profession, std::int32_t skillPoints,
+                          std::int32_t experience, const SkillRatings& ratings,
+                          std::int32_t professionLevel) {
+    m_race = race;
+    m_profession = profession;
+    m_skillPoints = skillPoints;
+    m_experience = experience;
+    m_previousRating = ratings;
+    m_rating = ratings;
+    m_rows = {};
+    m_levels = {};
+    m_professionLevel = professionLevel;
+}
+
+SkillSelection::Row& SkillSelection::row(SkillCategory category) {
+    return m_rows.at(indexOf(category));
+}
+
+const SkillSelection::Row& SkillSelection::row(SkillCategory category) const {
+    return m_rows.at(indexOf(category));
+}
+
+std::string_view SkillSelection::chosenEntry(SkillCategory category) const {
+    return row(category).chosen;
+}
+
+std::int32_t SkillSelection::boxValue(SkillCategory category) const {
+    return row(category).box;
+}
+
+bool SkillSelection::chooseEntry(SkillCategory category, std::string_view entry) {
+    for (const CatalogueEntry& candidate : categoryEntries(category)) {
+        if (candidate.name == entry) {
+            Row& r = row(category);
+            r.chosen = candidate.name;
+            r.skill = candidate.skill;
+            r.box = m_previousRating[static_cast<std::size_t>(candidate.skill)];
+            return true;
+        }
+    }
+    return false;
+}
+
+void SkillSelection::chargeSkill(std::int32_t skill) {
+    const auto s = static_cast<std::size_t>(skill);
+    // One skill point per rating point, both ways. Ratings read from a file may be anything, so
+    // the difference is taken wide and the balance wraps like every 32-bit value.
+    const std::int64_t spent = static_cast<std::int64_t>(m_rating[s]) - m_previousRating[s];
+    m_skillPoints = static_cast<std::int32_t>(static_cast<std::int64_t>(m_skillPoints) - spent);
+    m_previousRating[s] = m_rating[s];
+}
+
+bool SkillSelection::stepBox(SkillCategory category, int delta) {
+    if (indexOf(category) >= kSkillCategoryCount || (delta != 1 && delta != -1)) {
+        return false;
+    }
+    Row& r = row(category);
+    const std::int64_t wanted = static_cast<std::int64_t>(r.box) + delta;
+    const bool inRange = wanted >= kLowestRating && wanted <= kHighestRating;
+    // A rating read from a file outside 0 to 100 may only be stepped back toward the range.
+    const bool towardRange =
+        (r.box > kHighestRating && delta < 0) || (r.box < kLowestRating && delta > 0);
+    if (!inRange && !towardRange) {
+        return false;
+    }
+    r.box = static_cast<std::int32_t>(wanted);
+    for (const Row& other : m_rows) {
+        if (other.skill >= 0) {
+            m_rating[static_cast<std::size_t>(other.skill)] = other.box;
+        }
+    }
+    for (std::int32_t skill = 0; skill < kSkillCount; ++skill) {
+        chargeSkill(skill);
+    }
+    return true;
+}
+
+bool SkillSelection::setBoxValue(SkillCategory category, std::int32_t value) {
+    if (indexOf(category) >= kSkillCategoryCount) {
+        return false;
+    }
+    Row& r = row(category);
+    if (value < kLowestRating || value > kHighestRating) {
+        if (r.skill >= 0) {
+            r.box = m_previousRating[static_cast<std::size_t>(r.skill)];
+        }
+        return false;
+    }
+    r.box = value;
+    if (r.skill >= 0) {
+        m_rating[static_cast<std::size_t>(r.skill)] = value;
+    }
+    for (const CatalogueEntry& entry : categoryEntries(category)) {
+        chargeSkill(entry.skill);
+    }
+    return true;
+}
+
+bool SkillSelection::typeBoxValue(SkillCategory category, std::string_view typed) {
+    if (indexOf(category) >= kSkillCategoryCount) {
+        return false;
+    }
+    const auto value = parseWholeNumber(typed);
+    if (!value || *value < kLowestRating || *value > kHighestRating) {
+        Row& r = row(category);
+        if (r.skill >= 0) {
+            r.box = m_previousRating[static_cast<std::size_t>(r.skill)];
+        }
+        return false;
+    }
+    return setBoxValue(category, static_cast<std::int32_t>(*value));
+}
+
+const MasteryResult& SkillSelection::showEmphasis() {
+    m_levels = computeMasteries(m_race, m_previousRating);
+    return m_levels;
+}
+
+std::optional<Message> SkillSelection::confirm() {
+    m_levels = computeMasteries(m_race, m_previousRating);
+    const MasteryCheck check =
+        checkMasteryRequirements(m_race, m_profession, m_levels, m_previousRating);
+    if (!check.met) {
+        return Message{std::string(kMasteryWarningTitle), check.warning, false};
+    }
+    if (m_skillPoints < 0) {
+        return Message{"Negative Skill Points!!!", "You must have zero skill points to continue.",
+                       false};
+    }
+    if (m_skillPoints > 0) {
+        return Message{"Not Done Yet.", "You still have skill points to spend.", false};
+    }
+    // Only an accepted OK sets the profession level, so a refused one changes nothing.
+    if (check.professionLevel) {
+        m_professionLevel = *check.professionLevel;
+    }
+    return std::nullopt;
+}
+
+std::string SkillSelection::counterText() const {
+    return "Skill Points: " + std::to_string(m_skillPoints);
+}
+
+} // namespace orthavel
