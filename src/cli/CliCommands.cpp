@@ -4,14 +4,18 @@
 #include "core/document/Commands.h"
 #include "core/record/DerivedStats.h"
 #include "qtcommon/CharacterFileIO.h"
+#include "qtsheet/SheetRender.h"
 #include "script/RecordJson.h"
 #include "script/ScriptedInteraction.h"
 
+#include <QGuiApplication>
 #include <QString>
 
+#include <cctype>
 #include <charconv>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <optional>
 #include <sstream>
 
@@ -211,6 +215,68 @@ int cmdRun(const std::vector<std::string>& args, std::ostream& out, std::ostream
     return ExitDone;
 }
 
+// The sheet's drawing needs a GUI application (fonts); the tool makes one only for render, and
+// ends it before returning.
+std::unique_ptr<QGuiApplication> makeGuiApplication() {
+    if (QCoreApplication::instance() != nullptr) {
+        return nullptr;
+    }
+    static int argc = 1;
+    static char name[] = "orthavel-cli";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+int cmdRender(const std::vector<std::string>& args, std::ostream& /*out*/, std::ostream& err) {
+    const auto a = parse(args, 1, {"--page", "-o"});
+    if (!a || a->positional.size() != 1 || !a->options.contains("--page") ||
+        !a->options.contains("-o")) {
+        return usage(err);
+    }
+    const std::string& output = a->options.at("-o");
+    const auto dot = output.find_last_of('.');
+    std::string extension = dot == std::string::npos ? std::string() : output.substr(dot + 1);
+    for (char& c : extension) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    if (extension != "pdf" && extension != "png" && extension != "svg") {
+        return usage(err, "the output must end in .pdf, .png or .svg");
+    }
+    std::vector<std::int32_t> pages;
+    const std::string& pageArg = a->options.at("--page");
+    long long page = 0;
+    if (pageArg == "all") {
+        if (extension != "pdf") {
+            return usage(err, "--page all writes a PDF only");
+        }
+        pages = {1, 2, 3, 4};
+    } else if (parseInt(pageArg, page) && page >= 0 && page <= 4) {
+        pages = {static_cast<std::int32_t>(page)};
+    } else {
+        return usage(err, "--page takes 0 to 4, or all");
+    }
+    CharacterRecord record;
+    if (const int status = readOrFail(record, a->positional[0], err)) {
+        return status;
+    }
+    const auto app = makeGuiApplication();
+    const SheetRenderer renderer;
+    const QString path = q(output);
+    std::optional<QString> problem;
+    if (extension == "pdf") {
+        problem = renderer.writePdf(record, pages, path);
+    } else if (extension == "png") {
+        problem = renderer.writePng(record, pages.front(), path);
+    } else {
+        problem = renderer.writeSvg(record, pages.front(), path);
+    }
+    if (problem) {
+        err << problem->toStdString() << '\n';
+        return ExitFileError;
+    }
+    return ExitDone;
+}
+
 } // namespace
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -229,6 +295,9 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     if (sub == "run") {
         return cmdRun(args, out, err);
+    }
+    if (sub == "render") {
+        return cmdRender(args, out, err);
     }
     if (sub == "--help" || sub == "-h" || sub == "help") {
         out << kUsage;

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "core/sheet/DisplayList.h"
+
+class QPainter;
+
+namespace orthavel {
+
+class SheetFonts;
+class SheetPictures;
+class QtTextMetrics;
+
+// Everything a display list needs to be drawn: the five fonts, their metrics and the pictures.
+struct SheetResources {
+    const SheetFonts& fonts;
+    const QtTextMetrics& metrics;
+    const SheetPictures& pictures;
+};
+
+// Replays a display list onto any painter (screen, image, printer, PDF, SVG) in the painter's
+// current coordinates: one logical unit is one unit of the painter's user space.
+void paintDisplayList(QPainter& painter, const DisplayList& list, const SheetResources& resources);
+
+} // namespace orthavel

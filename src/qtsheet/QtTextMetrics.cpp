@@ -1,0 +1,30 @@
+#include "qtsheet/QtTextMetrics.h"
+
+#include "core/record/Cp1252.h"
+
+namespace orthavel {
+
+QString sheetText(std::string_view cp1252) {
+    const std::string utf8 = cp1252ToUtf8(cp1252);
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QtTextMetrics::QtTextMetrics(const SheetFonts& fonts) {
+    for (int i = 0; i < kFontCount; ++i) {
+        m_metrics.emplace_back(fonts.font(static_cast<FontId>(i)));
+    }
+}
+
+int QtTextMetrics::textWidth(FontId font, std::string_view text) const {
+    return m_metrics[static_cast<std::size_t>(font)].horizontalAdvance(sheetText(text));
+}
+
+int QtTextMetrics::textHeight(FontId font) const {
+    return m_metrics[static_cast<std::size_t>(font)].height();
+}
+
+int QtTextMetrics::ascent(FontId font) const {
+    return m_metrics[static_cast<std::size_t>(font)].ascent();
+}
+
+} // namespace orthavel

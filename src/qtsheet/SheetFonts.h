@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/sheet/TextMetrics.h"
+
+#include <QFont>
+
+#include <array>
+
+namespace orthavel {
+
+// Loads the bundled fonts and the pictures' resources once per process. Call it after the
+// QGuiApplication exists; later calls do nothing.
+void initSheetResources();
+
+// The five sheet fonts. Liberation Mono and Liberation Serif are metric-compatible with Courier
+// New and Times New Roman; each pixel size makes the font's cell height the sheet's height.
+class SheetFonts {
+public:
+    SheetFonts();
+    const QFont& font(FontId id) const { return m_fonts[static_cast<std::size_t>(id)]; }
+
+private:
+    std::array<QFont, kFontCount> m_fonts;
+};
+
+} // namespace orthavel

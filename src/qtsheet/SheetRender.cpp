@@ -1,0 +1,128 @@
+#include "qtsheet/SheetRender.h"
+
+#include "core/sheet/SheetView.h"
+
+#include <QImage>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+#include <algorithm>
+
+namespace orthavel {
+
+namespace {
+
+constexpr int kPdfResolution = 1200;
+
+QString unwritable(const QString& path) {
+    return QStringLiteral("\"%1\": cannot be written").arg(path);
+}
+
+} // namespace
+
+SheetRenderer::SheetRenderer() : m_metrics(m_fonts) {}
+
+const MainMenuHover& SheetRenderer::idleHover() {
+    static const MainMenuHover hover = [] {
+        MainMenuHover h;
+        h.resetToIdle();
+        return h;
+    }();
+    return hover;
+}
+
+DisplayList SheetRenderer::layout(const CharacterRecord& record, std::int32_t page,
+                                  const MainMenuHover& hover, QSize menuClient) const {
+    if (page == kPageMainMenu) {
+        return layoutMainMenu(record, m_metrics, hover, menuClient.width(), menuClient.height());
+    }
+    return layoutSheetPage(record, m_metrics, page);
+}
+
+QSize SheetRenderer::canvasSize(const CharacterRecord& record, std::int32_t page,
+                                const DisplayList& list) const {
+    if (page == kPageMainMenu) {
+        return {kMenuClientWidth, kMenuClientHeight};
+    }
+    const DisplayList::Extent extent = list.extent(m_metrics);
+    return {std::max(record.m_sizeDoc[0], extent.width),
+            std::max(record.m_sizeDoc[1], extent.height + 1)};
+}
+
+QImage SheetRenderer::renderImage(const CharacterRecord& record, std::int32_t page) const {
+    const DisplayList list = layout(record, page);
+    QImage image(canvasSize(record, page, list), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    paintDisplayList(painter, list, resources());
+    return image;
+}
+
+std::optional<QString> SheetRenderer::writePng(const CharacterRecord& record, std::int32_t page,
+                                               const QString& path) const {
+    if (!renderImage(record, page).save(path, "PNG")) {
+        return unwritable(path);
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> SheetRenderer::writeSvg(const CharacterRecord& record, std::int32_t page,
+                                               const QString& path) const {
+    const DisplayList list = layout(record, page);
+    const QSize size = canvasSize(record, page, list);
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setTitle(QStringLiteral("Orthavel character sheet"));
+    QPainter painter;
+    if (!painter.begin(&svg)) {
+        return unwritable(path);
+    }
+    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+    paintDisplayList(painter, list, resources());
+    if (!painter.end()) {
+        return unwritable(path);
+    }
+    return std::nullopt;
+}
+
+void SheetRenderer::paintOnPaper(QPainter& painter, int dpi, const DisplayList& list) const {
+    painter.save();
+    painter.scale(dpi / 100.0, dpi / 100.0);
+    paintDisplayList(painter, list, resources());
+    painter.restore();
+}
+
+std::optional<QString> SheetRenderer::writePdf(const CharacterRecord& record,
+                                               const std::vector<std::int32_t>& pages,
+                                               const QString& path) const {
+    QPdfWriter pdf(path);
+    pdf.setResolution(kPdfResolution);
+    pdf.setCreator(QStringLiteral("Orthavel"));
+    pdf.setTitle(QStringLiteral("Orthavel character sheet"));
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                  QMarginsF(0.4, 0.5, 0.4, 0.5), QPageLayout::Inch));
+    QPainter painter;
+    if (!painter.begin(&pdf)) {
+        return unwritable(path);
+    }
+    bool first = true;
+    for (const std::int32_t page : pages) {
+        if (!first) {
+            pdf.newPage();
+        }
+        first = false;
+        paintOnPaper(painter, kPdfResolution, layout(record, page));
+    }
+    if (!painter.end()) {
+        return unwritable(path);
+    }
+    return std::nullopt;
+}
+
+} // namespace orthavel
