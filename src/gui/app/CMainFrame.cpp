@@ -68,6 +68,13 @@ QRect mainWindowGeometry(const QRect& screen) {
     return {screen.topLeft(), QSize(std::min(640, screen.width()), std::min(480, screen.height()))};
 }
 
+QString withCharacterExtension(const QString& path) {
+    if (QFileInfo(path).suffix().isEmpty()) {
+        return path + QStringLiteral(".ksc");
+    }
+    return path;
+}
+
 CMainFrame::CMainFrame(CQuorvelDoc& document, Interaction& ui, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -312,15 +319,12 @@ bool CMainFrame::saveAs() {
         proposal = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
                        .filePath(QStringLiteral("Untitled.ksc"));
     }
-    QString path = QFileDialog::getSaveFileName(this, tr("Save As"), proposal,
-                                                QLatin1String(kCharacterFilter));
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save As"), proposal,
+                                                      QLatin1String(kCharacterFilter));
     if (path.isEmpty()) {
         return false;
     }
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".ksc");
-    }
-    return saveFile(path);
+    return saveFile(withCharacterExtension(path));
 }
 
 bool CMainFrame::querySaveChanges() {

@@ -28,6 +28,9 @@ inline constexpr char kCharacterFilter[] = "Kessari Orthavel Characters (*.ksc)"
 // 480 or smaller to fit.
 QRect mainWindowGeometry(const QRect& screen);
 
+// A name chosen for saving, with ".ksc" added when it has no extension.
+QString withCharacterExtension(const QString& path);
+
 // The main window: menus, toolbar and status bar around the one view. Each command goes to the
 // document; the window itself carries out only what concerns files, windows and help.
 class CMainFrame : public QMainWindow, public DocumentObserver {

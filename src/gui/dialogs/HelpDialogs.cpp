@@ -48,8 +48,7 @@ std::unique_ptr<QDialog> makeAboutDialog(QWidget* parent) {
     lines->addWidget(new QLabel(QStringLiteral("Orthavel Version 1.5")));
     lines->addWidget(
         new QLabel(QObject::tr("A companion for players and game masters of the Orthavel game.")));
-    lines->addWidget(
-        new QLabel(QObject::tr("Free to use and share; see Help > Legal Disclaimer.")));
+    lines->addWidget(new QLabel(QObject::tr("Provided as is; see Help > Legal Disclaimer.")));
     lines->addStretch();
     content->addLayout(lines);
     content->setSpacing(16);
