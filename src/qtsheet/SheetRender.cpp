@@ -50,7 +50,7 @@ QSize SheetRenderer::canvasSize(const CharacterRecord& record, std::int32_t page
     }
     const DisplayList::Extent extent = list.extent(m_metrics);
     return {std::max(record.m_sizeDoc[0], extent.width),
-            std::max(record.m_sizeDoc[1], extent.height + 1)};
+            std::max(record.m_sizeDoc[1], extent.height)};
 }
 
 QImage SheetRenderer::renderImage(const CharacterRecord& record, std::int32_t page) const {
