@@ -1,0 +1,214 @@
+#include "core/advantages/AdvantageAssignment.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace orthavel {
+namespace {
+
+constexpr int Strength = 0;
+constexpr int Awareness = 6;
+constexpr int Logic = 7;
+constexpr int Avoidance = 14;
+
+AdvantageAssignment opened(std::int32_t skillPoints, std::int32_t advantagePoints,
+                           std::int32_t race = kRaceKessari, std::int32_t updateMode = 0,
+                           std::int32_t profession = 103, AdvantageLevels levels = {}) {
+    AdvantageAssignment model;
+    model.open(race, updateMode, profession, levels, skillPoints, advantagePoints);
+    return model;
+}
+
+TEST(AdvantageAssignment, ChargingOneAdvantagePointPerLevelAndBorrowingSkillPoints) {
+    struct Case {
+        const char* what;
+        std::int32_t skillPoints;
+        std::int32_t advantagePoints;
+        std::int32_t newStrength;
+        std::int32_t expectedSkillPoints;
+        std::int32_t expectedAdvantagePoints;
+    };
+    const Case cases[] = {
+        {"0 to 2 with one point left borrows 25", 300, 1, 2, 275, 0},
+        {"0 to 2 with two points", 300, 2, 2, 300, 0},
+        {"0 to 5 with none borrows 125", 300, 0, 5, 175, 0},
+        {"0 to -3 gains three", 300, 0, -3, 300, 3},
+        {"0 to -10 gains ten", 300, 0, -10, 300, 10},
+        {"borrowing may take skill points below 0", 10, 0, 1, -15, 0},
+        {"no change costs nothing", 300, 4, 0, 300, 4},
+    };
+    for (const auto& c : cases) {
+        AdvantageAssignment model = opened(c.skillPoints, c.advantagePoints);
+        EXPECT_TRUE(model.setLevel(Strength, c.newStrength)) << c.what;
+        EXPECT_EQ(model.level(Strength), c.newStrength) << c.what;
+        EXPECT_EQ(model.skillPoints(), c.expectedSkillPoints) << c.what;
+        EXPECT_EQ(model.advantagePoints(), c.expectedAdvantagePoints) << c.what;
+    }
+}
+
+TEST(AdvantageAssignment, LoweringAfterBorrowingGivesAdvantagePointsNotSkillPoints) {
+    AdvantageAssignment model = opened(300, 0);
+    model.setLevel(Strength, 2);
+    EXPECT_EQ(model.skillPoints(), 250);
+    model.setLevel(Strength, 0);
+    EXPECT_EQ(model.skillPoints(), 250);
+    EXPECT_EQ(model.advantagePoints(), 2);
+}
+
+TEST(AdvantageAssignment, LevelsStayWithinMinusTenAndTheRaceMaximum) {
+    struct Case {
+        std::int32_t race;
+        int advantage;
+        std::int32_t highest;
+    };
+    const Case cases[] = {
+        {kRaceKessari, Awareness, 10},
+        {kRaceNeuonian, Awareness, 8},
+        {kRaceKessari, Avoidance, 3},
+        {kRaceNeuonian, Avoidance, 4},
+    };
+    for (const auto& c : cases) {
+        AdvantageAssignment model = opened(1000, 30, c.race);
+        EXPECT_EQ(model.maximumLevel(c.advantage), c.highest);
+        EXPECT_EQ(model.minimumLevel(c.advantage), -10);
+        EXPECT_TRUE(model.setLevel(c.advantage, c.highest));
+        EXPECT_FALSE(model.setLevel(c.advantage, c.highest + 1));
+        EXPECT_FALSE(model.stepLevel(c.advantage, +1)) << "the arrow stops at the maximum";
+        EXPECT_EQ(model.level(c.advantage), c.highest);
+        EXPECT_EQ(model.advantagePoints(), 30 - c.highest) << "a refused raise charges nothing";
+        EXPECT_FALSE(model.typeLevel(c.advantage, std::to_string(c.highest + 1)));
+        EXPECT_TRUE(model.setLevel(c.advantage, -10));
+        EXPECT_FALSE(model.stepLevel(c.advantage, -1)) << "the arrow stops at -10";
+        EXPECT_FALSE(model.setLevel(c.advantage, -11));
+        EXPECT_EQ(model.advantagePoints(), 40);
+    }
+}
+
+TEST(AdvantageAssignment, TypedValuesMustBeWholeNumbersInRange) {
+    struct Case {
+        const char* typed;
+        bool taken;
+        std::int32_t level;
+    };
+    const Case cases[] = {
+        {"3", true, 3},    {" 4 ", true, 4},  {"+2", true, 2},           {"-10", true, -10},
+        {"", false, 0},    {"abc", false, 0}, {"2.5", false, 0},         {"3x", false, 0},
+        {"-11", false, 0}, {"9", false, 0},   {"99999999999", false, 0},
+    };
+    for (const auto& c : cases) {
+        AdvantageAssignment model = opened(300, 20);
+        EXPECT_EQ(model.typeLevel(Logic, c.typed), c.taken) << c.typed;
+        EXPECT_EQ(model.level(Logic), c.level) << "a refused value leaves the level: " << c.typed;
+        EXPECT_EQ(model.advantagePoints(), 20 - c.level) << c.typed;
+    }
+}
+
+TEST(AdvantageAssignment, ArrowsStepOneLevelAndMayStepBackIntoRangeFromAFilesValue) {
+    AdvantageAssignment model = opened(300, 2);
+    EXPECT_TRUE(model.stepLevel(Logic, +1));
+    EXPECT_TRUE(model.stepLevel(Logic, +1));
+    EXPECT_EQ(model.level(Logic), 2);
+    EXPECT_EQ(model.advantagePoints(), 0);
+    EXPECT_FALSE(model.stepLevel(Logic, +2));
+
+    AdvantageLevels fromFile{};
+    fromFile[Avoidance] = 7; // above the Kessari maximum of 3
+    AdvantageAssignment outside = opened(300, 0, kRaceKessari, 0, 103, fromFile);
+    EXPECT_FALSE(outside.stepLevel(Avoidance, +1));
+    EXPECT_TRUE(outside.stepLevel(Avoidance, -1));
+    EXPECT_EQ(outside.level(Avoidance), 6);
+    EXPECT_EQ(outside.advantagePoints(), 1);
+}
+
+TEST(AdvantageAssignment, TradingButtons) {
+    struct Case {
+        const char* what;
+        bool toAdvantages;
+        std::int32_t skillPoints;
+        std::int32_t advantagePoints;
+        std::int32_t expectedSkillPoints;
+        std::int32_t expectedAdvantagePoints;
+    };
+    const Case cases[] = {
+        {"225 skill points: nothing", true, 225, 0, 225, 0},
+        {"226 skill points leave 201", true, 226, 0, 201, 1},
+        {"plenty", true, 1000, 3, 975, 4},
+        {"no advantage points: nothing", false, 100, 0, 100, 0},
+        {"one advantage point back", false, 100, 1, 125, 0},
+        {"negative advantage points: nothing", false, 100, -2, 100, -2},
+    };
+    for (const auto& c : cases) {
+        AdvantageAssignment model = opened(c.skillPoints, c.advantagePoints);
+        if (c.toAdvantages) {
+            model.skillPointsToAdvantages();
+        } else {
+            model.advantagesToSkillPoints();
+        }
+        EXPECT_EQ(model.skillPoints(), c.expectedSkillPoints) << c.what;
+        EXPECT_EQ(model.advantagePoints(), c.expectedAdvantagePoints) << c.what;
+    }
+}
+
+TEST(AdvantageAssignment, ConfirmChecksPointsThenSkillPointsThenMinimums) {
+    const Message advantageWarning{
+        "Advantage Warning",
+        "You still have Advantages to spend.\nSpend them or convert them to Skill Points.", true};
+    const Message skillWarning{"Skill Points Warning",
+                               "You must have at least 200 skill points to continue.", true};
+    const Message medicWarning{"Minimum Advantages Warning",
+                               "You need Comprehension:3 and Logic:2 to be a Medic.", true};
+    constexpr std::int32_t Medic = 0;
+    AdvantageLevels medic{};
+    medic[5] = 3;
+    medic[7] = 2;
+    struct Case {
+        const char* what;
+        std::int32_t updateMode;
+        std::int32_t skillPoints;
+        std::int32_t advantagePoints;
+        AdvantageLevels levels;
+        std::optional<Message> expected;
+    };
+    const Case cases[] = {
+        {"points left come first", 0, 150, 1, {}, advantageWarning},
+        {"negative points are points left", 0, 300, -1, medic, advantageWarning},
+        {"too few skill points in generation", 0, 199, 0, medic, skillWarning},
+        {"exactly 200 skill points go on to the minimums", 0, 200, 0, {}, medicWarning},
+        {"minimums met", 0, 200, 0, medic, std::nullopt},
+        {"update mode with 50 skill points skips the minimums", 1, 50, 0, {}, std::nullopt},
+        {"update mode with negative skill points", 1, -25, 0, {}, std::nullopt},
+        {"update mode with 250 skill points checks the minimums", 1, 250, 0, {}, medicWarning},
+        {"update mode still refuses points left", 1, 50, 2, {}, advantageWarning},
+    };
+    for (const auto& c : cases) {
+        AdvantageAssignment model =
+            opened(c.skillPoints, c.advantagePoints, kRaceKessari, c.updateMode, Medic, c.levels);
+        EXPECT_EQ(model.confirm(), c.expected) << c.what;
+        // A refused OK changes nothing.
+        EXPECT_EQ(model.skillPoints(), c.skillPoints) << c.what;
+        EXPECT_EQ(model.advantagePoints(), c.advantagePoints) << c.what;
+        EXPECT_EQ(model.levels(), c.levels) << c.what;
+    }
+}
+
+TEST(AdvantageAssignment, AChangeOfProfessionChecksTheMinimumsBelowTheFloor) {
+    AdvantageAssignment model = opened(50, 0, kRaceKessari, 1, 0);
+    model.setProfessionChange(true);
+    ASSERT_TRUE(model.confirm());
+    EXPECT_EQ(model.confirm()->caption, "Minimum Advantages Warning");
+}
+
+TEST(AdvantageAssignment, CountersAndHugePoolsFromAFile) {
+    AdvantageAssignment model = opened(-40, 3);
+    EXPECT_EQ(model.advantageCounterText(), "Advantages: 3");
+    EXPECT_EQ(model.skillCounterText(), "Skill Points: -40");
+
+    // A pool read from a file far below zero borrows at once instead of looping.
+    AdvantageAssignment huge = opened(0, std::numeric_limits<std::int32_t>::min());
+    EXPECT_TRUE(huge.setLevel(Strength, 1));
+    EXPECT_EQ(huge.advantagePoints(), 0);
+}
+
+} // namespace
+} // namespace orthavel

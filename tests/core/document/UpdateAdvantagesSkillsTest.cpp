@@ -1,0 +1,229 @@
+#include "core/advantages/AdvantageAssignment.h"
+#include "core/document/CQuorvelDoc.h"
+#include "core/record/DerivedStats.h"
+#include "core/skills/SkillSelection.h"
+
+#include "../FakeInteraction.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace orthavel {
+namespace {
+
+// The fake person, who also works the advantage and skill dialogs through a given routine
+// (none: Escape) and remembers what each dialog was given.
+struct ModelFake : test::FakeInteraction {
+    std::function<bool(AdvantageAssignment&)> onAdvantages;
+    std::function<bool(SkillSelection&)> onSkills;
+    std::vector<AdvantageAssignment> advantagesGiven;
+    std::vector<SkillSelection> skillsGiven;
+    std::vector<NumberPrompt> prompts;
+
+    std::optional<std::int32_t> askNumber(const NumberPrompt& prompt) override {
+        prompts.push_back(prompt);
+        return FakeInteraction::askNumber(prompt);
+    }
+    bool runAdvantageAssignment(AdvantageAssignment& model) override {
+        events.push_back("advantages:" + std::string(AdvantageAssignment::kTitle));
+        advantagesGiven.push_back(model);
+        return onAdvantages && onAdvantages(model);
+    }
+    bool runSkillSelection(SkillSelection& model) override {
+        events.push_back("skills:" + std::string(SkillSelection::kTitle));
+        skillsGiven.push_back(model);
+        return onSkills && onSkills(model);
+    }
+};
+
+// A character as a file would hold it: derived values up to date, opened on page 1.
+CQuorvelDoc openedCharacter() {
+    CQuorvelDoc doc;
+    UpdateDerivedStats(doc.record());
+    doc.record().m_nPage = 1;
+    return doc;
+}
+
+const Message kReminder{"Don't Forget", "Don't forget to save your character.", false};
+
+TEST(UpdateAdvantages, CancellingBothDialogsDropsOnlyTheUnspentPoints) {
+    CQuorvelDoc doc = openedCharacter();
+    doc.record().m_nSkillPoints = 80;
+    doc.record().m_nAdvantagePoints = 2;
+    const CharacterRecord before = doc.record();
+    ModelFake ui;
+    doc.OnUpdateAdvantages(ui);
+
+    ASSERT_EQ(ui.prompts.size(), 1U);
+    EXPECT_EQ(ui.prompts[0].title, "Update Advantages");
+    EXPECT_EQ(ui.prompts[0].label, "Number of new advantage points:");
+    EXPECT_EQ(ui.prompts[0].minimum, -10);
+    EXPECT_EQ(ui.prompts[0].maximum, 10);
+    ASSERT_EQ(ui.advantagesGiven.size(), 1U);
+    EXPECT_EQ(ui.advantagesGiven[0].skillPoints(), 0);
+    EXPECT_EQ(ui.advantagesGiven[0].advantagePoints(), 0);
+    EXPECT_EQ(ui.advantagesGiven[0].updateMode(), 1);
+
+    EXPECT_EQ(doc.record().m_aAdvantage, before.m_aAdvantage);
+    EXPECT_EQ(doc.record().m_nSkillPoints, 0);
+    EXPECT_EQ(doc.record().m_nAdvantagePoints, 0);
+    EXPECT_EQ(doc.record().m_bUpdateMode, 1);
+    EXPECT_EQ(doc.record().m_nPage, 1);
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_EQ(ui.messages.back(), kReminder);
+    EXPECT_TRUE(doc.IsModified()) << "the dropped points are a change worth saving";
+}
+
+TEST(UpdateAdvantages, AnUpdateThatChangesNothingLeavesTheDocumentUnmodified) {
+    CQuorvelDoc doc = openedCharacter();
+    doc.record().m_nSkillPoints = 0;
+    doc.record().m_nAdvantagePoints = 0;
+    ModelFake ui;
+    doc.OnUpdateAdvantages(ui);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(ui.messages, std::vector<Message>{kReminder});
+}
+
+TEST(UpdateAdvantages, AcceptedLevelsAndPoolsComeBackAndDerivedValuesFollow) {
+    CQuorvelDoc doc = openedCharacter();
+    doc.record().m_nRace = kRaceKessari;
+    doc.record().m_nProfession = 103;
+    doc.record().m_aAdvantage[0] = 1;
+    ModelFake ui;
+    // An entry out of range is refused with the range prompt, then 2 is taken.
+    ui.numberEntries = {"11", "2"};
+    ui.onAdvantages = [](AdvantageAssignment& model) {
+        EXPECT_EQ(model.advantagePoints(), 2);
+        EXPECT_TRUE(model.stepLevel(0, +1));
+        EXPECT_TRUE(model.stepLevel(0, +1));
+        EXPECT_TRUE(model.stepLevel(0, +1)); // borrows 25 skill points
+        return !model.confirm().has_value();
+    };
+    doc.OnUpdateAdvantages(ui);
+
+    EXPECT_EQ(ui.messages.front().text, "Please enter an integer between -10 and 10.");
+    EXPECT_EQ(doc.record().m_aAdvantage[0], 4);
+    EXPECT_EQ(doc.record().m_nAdvantagePoints, 0);
+    EXPECT_EQ(doc.record().m_nSkillPoints, -25) << "the floor is waived in update mode";
+    CharacterRecord expected = doc.record();
+    UpdateDerivedStats(expected);
+    EXPECT_EQ(doc.record(), expected) << "derived values are recomputed";
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(ui.messages.back(), kReminder);
+}
+
+TEST(UpdateAdvantages, ARefusedOkThenEscapeKeepsTheLevels) {
+    CQuorvelDoc doc = openedCharacter();
+    const auto levels = doc.record().m_aAdvantage;
+    ModelFake ui;
+    ui.numberEntries = {"3"};
+    ui.onAdvantages = [&](AdvantageAssignment& model) {
+        model.stepLevel(7, +1);
+        const auto refused = model.confirm();
+        EXPECT_TRUE(refused.has_value());
+        if (refused) {
+            ui.showMessage(*refused);
+        }
+        return false;
+    };
+    doc.OnUpdateAdvantages(ui);
+    EXPECT_EQ(doc.record().m_aAdvantage, levels);
+    EXPECT_EQ(doc.record().m_nAdvantagePoints, 3);
+    EXPECT_EQ(ui.messages.front().caption, "Advantage Warning");
+}
+
+TEST(UpdateSkills, CancellingThePromptKeepsTheUnspentPointsForTheSkillDialog) {
+    CQuorvelDoc doc = openedCharacter();
+    doc.record().m_nSkillPoints = 30;
+    doc.record().m_nExperience = 77;
+    doc.record().m_aSkill[3] = 40;
+    doc.record().m_aEmphasis[0] = 9;
+    doc.record().m_nProfessionLevel = 5;
+    doc.record().m_nPage = 2;
+    const CharacterRecord before = doc.record();
+    ModelFake ui;
+    ui.onSkills = [](SkillSelection& model) {
+        model.chooseEntry(SkillCategory::Combat, "Long Sword");
+        model.typeBoxValue(SkillCategory::Combat, "50"); // 10 points spent, then Escape
+        return false;
+    };
+    doc.OnUpdateSkills(ui);
+
+    ASSERT_EQ(ui.prompts.size(), 1U);
+    EXPECT_EQ(ui.prompts[0].title, "Update Skills");
+    EXPECT_EQ(ui.prompts[0].label, "Enter number of new skill points:");
+    EXPECT_EQ(ui.prompts[0].minimum, -200);
+    EXPECT_EQ(ui.prompts[0].maximum, 200);
+    ASSERT_EQ(ui.skillsGiven.size(), 1U);
+    EXPECT_EQ(ui.skillsGiven[0].skillPoints(), 30);
+    EXPECT_EQ(ui.skillsGiven[0].experience(), 77);
+
+    EXPECT_EQ(doc.record().m_aSkill, before.m_aSkill);
+    EXPECT_EQ(doc.record().m_aEmphasis, before.m_aEmphasis);
+    EXPECT_EQ(doc.record().m_nProfessionLevel, 5);
+    EXPECT_EQ(doc.record().m_nSkillPoints, 20) << "the working balance comes back";
+    EXPECT_EQ(doc.record().m_nExperience, 77);
+    EXPECT_EQ(doc.record().m_nPage, 2) << "the page stays";
+    EXPECT_EQ(ui.messages.back(), kReminder);
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST(UpdateSkills, AnAcceptedDialogBringsBackRatingsMasteriesAndTheLifeLevel) {
+    CQuorvelDoc doc = openedCharacter();
+    doc.record().m_nRace = kRaceNeuonian;
+    doc.record().m_nProfession = 87; // City Guard: Combat 2
+    doc.record().m_nSocialLevel = 4;
+    doc.record().m_nFiscalLevel = 5;
+    doc.record().m_nLifeLevel = 1;
+    doc.record().m_nMaxLifeLevel = 2;
+    doc.record().m_aSkill[0] = 20;
+    ModelFake ui;
+    ui.numberEntries = {"10"};
+    ui.onSkills = [&ui](SkillSelection& model) {
+        model.chooseEntry(SkillCategory::Combat, "Short Sword");
+        model.typeBoxValue(SkillCategory::Combat, "10");
+        if (const auto refused = model.confirm()) {
+            ui.showMessage(*refused);
+            return false;
+        }
+        return true;
+    };
+    doc.OnUpdateSkills(ui);
+
+    // Combat 1 is short of City Guard's 2: the OK is refused and the dialog closed.
+    EXPECT_EQ(ui.messages.front().caption, "Required Masteries Not Correct");
+    EXPECT_EQ(doc.record().m_aSkill[1], 0);
+    EXPECT_EQ(doc.record().m_aEmphasis[0], 0);
+    EXPECT_EQ(doc.record().m_nSkillPoints, 0) << "the balance after the 10 points spent";
+
+    ui.numberEntries = {"30"};
+    ui.onSkills = [](SkillSelection& model) {
+        model.chooseEntry(SkillCategory::Combat, "Short Sword");
+        model.typeBoxValue(SkillCategory::Combat, "30");
+        return !model.confirm().has_value();
+    };
+    doc.OnUpdateSkills(ui);
+    EXPECT_EQ(doc.record().m_aSkill[1], 30);
+    EXPECT_EQ(doc.record().m_aEmphasis[0], 2); // (20 + 30) / 2 / 10
+    EXPECT_EQ(doc.record().m_aMastery[kMasteryCombat], 2);
+    EXPECT_EQ(doc.record().m_nProfessionLevel, 2);
+    EXPECT_EQ(doc.record().m_nSkillPoints, 0);
+    EXPECT_EQ(doc.record().m_nLifeLevel, (4 + 2 + 5) / 3);
+    EXPECT_EQ(doc.record().m_nMaxLifeLevel, 3);
+    EXPECT_EQ(doc.record().m_bUpdateMode, 1);
+}
+
+TEST(UpdateSkills, AProfessionWithoutRequirementsKeepsItsLevel) {
+    CQuorvelDoc doc = openedCharacter();
+    doc.record().m_nRace = kRaceNeuonian;
+    doc.record().m_nProfession = 5; // a Kessari profession: no Neuonian row
+    doc.record().m_nProfessionLevel = 6;
+    ModelFake ui;
+    ui.onSkills = [](SkillSelection& model) { return !model.confirm().has_value(); };
+    doc.OnUpdateSkills(ui);
+    EXPECT_EQ(doc.record().m_nProfessionLevel, 6);
+}
+
+} // namespace
+} // namespace orthavel

@@ -1,0 +1,166 @@
+#include "core/skills/SkillCatalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace orthavel {
+namespace {
+
+using C = SkillCategory;
+
+TEST(SkillCatalogue, CategoriesHaveTheirListsInDialogOrder) {
+    struct Case {
+        C category;
+        std::string_view label;
+        std::size_t count;
+        std::string_view first;
+        std::string_view last;
+    };
+    const Case cases[] = {
+        {C::Combat, "Combat:", 25, "Stilletto", "Throwing Dagger"},
+        {C::CulturalSkills, "Cultural Skills:", 13, "Natural Form", "Synergy"},
+        {C::DarkArts, "Dark Arts:", 12, "Escape", "Traps"},
+        {C::Domestic, "Domestic:", 11, "Dowsing", "Trapping"},
+        {C::Entertainment, "Entertainment:", 21, "Acrobatics", "Wind"},
+        {C::Leadership, "Leadership:", 10, "Grapevine", "Public Relations"},
+        {C::Magic, "Magic:", 63, "Magic Theory", "Water Walk"},
+        {C::MythAndLore, "Myth and Lore:", 37, "Ariela", "Heros:Kessari"},
+        {C::ProfCrafts, "Prof Crafts:", 33, "Chain", "Bowyer & Fletcher"},
+        {C::Religion, "Religion:", 11, "Education", "Legendary Evils"},
+        {C::Endowments, "Endowments:", 47, "Sunspot (Solaris)", "Blessed Event"},
+        {C::Scholastics, "Scholastics:", 16, "Algebra & Early Physics", "Sage Science"},
+        {C::Travel, "Travel:", 24, "Barges, Traders, Fish Boats", "Swamp"},
+    };
+    std::size_t total = 0;
+    for (const auto& c : cases) {
+        const auto entries = categoryEntries(c.category);
+        EXPECT_EQ(categoryLabel(c.category), c.label);
+        ASSERT_EQ(entries.size(), c.count) << c.label;
+        EXPECT_EQ(entries.front().name, c.first) << c.label;
+        EXPECT_EQ(entries.back().name, c.last) << c.label;
+        total += entries.size();
+    }
+    EXPECT_EQ(total, 323U);
+}
+
+TEST(SkillCatalogue, EntriesOutOfIndexOrderStandWhereTheListShowsThem) {
+    struct Case {
+        C category;
+        std::size_t position; // in the list, from 0
+        std::string_view name;
+        std::int32_t index;
+    };
+    const Case cases[] = {
+        {C::Combat, 13, "Howling Wind", 13},
+        {C::Combat, 14, "Brawling", 314},
+        {C::Combat, 15, "Fisticuffs", 315},
+        {C::Combat, 16, "Bardiche", 14},
+        {C::CulturalSkills, 7, "Corner", 316},
+        {C::Religion, 2, "Theology (Fidei Draconis)", 219},
+        {C::Religion, 3, "Theology (Morning Light)", 322},
+        {C::Religion, 4, "Opposing Deities", 220},
+        {C::Religion, 10, "Legendary Evils", 226},
+        {C::Endowments, 33, "Tangleroot (Terra)", 260},
+        {C::Travel, 9, "Combat", 299},
+    };
+    for (const auto& c : cases) {
+        const auto entries = categoryEntries(c.category);
+        ASSERT_LT(c.position, entries.size());
+        EXPECT_EQ(entries[c.position].name, c.name);
+        EXPECT_EQ(entries[c.position].skill, c.index);
+        EXPECT_EQ(skillIndexByName(c.category, c.name), c.index) << c.name;
+        EXPECT_EQ(skillName(c.index), c.name);
+        EXPECT_EQ(categoryOf(c.index), c.category) << c.name;
+    }
+}
+
+TEST(SkillCatalogue, NamesAreFoundOnlyByExactTextInTheirOwnList) {
+    EXPECT_EQ(skillIndexByName(C::Combat, "Long Sword"), 3);
+    EXPECT_EQ(skillIndexByName(C::Combat, "long sword"), std::nullopt);
+    EXPECT_EQ(skillIndexByName(C::Combat, "Long Sword "), std::nullopt);
+    EXPECT_EQ(skillIndexByName(C::Endowments, "Tangleroot"), std::nullopt);
+    EXPECT_EQ(skillIndexByName(C::Magic, "Long Sword"), std::nullopt);
+    // "Combat" names a Travel skill, not the Combat list.
+    EXPECT_EQ(skillIndexByName(C::Combat, "Combat"), std::nullopt);
+    EXPECT_EQ(skillIndexByName("Combat"), 299);
+    EXPECT_EQ(skillIndexByName(""), std::nullopt);
+}
+
+TEST(SkillCatalogue, EveryNamedSlotHasOneUniqueNameAndTheRestNone) {
+    std::set<std::string_view> names;
+    for (std::int32_t index = 0; index < kSkillCount; ++index) {
+        const std::string_view name = skillName(index);
+        if (index < kNamedSkillCount) {
+            EXPECT_FALSE(name.empty()) << index;
+            EXPECT_TRUE(names.insert(name).second) << "duplicate name " << name;
+            EXPECT_EQ(skillIndexByName(name), index);
+        } else {
+            EXPECT_TRUE(name.empty()) << index;
+            EXPECT_EQ(categoryOf(index), std::nullopt) << index;
+        }
+    }
+    for (std::int32_t outside : {-1, 330, 100000}) {
+        EXPECT_TRUE(skillName(outside).empty());
+        EXPECT_EQ(categoryOf(outside), std::nullopt);
+        EXPECT_EQ(emphasisOf(outside, kRaceKessari), std::nullopt);
+    }
+}
+
+TEST(SkillCatalogue, EmphasisOfFollowsTheRaceBoundMembers) {
+    struct Case {
+        std::int32_t skill;
+        std::optional<std::int32_t> kessari;
+        std::optional<std::int32_t> neuonian;
+    };
+    const Case cases[] = {
+        {3, 0, 0},                         // Long Sword: Blades for both
+        {13, 4, std::nullopt},             // Howling Wind: Kessari only
+        {314, std::nullopt, 4},            // Brawling: Neuonian only
+        {315, std::nullopt, 4},            // Fisticuffs
+        {23, 8, std::nullopt},             // Natural Form
+        {24, 8, 39},                       // Grobber Gestures
+        {25, 8, 39},                       // High Speech
+        {26, 8, std::nullopt},             // Kessari Speech
+        {27, 8, std::nullopt},             // Kessari Literacy
+        {28, 8, 39},                       // Low Speech
+        {29, 8, 39},                       // Olde Human Literacy
+        {316, std::nullopt, 39},           // Corner
+        {321, std::nullopt, 39},           // Synergy
+        {219, 30, 30},                     // Theology (Fidei Draconis): Church
+        {322, std::nullopt, std::nullopt}, // Theology (Morning Light)
+        {220, 31, 31},                     // Opposing Deities: Gods
+        {227, std::nullopt, std::nullopt}, // the Endowments
+        {273, std::nullopt, std::nullopt},
+        {274, 33, 33},                     // Algebra & Early Physics: Archaic Science
+        {313, 38, 38},                     // Swamp: Terrain Knowledge
+        {146, 19, 19},                     // Water Walk: School (Wizardry)
+        {323, std::nullopt, std::nullopt}, // no skill
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(emphasisOf(c.skill, kRaceKessari), c.kessari) << c.skill;
+        EXPECT_EQ(emphasisOf(c.skill, kRaceNeuonian), c.neuonian) << c.skill;
+    }
+}
+
+TEST(SkillCatalogue, EmphasesBelongToTheMasteryOfTheirSkillsList) {
+    // Every member of an emphasis stands in the list whose mastery the emphasis feeds.
+    for (std::size_t e = 0; e < kEmphases.size(); ++e) {
+        for (const auto& range : kEmphases[e].members) {
+            for (int skill = range.first; skill <= range.last; ++skill) {
+                const auto category = categoryOf(skill);
+                ASSERT_TRUE(category) << skill;
+                EXPECT_EQ(kSkillCategories[static_cast<std::size_t>(*category)].mastery,
+                          kEmphases[e].mastery)
+                    << kEmphases[e].name << " member " << skillName(skill);
+            }
+        }
+    }
+    EXPECT_EQ(kMasteryNames[kMasteryMythAndLore], "Myth & Lore");
+    EXPECT_EQ(kEmphases[19].name, "School (Wizardry)");
+    EXPECT_EQ(kEmphases[39].name, "Neuonian");
+}
+
+} // namespace
+} // namespace orthavel

@@ -1,0 +1,214 @@
+#include "core/skills/SkillSelection.h"
+
+#include "core/skills/EmphasisDisplay.h"
+
+#include <gtest/gtest.h>
+
+namespace orthavel {
+namespace {
+
+using C = SkillCategory;
+constexpr std::int32_t Adventurer = 103;
+constexpr std::int32_t Medic = 0;
+
+SkillSelection opened(std::int32_t skillPoints, SkillRatings ratings = {},
+                      std::int32_t profession = Adventurer, std::int32_t race = kRaceNeuonian) {
+    SkillSelection model;
+    model.open(race, profession, skillPoints, 1234, ratings, 7);
+    return model;
+}
+
+TEST(SkillSelection, ChoosingAnEntryShowsItsRatingAndChargesNothing) {
+    SkillRatings ratings{};
+    ratings[3] = 30; // Long Sword
+    SkillSelection model = opened(50, ratings);
+    EXPECT_TRUE(model.chooseEntry(C::Combat, "Long Sword"));
+    EXPECT_EQ(model.chosenEntry(C::Combat), "Long Sword");
+    EXPECT_EQ(model.boxValue(C::Combat), 30);
+    EXPECT_EQ(model.skillPoints(), 50);
+
+    EXPECT_TRUE(model.setBoxValue(C::Combat, 35));
+    EXPECT_EQ(model.ratings()[3], 35);
+    EXPECT_EQ(model.skillPoints(), 45);
+    EXPECT_TRUE(model.typeBoxValue(C::Combat, "20"));
+    EXPECT_EQ(model.ratings()[3], 20);
+    EXPECT_EQ(model.skillPoints(), 60);
+    EXPECT_EQ(model.counterText(), "Skill Points: 60");
+}
+
+TEST(SkillSelection, OnlyEntriesOfTheCategorysListCanBeChosen) {
+    SkillSelection model = opened(50);
+    EXPECT_FALSE(model.chooseEntry(C::Combat, "Ariela"));
+    EXPECT_FALSE(model.chooseEntry(C::Combat, "long sword"));
+    EXPECT_TRUE(model.chosenEntry(C::Combat).empty());
+    EXPECT_TRUE(model.chooseEntry(C::Combat, "Brawling"));
+    EXPECT_TRUE(model.stepBox(C::Combat, +1));
+    EXPECT_EQ(model.ratings()[314], 1) << "Brawling is skill 314";
+    EXPECT_EQ(model.skillPoints(), 49);
+}
+
+TEST(SkillSelection, ABoxWithoutAChosenEntryChangesNoRating) {
+    SkillSelection model = opened(50);
+    EXPECT_TRUE(model.stepBox(C::Magic, +1));
+    EXPECT_TRUE(model.setBoxValue(C::Magic, 40));
+    EXPECT_EQ(model.boxValue(C::Magic), 40);
+    EXPECT_EQ(model.ratings(), SkillRatings{});
+    EXPECT_EQ(model.skillPoints(), 50);
+}
+
+TEST(SkillSelection, AnArrowStoresEveryChosenBoxAndChargesEveryChange) {
+    SkillSelection model = opened(100);
+    model.chooseEntry(C::Combat, "Long Sword");
+    model.chooseEntry(C::Religion, "Theology (Morning Light)");
+    model.stepBox(C::Combat, +1);
+    model.stepBox(C::Religion, +1);
+    model.stepBox(C::Religion, +1);
+    EXPECT_EQ(model.ratings()[3], 1);
+    EXPECT_EQ(model.ratings()[322], 2);
+    EXPECT_EQ(model.skillPoints(), 97);
+    model.stepBox(C::Religion, -1);
+    EXPECT_EQ(model.skillPoints(), 98);
+}
+
+TEST(SkillSelection, BoxesStayWithinZeroToAHundred) {
+    struct Case {
+        const char* typed;
+        bool taken;
+        std::int32_t rating;
+    };
+    const Case cases[] = {
+        {"0", true, 0},    {"100", true, 100}, {" 55 ", true, 55}, {"101", false, 10},
+        {"-1", false, 10}, {"", false, 10},    {"7.5", false, 10}, {"ten", false, 10},
+    };
+    for (const auto& c : cases) {
+        SkillRatings ratings{};
+        ratings[53] = 10; // Acrobatics
+        SkillSelection model = opened(0, ratings);
+        model.chooseEntry(C::Entertainment, "Acrobatics");
+        EXPECT_EQ(model.typeBoxValue(C::Entertainment, c.typed), c.taken) << c.typed;
+        EXPECT_EQ(model.ratings()[53], c.rating) << c.typed;
+        EXPECT_EQ(model.boxValue(C::Entertainment), c.rating) << "the box shows the rating again";
+        EXPECT_EQ(model.skillPoints(), 10 - c.rating) << c.typed;
+    }
+    SkillRatings top{};
+    top[53] = 100;
+    SkillSelection model = opened(0, top);
+    model.chooseEntry(C::Entertainment, "Acrobatics");
+    EXPECT_FALSE(model.stepBox(C::Entertainment, +1));
+    EXPECT_TRUE(model.stepBox(C::Entertainment, -1));
+    EXPECT_EQ(model.skillPoints(), 1);
+}
+
+TEST(SkillSelection, ConfirmChecksMasteriesThenTheBalance) {
+    const Message notDone{"Not Done Yet.", "You still have skill points to spend.", false};
+    const Message negative{"Negative Skill Points!!!",
+                           "You must have zero skill points to continue.", false};
+    struct Case {
+        const char* what;
+        std::int32_t profession;
+        std::int32_t skillPoints;
+        std::optional<Message> expected;
+    };
+    const Case cases[] = {
+        {"12 unspent", Adventurer, 12, notDone},
+        {"3 overspent", Adventurer, -3, negative},
+        {"spent exactly", Adventurer, 0, std::nullopt},
+        {"masteries first, even with points left", Medic, 12,
+         Message{"Required Masteries Not Correct",
+                 "You have Archaic Science:0   You need Archaic Science:4", false}},
+    };
+    for (const auto& c : cases) {
+        // A Neuonian Adventurer has no requirements; a Kessari Medic needs Archaic Science 4.
+        const std::int32_t race = c.profession == Medic ? kRaceKessari : kRaceNeuonian;
+        SkillSelection model = opened(c.skillPoints, {}, c.profession, race);
+        EXPECT_EQ(model.confirm(), c.expected) << c.what;
+        EXPECT_EQ(model.skillPoints(), c.skillPoints) << c.what;
+        EXPECT_EQ(model.professionLevel(), 7) << "a refused OK keeps the profession level";
+    }
+}
+
+TEST(SkillSelection, AnAcceptedOkSetsTheProfessionLevelAndMasteries) {
+    SkillRatings ratings{};
+    for (int skill = 274; skill < 280; ++skill) {
+        ratings[static_cast<std::size_t>(skill)] = 40; // six Archaic Science skills
+    }
+    SkillSelection model = opened(5, ratings, Medic, kRaceKessari);
+    const auto rate = [&](std::string_view skill, const char* value) {
+        ASSERT_TRUE(model.chooseEntry(C::Scholastics, skill));
+        model.typeBoxValue(C::Scholastics, value);
+    };
+    // Archaic Science (6 x 40 + 5) / 7 / 10 = 3: short of 4, and the level stays.
+    rate("Surgery", "5");
+    EXPECT_EQ(model.skillPoints(), 0);
+    ASSERT_NE(model.confirm(), std::nullopt);
+    EXPECT_EQ(model.confirm()->caption, "Required Masteries Not Correct");
+    EXPECT_EQ(model.levels().emphases[33], 3);
+    EXPECT_EQ(model.professionLevel(), 7);
+
+    // (240 + 100) / 7 / 10 = 4 but 95 points overspent.
+    rate("Surgery", "100");
+    EXPECT_EQ(model.confirm()->caption, "Negative Skill Points!!!");
+    EXPECT_EQ(model.professionLevel(), 7);
+
+    // Lowering three skills balances, six members still rated: (1 + 24 + 3 x 40 + 100) / 6 / 10.
+    rate("Algebra & Early Physics", "0");
+    rate("Astronomy", "1");
+    rate("Bandaging & Bones", "24");
+    EXPECT_EQ(model.skillPoints(), 0);
+    EXPECT_EQ(model.confirm(), std::nullopt);
+    EXPECT_EQ(model.levels().emphases[33], 4);
+    EXPECT_EQ(model.levels().masteries[kMasteryScholastics], 4);
+    EXPECT_EQ(model.professionLevel(), 4);
+}
+
+TEST(SkillSelection, ANegativeUpdateMustBeWorkedOffByLoweringRatings) {
+    SkillRatings ratings{};
+    ratings[50] = 60; // Hunting
+    SkillSelection model = opened(-20, ratings);
+    EXPECT_EQ(model.confirm()->caption, "Negative Skill Points!!!");
+    model.chooseEntry(C::Domestic, "Hunting");
+    model.typeBoxValue(C::Domestic, "40");
+    EXPECT_EQ(model.confirm(), std::nullopt);
+    EXPECT_EQ(model.experience(), 1234) << "experience is handed back unchanged";
+}
+
+TEST(SkillSelection, ShowEmphasisComputesFromTheCurrentRatings) {
+    SkillSelection model = opened(100, {}, Adventurer, kRaceNeuonian);
+    model.chooseEntry(C::Combat, "Brawling");
+    model.typeBoxValue(C::Combat, "60");
+    const MasteryResult& levels = model.showEmphasis();
+    EXPECT_EQ(levels.emphases[4], 6);
+    EXPECT_EQ(levels.masteries[kMasteryCombat], 6);
+}
+
+TEST(EmphasisDisplay, ThreeColumnsAtTheirPositions) {
+    MasteryResult levels{};
+    levels.masteries[kMasteryCombat] = 3;
+    levels.emphases[0] = 4;
+    const EmphasisDisplay kessari = layoutEmphasisDisplay(kRaceKessari, levels);
+    using T = EmphasisDisplay::Text;
+    ASSERT_GE(kessari.texts.size(), 12U);
+    EXPECT_EQ(kessari.texts[0], (T{10, 15, "Combat: 3", true}));
+    EXPECT_EQ(kessari.texts[1], (T{20, 30, "Blades: 4", false}));
+    EXPECT_EQ(kessari.texts[9], (T{10, 155, "Cultural Skills: 0", true}));
+    EXPECT_EQ(kessari.texts[10], (T{20, 170, "Culture: 0", false}));
+    EXPECT_EQ(kessari.texts[11], (T{10, 190, "Dark Arts: 0", true}));
+    EXPECT_EQ(kessari.texts.size(), 51U);
+
+    const EmphasisDisplay neuonian = layoutEmphasisDisplay(kRaceNeuonian, levels);
+    EXPECT_EQ(neuonian.texts.size(), 52U);
+    EXPECT_EQ(neuonian.texts[10], (T{20, 170, "Neuonian: 0", false}));
+    EXPECT_EQ(neuonian.texts[11], (T{20, 185, "Kessari: 0", false}));
+    bool column2 = false;
+    bool column3 = false;
+    for (const auto& text : neuonian.texts) {
+        column2 = column2 || text == T{150, 15, "Entertainment: 0", true};
+        column3 = column3 || text == T{290, 15, "Prof Crafts: 0", true};
+    }
+    EXPECT_TRUE(column2);
+    EXPECT_TRUE(column3);
+    EXPECT_EQ(neuonian.texts.back(), (T{300, 15 + 19 * 15 + 3 * 5, "Terrain Knowledge: 0", false}));
+}
+
+} // namespace
+} // namespace orthavel
