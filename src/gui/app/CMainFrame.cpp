@@ -368,21 +368,26 @@ void CMainFrame::openRecentFile(int index) {
     }
 }
 
-void CMainFrame::openHelpPage() {
-    // Installed beside the program, or else taken out of the program into the cache folder.
-    const QString installed =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("kessari_help.htm"));
-    QString page = installed;
-    if (!QFileInfo::exists(installed)) {
-        const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-        QDir().mkpath(folder);
-        page = QDir(folder).filePath(QStringLiteral("kessari_help.htm"));
-        QFile::remove(page);
-        QFile::copy(QStringLiteral(":/help/kessari_help.htm"), page);
-        QFile::setPermissions(page, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                        QFile::ReadOther);
+QString localHelpPage() {
+    const QString name = QStringLiteral("kessari_help.htm");
+    const QString installed = QDir(QCoreApplication::applicationDirPath()).filePath(name);
+    if (QFileInfo::exists(installed)) {
+        return installed;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(page));
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    QDir().mkpath(folder);
+    const QString page = QDir(folder).filePath(name);
+    // A fresh copy each time, so a page left by an older version is replaced.
+    QFile::remove(page);
+    QFile::copy(QStringLiteral(":/help/kessari_help.htm"), page);
+    QFile::setPermissions(page, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                    QFile::ReadOther);
+    return page;
+}
+
+void CMainFrame::openHelpPage() {
+    // What happens when no program can show the page is up to the desktop.
+    QDesktopServices::openUrl(QUrl::fromLocalFile(localHelpPage()));
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
