@@ -58,6 +58,12 @@ QIcon buttonIcon(int id) {
     return {};
 }
 
+// Where the file dialogs start for an unnamed character: the documents folder, or home.
+QString startingFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).exists() ? documents : QDir::homePath();
+}
+
 void openWebPage(const char* address) {
     QDesktopServices::openUrl(QUrl(QString::fromUtf8(address)));
 }
@@ -316,8 +322,7 @@ bool CMainFrame::save() {
 bool CMainFrame::saveAs() {
     QString proposal = documentPath();
     if (proposal.isEmpty()) {
-        proposal = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                       .filePath(QStringLiteral("Untitled.ksc"));
+        proposal = QDir(startingFolder()).filePath(QStringLiteral("Untitled.ksc"));
     }
     const QString path = QFileDialog::getSaveFileName(this, tr("Save As"), proposal,
                                                       QLatin1String(kCharacterFilter));
@@ -346,9 +351,8 @@ void CMainFrame::openWithDialog() {
     if (!querySaveChanges()) {
         return;
     }
-    const QString folder = m_document.fileName().empty()
-                               ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                               : QFileInfo(documentPath()).absolutePath();
+    const QString folder =
+        m_document.fileName().empty() ? startingFolder() : QFileInfo(documentPath()).absolutePath();
     const QString path =
         QFileDialog::getOpenFileName(this, tr("Open"), folder, QLatin1String(kCharacterFilter));
     if (!path.isEmpty()) {
