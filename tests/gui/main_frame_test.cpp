@@ -416,6 +416,26 @@ private slots:
         QCOMPARE(started.size(), 1);
     }
 
+    void generationOffersToSaveTheOpenCharacter() {
+        for (const int id : {ID_FILE_NEW, ID_FULL_GENERATION}) {
+            CQuorvelDoc document;
+            FakeInteraction ui;
+            CMainFrame frame(document, ui);
+            // Nothing to lose: no question.
+            frame.commandAction(id)->trigger();
+            QVERIFY(ui.saveQuestions.empty());
+
+            document.record().m_strName = "Unsaved";
+            document.SetModifiedFlag(true);
+            ui.saveAnswers.push_back(SaveAnswer::Cancel);
+            frame.commandAction(id)->trigger();
+            QCOMPARE(ui.saveQuestions, (std::vector<std::string>{"Untitled"}));
+            QCOMPARE(document.record().m_strName, std::string("Unsaved"));
+            QVERIFY(document.IsModified());
+            QVERIFY(ui.dialogTitles.empty());
+        }
+    }
+
     void closingAModifiedCharacterAsks() {
         const struct {
             SaveAnswer answer;

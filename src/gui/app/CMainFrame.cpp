@@ -230,6 +230,12 @@ void CMainFrame::documentChanged(const CQuorvelDoc& document) {
 
 void CMainFrame::runCommand(int id) {
     if (const DocumentCommand* command = findDocumentCommand(id)) {
+        // A generation replaces the open character: unsaved changes are offered for saving
+        // first, as before opening another file.
+        const bool generation = id == ID_FILE_NEW || id == ID_FULL_GENERATION;
+        if (generation && !querySaveChanges()) {
+            return;
+        }
         command->run(m_document, m_ui);
         // A checkable entry shows the document's state, not the click.
         documentChanged(m_document);
