@@ -33,6 +33,9 @@ def cover(title, subtitle, leather_light, leather_dark, emblem, footer):
     {gold_gradient("gold")}
   </defs>
   <rect width="200" height="258" fill="#000000"/>
+  <!-- The book keeps clear of the left 8 columns: in a narrow menu the centre's black ground
+       reaches over the right cover's edge. -->
+  <g transform="translate(8 0) scale(0.96 1)">
   <rect x="188" y="6" width="9" height="246" rx="2" fill="#efe6cf"/>
   <g stroke="#b9ad8f" stroke-width="0.6">
     <line x1="190" y1="9" x2="190" y2="249"/><line x1="192.5" y1="9" x2="192.5" y2="249"/>
@@ -61,6 +64,7 @@ def cover(title, subtitle, leather_light, leather_dark, emblem, footer):
   <line x1="52" y1="218" x2="157" y2="218" stroke="url(#gold)" stroke-width="1"/>
   <text x="104.5" y="233" text-anchor="middle" font-family="Liberation Serif" font-weight="bold"
         font-size="9" letter-spacing="1.5" fill="url(#gold)">{footer}</text>
+  </g>
 </svg>
 """
 

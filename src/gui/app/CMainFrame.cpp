@@ -162,6 +162,12 @@ void CMainFrame::buildMenus() {
         } else {
             menu->addAction(makeCommandAction(entry.id));
         }
+        if (entry.id == ID_FILE_PRINT_SETUP) {
+            // All four sheet pages of the character into one PDF file.
+            QAction* exportPdf = menu->addAction(tr("&Export PDF..."));
+            exportPdf->setStatusTip(tr("Write the four sheet pages into one PDF file"));
+            connect(exportPdf, &QAction::triggered, m_view, &CQuorvelView::exportPdf);
+        }
     }
     commandAction(ID_VIEW_TOOLBAR)->setChecked(true);
     commandAction(ID_VIEW_STATUS_BAR)->setChecked(true);

@@ -1,13 +1,21 @@
 #include "gui/sheet/CQuorvelView.h"
 
 #include "core/document/CQuorvelDoc.h"
+#include "core/document/Commands.h"
+#include "core/generation/Interaction.h"
+#include "core/sheet/SheetView.h"
 
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 namespace orthavel {
 
@@ -16,6 +24,7 @@ CQuorvelView::CQuorvelView(CQuorvelDoc& document, Interaction& ui, QWidget* pare
       m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
     setFrameShape(QFrame::NoFrame);
     viewport()->setAutoFillBackground(false);
+    viewport()->setMouseTracking(true);
     horizontalScrollBar()->setSingleStep(10);
     verticalScrollBar()->setSingleStep(10);
     m_document.addObserver(this);
@@ -27,10 +36,13 @@ CQuorvelView::~CQuorvelView() {
 }
 
 void CQuorvelView::documentChanged(const CQuorvelDoc& /*document*/) {
+    m_sheetPage.reset();
+    m_menuFullPaint = true;
     updateScrollRange();
     viewport()->update();
 }
 
+// The scroll range is the sheet's extent; on the main menu the scroll bars take no input.
 void CQuorvelView::updateScrollRange() {
     const auto& size = m_document.record().m_sizeDoc;
     const QSize shown = viewport()->size();
@@ -38,36 +50,115 @@ void CQuorvelView::updateScrollRange() {
     verticalScrollBar()->setPageStep(shown.height());
     horizontalScrollBar()->setRange(0, std::max(0, size[0] - shown.width()));
     verticalScrollBar()->setRange(0, std::max(0, size[1] - shown.height()));
+    const bool scrolling = scrollingAllowed(m_document.record().m_nPage);
+    horizontalScrollBar()->setEnabled(scrolling);
+    verticalScrollBar()->setEnabled(scrolling);
 }
 
 void CQuorvelView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
+    m_menuFullPaint = true;
     updateScrollRange();
 }
 
+const DisplayList& CQuorvelView::sheetPage() {
+    if (!m_sheetPage) {
+        m_sheetPage =
+            layoutSheetPage(m_document.record(), m_renderer.metrics(), m_document.record().m_nPage);
+    }
+    return *m_sheetPage;
+}
+
 void CQuorvelView::paintEvent(QPaintEvent* /*event*/) {
+    const std::int32_t page = m_document.record().m_nPage;
+    const PaintPlan plan =
+        planPaint(page, horizontalScrollBar()->value(), verticalScrollBar()->value());
     QPainter painter(viewport());
     painter.fillRect(viewport()->rect(), Qt::white);
-    painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
-    paintPage(painter);
+    if (plan.resetHorizontalScroll) {
+        horizontalScrollBar()->setValue(0);
+    }
+    if (plan.resetVerticalScroll) {
+        verticalScrollBar()->setValue(0);
+    }
+    switch (plan.what) {
+    case PaintPlan::What::MainMenu:
+        if (m_menuFullPaint) {
+            m_hover.resetToIdle();
+            m_menuFullPaint = false;
+        }
+        paintDisplayList(painter,
+                         layoutMainMenu(m_document.record(), m_renderer.metrics(), m_hover,
+                                        viewport()->width(), viewport()->height()),
+                         m_renderer.resources());
+        break;
+    case PaintPlan::What::SheetPage:
+        painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+        paintDisplayList(painter, sheetPage(), m_renderer.resources());
+        break;
+    case PaintPlan::What::Nothing:
+        break;
+    }
+    painter.end();
+    if (plan.showMainMenu) {
+        // Back to the menu; the document's redraw paints it next.
+        m_document.ShowPage(kPageMainMenu);
+    }
 }
 
-void CQuorvelView::paintPage(QPainter& painter) {
-    const auto& size = m_document.record().m_sizeDoc;
-    painter.fillRect(QRect(0, 0, size[0], size[1]), Qt::white);
+void CQuorvelView::mouseMoveEvent(QMouseEvent* event) {
+    const MainMenuHover::Redraw redraw = m_hover.onMouseMove(
+        m_document.record().m_nPage, event->position().toPoint().x(), viewport()->width());
+    if (redraw.leftCover || redraw.rightCover || redraw.center) {
+        viewport()->update();
+    }
+    QAbstractScrollArea::mouseMoveEvent(event);
 }
 
+void CQuorvelView::mouseReleaseEvent(QMouseEvent* event) {
+    QAbstractScrollArea::mouseReleaseEvent(event);
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    if (const auto id = m_hover.commandOnClick(m_document.record().m_nPage)) {
+        if (const DocumentCommand* command = findDocumentCommand(*id)) {
+            command->run(m_document, m_ui);
+        }
+    }
+}
+
+void CQuorvelView::wheelEvent(QWheelEvent* event) {
+    if (scrollingAllowed(m_document.record().m_nPage)) {
+        QAbstractScrollArea::wheelEvent(event);
+    } else {
+        event->ignore();
+    }
+}
+
+void CQuorvelView::keyPressEvent(QKeyEvent* event) {
+    if (scrollingAllowed(m_document.record().m_nPage)) {
+        QAbstractScrollArea::keyPressEvent(event);
+    } else {
+        event->ignore();
+    }
+}
+
+DisplayList CQuorvelView::pageForPaper() const {
+    return m_renderer.layout(m_document.record(), m_document.record().m_nPage, m_hover,
+                             viewport()->size());
+}
+
+// One page: the page shown, one unit per 1/100 inch, the sheet's top-left corner at the
+// printable area's origin.
 void CQuorvelView::printPage(QPrinter* printer) {
     QPainter painter(printer);
-    // One unit is a hundredth of an inch.
-    const double scale = printer->resolution() / 100.0;
-    painter.scale(scale, scale);
-    paintPage(painter);
+    m_renderer.paintOnPaper(painter, printer->resolution(), pageForPaper());
 }
 
 void CQuorvelView::print() {
     QPrintDialog dialog(m_printer.get(), this);
     dialog.setMinMax(1, 1);
+    dialog.setFromTo(1, 1);
     if (dialog.exec() == QDialog::Accepted) {
         printPage(m_printer.get());
     }
@@ -78,6 +169,29 @@ void CQuorvelView::printPreview() {
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* printer) { printPage(printer); });
     preview.exec();
+}
+
+std::optional<QString> CQuorvelView::exportPdfTo(const QString& path) const {
+    return m_renderer.writePdf(m_document.record(), {1, 2, 3, 4}, path);
+}
+
+void CQuorvelView::exportPdf() {
+    const std::string name = m_document.displayName();
+    const QString suggested =
+        QFileInfo(QString::fromLocal8Bit(name.data(), static_cast<qsizetype>(name.size())))
+            .completeBaseName() +
+        QStringLiteral(".pdf");
+    QString path =
+        QFileDialog::getSaveFileName(this, tr("Export PDF"), suggested, tr("PDF files (*.pdf)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".pdf");
+    }
+    if (const auto problem = exportPdfTo(path)) {
+        m_ui.showMessage({"Orthavel", problem->toStdString(), true});
+    }
 }
 
 } // namespace orthavel

@@ -1,10 +1,14 @@
 #pragma once
 
 #include "core/document/DocumentObserver.h"
+#include "core/sheet/DisplayList.h"
+#include "core/sheet/MainMenu.h"
+#include "qtsheet/SheetRender.h"
 
 #include <QAbstractScrollArea>
 
 #include <memory>
+#include <optional>
 
 class QPainter;
 class QPrinter;
@@ -14,8 +18,10 @@ namespace orthavel {
 class CQuorvelDoc;
 class Interaction;
 
-// The one view of the character: a scrolling page the size of the sheet, redrawn whenever the
-// document changes, and the printing of the page shown.
+// The one view of the character: the main menu with its two covers, or a sheet page in a
+// scrolling area the size of the sheet; redrawn whenever the document changes. It prints the
+// page shown and exports the whole sheet as PDF. What it draws and how the menu reacts to the
+// pointer are the core's; the view only forwards events and paints the lists.
 class CQuorvelView : public QAbstractScrollArea, public DocumentObserver {
     Q_OBJECT
 public:
@@ -27,24 +33,47 @@ public:
 
     void documentChanged(const CQuorvelDoc& document) override;
 
+    // The main menu's hover state (for tests and printing).
+    const MainMenuHover& hover() const { return m_hover; }
+
+    // What the page shown draws on paper: one logical unit per 1/100 inch.
+    DisplayList pageForPaper() const;
+
 public slots:
     // Prints the page shown, after the print dialog.
     void print();
     // Shows the page shown as it would print.
     void printPreview();
+    // Writes the four sheet pages into one PDF file, after asking where.
+    void exportPdf();
+
+public:
+    // The same without asking; returns the reason when the file could not be written.
+    std::optional<QString> exportPdfTo(const QString& path) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void updateScrollRange();
-    void paintPage(QPainter& painter);
     void printPage(QPrinter* printer);
+    const DisplayList& sheetPage();
 
     CQuorvelDoc& m_document;
     Interaction& m_ui;
     std::unique_ptr<QPrinter> m_printer;
+    // The five fonts, their metrics and the seven pictures, for the view's whole life.
+    SheetRenderer m_renderer;
+    MainMenuHover m_hover;
+    // The next paint of the main menu is a full one, which shows it unlit.
+    bool m_menuFullPaint = true;
+    // The sheet page last laid out, until the document changes.
+    std::optional<DisplayList> m_sheetPage;
 };
 
 } // namespace orthavel
