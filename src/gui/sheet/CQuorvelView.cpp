@@ -115,13 +115,23 @@ void CQuorvelView::mouseMoveEvent(QMouseEvent* event) {
     QAbstractScrollArea::mouseMoveEvent(event);
 }
 
+// The main menu takes the left button: its release over a cover starts a generation.
+void CQuorvelView::mousePressEvent(QMouseEvent* event) {
+    QAbstractScrollArea::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton && m_document.record().m_nPage == kPageMainMenu) {
+        event->accept();
+    }
+}
+
 void CQuorvelView::mouseReleaseEvent(QMouseEvent* event) {
     QAbstractScrollArea::mouseReleaseEvent(event);
-    if (event->button() != Qt::LeftButton) {
+    if (event->button() != Qt::LeftButton || m_document.record().m_nPage != kPageMainMenu) {
         return;
     }
+    event->accept();
     if (const auto id = m_hover.commandOnClick(m_document.record().m_nPage)) {
         if (const DocumentCommand* command = findDocumentCommand(*id)) {
+            emit coverClicked(*id);
             command->run(m_document, m_ui);
         }
     }

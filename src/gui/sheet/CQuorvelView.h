@@ -51,10 +51,15 @@ public:
     // The same without asking; returns the reason when the file could not be written.
     std::optional<QString> exportPdfTo(const QString& path) const;
 
+signals:
+    // A click on a cover is about to start the command with this id.
+    void coverClicked(int commandId);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,0 +1,166 @@
+// The sheet view offscreen: fonts measure the sheet's cell heights, the main menu lights its
+// covers and starts the generations, the page switch and the scroll reset, and what it prints.
+#include "gui/sheet/CQuorvelView.h"
+
+#include "core/document/CQuorvelDoc.h"
+#include "core/document/Commands.h"
+#include "core/sheet/SheetView.h"
+#include "qtsheet/QtTextMetrics.h"
+#include "qtsheet/SheetFonts.h"
+
+#include "FakeInteraction.h"
+
+#include <QFile>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace orthavel;
+
+class SheetViewTest : public QObject {
+    Q_OBJECT
+
+    // A view of 620 x 400 units, shown and painted once.
+    struct Shown {
+        CQuorvelDoc document;
+        FakeInteraction ui;
+        CQuorvelView view{document, ui};
+        Shown() {
+            view.resize(620 + view.verticalScrollBar()->sizeHint().width(),
+                        400 + view.horizontalScrollBar()->sizeHint().height());
+            view.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&view));
+            paint();
+        }
+        QImage paint() { return view.viewport()->grab().toImage(); }
+        void moveTo(int x, int y) { QTest::mouseMove(view.viewport(), QPoint(x, y)); }
+        int right() const { return view.viewport()->width(); }
+    };
+
+    // Whether the pixel is a shade of grey (an unlit cover) rather than a colour.
+    static bool grey(QRgb pixel) {
+        return qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel);
+    }
+
+private slots:
+    void fontsHaveTheSheetsCellHeights() {
+        const SheetFonts fonts;
+        const QtTextMetrics metrics(fonts);
+        const std::pair<FontId, int> heights[] = {
+            {FontId::CenturyGothic, 20}, {FontId::CourierNew, 14},   {FontId::CourierPrint, 16},
+            {FontId::CourierBold, 16},   {FontId::CourierSmall, 12},
+        };
+        for (const auto& [font, height] : heights) {
+            QCOMPARE(metrics.textHeight(font), height);
+        }
+        // Courier's pitch: 20 characters of the print font are 168 units wide.
+        QCOMPARE(metrics.textWidth(FontId::CourierPrint, "current/ max/ adjust"), 168);
+    }
+
+    void mainMenuShowsUnlitCoversUntilThePointerComes() {
+        Shown s;
+        QVERIFY(s.view.hover().leftCoverIdle());
+        QVERIFY(s.view.hover().rightCoverIdle());
+        QImage image = s.paint();
+        const QPoint leftCover(120, 100);
+        const QPoint rightCover(s.right() - 120, 100);
+        QVERIFY(grey(image.pixel(leftCover)));
+        QVERIFY(grey(image.pixel(rightCover)));
+
+        s.moveTo(60, 200);
+        QVERIFY(!s.view.hover().leftCoverIdle());
+        QCOMPARE(s.view.hover().centerPicture(), CenterFigure::Quick);
+        image = s.paint();
+        QVERIFY(!grey(image.pixel(leftCover)));
+        QVERIFY(grey(image.pixel(rightCover)));
+
+        s.moveTo(s.right() - 10, 200);
+        QVERIFY(s.view.hover().leftCoverIdle());
+        QCOMPARE(s.view.hover().centerPicture(), CenterFigure::Full);
+        image = s.paint();
+        QVERIFY(grey(image.pixel(leftCover)));
+        QVERIFY(!grey(image.pixel(rightCover)));
+    }
+
+    void clicksOnCoversStartTheGenerations() {
+        const std::pair<int, int> cases[] = {{40, ID_FILE_NEW}, {600, ID_FULL_GENERATION}};
+        for (const auto& [x, command] : cases) {
+            Shown s;
+            QSignalSpy started(&s.view, &CQuorvelView::coverClicked);
+            s.moveTo(x, 150);
+            QTest::mouseClick(s.view.viewport(), Qt::LeftButton, {}, QPoint(x, 150));
+            QCOMPARE(started.count(), 1);
+            QCOMPARE(started.at(0).at(0).toInt(), command);
+        }
+        Shown s;
+        QSignalSpy started(&s.view, &CQuorvelView::coverClicked);
+        s.moveTo(310, 150);
+        QTest::mouseClick(s.view.viewport(), Qt::LeftButton, {}, QPoint(310, 150));
+        QCOMPARE(started.count(), 0);
+    }
+
+    // 99 is left by a generation started from the menu: the next paint turns it back into 0.
+    void pageNinetyNineReturnsToTheMainMenu() {
+        Shown s;
+        s.document.ShowPage(kPageGenerating);
+        s.paint();
+        QCOMPARE(s.document.record().m_nPage, kPageMainMenu);
+    }
+
+    void mainMenuResetsTheScrollPositionAndDoesNotScroll() {
+        Shown s;
+        s.document.ShowPage(1);
+        s.view.verticalScrollBar()->setValue(200);
+        s.view.horizontalScrollBar()->setValue(50);
+        QCOMPARE(s.view.verticalScrollBar()->value(), 200);
+        s.document.ShowPage(0);
+        s.paint();
+        QCOMPARE(s.view.verticalScrollBar()->value(), 0);
+        QCOMPARE(s.view.horizontalScrollBar()->value(), 0);
+        QCOMPARE(s.document.record().m_nPage, kPageMainMenu);
+        QVERIFY(!s.view.verticalScrollBar()->isEnabled());
+        s.document.ShowPage(2);
+        QVERIFY(s.view.verticalScrollBar()->isEnabled());
+        QCOMPARE(s.view.verticalScrollBar()->maximum(), 900 - s.view.viewport()->height());
+    }
+
+    void sheetPagesDrawBlackOnWhiteAndOtherPagesNothing() {
+        Shown s;
+        s.document.ShowPage(1);
+        QImage image = s.paint();
+        // Box A's top edge runs along y 45.
+        QCOMPARE(image.pixel(300, 45), qRgb(0, 0, 0));
+        QCOMPARE(image.pixel(300, 44), qRgb(255, 255, 255));
+        s.document.ShowPage(7);
+        image = s.paint();
+        QCOMPARE(image.pixel(300, 45), qRgb(255, 255, 255));
+        QCOMPARE(s.document.record().m_nPage, 7);
+    }
+
+    void printsThePageShown() {
+        Shown s;
+        s.document.ShowPage(3);
+        const SheetFonts fonts;
+        const QtTextMetrics metrics(fonts);
+        QCOMPARE(s.view.pageForPaper().items(),
+                 layoutSheetPage(s.document.record(), metrics, 3).items());
+    }
+
+    void exportsFourPdfPages() {
+        Shown s;
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
+        QVERIFY(!s.view.exportPdfTo(path).has_value());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray pdf = file.readAll();
+        QVERIFY(pdf.startsWith("%PDF"));
+        QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r"), 4);
+        QVERIFY(
+            s.view.exportPdfTo(dir.filePath(QStringLiteral("no/such/folder/x.pdf"))).has_value());
+    }
+};
+
+QTEST_MAIN(SheetViewTest)
+#include "sheet_view_test.moc"
