@@ -50,6 +50,7 @@ const ExpectedEntry kExpectedMenus[] = {
     {"&File>&Print...", "Ctrl+P", "Print the active document", "Print"},
     {"&File>Print Pre&view", "", "Display full pages", "Print Preview"},
     {"&File>P&rint Setup...", "", "Change the printer and printing options", "Print Setup"},
+    {"&File>&Export PDF...", "", "Write the four sheet pages into one PDF file", ""},
     {"&File>Recent File", "", "", ""},
     {"&File>E&xit", "", "Quit the application; prompts to save documents", "Exit"},
     {"&Rolls and Masteries>&ROC Roll", "", "", ""},
