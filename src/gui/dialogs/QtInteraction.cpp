@@ -1,8 +1,11 @@
 #include "gui/dialogs/QtInteraction.h"
 
+#include "gui/dialogs/AdvantageAssignmentView.h"
 #include "gui/dialogs/ChoiceDialogView.h"
 #include "gui/dialogs/DialogLook.h"
+#include "gui/dialogs/EmphasisView.h"
 #include "gui/dialogs/NumberPromptView.h"
+#include "gui/dialogs/SkillSelectionView.h"
 
 #include <QMessageBox>
 
@@ -33,6 +36,21 @@ std::optional<std::int32_t> QtInteraction::askNumber(const NumberPrompt& prompt)
         return std::nullopt;
     }
     return view.number();
+}
+
+bool QtInteraction::runAdvantageAssignment(AdvantageAssignment& model) {
+    AdvantageAssignmentView view(model, m_parent);
+    return view.exec() == QDialog::Accepted;
+}
+
+bool QtInteraction::runSkillSelection(SkillSelection& model) {
+    SkillSelectionView view(model, m_parent);
+    return view.exec() == QDialog::Accepted;
+}
+
+void QtInteraction::showEmphasisDisplay(const EmphasisDisplay& display) {
+    EmphasisView view(display, m_parent);
+    view.exec();
 }
 
 SaveAnswer QtInteraction::askSaveChanges(std::string_view documentName) {

@@ -23,6 +23,9 @@ public:
     std::optional<int> runChoice(const ChoiceDialog& dialog) override;
     std::optional<std::int32_t> askNumber(const NumberPrompt& prompt) override;
     SaveAnswer askSaveChanges(std::string_view documentName) override;
+    bool runAdvantageAssignment(AdvantageAssignment& model) override;
+    bool runSkillSelection(SkillSelection& model) override;
+    void showEmphasisDisplay(const EmphasisDisplay& display) override;
 
 private:
     QPointer<QWidget> m_parent;

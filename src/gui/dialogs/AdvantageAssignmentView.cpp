@@ -1,0 +1,113 @@
+#include "gui/dialogs/AdvantageAssignmentView.h"
+
+#include "gui/dialogs/DialogLook.h"
+#include "gui/dialogs/ModelSpinBox.h"
+#include "gui/dialogs/QtInteraction.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace orthavel {
+
+namespace {
+
+QString text(std::string_view view) {
+    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
+}
+
+} // namespace
+
+AdvantageAssignmentView::AdvantageAssignmentView(AdvantageAssignment& model, QWidget* parent)
+    : QDialog(parent), m_model(model) {
+    applyDialogLook(this);
+    setWindowTitle(text(AdvantageAssignment::kTitle));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(12);
+    for (int a = 0; a < kAdvantageCount; ++a) {
+        const AdvantageInfo& info = kAdvantages[static_cast<std::size_t>(a)];
+        auto* label = new QLabel(text(info.label), this);
+        auto* box = new ModelSpinBox(this);
+        box->setObjectName(text(info.label));
+        box->setMinimumWidth(56);
+        label->setBuddy(box);
+        const int column = (info.column - 1) * 2;
+        grid->addWidget(label, info.row - 1, column, Qt::AlignRight);
+        grid->addWidget(box, info.row - 1, column + 1);
+        connect(box, &ModelSpinBox::stepped, this, [this, a](int delta) {
+            m_model.stepLevel(a, delta);
+            refresh();
+        });
+        connect(box, &ModelSpinBox::committed, this, [this, a](const QString& typed) {
+            m_model.typeLevel(a, typed.toStdString());
+            refresh();
+        });
+        m_boxes[static_cast<std::size_t>(a)] = box;
+    }
+    layout->addLayout(grid);
+
+    auto* counters = new QHBoxLayout;
+    m_advantageCounter = new QLabel(this);
+    m_skillCounter = new QLabel(this);
+    counters->addWidget(m_advantageCounter);
+    counters->addStretch();
+    counters->addWidget(m_skillCounter);
+    layout->addLayout(counters);
+
+    auto* buttons = new QHBoxLayout;
+    auto* toSkillPoints = new QPushButton(text(AdvantageAssignment::kToSkillPointsButton), this);
+    auto* ok = new QPushButton(text(AdvantageAssignment::kOkButton), this);
+    auto* toAdvantages = new QPushButton(text(AdvantageAssignment::kToAdvantagesButton), this);
+    toSkillPoints->setAutoDefault(false);
+    toAdvantages->setAutoDefault(false);
+    ok->setDefault(true);
+    buttons->addWidget(toSkillPoints);
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addStretch();
+    buttons->addWidget(toAdvantages);
+    layout->addLayout(buttons);
+    connect(toSkillPoints, &QPushButton::clicked, this, [this] {
+        m_model.advantagesToSkillPoints();
+        refresh();
+    });
+    connect(toAdvantages, &QPushButton::clicked, this, [this] {
+        m_model.skillPointsToAdvantages();
+        refresh();
+    });
+    connect(ok, &QPushButton::clicked, this, &AdvantageAssignmentView::confirm);
+
+    layout->addWidget(new QLabel(text(AdvantageAssignment::kTextLine1), this));
+    layout->addWidget(new QLabel(text(AdvantageAssignment::kTextLine2), this));
+
+    refresh();
+}
+
+void AdvantageAssignmentView::refresh() {
+    for (int a = 0; a < kAdvantageCount; ++a) {
+        m_boxes[static_cast<std::size_t>(a)]->showValue(m_model.level(a), m_model.minimumLevel(a),
+                                                        m_model.maximumLevel(a));
+    }
+    m_advantageCounter->setText(QString::fromStdString(m_model.advantageCounterText()));
+    m_skillCounter->setText(QString::fromStdString(m_model.skillCounterText()));
+}
+
+void AdvantageAssignmentView::confirm() {
+    // A value still being typed is committed first, so every stored level has been charged.
+    for (auto* box : m_boxes) {
+        box->commitPending();
+    }
+    if (const auto refused = m_model.confirm()) {
+        showMessageBox(this, *refused);
+        return;
+    }
+    accept();
+}
+
+} // namespace orthavel

@@ -1,0 +1,81 @@
+#include "gui/dialogs/EmphasisView.h"
+
+#include "gui/dialogs/DialogLook.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace orthavel {
+
+namespace {
+
+QString text(std::string_view view) {
+    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
+}
+
+// The drawn columns: each text with its top-left corner at the place the layout gives it.
+class EmphasisColumns : public QWidget {
+public:
+    EmphasisColumns(EmphasisDisplay display, QWidget* parent)
+        : QWidget(parent), m_display(std::move(display)) {
+        // The small dialog font the column positions were laid out for: the longest labels
+        // ("Fabled Lands & Beasts: 10") end before the next column starts.
+        QFont small = font();
+        small.setPixelSize(11);
+        setFont(small);
+        int right = 0;
+        int bottom = 0;
+        const QFontMetrics metrics(font());
+        for (const auto& item : m_display.texts) {
+            right = std::max(right, item.x + metrics.horizontalAdvance(fromUtf8(item.text)));
+            bottom = std::max(bottom, item.y + metrics.height());
+        }
+        setFixedSize(right + 10, bottom + 10);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter painter(this);
+        const auto& rgb = EmphasisDisplay::kBackground;
+        painter.fillRect(rect(), QColor(rgb[0], rgb[1], rgb[2]));
+        painter.setPen(Qt::black);
+        const int ascent = QFontMetrics(font()).ascent();
+        for (const auto& item : m_display.texts) {
+            painter.drawText(item.x, item.y + ascent, fromUtf8(item.text));
+        }
+    }
+
+private:
+    EmphasisDisplay m_display;
+};
+
+} // namespace
+
+EmphasisView::EmphasisView(EmphasisDisplay display, QWidget* parent) : QDialog(parent) {
+    applyDialogLook(this);
+    setWindowTitle(text(EmphasisDisplay::kTitle));
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->setContentsMargins(0, 0, 10, 10);
+    layout->addWidget(new EmphasisColumns(std::move(display), this));
+    for (const auto line : EmphasisDisplay::kTextLines) {
+        auto* label = new QLabel(text(line), this);
+        label->setContentsMargins(10, 0, 0, 0);
+        layout->addWidget(label);
+    }
+    auto* ok = new QPushButton(tr("OK"), this);
+    ok->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+} // namespace orthavel

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QSpinBox>
+
+namespace orthavel {
+
+// A number box whose arrows and committed text go to a core model instead of changing the value
+// itself: it reports an arrow click as stepped(+1 / -1) and a committed entry (the box was left
+// or Enter pressed) as committed(text); the view then shows the model's value again.
+class ModelSpinBox : public QSpinBox {
+    Q_OBJECT
+public:
+    explicit ModelSpinBox(QWidget* parent = nullptr);
+
+    // Shows a value of the model; the range grows to hold a value from a file outside it.
+    void showValue(int value, int minimum, int maximum);
+
+    void stepBy(int steps) override;
+
+    // Commits text typed and not yet committed, as leaving the box would.
+    void commitPending();
+
+signals:
+    void stepped(int delta);
+    void committed(const QString& text);
+
+protected:
+    StepEnabled stepEnabled() const override;
+
+private:
+    int m_minimum = 0;
+    int m_maximum = 0;
+};
+
+} // namespace orthavel

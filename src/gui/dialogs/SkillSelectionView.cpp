@@ -1,0 +1,133 @@
+#include "gui/dialogs/SkillSelectionView.h"
+
+#include "core/skills/EmphasisDisplay.h"
+#include "gui/dialogs/DialogLook.h"
+#include "gui/dialogs/EmphasisView.h"
+#include "gui/dialogs/ModelSpinBox.h"
+#include "gui/dialogs/QtInteraction.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace orthavel {
+
+namespace {
+
+QString text(std::string_view view) {
+    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
+}
+
+// The left column holds the first seven categories, the right one the other six.
+constexpr int kLeftColumnRows = 7;
+
+} // namespace
+
+SkillSelectionView::SkillSelectionView(SkillSelection& model, QWidget* parent)
+    : QDialog(parent), m_model(model) {
+    applyDialogLook(this);
+    setWindowTitle(text(SkillSelection::kTitle));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(8);
+    for (int c = 0; c < kSkillCategoryCount; ++c) {
+        const auto category = static_cast<SkillCategory>(c);
+        auto* label = new QLabel(text(categoryLabel(category)), this);
+        auto* list = new QComboBox(this);
+        list->setEditable(true);
+        list->setInsertPolicy(QComboBox::NoInsert);
+        list->setMaxVisibleItems(20);
+        list->setMinimumContentsLength(18);
+        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        for (const CatalogueEntry& entry : categoryEntries(category)) {
+            list->addItem(text(entry.name));
+        }
+        list->setCurrentIndex(-1);
+        list->lineEdit()->clear();
+        auto* box = new ModelSpinBox(this);
+        box->setMinimumWidth(52);
+        label->setBuddy(list);
+
+        const int row = c < kLeftColumnRows ? c : c - kLeftColumnRows;
+        const int column = c < kLeftColumnRows ? 0 : 3;
+        grid->addWidget(label, row, column);
+        grid->addWidget(list, row, column + 1);
+        grid->addWidget(box, row, column + 2);
+
+        // Only a pick from the list chooses an entry; typed text chooses nothing.
+        connect(list, &QComboBox::activated, this, [this, category, list](int index) {
+            m_model.chooseEntry(category, list->itemText(index).toStdString());
+            refresh();
+        });
+        connect(box, &ModelSpinBox::stepped, this, [this, category](int delta) {
+            m_model.stepBox(category, delta);
+            refresh();
+        });
+        connect(box, &ModelSpinBox::committed, this, [this, category](const QString& typed) {
+            m_model.typeBoxValue(category, typed.toStdString());
+            refresh();
+        });
+        m_lists[static_cast<std::size_t>(c)] = list;
+        m_boxes[static_cast<std::size_t>(c)] = box;
+    }
+    grid->setColumnMinimumWidth(2 + 1, 24);
+    layout->addLayout(grid);
+
+    auto* bottom = new QHBoxLayout;
+    m_counter = new QLabel(this);
+    m_counter->setMinimumWidth(140);
+    auto* emphasis = new QPushButton(text(SkillSelection::kEmphasisButton), this);
+    auto* ok = new QPushButton(text(SkillSelection::kOkButton), this);
+    emphasis->setAutoDefault(false);
+    ok->setDefault(true);
+    bottom->addWidget(m_counter);
+    bottom->addStretch();
+    bottom->addWidget(emphasis);
+    bottom->addWidget(ok);
+    layout->addLayout(bottom);
+    connect(emphasis, &QPushButton::clicked, this, &SkillSelectionView::showEmphasis);
+    connect(ok, &QPushButton::clicked, this, &SkillSelectionView::confirm);
+
+    layout->addWidget(new QLabel(text(SkillSelection::kTextLine1), this));
+    layout->addWidget(new QLabel(text(SkillSelection::kTextLine2), this));
+
+    refresh();
+}
+
+QComboBox* SkillSelectionView::list(SkillCategory category) const {
+    return m_lists.at(static_cast<std::size_t>(category));
+}
+
+ModelSpinBox* SkillSelectionView::box(SkillCategory category) const {
+    return m_boxes.at(static_cast<std::size_t>(category));
+}
+
+void SkillSelectionView::refresh() {
+    for (int c = 0; c < kSkillCategoryCount; ++c) {
+        const auto category = static_cast<SkillCategory>(c);
+        m_boxes[static_cast<std::size_t>(c)]->showValue(m_model.boxValue(category), kLowestRating,
+                                                        kHighestRating);
+    }
+    m_counter->setText(QString::fromStdString(m_model.counterText()));
+}
+
+void SkillSelectionView::showEmphasis() {
+    EmphasisView view(layoutEmphasisDisplay(m_model.race(), m_model.showEmphasis()), this);
+    view.exec();
+}
+
+void SkillSelectionView::confirm() {
+    if (const auto refused = m_model.confirm()) {
+        showMessageBox(this, *refused);
+        return;
+    }
+    accept();
+}
+
+} // namespace orthavel
