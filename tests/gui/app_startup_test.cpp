@@ -55,6 +55,10 @@ private slots:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
         CQuorvelApp::configure(*qApp);
+        QCOMPARE(QCoreApplication::organizationName(), QStringLiteral("Orthavel"));
+        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Orthavel"));
+        // A settings file of its own, so test programs running side by side keep apart.
+        QCoreApplication::setApplicationName(QStringLiteral("OrthavelAppStartupTest"));
         QSettings().clear();
     }
 

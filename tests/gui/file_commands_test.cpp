@@ -75,7 +75,8 @@ private slots:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
         QCoreApplication::setOrganizationName(QStringLiteral("Orthavel"));
-        QCoreApplication::setApplicationName(QStringLiteral("Orthavel"));
+        // A settings file of its own, so test programs running side by side keep apart.
+        QCoreApplication::setApplicationName(QStringLiteral("OrthavelFileCommandsTest"));
     }
     void init() { QSettings().clear(); }
 
