@@ -20,7 +20,8 @@ std::variant<std::int32_t, Message> acceptNumberEntry(const NumberPrompt& prompt
     while (!typed.empty() && (typed.back() == ' ' || typed.back() == '\t')) {
         typed.remove_suffix(1);
     }
-    if (!typed.empty() && typed.front() == '+') {
+    // A plus sign is allowed before the digits, but not before another sign.
+    if (typed.size() > 1 && typed.front() == '+' && typed[1] != '-') {
         typed.remove_prefix(1);
     }
     long long value = 0;
