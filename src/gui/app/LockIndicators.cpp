@@ -5,6 +5,13 @@
 #include <QLabel>
 #include <QStatusBar>
 
+#ifdef ORTHAVEL_HAVE_XCB
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#endif
+
 namespace orthavel {
 
 namespace {
@@ -18,6 +25,33 @@ constexpr quint32 kWindowsNumLock = 0x200;
 constexpr quint32 kWindowsScrollLock = 0x400;
 
 } // namespace
+
+std::optional<LockStates> queryLockStates() {
+#ifdef ORTHAVEL_HAVE_XCB
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || x11->connection() == nullptr) {
+        return std::nullopt;
+    }
+    xcb_connection_t* connection = x11->connection();
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    if (screen == nullptr) {
+        return std::nullopt;
+    }
+    // The pointer query answers the modifier state, the locks included.
+    xcb_query_pointer_reply_t* reply =
+        xcb_query_pointer_reply(connection, xcb_query_pointer(connection, screen->root), nullptr);
+    if (reply == nullptr) {
+        return std::nullopt;
+    }
+    LockStates states;
+    states.caps = (reply->mask & kX11CapsLock) != 0;
+    states.num = (reply->mask & kX11NumLock) != 0;
+    std::free(reply);
+    return states;
+#else
+    return std::nullopt;
+#endif
+}
 
 LockStates lockStatesAfter(const QString& platform, LockStates before, int eventType, int key,
                            quint32 nativeModifiers) {
@@ -69,8 +103,24 @@ LockIndicators::LockIndicators(QStatusBar* statusBar) : QObject(statusBar) {
     m_caps = pane(QStringLiteral("CAP"));
     m_num = pane(QStringLiteral("NUM"));
     m_scroll = pane(QStringLiteral("SCRL"));
-    show();
+    readFromSystem();
     qApp->installEventFilter(this);
+    // The locks may have changed while another program had the keyboard.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationActive) {
+                    readFromSystem();
+                }
+            });
+}
+
+void LockIndicators::readFromSystem() {
+    if (const auto states = queryLockStates()) {
+        // Scroll lock is not among the modifiers: it keeps the state counted so far.
+        m_states.caps = states->caps;
+        m_states.num = states->num;
+    }
+    show();
 }
 
 bool LockIndicators::eventFilter(QObject* watched, QEvent* event) {

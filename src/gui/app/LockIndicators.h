@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include <optional>
+
 class QKeyEvent;
 class QLabel;
 class QStatusBar;
@@ -23,6 +25,9 @@ struct LockStates {
 LockStates lockStatesAfter(const QString& platform, LockStates before, int eventType, int key,
                            quint32 nativeModifiers);
 
+// The caps and num lock states as the windowing system has them now, where it can tell.
+std::optional<LockStates> queryLockStates();
+
 // The CAP, NUM and SCRL panes of the status bar, greyed while their key's lock is off; they follow
 // every key the application receives.
 class LockIndicators : public QObject {
@@ -36,6 +41,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void readFromSystem();
     void show();
 
     LockStates m_states;
