@@ -277,7 +277,7 @@ void drawAdvantages(SheetWriter& w, const Record& r) {
         const int valueEnd = fromWidth(column.valueLimit, W) - w.width(column.valueTail);
         const int m = fromWidth(column.m, W);
         w.text(column.labelX, row.y, row.label);
-        w.rightAligned(valueEnd, row.y, level > 0 ? "{" + intText(level) + "}" : " A");
+        w.rightAligned(valueEnd, row.y, level > 0 ? concat({"{", intText(level), "}"}) : " A");
         w.text(m - w.width("/ max/ adjust"), row.y, neuonian ? row.neuonianMax : row.kessariMax);
         w.text(m - w.width("/ adjust"), row.y, neuonian ? row.neuonianAdjust : row.kessariAdjust);
     }
@@ -288,7 +288,7 @@ void drawSaves(SheetWriter& w, const Record& r) {
     for (const SaveColumn& save : kSaves) {
         const auto i = static_cast<std::size_t>(save.save);
         w.labelValue(save.x, 260, save.label,
-                     intText(r.m_aSave[i]) + " | " + intText(r.m_aSave[i + 3]));
+                     concat({intText(r.m_aSave[i]), " | ", intText(r.m_aSave[i + 3])}));
     }
 }
 

@@ -196,9 +196,9 @@ void drawDamageTable(SheetWriter& w, const Record& r) {
     w.text(630, 452, "Damage Bonus");
     const std::int32_t bonus = r.m_nDamageBonus;
     const std::int32_t adjusted = r.m_nDamageBonusAdj;
-    w.text(630, 472, "B  " + pairText(bonus / 4, adjusted / 4));
-    w.text(630, 492, "C  " + pairText(bonus / 2, adjusted / 2));
-    w.text(630, 512, "D+ " + pairText(bonus, adjusted));
+    w.text(630, 472, concat({"B  ", pairText(bonus / 4, adjusted / 4)}));
+    w.text(630, 492, concat({"C  ", pairText(bonus / 2, adjusted / 2)}));
+    w.text(630, 512, concat({"D+ ", pairText(bonus, adjusted)}));
     drawTexts(w, kDamageTexts);
 }
 

@@ -14,8 +14,16 @@ std::string withInt(std::string_view pattern, std::int32_t value) {
     return out;
 }
 
+std::string concat(std::initializer_list<std::string_view> pieces) {
+    std::string out;
+    for (const std::string_view piece : pieces) {
+        out.append(piece);
+    }
+    return out;
+}
+
 std::string pairText(std::int32_t first, std::int32_t second) {
-    return intText(first) + "/" + intText(second);
+    return concat({intText(first), "/", intText(second)});
 }
 
 SheetWriter::SheetWriter(DisplayList& list, const TextMetrics& metrics, int sheetWidth)

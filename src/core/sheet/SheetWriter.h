@@ -4,6 +4,7 @@
 #include "core/sheet/TextMetrics.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,8 @@ namespace orthavel {
 std::string intText(std::int32_t value);
 // pattern with its first "%i" replaced by the number.
 std::string withInt(std::string_view pattern, std::int32_t value);
+// The pieces one after another.
+std::string concat(std::initializer_list<std::string_view> pieces);
 // "%i/%i" of two numbers.
 std::string pairText(std::int32_t first, std::int32_t second);
 
