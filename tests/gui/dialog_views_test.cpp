@@ -123,6 +123,26 @@ private slots:
         QCOMPARE(view.palette().color(QPalette::WindowText), QColor(Qt::black));
     }
 
+    void mnemonicLetterPressesItsButton() {
+        const struct {
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+            int result;
+        } cases[] = {{Qt::Key_U, Qt::NoModifier, 4},
+                     {Qt::Key_I, Qt::NoModifier, 11},
+                     {Qt::Key_M, Qt::ShiftModifier, 9},
+                     {Qt::Key_D, Qt::AltModifier, 8}};
+        for (const auto& c : cases) {
+            ChoiceDialogView view(armorDialog());
+            view.show();
+            QVERIFY(QTest::qWaitForWindowActive(&view));
+            QTest::keyClick(&view, c.key, c.modifiers);
+            // Alt presses the button as a shortcut does, with a short animation.
+            QTRY_VERIFY2(view.chosen() == std::optional<int>(c.result),
+                         qPrintable(QKeySequence(c.key | c.modifiers).toString()));
+        }
+    }
+
     void escapeCancels() {
         ChoiceDialogView view(armorDialog());
         view.show();

@@ -4,6 +4,7 @@
 #include "gui/dialogs/QtInteraction.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -35,6 +36,37 @@ ChoiceDialogView::ChoiceDialogView(const ChoiceDialog& dialog, QWidget* parent)
         columns->addLayout(buttons);
     }
     layout->addLayout(columns);
+}
+
+namespace {
+
+// The letter after the single "&" of a caption, if any.
+QChar mnemonicOf(const QString& caption) {
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] == QLatin1Char('&')) {
+            if (caption[i + 1] != QLatin1Char('&')) {
+                return caption[i + 1].toLower();
+            }
+            ++i;
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+void ChoiceDialogView::keyPressEvent(QKeyEvent* event) {
+    const QString typed = event->text();
+    if ((event->modifiers() & ~Qt::ShiftModifier) == Qt::NoModifier && typed.size() == 1 &&
+        typed[0].isLetterOrNumber()) {
+        for (auto* button : findChildren<QPushButton*>()) {
+            if (mnemonicOf(button->text()) == typed[0].toLower()) {
+                button->click();
+                return;
+            }
+        }
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void ChoiceDialogView::choose(int result) {

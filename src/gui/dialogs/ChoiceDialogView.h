@@ -20,6 +20,10 @@ public:
     // The result of the button that accepted the dialog.
     std::optional<int> chosen() const { return m_chosen; }
 
+protected:
+    // A letter typed alone presses the button it is the mnemonic of, as with Alt.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void choose(int result);
 
