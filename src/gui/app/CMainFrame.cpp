@@ -386,9 +386,13 @@ void CMainFrame::openRecentFile(int index) {
 
 QString localHelpPage() {
     const QString name = QStringLiteral("kessari_help.htm");
-    const QString installed = QDir(QCoreApplication::applicationDirPath()).filePath(name);
-    if (QFileInfo::exists(installed)) {
-        return installed;
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    for (const QString& installed :
+         {programFolder.filePath(name),
+          programFolder.filePath(QStringLiteral("../share/orthavel/") + name)}) {
+        if (QFileInfo::exists(installed)) {
+            return QDir::cleanPath(installed);
+        }
     }
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     QDir().mkpath(folder);

@@ -31,8 +31,8 @@ QRect mainWindowGeometry(const QRect& screen);
 // A name chosen for saving, with ".ksc" added when it has no extension.
 QString withCharacterExtension(const QString& path);
 
-// The local help page "kessari_help.htm": the one installed beside the program, or else a copy
-// taken out of the program into the cache folder.
+// The local help page "kessari_help.htm": the one installed beside the program or in its share
+// folder, or else a copy taken out of the program into the cache folder.
 QString localHelpPage();
 
 // The main window: menus, toolbar and status bar around the one view. Each command goes to the
