@@ -9,9 +9,11 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace orthavel {
@@ -61,7 +63,11 @@ SkillSelectionView::SkillSelectionView(SkillSelection& model, QWidget* parent)
         grid->addWidget(box, row, column + 2);
 
         // Only a pick from the list chooses an entry; typed text chooses nothing.
+        list->lineEdit()->installEventFilter(this);
         connect(list, &QComboBox::activated, this, [this, category, list](int index) {
+            if (m_returnInEditField) {
+                return;
+            }
             m_model.chooseEntry(category, list->itemText(index).toStdString());
             refresh();
         });
@@ -98,6 +104,17 @@ SkillSelectionView::SkillSelectionView(SkillSelection& model, QWidget* parent)
     layout->addWidget(new QLabel(text(SkillSelection::kTextLine2), this));
 
     refresh();
+}
+
+bool SkillSelectionView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            m_returnInEditField = true;
+            QTimer::singleShot(0, this, [this] { m_returnInEditField = false; });
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 QComboBox* SkillSelectionView::list(SkillCategory category) const {

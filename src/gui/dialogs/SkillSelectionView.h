@@ -26,6 +26,9 @@ public:
     ModelSpinBox* box(SkillCategory category) const;
     QLabel* counter() const { return m_counter; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void refresh();
     void showEmphasis();
@@ -35,6 +38,9 @@ private:
     std::array<QComboBox*, kSkillCategoryCount> m_lists{};
     std::array<ModelSpinBox*, kSkillCategoryCount> m_boxes{};
     QLabel* m_counter = nullptr;
+    // Set while Return in a list's edit field is handled: the list then reports the typed text
+    // as activated, but typing chooses nothing.
+    bool m_returnInEditField = false;
 };
 
 } // namespace orthavel
