@@ -1,6 +1,6 @@
 #include "core/advantages/AdvantageAssignment.h"
 
-#include <charconv>
+#include "core/dialogs/NumberPrompt.h"
 
 namespace orthavel {
 
@@ -16,24 +16,15 @@ bool validAdvantage(int advantage) {
     return advantage >= 0 && advantage < kAdvantageCount;
 }
 
-// A whole number with optional blanks around it and an optional sign.
-std::optional<std::int64_t> parseWholeNumber(std::string_view typed) {
-    while (!typed.empty() && (typed.front() == ' ' || typed.front() == '\t')) {
-        typed.remove_prefix(1);
+// A typed entry as an integer field reads it: a whole number within the range, or nothing.
+std::optional<std::int32_t> wholeNumberIn(std::string_view typed, std::int32_t minimum,
+                                          std::int32_t maximum) {
+    const NumberPrompt range{{}, {}, {}, 0, minimum, maximum};
+    const auto entry = acceptNumberEntry(range, typed);
+    if (const auto* number = std::get_if<std::int32_t>(&entry)) {
+        return *number;
     }
-    while (!typed.empty() && (typed.back() == ' ' || typed.back() == '\t')) {
-        typed.remove_suffix(1);
-    }
-    if (!typed.empty() && typed.front() == '+') {
-        typed.remove_prefix(1);
-    }
-    std::int64_t value = 0;
-    const char* end = typed.data() + typed.size();
-    const auto [ptr, ec] = std::from_chars(typed.data(), end, value);
-    if (typed.empty() || ec != std::errc{} || ptr != end) {
-        return std::nullopt;
-    }
-    return value;
+    return std::nullopt;
 }
 
 } // namespace
@@ -87,11 +78,11 @@ bool AdvantageAssignment::setLevel(int advantage, std::int32_t newLevel) {
 }
 
 bool AdvantageAssignment::typeLevel(int advantage, std::string_view typed) {
-    const auto value = parseWholeNumber(typed);
-    if (!value || *value < kLowestAdvantageLevel || *value > maximumLevel(advantage)) {
+    if (!validAdvantage(advantage)) {
         return false;
     }
-    return setLevel(advantage, static_cast<std::int32_t>(*value));
+    const auto value = wholeNumberIn(typed, minimumLevel(advantage), maximumLevel(advantage));
+    return value && setLevel(advantage, *value);
 }
 
 bool AdvantageAssignment::stepLevel(int advantage, int delta) {

@@ -1,8 +1,7 @@
 #include "core/skills/SkillSelection.h"
 
+#include "core/dialogs/NumberPrompt.h"
 #include "core/skills/Masteries.h"
-
-#include <charconv>
 
 namespace orthavel {
 
@@ -12,24 +11,15 @@ constexpr std::size_t indexOf(SkillCategory category) {
     return static_cast<std::size_t>(category);
 }
 
-// A whole number with optional blanks around it and an optional sign.
-std::optional<std::int64_t> parseWholeNumber(std::string_view typed) {
-    while (!typed.empty() && (typed.front() == ' ' || typed.front() == '\t')) {
-        typed.remove_prefix(1);
+// A typed entry as an integer field reads it: a whole number within the range, or nothing.
+std::optional<std::int32_t> wholeNumberIn(std::string_view typed, std::int32_t minimum,
+                                          std::int32_t maximum) {
+    const NumberPrompt range{{}, {}, {}, 0, minimum, maximum};
+    const auto entry = acceptNumberEntry(range, typed);
+    if (const auto* number = std::get_if<std::int32_t>(&entry)) {
+        return *number;
     }
-    while (!typed.empty() && (typed.back() == ' ' || typed.back() == '\t')) {
-        typed.remove_suffix(1);
-    }
-    if (!typed.empty() && typed.front() == '+') {
-        typed.remove_prefix(1);
-    }
-    std::int64_t value = 0;
-    const char* end = typed.data() + typed.size();
-    const auto [ptr, ec] = std::from_chars(typed.data(), end, value);
-    if (typed.empty() || ec != std::errc{} || ptr != end) {
-        return std::nullopt;
-    }
-    return value;
+    return std::nullopt;
 }
 
 } // namespace
@@ -136,15 +126,15 @@ bool SkillSelection::typeBoxValue(SkillCategory category, std::string_view typed
     if (indexOf(category) >= kSkillCategoryCount) {
         return false;
     }
-    const auto value = parseWholeNumber(typed);
-    if (!value || *value < kLowestRating || *value > kHighestRating) {
+    const auto value = wholeNumberIn(typed, kLowestRating, kHighestRating);
+    if (!value) {
         Row& r = row(category);
         if (r.skill >= 0) {
             r.box = m_previousRating[static_cast<std::size_t>(r.skill)];
         }
         return false;
     }
-    return setBoxValue(category, static_cast<std::int32_t>(*value));
+    return setBoxValue(category, *value);
 }
 
 const MasteryResult& SkillSelection::showEmphasis() {

@@ -77,8 +77,9 @@ TEST(SkillSelection, BoxesStayWithinZeroToAHundred) {
         std::int32_t rating;
     };
     const Case cases[] = {
-        {"0", true, 0},    {"100", true, 100}, {" 55 ", true, 55}, {"101", false, 10},
-        {"-1", false, 10}, {"", false, 10},    {"7.5", false, 10}, {"ten", false, 10},
+        {"0", true, 0},     {"100", true, 100}, {" 55 ", true, 55},
+        {"101", false, 10}, {"-1", false, 10},  {"+-5", false, 10},
+        {"", false, 10},    {"7.5", false, 10}, {"ten", false, 10},
     };
     for (const auto& c : cases) {
         SkillRatings ratings{};
