@@ -69,6 +69,12 @@ constexpr std::int32_t AdvantageMaximum(std::int32_t race, Advantage advantage) 
     return AdvantageMaximum(race, static_cast<int>(advantage));
 }
 
+// Whether an advantage standing at level may be raised by one: never at or above the race
+// maximum, whatever raises it (the advantage dialog, a special skill, a fixed grant).
+constexpr bool canRaiseAdvantage(std::int32_t race, int advantage, std::int32_t level) {
+    return level < AdvantageMaximum(race, advantage);
+}
+
 // The advantage whose label is exactly this text; -1 when none.
 constexpr int advantageIndexByLabel(std::string_view label) {
     for (std::size_t a = 0; a < kAdvantages.size(); ++a) {

@@ -252,6 +252,9 @@ TEST(AdvantageMaximum, TheRaceAloneSetsTheHighestLevel) {
         EXPECT_EQ(AdvantageMaximum(kRaceKessari, advantage), cases[a].kessari);
         EXPECT_EQ(AdvantageMaximum(kRaceNeuonian, advantage), cases[a].neuonian);
         EXPECT_EQ(AdvantageMaximum(5, advantage), cases[a].kessari) << "any other race code";
+        EXPECT_TRUE(canRaiseAdvantage(kRaceKessari, advantage, cases[a].kessari - 1));
+        EXPECT_FALSE(canRaiseAdvantage(kRaceKessari, advantage, cases[a].kessari));
+        EXPECT_FALSE(canRaiseAdvantage(kRaceNeuonian, advantage, cases[a].neuonian + 3));
     }
 }
 
