@@ -1,6 +1,7 @@
 #include "qtsheet/SheetFonts.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QString>
 
 static void initSheetQrc() {
@@ -15,16 +16,22 @@ struct FontSpec {
     const char* family;
     int pixelSize; // gives the cell height of the sheet's font
     bool bold;
+    const char* failure;
 };
 
 // In the order of FontId: Times New Roman 20 semibold, Courier New 14, 16, 16 semibold, 12.
 constexpr std::array<FontSpec, kFontCount> kFontSpecs{{
-    {"Liberation Serif", 18, true},
-    {"Liberation Mono", 12, false},
-    {"Liberation Mono", 14, false},
-    {"Liberation Mono", 14, true},
-    {"Liberation Mono", 11, false},
+    {"Liberation Serif", 18, true, "Could not create m_CenturyGothic Font"},
+    {"Liberation Mono", 12, false, "Could not create m_CourierNew Font"},
+    {"Liberation Mono", 14, false, "Could not create m_CourierPrint Font"},
+    {"Liberation Mono", 14, true, "Could not create m_CourierBold Font"},
+    {"Liberation Mono", 11, false, "Could not create m_CourierSmall Font"},
 }};
+
+// The order the fonts are created in.
+constexpr std::array<FontId, kFontCount> kCreationOrder{FontId::CourierPrint, FontId::CourierBold,
+                                                        FontId::CourierNew, FontId::CourierSmall,
+                                                        FontId::CenturyGothic};
 
 } // namespace
 
@@ -52,6 +59,17 @@ SheetFonts::SheetFonts() {
         font.setKerning(false);
         m_fonts[i] = font;
     }
+}
+
+std::vector<std::string> SheetFonts::failures() const {
+    std::vector<std::string> messages;
+    for (const FontId id : kCreationOrder) {
+        const auto i = static_cast<std::size_t>(id);
+        if (QFontInfo(m_fonts[i]).family() != QString::fromLatin1(kFontSpecs[i].family)) {
+            messages.emplace_back(kFontSpecs[i].failure);
+        }
+    }
+    return messages;
 }
 
 } // namespace orthavel

@@ -5,6 +5,8 @@
 #include <QFont>
 
 #include <array>
+#include <string>
+#include <vector>
 
 namespace orthavel {
 
@@ -18,6 +20,10 @@ class SheetFonts {
 public:
     SheetFonts();
     const QFont& font(FontId id) const { return m_fonts[static_cast<std::size_t>(id)]; }
+
+    // A message for each font that could not be had as bundled (some other font stands in), in
+    // the order the fonts are created.
+    std::vector<std::string> failures() const;
 
 private:
     std::array<QFont, kFontCount> m_fonts;

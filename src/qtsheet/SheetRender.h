@@ -32,6 +32,7 @@ public:
 
     SheetResources resources() const { return {m_fonts, m_metrics, m_pictures}; }
     const QtTextMetrics& metrics() const { return m_metrics; }
+    const SheetFonts& fonts() const { return m_fonts; }
 
     // Page 1 to 4 of the sheet, or (page 0) the main menu in the hover state given and a client
     // area of menuClient. Other pages draw nothing.

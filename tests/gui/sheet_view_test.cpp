@@ -54,12 +54,14 @@ private slots:
         for (const auto& [font, height] : heights) {
             QCOMPARE(metrics.textHeight(font), height);
         }
+        QVERIFY(fonts.failures().empty());
         // Courier's pitch: 20 characters of the print font are 168 units wide.
         QCOMPARE(metrics.textWidth(FontId::CourierPrint, "current/ max/ adjust"), 168);
     }
 
     void mainMenuShowsUnlitCoversUntilThePointerComes() {
         Shown s;
+        QVERIFY(s.ui.messages.empty()); // every font was created
         QVERIFY(s.view.hover().leftCoverIdle());
         QVERIFY(s.view.hover().rightCoverIdle());
         QImage image = s.paint();

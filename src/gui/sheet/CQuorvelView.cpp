@@ -4,6 +4,7 @@
 #include "core/document/Commands.h"
 #include "core/generation/Interaction.h"
 #include "core/sheet/SheetView.h"
+#include "gui/app/CMainFrame.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -29,6 +30,10 @@ CQuorvelView::CQuorvelView(CQuorvelDoc& document, Interaction& ui, QWidget* pare
     verticalScrollBar()->setSingleStep(10);
     m_document.addObserver(this);
     updateScrollRange();
+    // A font that could not be had is reported; a stand-in draws its texts.
+    for (const std::string& failure : m_renderer.fonts().failures()) {
+        m_ui.showMessage({kFrameTitle, failure, false});
+    }
 }
 
 CQuorvelView::~CQuorvelView() {
@@ -200,7 +205,7 @@ void CQuorvelView::exportPdf() {
         path += QStringLiteral(".pdf");
     }
     if (const auto problem = exportPdfTo(path)) {
-        m_ui.showMessage({"Orthavel", problem->toStdString(), true});
+        m_ui.showMessage({kFrameTitle, problem->toStdString(), true});
     }
 }
 
