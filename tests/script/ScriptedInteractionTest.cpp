@@ -36,7 +36,7 @@ ChoiceDialog coinDialog() {
 }
 
 NumberPrompt agePrompt() {
-    return {"Age", "Age:", {}, 0, 10, 20};
+    return {"Age", "Age:", {}, 0, 10, 20, {}};
 }
 
 TEST(ScriptedInteraction, ARefusedClickShowsItsMessageAndTheDialogStays) {

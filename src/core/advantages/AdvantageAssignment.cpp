@@ -19,7 +19,7 @@ bool validAdvantage(int advantage) {
 // A typed entry as an integer field reads it: a whole number within the range, or nothing.
 std::optional<std::int32_t> wholeNumberIn(std::string_view typed, std::int32_t minimum,
                                           std::int32_t maximum) {
-    const NumberPrompt range{{}, {}, {}, 0, minimum, maximum};
+    const NumberPrompt range{{}, {}, {}, 0, minimum, maximum, {}};
     const auto entry = acceptNumberEntry(range, typed);
     if (const auto* number = std::get_if<std::int32_t>(&entry)) {
         return *number;

@@ -11,7 +11,7 @@
 namespace orthavel {
 
 // A dialog with one integer field validated against a range, and OK. The field starts at
-// initial; static texts sit around it.
+// initial; static texts stand above the field and notes below it.
 struct NumberPrompt {
     std::string title;
     std::string label; // the field's label, e.g. "Base Number:"
@@ -19,6 +19,7 @@ struct NumberPrompt {
     std::int32_t initial = 0;
     std::int32_t minimum = 0;
     std::int32_t maximum = 0;
+    std::vector<std::string> notes;
 };
 
 // The standard prompt for an entry that is not an integer in [minimum, maximum].

@@ -25,14 +25,16 @@ static_assert(std::all_of(RocOutcomeTable.begin(), RocOutcomeTable.end(),
 } // namespace
 
 NumberPrompt RocBaseNumberDialog() {
+    // The field comes first; the explanation stands below it.
     return {"ROC ROLL Base Number",
             "Base Number:",
-            {"Input this actions base number, this number is based",
-             "on the type of conflict.  (See The Tome for details).",
-             "(Example: Character's skill rating - action's difficulty)"},
+            {},
             0,
             -1000,
-            1000};
+            1000,
+            {"Input this actions base number, this number is based",
+             "on the type of conflict.  (See The Tome for details).",
+             "(Example: Character's skill rating - action's difficulty)"}};
 }
 
 std::string RocOutcomeText(std::int32_t total) {

@@ -132,7 +132,7 @@ void CQuorvelDoc::OnUpdateAdvantages(Interaction& ui) {
         m_record.m_nSkillPoints = 0;
         m_record.m_nAdvantagePoints = 0;
         const NumberPrompt prompt{
-            "Update Advantages", "Number of new advantage points:", {}, 0, -10, 10};
+            "Update Advantages", "Number of new advantage points:", {}, 0, -10, 10, {}};
         if (const auto points = ui.askNumber(prompt)) {
             m_record.m_nAdvantagePoints = *points;
         }
@@ -180,7 +180,7 @@ void CQuorvelDoc::OnNewArmor(Interaction& ui) {
 void CQuorvelDoc::OnUpdateSkills(Interaction& ui) {
     runUpdate([&] {
         const NumberPrompt prompt{
-            "Update Skills", "Enter number of new skill points:", {}, 0, -200, 200};
+            "Update Skills", "Enter number of new skill points:", {}, 0, -200, 200, {}};
         // Cancelled, the unspent points from before stay.
         if (const auto points = ui.askNumber(prompt)) {
             m_record.m_nSkillPoints = *points;

@@ -29,6 +29,9 @@ NumberPromptView::NumberPromptView(const NumberPrompt& prompt, QWidget* parent)
     row->addWidget(label);
     row->addWidget(m_field);
     layout->addLayout(row);
+    for (const auto& note : prompt.notes) {
+        layout->addWidget(new QLabel(fromUtf8(note), this));
+    }
 
     m_ok = new QPushButton(tr("OK"), this);
     m_ok->setDefault(true);

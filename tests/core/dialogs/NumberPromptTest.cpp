@@ -6,7 +6,7 @@ namespace orthavel {
 namespace {
 
 TEST(NumberPrompt, AcceptsIntegersInItsRangeOnly) {
-    const NumberPrompt prompt{"Base", "Base Number:", {}, 0, -1000, 1000};
+    const NumberPrompt prompt{"Base", "Base Number:", {}, 0, -1000, 1000, {}};
     const struct {
         const char* typed;
         std::optional<std::int32_t> value;

@@ -179,7 +179,7 @@ TEST(RocRoll, AsksForTheBaseNumberBeforeRolling) {
     const NumberPrompt& prompt = ui.prompts[0];
     EXPECT_EQ(prompt.title, "ROC ROLL Base Number");
     EXPECT_EQ(prompt.label, "Base Number:");
-    EXPECT_EQ(prompt.texts, (std::vector<std::string>{
+    EXPECT_EQ(prompt.notes, (std::vector<std::string>{
                                 "Input this actions base number, this number is based",
                                 "on the type of conflict.  (See The Tome for details).",
                                 "(Example: Character's skill rating - action's difficulty)"}));
