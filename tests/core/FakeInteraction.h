@@ -3,11 +3,15 @@
 // A recording stand-in for the person at the keyboard: it keeps every message shown and answers
 // dialogs from queues filled by the test. An empty queue cancels the dialog.
 
+#include "core/advantages/AdvantageAssignment.h"
 #include "core/dialogs/ChoiceDialog.h"
 #include "core/dialogs/NumberPrompt.h"
 #include "core/generation/Interaction.h"
+#include "core/skills/EmphasisDisplay.h"
+#include "core/skills/SkillSelection.h"
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,6 +29,9 @@ public:
     std::deque<std::optional<std::string>> choiceClicks;
     std::deque<std::optional<std::string>> numberEntries;
     SaveAnswer saveAnswer = SaveAnswer::Cancel;
+    // How the person works the advantage and skill dialogs (none: Escape).
+    std::function<bool(AdvantageAssignment&)> onAdvantages;
+    std::function<bool(SkillSelection&)> onSkills;
 
     void showMessage(const Message& message) override {
         messages.push_back(message);
@@ -74,6 +81,20 @@ public:
     }
 
     SaveAnswer askSaveChanges(std::string_view /*documentName*/) override { return saveAnswer; }
+
+    bool runAdvantageAssignment(AdvantageAssignment& model) override {
+        events.push_back("advantages:" + std::string(AdvantageAssignment::kTitle));
+        return onAdvantages && onAdvantages(model);
+    }
+
+    bool runSkillSelection(SkillSelection& model) override {
+        events.push_back("skills:" + std::string(SkillSelection::kTitle));
+        return onSkills && onSkills(model);
+    }
+
+    void showEmphasisDisplay(const EmphasisDisplay& /*display*/) override {
+        events.push_back("emphasis");
+    }
 };
 
 } // namespace orthavel::test

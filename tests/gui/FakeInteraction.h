@@ -3,9 +3,12 @@
 // What the GUI tests put in place of the person at the keyboard: it records what it is shown and
 // answers from queues (cancel and Cancel when they run out).
 
+#include "core/advantages/AdvantageAssignment.h"
 #include "core/dialogs/ChoiceDialog.h"
 #include "core/dialogs/NumberPrompt.h"
 #include "core/generation/Interaction.h"
+#include "core/skills/EmphasisDisplay.h"
+#include "core/skills/SkillSelection.h"
 
 #include <deque>
 #include <string>
@@ -35,6 +38,17 @@ public:
         dialogTitles.push_back(prompt.title);
         return std::nullopt;
     }
+
+    // The advantage and skill dialogs are cancelled.
+    bool runAdvantageAssignment(orthavel::AdvantageAssignment& /*model*/) override {
+        dialogTitles.emplace_back(orthavel::AdvantageAssignment::kTitle);
+        return false;
+    }
+    bool runSkillSelection(orthavel::SkillSelection& /*model*/) override {
+        dialogTitles.emplace_back(orthavel::SkillSelection::kTitle);
+        return false;
+    }
+    void showEmphasisDisplay(const orthavel::EmphasisDisplay& /*display*/) override {}
 
     orthavel::SaveAnswer askSaveChanges(std::string_view documentName) override {
         saveQuestions.emplace_back(documentName);

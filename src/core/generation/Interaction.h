@@ -47,15 +47,15 @@ public:
 
     // Shows "Assign Advantages" over its model, forwarding every click to it; answers whether
     // it ended with an accepted OK (a refused OK shows its warning and the dialog stays). Escape
-    // answers false. An interaction without the dialog cancels it.
-    virtual bool runAdvantageAssignment(AdvantageAssignment& /*model*/) { return false; }
+    // answers false.
+    virtual bool runAdvantageAssignment(AdvantageAssignment& model) = 0;
 
     // Shows "Choose Skills" over its model in the same way; its "&Emphasis Levels" button shows
-    // the emphasis display. An interaction without the dialog cancels it.
-    virtual bool runSkillSelection(SkillSelection& /*model*/) { return false; }
+    // the emphasis display.
+    virtual bool runSkillSelection(SkillSelection& model) = 0;
 
     // Shows the read-only "Emphasis and Mastery" dialog until its OK is pressed.
-    virtual void showEmphasisDisplay(const EmphasisDisplay& /*display*/) {}
+    virtual void showEmphasisDisplay(const EmphasisDisplay& display) = 0;
 };
 
 } // namespace orthavel

@@ -15,8 +15,6 @@ namespace {
 // The fake person, who also works the advantage and skill dialogs through a given routine
 // (none: Escape) and remembers what each dialog was given.
 struct ModelFake : test::FakeInteraction {
-    std::function<bool(AdvantageAssignment&)> onAdvantages;
-    std::function<bool(SkillSelection&)> onSkills;
     std::vector<AdvantageAssignment> advantagesGiven;
     std::vector<SkillSelection> skillsGiven;
     std::vector<NumberPrompt> prompts;
@@ -26,14 +24,12 @@ struct ModelFake : test::FakeInteraction {
         return FakeInteraction::askNumber(prompt);
     }
     bool runAdvantageAssignment(AdvantageAssignment& model) override {
-        events.push_back("advantages:" + std::string(AdvantageAssignment::kTitle));
         advantagesGiven.push_back(model);
-        return onAdvantages && onAdvantages(model);
+        return FakeInteraction::runAdvantageAssignment(model);
     }
     bool runSkillSelection(SkillSelection& model) override {
-        events.push_back("skills:" + std::string(SkillSelection::kTitle));
         skillsGiven.push_back(model);
-        return onSkills && onSkills(model);
+        return FakeInteraction::runSkillSelection(model);
     }
 };
 
