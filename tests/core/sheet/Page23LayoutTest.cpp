@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace orthavel {
 namespace {
 
@@ -110,50 +112,101 @@ TEST(Page2Layout, ColumnsTwoAndThreeAndColumnOneTop) {
 
 // Below "Hand To Hand" the races part: the Neuonian list has the cultural lines and both
 // cultures, the Kessari list Howling Wind and is 14 units shorter above the Lance group.
-TEST(Page2Layout, ColumnOneByRace) {
-    const DisplayList neuonian = layoutPage2(numbered(1), FixedPitchMetrics{});
-    expectLines(neuonian, {
-                              {10, 361, "1314", Plain},
-                              {35, 361, "Brawling (10)", Plain},
-                              {35, 375, "Fisticuffs (9)", Plain},
-                              {9, 390, "Lance/Pole Arm(1 min):505", Print},
-                              {35, 405, "Bardiche (14)", Plain},
-                              {9, 462, "Fired Weapons(2 min):506", Print},
-                              {9, 520, "Thrown Weapons(2 min):507", Print},
-                              {35, 549, "Throwing Dagger (2)", Plain},
-                              {5, 569, "Cultural Skills: 701", Bold},
-                              {9, 584, "Culture:Neuonian(4 min):539", Print},
-                              {10, 599, "1316", Plain},
-                              {35, 599, "Corner (10) G", Plain},
-                              {10, 641, "1024", Plain},
-                              {35, 725, "Synergy (10) G", Plain},
-                              {9, 740, "Culture:Kessari(4 min):508", Print},
-                              {10, 755, "1027", Plain},
-                              {35, 755, "Kessari Literacy (12)", Plain},
-                              {10, 769, "1026", Plain},
-                          });
-    EXPECT_TRUE(textsNamed(neuonian, "Howling Wind (10)").empty());
-    EXPECT_TRUE(textsNamed(neuonian, "Natural Form (12)").empty());
+// Every text of column 1 below "Hand To Hand", exactly: a skill line is its rating (1000 plus
+// its index) at 10 and its label at 35; headings stand at 5 (category) and 9 (group).
+struct ColumnLine {
+    int y;
+    int skill; // -1 for a heading
+    const char* text;
+    int x = 9;
+};
 
-    const DisplayList kessari = layoutPage2(numbered(0), FixedPitchMetrics{});
-    expectLines(kessari, {
-                             {10, 361, "1013", Plain},
-                             {35, 361, "Howling Wind (10)", Plain},
-                             {9, 376, "Lance/Pole Arm(1 min):505", Print},
-                             {35, 391, "Bardiche (14)", Plain},
-                             {35, 433, "Lance (16)", Plain},
-                             {9, 448, "Fired Weapons(2 min):506", Print},
-                             {9, 506, "Thrown Weapons(2 min):507", Print},
-                             {35, 520, "Throwing Spear (6)", Plain},
-                             {35, 534, "Throwing Dagger (2)", Plain},
-                             {5, 554, "Cultural Skills: 701", Bold},
-                             {9, 569, "Culture:Kessari(4 min):508", Print},
-                             {35, 584, "Natural Form (12)", Plain},
-                             {10, 668, "1029", Plain},
-                             {35, 668, "Olde Human Literacy (12)", Plain},
-                         });
-    EXPECT_TRUE(textsNamed(kessari, "Brawling (10)").empty());
-    EXPECT_TRUE(textsNamed(kessari, "Culture:Neuonian(4 min):539").empty());
+std::vector<std::tuple<int, int, std::string>>
+expectedColumn(std::initializer_list<ColumnLine> lines) {
+    std::vector<std::tuple<int, int, std::string>> out;
+    for (const ColumnLine& l : lines) {
+        if (l.skill < 0) {
+            out.emplace_back(l.x, l.y, l.text);
+        } else {
+            out.emplace_back(10, l.y, std::to_string(1000 + l.skill));
+            out.emplace_back(35, l.y, l.text);
+        }
+    }
+    return out;
+}
+
+std::vector<std::tuple<int, int, std::string>> columnOneBelowHandToHand(const DisplayList& list) {
+    std::vector<std::tuple<int, int, std::string>> out;
+    for (const TextItem& t : list.texts()) {
+        if (t.x < 245 && t.y > 346) {
+            out.emplace_back(t.x, t.y, t.text);
+        }
+    }
+    return out;
+}
+
+TEST(Page2Layout, ColumnOneBelowHandToHandExactly) {
+    EXPECT_EQ(columnOneBelowHandToHand(layoutPage2(numbered(1), FixedPitchMetrics{})),
+              expectedColumn({
+                  {361, 314, "Brawling (10)"},
+                  {375, 315, "Fisticuffs (9)"},
+                  {390, -1, "Lance/Pole Arm(1 min):505"},
+                  {405, 14, "Bardiche (14)"},
+                  {419, 15, "Glaive (15)"},
+                  {433, 16, "Long Spear (10)"},
+                  {447, 17, "Lance (16)"},
+                  {462, -1, "Fired Weapons(2 min):506"},
+                  {477, 18, "Longbow (12)"},
+                  {491, 19, "Shortbow (10)"},
+                  {505, 20, "Crossbow (10)"},
+                  {520, -1, "Thrown Weapons(2 min):507"},
+                  {535, 21, "Throwing Spear (6)"},
+                  {549, 22, "Throwing Dagger (2)"},
+                  {569, -1, "Cultural Skills: 701", 5},
+                  {584, -1, "Culture:Neuonian(4 min):539"},
+                  {599, 316, "Corner (10) G"},
+                  {613, 317, "Desire (8) G"},
+                  {627, 318, "Endure (12) G"},
+                  {641, 24, "Grobber Gestures (4)"},
+                  {655, 25, "High Speech (10)"},
+                  {669, 28, "Low Speech (6)"},
+                  {683, 319, "Mind Guard (20) G"},
+                  {697, 29, "Olde Human Literacy (12)"},
+                  {711, 320, "Sympathy (15) G"},
+                  {725, 321, "Synergy (10) G"},
+                  {740, -1, "Culture:Kessari(4 min):508"},
+                  {755, 27, "Kessari Literacy (12)"},
+                  {769, 26, "Kessari Speech (10)"},
+              }));
+    // Any race code but 1 draws the Kessari column.
+    for (const std::int32_t race : {0, 2, -1}) {
+        EXPECT_EQ(columnOneBelowHandToHand(layoutPage2(numbered(race), FixedPitchMetrics{})),
+                  expectedColumn({
+                      {361, 13, "Howling Wind (10)"},
+                      {376, -1, "Lance/Pole Arm(1 min):505"},
+                      {391, 14, "Bardiche (14)"},
+                      {405, 15, "Glaive (15)"},
+                      {419, 16, "Long Spear (10)"},
+                      {433, 17, "Lance (16)"},
+                      {448, -1, "Fired Weapons(2 min):506"},
+                      {463, 18, "Longbow (12)"},
+                      {477, 19, "Shortbow (10)"},
+                      {491, 20, "Crossbow (10)"},
+                      {506, -1, "Thrown Weapons(2 min):507"},
+                      {520, 21, "Throwing Spear (6)"},
+                      {534, 22, "Throwing Dagger (2)"},
+                      {554, -1, "Cultural Skills: 701", 5},
+                      {569, -1, "Culture:Kessari(4 min):508"},
+                      {584, 23, "Natural Form (12)"},
+                      {598, 24, "Grobber Gestures (4)"},
+                      {612, 25, "High Speech (10)"},
+                      {626, 26, "Kessari Speech (10)"},
+                      {640, 27, "Kessari Literacy (12)"},
+                      {654, 28, "Low Speech (6)"},
+                      {668, 29, "Olde Human Literacy (12)"},
+                  }))
+            << "race " << race;
+    }
 }
 
 TEST(Page2Layout, SpellsListedInIndexOrderWithoutColumnBreak) {
