@@ -7,6 +7,7 @@
 #include "core/document/Commands.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/LockIndicators.h"
+#include "gui/sheet/CQuorvelView.h"
 
 #include <QAction>
 #include <QFile>
@@ -436,6 +437,24 @@ private slots:
             QVERIFY(document.IsModified());
             QVERIFY(ui.dialogTitles.empty());
         }
+    }
+
+    // A cover click is the same command as the menu entry: it too offers to save first.
+    void coverClicksOfferToSaveTheOpenCharacter() {
+        CQuorvelDoc document;
+        FakeInteraction ui;
+        CMainFrame frame(document, ui);
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        document.record().m_strName = "Unsaved";
+        document.SetModifiedFlag(true);
+        ui.saveAnswers.push_back(SaveAnswer::Cancel);
+        auto* view = qobject_cast<CQuorvelView*>(frame.centralWidget());
+        QVERIFY(view != nullptr);
+        QTest::mouseMove(view->viewport(), QPoint(60, 150));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(60, 150));
+        QCOMPARE(ui.saveQuestions, (std::vector<std::string>{"Untitled"}));
+        QCOMPARE(document.record().m_strName, std::string("Unsaved"));
     }
 
     void closingAModifiedCharacterAsks() {

@@ -91,6 +91,7 @@ CMainFrame::CMainFrame(CQuorvelDoc& document, Interaction& ui, QWidget* parent)
 
     m_view = new CQuorvelView(m_document, m_ui, this);
     setCentralWidget(m_view);
+    connect(m_view, &CQuorvelView::coverClicked, this, &CMainFrame::runCommand);
     buildMenus();
     buildToolBar();
     buildStatusBar();

@@ -135,10 +135,8 @@ void CQuorvelView::mouseReleaseEvent(QMouseEvent* event) {
     }
     event->accept();
     if (const auto id = m_hover.commandOnClick(m_document.record().m_nPage)) {
-        if (const DocumentCommand* command = findDocumentCommand(*id)) {
-            emit coverClicked(*id);
-            command->run(m_document, m_ui);
-        }
+        // The main window runs it, as it runs the same command from the menu.
+        emit coverClicked(*id);
     }
 }
 

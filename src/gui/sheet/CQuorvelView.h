@@ -52,7 +52,8 @@ public:
     std::optional<QString> exportPdfTo(const QString& path) const;
 
 signals:
-    // A click on a cover is about to start the command with this id.
+    // A click on a cover asks for the command with this id (a generation); the main window
+    // runs it exactly as from its menu.
     void coverClicked(int commandId);
 
 protected:
