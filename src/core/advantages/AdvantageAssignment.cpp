@@ -16,17 +16,6 @@ bool validAdvantage(int advantage) {
     return advantage >= 0 && advantage < kAdvantageCount;
 }
 
-// A typed entry as an integer field reads it: a whole number within the range, or nothing.
-std::optional<std::int32_t> wholeNumberIn(std::string_view typed, std::int32_t minimum,
-                                          std::int32_t maximum) {
-    const NumberPrompt range{{}, {}, {}, 0, minimum, maximum, {}};
-    const auto entry = acceptNumberEntry(range, typed);
-    if (const auto* number = std::get_if<std::int32_t>(&entry)) {
-        return *number;
-    }
-    return std::nullopt;
-}
-
 } // namespace
 
 void AdvantageAssignment::open(std::int32_t race, std::int32_t updateMode, std::int32_t profession,
@@ -81,7 +70,7 @@ bool AdvantageAssignment::typeLevel(int advantage, std::string_view typed) {
     if (!validAdvantage(advantage)) {
         return false;
     }
-    const auto value = wholeNumberIn(typed, minimumLevel(advantage), maximumLevel(advantage));
+    const auto value = parseWholeNumber(typed, minimumLevel(advantage), maximumLevel(advantage));
     return value && setLevel(advantage, *value);
 }
 

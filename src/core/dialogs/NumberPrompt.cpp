@@ -11,8 +11,8 @@ Message rangePrompt(const NumberPrompt& prompt) {
             true};
 }
 
-std::variant<std::int32_t, Message> acceptNumberEntry(const NumberPrompt& prompt,
-                                                      std::string_view typed) {
+std::optional<std::int32_t> parseWholeNumber(std::string_view typed, std::int32_t minimum,
+                                             std::int32_t maximum) {
     // Blanks around the number are allowed, as in any integer field.
     while (!typed.empty() && (typed.front() == ' ' || typed.front() == '\t')) {
         typed.remove_prefix(1);
@@ -27,11 +27,18 @@ std::variant<std::int32_t, Message> acceptNumberEntry(const NumberPrompt& prompt
     long long value = 0;
     const auto* end = typed.data() + typed.size();
     const auto [ptr, ec] = std::from_chars(typed.data(), end, value);
-    if (typed.empty() || ec != std::errc{} || ptr != end || value < prompt.minimum ||
-        value > prompt.maximum) {
-        return rangePrompt(prompt);
+    if (typed.empty() || ec != std::errc{} || ptr != end || value < minimum || value > maximum) {
+        return std::nullopt;
     }
     return static_cast<std::int32_t>(value);
+}
+
+std::variant<std::int32_t, Message> acceptNumberEntry(const NumberPrompt& prompt,
+                                                      std::string_view typed) {
+    if (const auto value = parseWholeNumber(typed, prompt.minimum, prompt.maximum)) {
+        return *value;
+    }
+    return rangePrompt(prompt);
 }
 
 } // namespace orthavel

@@ -3,6 +3,7 @@
 #include "core/generation/Interaction.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -24,6 +25,11 @@ struct NumberPrompt {
 
 // The standard prompt for an entry that is not an integer in [minimum, maximum].
 Message rangePrompt(const NumberPrompt& prompt);
+
+// A typed entry as an integer field reads it: a whole number within [minimum, maximum], with
+// blanks around it and one sign at most, or nothing.
+std::optional<std::int32_t> parseWholeNumber(std::string_view typed, std::int32_t minimum,
+                                             std::int32_t maximum);
 
 // What OK does with the typed text: the number, or the message that refuses it.
 std::variant<std::int32_t, Message> acceptNumberEntry(const NumberPrompt& prompt,

@@ -11,17 +11,6 @@ constexpr std::size_t indexOf(SkillCategory category) {
     return static_cast<std::size_t>(category);
 }
 
-// A typed entry as an integer field reads it: a whole number within the range, or nothing.
-std::optional<std::int32_t> wholeNumberIn(std::string_view typed, std::int32_t minimum,
-                                          std::int32_t maximum) {
-    const NumberPrompt range{{}, {}, {}, 0, minimum, maximum, {}};
-    const auto entry = acceptNumberEntry(range, typed);
-    if (const auto* number = std::get_if<std::int32_t>(&entry)) {
-        return *number;
-    }
-    return std::nullopt;
-}
-
 } // namespace
 
 void SkillSelection::open(std::int32_t race, std::int32_t profession, std::int32_t skillPoints,
@@ -126,7 +115,7 @@ bool SkillSelection::typeBoxValue(SkillCategory category, std::string_view typed
     if (indexOf(category) >= kSkillCategoryCount) {
         return false;
     }
-    const auto value = wholeNumberIn(typed, kLowestRating, kHighestRating);
+    const auto value = parseWholeNumber(typed, kLowestRating, kHighestRating);
     if (!value) {
         Row& r = row(category);
         if (r.skill >= 0) {
