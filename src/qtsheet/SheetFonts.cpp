@@ -51,10 +51,10 @@ void initSheetResources() {
 SheetFonts::SheetFonts() {
     initSheetResources();
     for (std::size_t i = 0; i < m_fonts.size(); ++i) {
-        const FontSpec& spec = kFontSpecs[i];
-        QFont font(QString::fromLatin1(spec.family));
-        font.setPixelSize(spec.pixelSize);
-        font.setBold(spec.bold);
+        const FontSpec& face = kFontSpecs[i];
+        QFont font(QString::fromLatin1(face.family));
+        font.setPixelSize(face.pixelSize);
+        font.setBold(face.bold);
         font.setStyleHint(i == 0 ? QFont::Serif : QFont::TypeWriter);
         font.setKerning(false);
         m_fonts[i] = font;
