@@ -23,12 +23,10 @@ AdvantageAssignment opened(std::int32_t skillPoints, std::int32_t advantagePoint
 TEST(AdvantageAssignment, ChargingOneAdvantagePointPerLevelAndBorrowingSkillPoints) {
     struct Case {
         const char* what;
-        std::int32_t skillPoints;
-        std::int32_t advantagePoints;
-        std::int32_t newStrength;
-        std::int32_t expectedSkillPoints;
-        std::int32_t expectedAdvantagePoints;
+        std::int32_t skillPoints, advantagePoints, newStrength, expectedSkillPoints,
+            expectedAdvantagePoints;
     };
+    // clang-format off
     const Case cases[] = {
         {"0 to 2 with one point left borrows 25", 300, 1, 2, 275, 0},
         {"0 to 2 with two points", 300, 2, 2, 300, 0},
@@ -38,6 +36,7 @@ TEST(AdvantageAssignment, ChargingOneAdvantagePointPerLevelAndBorrowingSkillPoin
         {"borrowing may take skill points below 0", 10, 0, 1, -15, 0},
         {"no change costs nothing", 300, 4, 0, 300, 4},
     };
+    // clang-format on
     for (const auto& c : cases) {
         AdvantageAssignment model = opened(c.skillPoints, c.advantagePoints);
         EXPECT_TRUE(model.setLevel(Strength, c.newStrength)) << c.what;
@@ -62,12 +61,10 @@ TEST(AdvantageAssignment, LevelsStayWithinMinusTenAndTheRaceMaximum) {
         int advantage;
         std::int32_t highest;
     };
-    const Case cases[] = {
-        {kRaceKessari, Awareness, 10},
-        {kRaceNeuonian, Awareness, 8},
-        {kRaceKessari, Avoidance, 3},
-        {kRaceNeuonian, Avoidance, 4},
-    };
+    const Case cases[] = {{kRaceKessari, Awareness, 10},
+                          {kRaceNeuonian, Awareness, 8},
+                          {kRaceKessari, Avoidance, 3},
+                          {kRaceNeuonian, Avoidance, 4}};
     for (const auto& c : cases) {
         AdvantageAssignment model = opened(1000, 30, c.race);
         EXPECT_EQ(model.maximumLevel(c.advantage), c.highest);
@@ -91,11 +88,11 @@ TEST(AdvantageAssignment, TypedValuesMustBeWholeNumbersInRange) {
         bool taken;
         std::int32_t level;
     };
-    const Case cases[] = {
-        {"3", true, 3},    {" 4 ", true, 4},  {"+2", true, 2},   {"-10", true, -10},
-        {"", false, 0},    {"abc", false, 0}, {"2.5", false, 0}, {"3x", false, 0},
-        {"+-2", false, 0}, {"-11", false, 0}, {"9", false, 0},   {"99999999999", false, 0},
-    };
+    // clang-format off
+    const Case cases[] = {{"3", true, 3}, {" 4 ", true, 4}, {"+2", true, 2}, {"-10", true, -10}, {"", false, 0},
+                          {"abc", false, 0}, {"2.5", false, 0}, {"3x", false, 0}, {"+-2", false, 0},
+                          {"-11", false, 0}, {"9", false, 0}, {"99999999999", false, 0}};
+    // clang-format on
     for (const auto& c : cases) {
         AdvantageAssignment model = opened(300, 20);
         EXPECT_EQ(model.typeLevel(Logic, c.typed), c.taken) << c.typed;
@@ -125,11 +122,9 @@ TEST(AdvantageAssignment, TradingButtons) {
     struct Case {
         const char* what;
         bool toAdvantages;
-        std::int32_t skillPoints;
-        std::int32_t advantagePoints;
-        std::int32_t expectedSkillPoints;
-        std::int32_t expectedAdvantagePoints;
+        std::int32_t skillPoints, advantagePoints, expectedSkillPoints, expectedAdvantagePoints;
     };
+    // clang-format off
     const Case cases[] = {
         {"225 skill points: nothing", true, 225, 0, 225, 0},
         {"226 skill points leave 201", true, 226, 0, 201, 1},
@@ -138,38 +133,32 @@ TEST(AdvantageAssignment, TradingButtons) {
         {"one advantage point back", false, 100, 1, 125, 0},
         {"negative advantage points: nothing", false, 100, -2, 100, -2},
     };
+    // clang-format on
     for (const auto& c : cases) {
         AdvantageAssignment model = opened(c.skillPoints, c.advantagePoints);
-        if (c.toAdvantages) {
-            model.skillPointsToAdvantages();
-        } else {
-            model.advantagesToSkillPoints();
-        }
+        c.toAdvantages ? model.skillPointsToAdvantages() : model.advantagesToSkillPoints();
         EXPECT_EQ(model.skillPoints(), c.expectedSkillPoints) << c.what;
         EXPECT_EQ(model.advantagePoints(), c.expectedAdvantagePoints) << c.what;
     }
 }
 
 TEST(AdvantageAssignment, ConfirmChecksPointsThenSkillPointsThenMinimums) {
-    const Message advantageWarning{
-        "Advantage Warning",
-        "You still have Advantages to spend.\nSpend them or convert them to Skill Points.", true};
-    const Message skillWarning{"Skill Points Warning",
-                               "You must have at least 200 skill points to continue.", true};
-    const Message medicWarning{"Minimum Advantages Warning",
-                               "You need Comprehension:3 and Logic:2 to be a Medic.", true};
+    // clang-format off
+    const Message advantageWarning{"Advantage Warning", "You still have Advantages to spend.\nSpend them or convert them to Skill Points.", true};
+    const Message skillWarning{"Skill Points Warning", "You must have at least 200 skill points to continue.", true};
+    const Message medicWarning{"Minimum Advantages Warning", "You need Comprehension:3 and Logic:2 to be a Medic.", true};
+    // clang-format on
     constexpr std::int32_t Medic = 0;
     AdvantageLevels medic{};
     medic[5] = 3;
     medic[7] = 2;
     struct Case {
         const char* what;
-        std::int32_t updateMode;
-        std::int32_t skillPoints;
-        std::int32_t advantagePoints;
+        std::int32_t updateMode, skillPoints, advantagePoints;
         AdvantageLevels levels;
         std::optional<Message> expected;
     };
+    // clang-format off
     const Case cases[] = {
         {"points left come first", 0, 150, 1, {}, advantageWarning},
         {"negative points are points left", 0, 300, -1, medic, advantageWarning},
@@ -181,6 +170,7 @@ TEST(AdvantageAssignment, ConfirmChecksPointsThenSkillPointsThenMinimums) {
         {"update mode with 250 skill points checks the minimums", 1, 250, 0, {}, medicWarning},
         {"update mode still refuses points left", 1, 50, 2, {}, advantageWarning},
     };
+    // clang-format on
     for (const auto& c : cases) {
         AdvantageAssignment model =
             opened(c.skillPoints, c.advantagePoints, kRaceKessari, c.updateMode, Medic, c.levels);

@@ -91,16 +91,10 @@ TEST(Dice, EachProcessSeedsItsOwnSequence) {
     EXPECT_NE(std::count(rolls.begin(), rolls.end(), rolls.front()), 20);
 }
 
-TEST(Dice, AFixedSeedRepeatsItsSequence) {
-    Dice a(12345);
-    Dice b;
-    b.seed(12345);
-    EXPECT_EQ(draws(a, 50), draws(b, 50));
-}
-
 TEST(Dice, QueuedRollsComeFirstThenTheGenerator) {
     Dice dice(7);
-    Dice reference(7);
+    Dice reference; // seeded later the same: the same sequence
+    reference.seed(7);
     dice.queueRolls({57, 12});
     dice.queueRolls({100});
     EXPECT_EQ(draws(dice, 3), (std::vector<int>{57, 12, 100}));
@@ -133,12 +127,10 @@ TEST(Dice, UniformReachesBothEnds) {
 }
 
 TEST(RollPercentile, ShowsTheRollUnderItsLabelBeforeReturningIt) {
-    const std::pair<const char*, int> cases[] = {
-        {"Family Trade", 1},
-        {"You need a 57 to be ambidextrous", 57},
-        {"ROC Roll", 100},
-        {"Random Hit Location", 9},
-    };
+    const std::pair<const char*, int> cases[] = {{"Family Trade", 1},
+                                                 {"You need a 57 to be ambidextrous", 57},
+                                                 {"ROC Roll", 100},
+                                                 {"Random Hit Location", 9}};
     for (const auto& [label, roll] : cases) {
         CQuorvelDoc doc;
         doc.dice().queueRolls({roll});

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 namespace orthavel {
 namespace {
@@ -43,6 +44,16 @@ CQuorvelDoc openedCharacter() {
 
 const Message kReminder{"Don't Forget", "Don't forget to save your character.", false};
 
+// The one number dialog shown: title, label, lowest and highest value.
+std::tuple<std::string, std::string, int, int> onlyPrompt(const ModelFake& ui) {
+    EXPECT_EQ(ui.prompts.size(), 1U);
+    if (ui.prompts.empty()) {
+        return {};
+    }
+    const NumberPrompt& p = ui.prompts[0];
+    return {p.title, p.label, p.minimum, p.maximum};
+}
+
 TEST(UpdateAdvantages, CancellingBothDialogsDropsOnlyTheUnspentPoints) {
     CQuorvelDoc doc = openedCharacter();
     doc.record().m_nSkillPoints = 80;
@@ -51,34 +62,25 @@ TEST(UpdateAdvantages, CancellingBothDialogsDropsOnlyTheUnspentPoints) {
     ModelFake ui;
     doc.OnUpdateAdvantages(ui);
 
-    ASSERT_EQ(ui.prompts.size(), 1U);
-    EXPECT_EQ(ui.prompts[0].title, "Update Advantages");
-    EXPECT_EQ(ui.prompts[0].label, "Number of new advantage points:");
-    EXPECT_EQ(ui.prompts[0].minimum, -10);
-    EXPECT_EQ(ui.prompts[0].maximum, 10);
+    EXPECT_EQ(onlyPrompt(ui),
+              std::tuple("Update Advantages", "Number of new advantage points:", -10, 10));
     ASSERT_EQ(ui.advantagesGiven.size(), 1U);
-    EXPECT_EQ(ui.advantagesGiven[0].skillPoints(), 0);
-    EXPECT_EQ(ui.advantagesGiven[0].advantagePoints(), 0);
-    EXPECT_EQ(ui.advantagesGiven[0].updateMode(), 1);
+    const AdvantageAssignment& given = ui.advantagesGiven[0];
+    EXPECT_EQ(std::tuple(given.skillPoints(), given.advantagePoints(), given.updateMode()),
+              std::tuple(0, 0, 1));
 
     EXPECT_EQ(doc.record().m_aAdvantage, before.m_aAdvantage);
-    EXPECT_EQ(doc.record().m_nSkillPoints, 0);
-    EXPECT_EQ(doc.record().m_nAdvantagePoints, 0);
-    EXPECT_EQ(doc.record().m_bUpdateMode, 1);
-    EXPECT_EQ(doc.record().m_nPage, 1);
-    ASSERT_FALSE(ui.messages.empty());
-    EXPECT_EQ(ui.messages.back(), kReminder);
+    const CharacterRecord& r = doc.record();
+    EXPECT_EQ(std::tuple(r.m_nSkillPoints, r.m_nAdvantagePoints, r.m_bUpdateMode, r.m_nPage),
+              std::tuple(0, 0, 1, 1));
+    EXPECT_EQ(ui.messages, std::vector<Message>{kReminder});
     EXPECT_TRUE(doc.IsModified()) << "the dropped points are a change worth saving";
-}
 
-TEST(UpdateAdvantages, AnUpdateThatChangesNothingLeavesTheDocumentUnmodified) {
-    CQuorvelDoc doc = openedCharacter();
-    doc.record().m_nSkillPoints = 0;
-    doc.record().m_nAdvantagePoints = 0;
-    ModelFake ui;
+    // A second update that changes nothing leaves the document unmodified.
+    doc.SetModifiedFlag(false);
     doc.OnUpdateAdvantages(ui);
     EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(ui.messages, std::vector<Message>{kReminder});
+    EXPECT_EQ(ui.messages, std::vector<Message>(2, kReminder));
 }
 
 TEST(UpdateAdvantages, AcceptedLevelsAndPoolsComeBackAndDerivedValuesFollow) {
@@ -99,9 +101,10 @@ TEST(UpdateAdvantages, AcceptedLevelsAndPoolsComeBackAndDerivedValuesFollow) {
     doc.OnUpdateAdvantages(ui);
 
     EXPECT_EQ(ui.messages.front().text, "Please enter an integer between -10 and 10.");
-    EXPECT_EQ(doc.record().m_aAdvantage[0], 4);
-    EXPECT_EQ(doc.record().m_nAdvantagePoints, 0);
-    EXPECT_EQ(doc.record().m_nSkillPoints, -25) << "the floor is waived in update mode";
+    const CharacterRecord& r = doc.record();
+    EXPECT_EQ(std::tuple(r.m_aAdvantage[0], r.m_nAdvantagePoints, r.m_nSkillPoints),
+              std::tuple(4, 0, -25))
+        << "the skill point floor is waived in update mode";
     CharacterRecord expected = doc.record();
     UpdateDerivedStats(expected);
     EXPECT_EQ(doc.record(), expected) << "derived values are recomputed";
@@ -146,21 +149,18 @@ TEST(UpdateSkills, CancellingThePromptKeepsTheUnspentPointsForTheSkillDialog) {
     };
     doc.OnUpdateSkills(ui);
 
-    ASSERT_EQ(ui.prompts.size(), 1U);
-    EXPECT_EQ(ui.prompts[0].title, "Update Skills");
-    EXPECT_EQ(ui.prompts[0].label, "Enter number of new skill points:");
-    EXPECT_EQ(ui.prompts[0].minimum, -200);
-    EXPECT_EQ(ui.prompts[0].maximum, 200);
+    EXPECT_EQ(onlyPrompt(ui),
+              std::tuple("Update Skills", "Enter number of new skill points:", -200, 200));
     ASSERT_EQ(ui.skillsGiven.size(), 1U);
-    EXPECT_EQ(ui.skillsGiven[0].skillPoints(), 30);
-    EXPECT_EQ(ui.skillsGiven[0].experience(), 77);
+    EXPECT_EQ(std::tuple(ui.skillsGiven[0].skillPoints(), ui.skillsGiven[0].experience()),
+              std::tuple(30, 77));
 
-    EXPECT_EQ(doc.record().m_aSkill, before.m_aSkill);
-    EXPECT_EQ(doc.record().m_aEmphasis, before.m_aEmphasis);
-    EXPECT_EQ(doc.record().m_nProfessionLevel, 5);
-    EXPECT_EQ(doc.record().m_nSkillPoints, 20) << "the working balance comes back";
-    EXPECT_EQ(doc.record().m_nExperience, 77);
-    EXPECT_EQ(doc.record().m_nPage, 2) << "the page stays";
+    const CharacterRecord& r = doc.record();
+    EXPECT_EQ(r.m_aSkill, before.m_aSkill);
+    EXPECT_EQ(r.m_aEmphasis, before.m_aEmphasis);
+    // The working balance comes back; the level, experience and page stay.
+    EXPECT_EQ(std::tuple(r.m_nProfessionLevel, r.m_nSkillPoints, r.m_nExperience, r.m_nPage),
+              std::tuple(5, 20, 77, 2));
     EXPECT_EQ(ui.messages.back(), kReminder);
     EXPECT_TRUE(doc.IsModified());
 }
@@ -189,9 +189,9 @@ TEST(UpdateSkills, AnAcceptedDialogBringsBackRatingsMasteriesAndTheLifeLevel) {
 
     // Combat 1 is short of City Guard's 2: the OK is refused and the dialog closed.
     EXPECT_EQ(ui.messages.front().caption, "Required Masteries Not Correct");
-    EXPECT_EQ(doc.record().m_aSkill[1], 0);
-    EXPECT_EQ(doc.record().m_aEmphasis[0], 0);
-    EXPECT_EQ(doc.record().m_nSkillPoints, 0) << "the balance after the 10 points spent";
+    const CharacterRecord& r = doc.record();
+    EXPECT_EQ(std::tuple(r.m_aSkill[1], r.m_aEmphasis[0], r.m_nSkillPoints), std::tuple(0, 0, 0))
+        << "the skill points are the balance after the 10 points spent";
 
     ui.numberEntries = {"30"};
     ui.onSkills = [](SkillSelection& model) {
@@ -200,14 +200,11 @@ TEST(UpdateSkills, AnAcceptedDialogBringsBackRatingsMasteriesAndTheLifeLevel) {
         return !model.confirm().has_value();
     };
     doc.OnUpdateSkills(ui);
-    EXPECT_EQ(doc.record().m_aSkill[1], 30);
-    EXPECT_EQ(doc.record().m_aEmphasis[0], 2); // (20 + 30) / 2 / 10
-    EXPECT_EQ(doc.record().m_aMastery[kMasteryCombat], 2);
-    EXPECT_EQ(doc.record().m_nProfessionLevel, 2);
-    EXPECT_EQ(doc.record().m_nSkillPoints, 0);
-    EXPECT_EQ(doc.record().m_nLifeLevel, (4 + 2 + 5) / 3);
-    EXPECT_EQ(doc.record().m_nMaxLifeLevel, 3);
-    EXPECT_EQ(doc.record().m_bUpdateMode, 1);
+    // Emphasis (20 + 30) / 2 / 10, and the life level (4 + 2 + 5) / 3.
+    EXPECT_EQ(std::tuple(r.m_aSkill[1], r.m_aEmphasis[0], r.m_aMastery[kMasteryCombat],
+                         r.m_nProfessionLevel, r.m_nSkillPoints, r.m_nLifeLevel, r.m_nMaxLifeLevel,
+                         r.m_bUpdateMode),
+              std::tuple(30, 2, 2, 2, 0, 3, 3, 1));
 }
 
 TEST(UpdateSkills, AProfessionWithoutRequirementsKeepsItsLevel) {

@@ -5,9 +5,13 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 namespace orthavel::test {
 
@@ -59,6 +63,47 @@ inline bool hasLine(const DisplayList& list, int x1, int y1, int x2, int y2) {
 inline bool hasFrame(const DisplayList& list, int left, int top, int right, int bottom) {
     return hasLine(list, left, top, right, top) && hasLine(list, right, top, right, bottom) &&
            hasLine(list, right, bottom, left, bottom) && hasLine(list, left, bottom, left, top);
+}
+
+// A text expected at (x, y), and its font where given.
+struct At {
+    int x;
+    int y;
+    const char* text;
+    std::optional<FontId> font = std::nullopt;
+};
+
+inline void expectTexts(const DisplayList& list, std::initializer_list<At> expected) {
+    const std::vector<TextItem> texts = list.texts();
+    for (const At& e : expected) {
+        const auto found = std::find_if(texts.begin(), texts.end(), [&](const TextItem& t) {
+            return t.x == e.x && t.y == e.y && t.text == e.text;
+        });
+        EXPECT_NE(found, texts.end()) << e.text << " at (" << e.x << ", " << e.y << "), found \""
+                                      << textAt(list, e.x, e.y) << "\"";
+        if (found != texts.end() && e.font) {
+            EXPECT_EQ(found->font, *e.font) << e.text;
+        }
+    }
+}
+
+// Rectangles expected framed, or lines expected drawn from (left, top) to (right, bottom).
+struct Box {
+    int left, top, right, bottom;
+};
+
+inline void expectFrames(const DisplayList& list, std::initializer_list<Box> boxes) {
+    for (const Box& b : boxes) {
+        EXPECT_TRUE(hasFrame(list, b.left, b.top, b.right, b.bottom))
+            << "frame " << b.left << "," << b.top << "," << b.right << "," << b.bottom;
+    }
+}
+
+inline void expectLines(const DisplayList& list, std::initializer_list<Box> lines) {
+    for (const Box& l : lines) {
+        EXPECT_TRUE(hasLine(list, l.left, l.top, l.right, l.bottom))
+            << "line " << l.left << "," << l.top << " - " << l.right << "," << l.bottom;
+    }
 }
 
 } // namespace orthavel::test

@@ -5,99 +5,61 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
 #include <utility>
 #include <vector>
 
 namespace orthavel {
 namespace {
 
-SkillRatings ratingsOf(const std::vector<std::pair<std::string_view, std::int32_t>>& rated) {
+// Ratings from "Name n, ...".
+SkillRatings ratingsOf(std::string_view text) {
     SkillRatings ratings{};
-    for (const auto& [name, rating] : rated) {
-        const auto index = skillIndexByName(name);
-        EXPECT_TRUE(index) << name;
-        ratings[static_cast<std::size_t>(*index)] = rating;
+    while (!text.empty()) {
+        const std::size_t end = text.find(", ");
+        const std::string_view part = text.substr(0, end);
+        const auto blank = part.rfind(' ');
+        const auto index = skillIndexByName(part.substr(0, blank));
+        EXPECT_TRUE(index) << part;
+        ratings[static_cast<std::size_t>(index.value_or(0))] =
+            std::stoi(std::string(part.substr(blank + 1)));
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 2);
     }
     return ratings;
 }
 
-struct EmphasisCase {
-    const char* what;
-    std::int32_t race;
-    std::vector<std::pair<std::string_view, std::int32_t>> rated;
-    std::int32_t emphasis;
-    std::int32_t expected;
-};
-
 TEST(ComputeMasteries, EmphasesAverageTheirRatedMembersWhenEnoughAreRated) {
-    const std::int32_t K = kRaceKessari;
-    const std::int32_t N = kRaceNeuonian;
-    const std::vector<EmphasisCase> cases = {
-        {"two swords", K, {{"Stilletto", 45}, {"Great Sword", 38}}, 0, 4},
-        {"one sword is not enough", K, {{"Long Sword", 90}}, 0, 0},
-        {"three of four armorsmithing",
-         K,
-         {{"Chain", 100}, {"Helmets", 100}, {"Plates", 100}},
-         23,
-         0},
-        {"all four armorsmithing",
-         K,
-         {{"Chain", 100}, {"Helmets", 100}, {"Plates", 100}, {"Shields", 100}},
-         23,
-         10},
-        {"averages truncate", K, {{"Longbow", 19}, {"Shortbow", 20}}, 6, 1},
-        {"the average before the tenth", K, {{"Longbow", 15}, {"Crossbow", 14}}, 6, 1},
-        {"a zero member neither adds nor counts", K, {{"Longbow", 19}, {"Shortbow", 0}}, 6, 0},
-        {"a negative member neither adds nor counts",
-         K,
-         {{"Longbow", 40}, {"Shortbow", -30}, {"Crossbow", 20}},
-         6,
-         3},
-        {"Howling Wind for a Kessari", K, {{"Howling Wind", 37}}, 4, 3},
-        {"Howling Wind under 10", K, {{"Howling Wind", 9}}, 4, 0},
-        {"Brawling does not count for a Kessari", K, {{"Brawling", 60}}, 4, 0},
-        {"Brawling counts for a Neuonian", N, {{"Brawling", 60}}, 4, 6},
-        {"Howling Wind does not count for a Neuonian", N, {{"Howling Wind", 60}}, 4, 0},
-        {"Kessari culture",
-         K,
-         {{"Natural Form", 40},
-          {"Kessari Speech", 40},
-          {"Kessari Literacy", 40},
-          {"High Speech", 40}},
-         8,
-         4},
-        {"no Culture for a Neuonian",
-         N,
-         {{"Natural Form", 40},
-          {"Kessari Speech", 40},
-          {"Kessari Literacy", 40},
-          {"High Speech", 40}},
-         8,
-         0},
-        {"the Neuonian emphasis",
-         N,
-         {{"Grobber Gestures", 50},
-          {"High Speech", 50},
-          {"Low Speech", 50},
-          {"Olde Human Literacy", 50}},
-         39,
-         5},
-        {"the Neuonian emphasis ignores the Kessari skills",
-         N,
-         {{"Natural Form", 50}, {"Kessari Speech", 50}, {"Kessari Literacy", 50}, {"Corner", 50}},
-         39,
-         0},
-        {"no Neuonian emphasis for a Kessari",
-         K,
-         {{"Corner", 50}, {"Desire", 50}, {"Endure", 50}, {"Synergy", 50}},
-         39,
-         0},
-        {"Theology (Morning Light) counts nowhere",
-         K,
-         {{"Education", 30}, {"Order", 30}, {"Theology (Morning Light)", 90}},
-         30,
-         0},
+    constexpr std::int32_t K = kRaceKessari;
+    constexpr std::int32_t N = kRaceNeuonian;
+    struct Case {
+        const char* what;
+        std::int32_t race;
+        std::string_view rated;
+        std::int32_t emphasis, expected;
     };
+    // clang-format off
+    const Case cases[] = {
+        {"two swords", K, "Stilletto 45, Great Sword 38", 0, 4},
+        {"one sword is not enough", K, "Long Sword 90", 0, 0},
+        {"three of four armorsmithing", K, "Chain 100, Helmets 100, Plates 100", 23, 0},
+        {"all four armorsmithing", K, "Chain 100, Helmets 100, Plates 100, Shields 100", 23, 10},
+        {"averages truncate", K, "Longbow 19, Shortbow 20", 6, 1},
+        {"the average before the tenth", K, "Longbow 15, Crossbow 14", 6, 1},
+        {"a zero member neither adds nor counts", K, "Longbow 19, Shortbow 0", 6, 0},
+        {"a negative member neither adds nor counts", K, "Longbow 40, Shortbow -30, Crossbow 20", 6, 3},
+        {"Howling Wind for a Kessari", K, "Howling Wind 37", 4, 3},
+        {"Howling Wind under 10", K, "Howling Wind 9", 4, 0},
+        {"Brawling does not count for a Kessari", K, "Brawling 60", 4, 0},
+        {"Brawling counts for a Neuonian", N, "Brawling 60", 4, 6},
+        {"Howling Wind does not count for a Neuonian", N, "Howling Wind 60", 4, 0},
+        {"Kessari culture", K, "Natural Form 40, Kessari Speech 40, Kessari Literacy 40, High Speech 40", 8, 4},
+        {"no Culture for a Neuonian", N, "Natural Form 40, Kessari Speech 40, Kessari Literacy 40, High Speech 40", 8, 0},
+        {"the Neuonian emphasis", N, "Grobber Gestures 50, High Speech 50, Low Speech 50, Olde Human Literacy 50", 39, 5},
+        {"the Neuonian emphasis ignores the Kessari skills", N, "Natural Form 50, Kessari Speech 50, Kessari Literacy 50, Corner 50", 39, 0},
+        {"no Neuonian emphasis for a Kessari", K, "Corner 50, Desire 50, Endure 50, Synergy 50", 39, 0},
+        {"Theology (Morning Light) counts nowhere", K, "Education 30, Order 30, Theology (Morning Light) 90", 30, 0},
+    };
+    // clang-format on
     for (const auto& c : cases) {
         const MasteryResult result = computeMasteries(c.race, ratingsOf(c.rated));
         EXPECT_EQ(result.emphases[static_cast<std::size_t>(c.emphasis)], c.expected) << c.what;
@@ -119,10 +81,8 @@ TEST(ComputeMasteries, FabledLandsNeedNineRatedLands) {
 TEST(ComputeMasteries, MasteriesAverageTheirNonZeroEmphases) {
     // Blades 4 and Thrown Weapons 3, every other Combat emphasis 0.
     const MasteryResult combat =
-        computeMasteries(kRaceKessari, ratingsOf({{"Stilletto", 40},
-                                                  {"Short Sword", 40},
-                                                  {"Throwing Spear", 30},
-                                                  {"Throwing Dagger", 30}}));
+        computeMasteries(kRaceKessari, ratingsOf("Stilletto 40, Short Sword 40, Throwing Spear 30, "
+                                                 "Throwing Dagger 30"));
     EXPECT_EQ(combat.emphases[0], 4);
     EXPECT_EQ(combat.emphases[7], 3);
     EXPECT_EQ(combat.masteries[kMasteryCombat], 3);
@@ -137,10 +97,8 @@ TEST(ComputeMasteries, MasteriesAverageTheirNonZeroEmphases) {
     EXPECT_EQ(wizard.masteries[kMasteryMagic], 7);
 
     // Cultural Skills follows the race's own emphasis.
-    const auto culture = ratingsOf({{"Grobber Gestures", 60},
-                                    {"High Speech", 60},
-                                    {"Low Speech", 60},
-                                    {"Olde Human Literacy", 60}});
+    const auto culture =
+        ratingsOf("Grobber Gestures 60, High Speech 60, Low Speech 60, Olde Human Literacy 60");
     EXPECT_EQ(computeMasteries(kRaceKessari, culture).masteries[kMasteryCulturalSkills], 6);
     EXPECT_EQ(computeMasteries(kRaceNeuonian, culture).masteries[kMasteryCulturalSkills], 6);
     EXPECT_EQ(computeMasteries(kRaceNeuonian, culture).emphases[8], 0);
