@@ -1,7 +1,8 @@
 #pragma once
 
 // What the GUI tests put in place of the person at the keyboard: it records what it is shown and
-// answers from queues (cancel and Cancel when they run out).
+// answers from queues (cancel and Cancel when they run out; number prompts and the advantage and
+// skill dialogs are always cancelled).
 
 #include "core/advantages/AdvantageAssignment.h"
 #include "core/dialogs/ChoiceDialog.h"
@@ -17,29 +18,19 @@
 class FakeInteraction : public orthavel::Interaction {
 public:
     std::vector<orthavel::Message> messages;
-    std::vector<std::string> dialogTitles;
-    std::vector<std::string> saveQuestions;
+    std::vector<std::string> dialogTitles, saveQuestions;
     std::deque<int> choices;
     std::deque<orthavel::SaveAnswer> saveAnswers;
 
     void showMessage(const orthavel::Message& message) override { messages.push_back(message); }
-
     std::optional<int> runChoice(const orthavel::ChoiceDialog& dialog) override {
         dialogTitles.push_back(dialog.title);
-        if (choices.empty()) {
-            return std::nullopt;
-        }
-        const int choice = choices.front();
-        choices.pop_front();
-        return choice;
+        return choices.empty() ? std::nullopt : std::optional<int>(take(choices));
     }
-
     std::optional<std::int32_t> askNumber(const orthavel::NumberPrompt& prompt) override {
         dialogTitles.push_back(prompt.title);
         return std::nullopt;
     }
-
-    // The advantage and skill dialogs are cancelled.
     bool runAdvantageAssignment(orthavel::AdvantageAssignment& /*model*/) override {
         dialogTitles.emplace_back(orthavel::AdvantageAssignment::kTitle);
         return false;
@@ -49,14 +40,15 @@ public:
         return false;
     }
     void showEmphasisDisplay(const orthavel::EmphasisDisplay& /*display*/) override {}
-
     orthavel::SaveAnswer askSaveChanges(std::string_view documentName) override {
         saveQuestions.emplace_back(documentName);
-        if (saveAnswers.empty()) {
-            return orthavel::SaveAnswer::Cancel;
-        }
-        const auto answer = saveAnswers.front();
-        saveAnswers.pop_front();
-        return answer;
+        return saveAnswers.empty() ? orthavel::SaveAnswer::Cancel : take(saveAnswers);
+    }
+
+private:
+    template <typename T> static T take(std::deque<T>& queue) {
+        const T front = queue.front();
+        queue.pop_front();
+        return front;
     }
 };

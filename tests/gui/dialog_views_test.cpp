@@ -1,5 +1,7 @@
 // The generic choice dialog and the number prompt: clicks, refusals, Escape.
 
+#include "GuiTestSupport.h"
+
 #include "core/dialogs/ArmorDialog.h"
 #include "core/dialogs/ChoiceDialog.h"
 #include "core/dialogs/NumberPrompt.h"
@@ -7,74 +9,21 @@
 #include "gui/dialogs/NumberPromptView.h"
 #include "gui/dialogs/QtInteraction.h"
 
-#include <QApplication>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QStandardPaths>
 #include <QTest>
-#include <QTimer>
 
 using namespace orthavel;
 
 namespace {
 
-// Closes every message box that opens while it lives, with OK, and keeps what it said.
-class MessageBoxCloser : public QObject {
-public:
-    struct Seen {
-        QString caption;
-        QString text;
-        QMessageBox::Icon icon;
-    };
-    QList<Seen> seen;
-
-    MessageBoxCloser() {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                seen.append({box->windowTitle(), box->text(), box->icon()});
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
-        m_timer.start(5);
-    }
-
-private:
-    QTimer m_timer;
-};
-
-// Runs action once the modal dialog of type T is up.
-template <typename T, typename Action> void whenOpen(Action action) {
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, action] {
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            action(dialog);
-        }
-    });
-    timer->start(5);
-}
-
-QPushButton* buttonCaptioned(const QWidget& view, const QString& caption) {
-    for (auto* button : view.findChildren<QPushButton*>()) {
-        if (button->text() == caption) {
-            return button;
-        }
-    }
-    return nullptr;
-}
-
 NumberPrompt baseNumberPrompt() {
-    NumberPrompt prompt;
-    prompt.title = "ROC Roll";
-    prompt.label = "Base Number:";
-    prompt.texts = {"Enter the base number of the roll."};
-    prompt.initial = 50;
-    prompt.minimum = 1;
-    prompt.maximum = 100;
-    return prompt;
+    return {.title = "ROC Roll",
+            .label = "Base Number:",
+            .texts = {"Enter the base number of the roll."},
+            .initial = 50,
+            .minimum = 1,
+            .maximum = 100,
+            .notes = {}};
 }
 
 } // namespace
@@ -86,24 +35,19 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void clickAcceptsWithTheButtonsResult() {
-        const ChoiceDialog armor = armorDialog();
-        const struct {
-            const char* caption;
-            int result;
-        } cases[] = {{"&None", 0},
-                     {"St&udded Leather", 4},
-                     {"&Plated Leather", 6},
-                     {"&Full Chainmail", 7},
-                     {"F&ield Plate", 11}};
-        for (const auto& c : cases) {
-            ChoiceDialogView view(armor);
+        const std::pair<const char*, int> cases[] = {
+            {"&None", 0},           {"St&udded Leather", 4}, {"&Plated Leather", 6},
+            {"&Full Chainmail", 7}, {"F&ield Plate", 11},
+        };
+        for (const auto& [caption, result] : cases) {
+            ChoiceDialogView view(armorDialog());
             view.show();
             QCOMPARE(view.windowTitle(), QStringLiteral("Choose a set of Armor"));
-            QPushButton* button = buttonCaptioned(view, QString::fromUtf8(c.caption));
-            QVERIFY2(button != nullptr, c.caption);
+            QPushButton* button = buttonCaptioned(view, QString::fromUtf8(caption));
+            QVERIFY2(button != nullptr, caption);
             QTest::mouseClick(button, Qt::LeftButton);
             QCOMPARE(view.result(), static_cast<int>(QDialog::Accepted));
-            QCOMPARE(view.chosen(), std::optional<int>(c.result));
+            QCOMPARE(view.chosen(), std::optional<int>(result));
             QVERIFY(!view.isVisible());
         }
     }
@@ -115,10 +59,8 @@ private slots:
         const QPushButton* none = buttonCaptioned(view, QStringLiteral("&None"));
         const QPushButton* padding = buttonCaptioned(view, QStringLiteral("P&adding"));
         const QPushButton* chainmail = buttonCaptioned(view, QStringLiteral("&Full Chainmail"));
-        QCOMPARE(none->x(), padding->x());
-        QVERIFY(padding->y() > none->y());
-        QVERIFY(chainmail->x() > none->x());
-        QCOMPARE(chainmail->y(), none->y());
+        QVERIFY(none->x() == padding->x() && padding->y() > none->y());
+        QVERIFY(chainmail->x() > none->x() && chainmail->y() == none->y());
         QCOMPARE(view.palette().color(QPalette::Window), QColor(192, 192, 192));
         QCOMPARE(view.palette().color(QPalette::WindowText), QColor(Qt::black));
     }
@@ -144,11 +86,15 @@ private slots:
     }
 
     void escapeCancels() {
-        ChoiceDialogView view(armorDialog());
-        view.show();
-        QTest::keyClick(&view, Qt::Key_Escape);
-        QCOMPARE(view.result(), static_cast<int>(QDialog::Rejected));
-        QCOMPARE(view.chosen(), std::nullopt);
+        ChoiceDialogView choice(armorDialog());
+        NumberPromptView prompt(baseNumberPrompt());
+        for (QDialog* view : std::initializer_list<QDialog*>{&choice, &prompt}) {
+            view->show();
+            QTest::keyClick(view, Qt::Key_Escape);
+            QCOMPARE(view->result(), static_cast<int>(QDialog::Rejected));
+        }
+        QCOMPARE(choice.chosen(), std::nullopt);
+        QCOMPARE(prompt.number(), std::nullopt);
     }
 
     void refusedClickShowsWhyAndStays() {
@@ -157,15 +103,12 @@ private slots:
         dialog.texts = {"Choose well."};
         dialog.columns = {{{"&Yes", 1}, {"&No", 2}}};
         dialog.refusal = [](int result) -> std::optional<Message> {
-            if (result == 2) {
-                return Message{"Rules Tip", "Not that one.", true};
-            }
-            return std::nullopt;
+            return result == 2 ? std::optional<Message>(Message{"Rules Tip", "Not that one.", true})
+                               : std::nullopt;
         };
         ChoiceDialogView view(dialog);
         view.show();
-        QVERIFY(!view.findChildren<QLabel*>().isEmpty());
-        QCOMPARE(view.findChildren<QLabel*>().first()->text(), QStringLiteral("Choose well."));
+        QCOMPARE(labelTexts(view).value(0), QStringLiteral("Choose well."));
         MessageBoxCloser closer;
         QTest::mouseClick(buttonCaptioned(view, QStringLiteral("&No")), Qt::LeftButton);
         QCOMPARE(closer.seen.size(), 1);
@@ -180,19 +123,15 @@ private slots:
         QCOMPARE(closer.seen.size(), 1);
     }
 
-    void interactionRunsTheDialogModally() {
+    void interactionRunsTheDialogsAndMessages() {
         QtInteraction ui;
         whenOpen<ChoiceDialogView>([](ChoiceDialogView* view) {
             buttonCaptioned(*view, QStringLiteral("&Double Mail"))->click();
         });
         QCOMPARE(ui.runChoice(armorDialog()), std::optional<int>(8));
-
         whenOpen<ChoiceDialogView>([](ChoiceDialogView* view) { view->reject(); });
         QCOMPARE(ui.runChoice(armorDialog()), std::nullopt);
-    }
 
-    void interactionShowsMessages() {
-        QtInteraction ui;
         const Message messages[] = {{"Don't Forget", "Don't forget to save your character.", false},
                                     {"Orthavel", "Please enter an integer between 1 and 5.", true}};
         for (const auto& message : messages) {
@@ -207,51 +146,31 @@ private slots:
     }
 
     void numberPromptTakesOnlyNumbersInRange() {
-        const NumberPrompt prompt = baseNumberPrompt();
-        const struct {
-            const char* typed;
-            std::optional<std::int32_t> number; // nothing: refused
-        } cases[] = {
-            {"1", 1},
-            {"100", 100},
-            {" 42 ", 42},
-            {"0", std::nullopt},
-            {"101", std::nullopt},
-            {"-5", std::nullopt},
-            {"abc", std::nullopt},
-            {"", std::nullopt},
-            {"99999999999", std::nullopt},
+        const std::pair<const char*, std::optional<std::int32_t>> cases[] = {
+            {"1", 1},  {"100", 100}, {" 42 ", 42}, // the rest refused
+            {"0", {}}, {"101", {}},  {"-5", {}},   {"abc", {}}, {"", {}}, {"99999999999", {}},
         };
-        for (const auto& c : cases) {
-            NumberPromptView view(prompt);
+        for (const auto& [typed, number] : cases) {
+            NumberPromptView view(baseNumberPrompt());
             view.show();
             QVERIFY(QTest::qWaitForWindowActive(&view));
             QCOMPARE(view.field()->text(), QStringLiteral("50"));
-            view.field()->setText(QString::fromUtf8(c.typed));
+            view.field()->setText(QString::fromUtf8(typed));
             MessageBoxCloser closer;
             QTest::mouseClick(view.okButton(), Qt::LeftButton);
-            if (c.number) {
-                QVERIFY2(closer.seen.isEmpty(), c.typed);
+            QCOMPARE(view.number(), number);
+            QVERIFY2(view.isVisible() == !number, typed);
+            if (number) {
+                QVERIFY2(closer.seen.isEmpty(), typed);
                 QCOMPARE(view.result(), static_cast<int>(QDialog::Accepted));
-                QCOMPARE(view.number(), c.number);
             } else {
                 QCOMPARE(closer.seen.size(), 1);
                 QCOMPARE(closer.seen[0].text,
                          QStringLiteral("Please enter an integer between 1 and 100."));
-                QVERIFY2(view.isVisible(), c.typed);
-                QCOMPARE(view.number(), std::nullopt);
-                QCOMPARE(view.field()->selectedText(), QString::fromUtf8(c.typed));
+                QCOMPARE(view.field()->selectedText(), QString::fromUtf8(typed));
                 QCOMPARE(view.focusWidget(), view.field());
             }
         }
-    }
-
-    void numberPromptEscapeCancels() {
-        NumberPromptView view(baseNumberPrompt());
-        view.show();
-        QTest::keyClick(&view, Qt::Key_Escape);
-        QCOMPARE(view.result(), static_cast<int>(QDialog::Rejected));
-        QCOMPARE(view.number(), std::nullopt);
     }
 };
 

@@ -1,13 +1,10 @@
 // Open, Save and closing with unsaved changes, on real files.
 
 #include "FakeInteraction.h"
+#include "GuiTestSupport.h"
 
-#include "core/document/CQuorvelDoc.h"
 #include "gui/app/CMainFrame.h"
 
-#include <QFile>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -21,38 +18,23 @@ using namespace orthavel;
 
 namespace {
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QByteArray bytesOf(const CQuorvelDoc& document) {
-    return QByteArray::fromStdString(document.SaveBytes());
-}
-
-// Root writes into read-only folders; for the length of a test it gives that power up, so the
-// folder's permissions count as they would for any user.
+// Root writes into read-only folders; while this lives it gives that power up, so the folder's
+// permissions count as they would for any user.
 class WithoutOverride {
 public:
     WithoutOverride() {
 #ifdef __linux__
-        if (geteuid() != 0) {
-            return;
+        if (geteuid() == 0 && syscall(SYS_capget, &m_header, m_saved) == 0) {
+            __user_cap_data_struct reduced[2] = {m_saved[0], m_saved[1]};
+            reduced[0].effective &= ~((1U << CAP_DAC_OVERRIDE) | (1U << CAP_DAC_READ_SEARCH));
+            m_dropped = syscall(SYS_capset, &m_header, reduced) == 0;
         }
-        __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-        if (syscall(SYS_capget, &header, m_saved) != 0) {
-            return;
-        }
-        __user_cap_data_struct reduced[2] = {m_saved[0], m_saved[1]};
-        reduced[0].effective &= ~((1U << CAP_DAC_OVERRIDE) | (1U << CAP_DAC_READ_SEARCH));
-        m_dropped = syscall(SYS_capset, &header, reduced) == 0;
 #endif
     }
     ~WithoutOverride() {
 #ifdef __linux__
         if (m_dropped) {
-            __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-            syscall(SYS_capset, &header, m_saved);
+            syscall(SYS_capset, &m_header, m_saved);
         }
 #endif
     }
@@ -61,9 +43,16 @@ public:
 
 private:
 #ifdef __linux__
+    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
     __user_cap_data_struct m_saved[2]{};
     bool m_dropped = false;
 #endif
+};
+
+struct Frame {
+    CQuorvelDoc document;
+    FakeInteraction ui;
+    CMainFrame frame{document, ui};
 };
 
 } // namespace
@@ -72,60 +61,45 @@ class FileCommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(QStringLiteral("Orthavel"));
-        // A settings file of its own, so test programs running side by side keep apart.
-        QCoreApplication::setApplicationName(QStringLiteral("OrthavelFileCommandsTest"));
-    }
+    void initTestCase() { useOwnSettings("OrthavelFileCommandsTest"); }
     void init() { QSettings().clear(); }
 
-    void saveThenOpenGivesTheSameCharacter() {
+    void savedCharacterOpensTheSame() {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("ysolde.ksc"));
-        CQuorvelDoc document;
-        FakeInteraction ui;
-        CMainFrame frame(document, ui);
-        document.record().m_strName = "Ysolde";
-        document.record().m_aSkill[17] = 35;
-        document.SetModifiedFlag(true);
-        const QByteArray saved = bytesOf(document);
+        Frame f;
+        f.document.record().m_strName = "Ysolde";
+        f.document.record().m_aSkill[17] = 35;
+        f.document.SetModifiedFlag(true);
+        QVERIFY(f.frame.saveFile(path));
+        QVERIFY(!f.document.IsModified());
+        QVERIFY(!f.frame.isWindowModified());
+        QCOMPARE(readAll(path), bytesOf(f.document));
+        QVERIFY(f.frame.windowTitle().contains(QStringLiteral("ysolde.ksc")));
+        QCOMPARE(f.frame.recentFiles().files().value(0), path);
+        // Save goes to the character's own file.
+        f.document.record().m_nAge = 77;
+        f.document.SetModifiedFlag(true);
+        QVERIFY(f.frame.save());
+        QVERIFY(!f.document.IsModified());
+        QCOMPARE(readAll(path), bytesOf(f.document));
 
-        QVERIFY(frame.saveFile(path));
-        QVERIFY(!document.IsModified());
-        QVERIFY(!frame.isWindowModified());
-        QCOMPARE(readAll(path), saved);
-        QVERIFY(frame.windowTitle().contains(QStringLiteral("ysolde.ksc")));
-        QCOMPARE(frame.recentFiles().files().value(0), path);
-
-        document.record().m_strName = "Someone Else";
-        document.record().m_aSkill[17] = 0;
-        QVERIFY(frame.openFile(path));
-        QCOMPARE(document.record().m_strName, std::string("Ysolde"));
-        QCOMPARE(document.record().m_aSkill[17], 35);
-        QCOMPARE(document.record().m_nPage, 1);
-        QVERIFY(ui.messages.empty());
-    }
-
-    void saveGoesToTheDocumentsOwnFile() {
-        QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("named.ksc"));
-        CQuorvelDoc document;
-        FakeInteraction ui;
-        CMainFrame frame(document, ui);
-        QVERIFY(frame.saveFile(path));
-        document.record().m_nAge = 77;
-        document.SetModifiedFlag(true);
-        QVERIFY(frame.save());
-        QCOMPARE(readAll(path), bytesOf(document));
-        QVERIFY(!document.IsModified());
+        f.document.record().m_strName = "Someone Else";
+        f.document.record().m_aSkill[17] = 0;
+        f.document.record().m_nAge = 0;
+        QVERIFY(f.frame.openFile(path));
+        QCOMPARE(f.document.record().m_strName, std::string("Ysolde"));
+        QCOMPARE(f.document.record().m_aSkill[17], 35);
+        QCOMPARE(f.document.record().m_nAge, 77);
+        QCOMPARE(f.document.record().m_nPage, 1);
+        QVERIFY(f.ui.messages.empty());
     }
 
     void failedOpenLeavesTheCharacter() {
         QTemporaryDir folder;
         const struct {
             const char* name;
-            QByteArray content; // empty name: no file at all
+            QByteArray content;
             bool create;
         } cases[] = {
             {"missing.ksc", {}, false},
@@ -136,90 +110,68 @@ private slots:
             const QString path = folder.filePath(QString::fromUtf8(c.name));
             if (c.create) {
                 QFile file(path);
-                QVERIFY(file.open(QIODevice::WriteOnly));
-                file.write(c.content);
+                QVERIFY(file.open(QIODevice::WriteOnly) && file.write(c.content) >= 0);
             }
-            CQuorvelDoc document;
-            FakeInteraction ui;
-            CMainFrame frame(document, ui);
-            document.record().m_strName = "Keeper";
-            document.SetModifiedFlag(true);
-            const QByteArray before = bytesOf(document);
+            Frame f;
+            f.document.record().m_strName = "Keeper";
+            f.document.SetModifiedFlag(true);
+            const QByteArray before = bytesOf(f.document);
 
-            QVERIFY(!frame.openFile(path));
-            QCOMPARE(bytesOf(document), before);
-            QVERIFY(document.IsModified());
-            QVERIFY(document.fileName().empty());
-            QCOMPARE(ui.messages.size(), std::size_t{1});
-            QVERIFY(ui.messages[0].exclamation);
-            QVERIFY2(QString::fromStdString(ui.messages[0].text).contains(path), c.name);
-            QVERIFY(frame.recentFiles().files().isEmpty());
+            QVERIFY2(!f.frame.openFile(path), c.name);
+            QCOMPARE(bytesOf(f.document), before);
+            QVERIFY(f.document.IsModified());
+            QVERIFY(f.document.fileName().empty());
+            QCOMPARE(f.ui.messages.size(), std::size_t{1});
+            QVERIFY(f.ui.messages[0].exclamation);
+            QVERIFY2(QString::fromStdString(f.ui.messages[0].text).contains(path), c.name);
+            QVERIFY(f.frame.recentFiles().files().isEmpty());
         }
     }
 
     void failedSaveKeepsTheOldFileAndTheChanges() {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("old.ksc"));
-        CQuorvelDoc document;
-        FakeInteraction ui;
-        CMainFrame frame(document, ui);
-        QVERIFY(frame.saveFile(path));
+        Frame f;
+        QVERIFY(f.frame.saveFile(path));
         const QByteArray old = readAll(path);
-        document.record().m_strName = "Changed";
-        document.SetModifiedFlag(true);
+        f.document.record().m_strName = "Changed";
+        f.document.SetModifiedFlag(true);
+        f.frame.show();
 
         QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
         {
             WithoutOverride readOnly;
-            QVERIFY(!frame.saveFile(path));
-            QCOMPARE(ui.messages.size(), std::size_t{1});
-            QVERIFY(QString::fromStdString(ui.messages[0].text)
+            QVERIFY(!f.frame.saveFile(path));
+            QCOMPARE(f.ui.messages.size(), std::size_t{1});
+            QVERIFY(QString::fromStdString(f.ui.messages[0].text)
                         .startsWith(QStringLiteral("Cannot save")));
-            QVERIFY(document.IsModified());
-            QVERIFY(frame.isWindowModified());
-
+            QVERIFY(f.frame.isWindowModified());
             // Closing: the user says Save, the save fails, the window stays.
-            frame.show();
-            ui.saveAnswers.push_back(SaveAnswer::Save);
-            QVERIFY(!frame.close());
-            QVERIFY(frame.isVisible());
-            QCOMPARE(ui.messages.size(), std::size_t{2});
+            f.ui.saveAnswers.push_back(SaveAnswer::Save);
+            QVERIFY(!f.frame.close());
+            QVERIFY(f.frame.isVisible());
+            QCOMPARE(f.ui.messages.size(), std::size_t{2});
         }
         QVERIFY(QFile::setPermissions(folder.path(),
                                       QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         QCOMPARE(readAll(path), old);
-        QVERIFY(document.IsModified());
-    }
-
-    void closingSavesANamedCharacter() {
-        QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("kept.ksc"));
-        CQuorvelDoc document;
-        FakeInteraction ui;
-        CMainFrame frame(document, ui);
-        QVERIFY(frame.saveFile(path));
-        document.record().m_nAge = 90;
-        document.SetModifiedFlag(true);
-        frame.show();
-        ui.saveAnswers.push_back(SaveAnswer::Save);
-        QVERIFY(frame.close());
-        QCOMPARE(ui.saveQuestions, (std::vector<std::string>{"kept.ksc"}));
-        QCOMPARE(readAll(path), bytesOf(document));
+        QVERIFY(f.document.IsModified());
+        // Once the folder takes files again, the same answer saves and closes.
+        f.ui.saveAnswers.push_back(SaveAnswer::Save);
+        QVERIFY(f.frame.close());
+        QCOMPARE(f.ui.saveQuestions, (std::vector<std::string>{"old.ksc", "old.ksc"}));
+        QCOMPARE(readAll(path), bytesOf(f.document));
     }
 
     void savedNamesGetTheExtension() {
-        const struct {
-            const char* chosen;
-            const char* saved;
-        } cases[] = {
+        const std::pair<const char*, const char*> cases[] = {
             {"/tmp/hero", "/tmp/hero.ksc"},
             {"/tmp/hero.ksc", "/tmp/hero.ksc"},
             {"/tmp/hero.KSC", "/tmp/hero.KSC"},
             {"/tmp/dir.d/hero", "/tmp/dir.d/hero.ksc"},
         };
-        for (const auto& c : cases) {
-            QCOMPARE(withCharacterExtension(QString::fromUtf8(c.chosen)),
-                     QString::fromUtf8(c.saved));
+        for (const auto& [chosen, saved] : cases) {
+            QCOMPARE(withCharacterExtension(QString::fromUtf8(chosen)), QString::fromUtf8(saved));
         }
     }
 };
