@@ -53,7 +53,7 @@ std::string textOf(const json& value) {
 
 } // namespace
 
-bool ScriptedInteraction::runDialog(const std::string& title, const json& inputs,
+bool ScriptedInteraction::runDialog(const std::string& title, const ordered_json& inputs,
                                     const ActionHandler& apply) {
     write({{"event", "dialog"}, {"title", title}, {"inputs", inputs}});
     Outcome outcome = Outcome::Cancelled;
@@ -86,7 +86,7 @@ bool ScriptedInteraction::runDialog(const std::string& title, const json& inputs
 
 std::optional<int> ScriptedInteraction::runChoice(const ChoiceDialog& dialog) {
     std::optional<int> result;
-    runDialog(dialog.title, json::object(), [&](const json& action) {
+    runDialog(dialog.title, ordered_json::object(), [&](const json& action) {
         if (!action.contains("click")) {
             throw ScriptMismatch("the dialog \"" + dialog.title + "\" has only buttons to click");
         }
@@ -111,7 +111,7 @@ std::optional<int> ScriptedInteraction::runChoice(const ChoiceDialog& dialog) {
 std::optional<std::int32_t> ScriptedInteraction::askNumber(const NumberPrompt& prompt) {
     std::string typed = std::to_string(prompt.initial);
     std::optional<std::int32_t> result;
-    runDialog(prompt.title, json::object(), [&](const json& action) {
+    runDialog(prompt.title, ordered_json::object(), [&](const json& action) {
         if (action.contains("fields") && action.at("fields").is_object()) {
             for (const auto& [label, value] : action.at("fields").items()) {
                 if (label != prompt.label) {
@@ -166,12 +166,12 @@ int arrowDelta(const json& body) {
 
 bool ScriptedInteraction::runAdvantageAssignment(AdvantageAssignment& model) {
     const std::string title(AdvantageAssignment::kTitle);
-    const json inputs{{"race", model.race()},
-                      {"updateMode", model.updateMode()},
-                      {"profession", model.profession()},
-                      {"levels", model.levels()},
-                      {"skillPoints", model.skillPoints()},
-                      {"advantagePoints", model.advantagePoints()}};
+    const ordered_json inputs{{"race", model.race()},
+                              {"updateMode", model.updateMode()},
+                              {"profession", model.profession()},
+                              {"levels", model.levels()},
+                              {"skillPoints", model.skillPoints()},
+                              {"advantagePoints", model.advantagePoints()}};
     const auto advantageOf = [&](const json& body) {
         const std::string label = textOf(body.at("advantage"));
         const int advantage = advantageIndexByLabel(label);
@@ -218,10 +218,10 @@ bool ScriptedInteraction::runAdvantageAssignment(AdvantageAssignment& model) {
 
 bool ScriptedInteraction::runSkillSelection(SkillSelection& model) {
     const std::string title(SkillSelection::kTitle);
-    const json inputs{{"race", model.race()},
-                      {"profession", model.profession()},
-                      {"skillPoints", model.skillPoints()},
-                      {"experience", model.experience()}};
+    const ordered_json inputs{{"race", model.race()},
+                              {"profession", model.profession()},
+                              {"skillPoints", model.skillPoints()},
+                              {"experience", model.experience()}};
     const auto categoryOfStep = [&](const json& body) {
         const std::string label = textOf(body.at("category"));
         for (int c = 0; c < kSkillCategoryCount; ++c) {

@@ -46,7 +46,7 @@ protected:
     // Runs one dialog: writes its opening, takes the next answer, checks its title, applies its
     // actions in order until one closes the dialog, and writes its closing. A dialog still open
     // when the actions end is cancelled. Answers whether it was accepted.
-    bool runDialog(const std::string& title, const nlohmann::json& inputs,
+    bool runDialog(const std::string& title, const nlohmann::ordered_json& inputs,
                    const ActionHandler& apply);
 
     void write(const nlohmann::ordered_json& event);

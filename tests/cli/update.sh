@@ -26,7 +26,7 @@ expect_eq "update advantages transcript" "$out" \
 '{"event":"dialog","title":"Update Advantages","inputs":{}}
 {"event":"message","caption":"Orthavel","text":"Please enter an integer between -10 and 10."}
 {"event":"closed","title":"Update Advantages","accepted":true}
-{"event":"dialog","title":"Assign Advantages","inputs":{"advantagePoints":2,"levels":[1,2,3,1,2,4,2,5,3,2,1,0,1,2,0],"profession":33,"race":0,"skillPoints":0,"updateMode":1}}
+{"event":"dialog","title":"Assign Advantages","inputs":{"race":0,"updateMode":1,"profession":33,"levels":[1,2,3,1,2,4,2,5,3,2,1,0,1,2,0],"skillPoints":0,"advantagePoints":2}}
 {"event":"message","caption":"Advantage Warning","text":"You still have Advantages to spend.\nSpend them or convert them to Skill Points."}
 {"event":"closed","title":"Assign Advantages","accepted":true}
 '"$REMINDER"'
@@ -51,7 +51,7 @@ out="$("$CLI" run update-advantages --in k.ksc --script borrow.json -o borrow.ks
 expect_eq "borrowing transcript" "$out" \
 '{"event":"dialog","title":"Update Advantages","inputs":{}}
 {"event":"closed","title":"Update Advantages","accepted":true}
-{"event":"dialog","title":"Assign Advantages","inputs":{"advantagePoints":-1,"levels":[1,2,3,1,2,4,2,5,3,2,1,0,1,2,0],"profession":33,"race":0,"skillPoints":0,"updateMode":1}}
+{"event":"dialog","title":"Assign Advantages","inputs":{"race":0,"updateMode":1,"profession":33,"levels":[1,2,3,1,2,4,2,5,3,2,1,0,1,2,0],"skillPoints":0,"advantagePoints":-1}}
 {"event":"message","caption":"Advantage Warning","text":"You still have Advantages to spend.\nSpend them or convert them to Skill Points."}
 {"event":"closed","title":"Assign Advantages","accepted":true}
 '"$REMINDER"'
@@ -88,7 +88,7 @@ cat > medic.json <<JSON
 JSON
 out="$("$CLI" run update-advantages --in medic.ksc --script medic.json -o medic2.ksc)"
 expect_eq "medic transcript" "$(printf '%s\n' "$out" | sed -n '3,5p')" \
-'{"event":"dialog","title":"Assign Advantages","inputs":{"advantagePoints":10,"levels":[1,0,0,0,1,0,0,0,2,0,0,0,0,0,0],"profession":0,"race":0,"skillPoints":0,"updateMode":1}}
+'{"event":"dialog","title":"Assign Advantages","inputs":{"race":0,"updateMode":1,"profession":0,"levels":[1,0,0,0,1,0,0,0,2,0,0,0,0,0,0],"skillPoints":0,"advantagePoints":10}}
 {"event":"message","caption":"Minimum Advantages Warning","text":"You need Comprehension:3 and Logic:2 to be a Medic."}
 {"event":"closed","title":"Assign Advantages","accepted":true}'
 expect_eq "medic skill points" "$(field medic2.ksc m_nSkillPoints)" '  "m_nSkillPoints": 125,'
@@ -117,7 +117,7 @@ expect_eq "update skills transcript" "$out" \
 '{"event":"dialog","title":"Update Skills","inputs":{}}
 {"event":"message","caption":"Orthavel","text":"Please enter an integer between -200 and 200."}
 {"event":"closed","title":"Update Skills","accepted":true}
-{"event":"dialog","title":"Choose Skills","inputs":{"experience":0,"profession":33,"race":0,"skillPoints":100}}
+{"event":"dialog","title":"Choose Skills","inputs":{"race":0,"profession":33,"skillPoints":100,"experience":0}}
 {"event":"message","caption":"Required Masteries Not Correct","text":"You have Scholastics:0   You need Scholastics:3"}
 {"event":"dialog","title":"Emphasis and Mastery","inputs":{"race":0,"emphases":[0,0,0,0,1,0,0,0,3,0,0,0,0,0,0,0,0,0,0,2,0,0,0,0,0,0,0,0,0,0,0,0,0,0,3,0,0,0,0,0],"masteries":[1,3,0,0,0,0,2,0,0,0,3,0]}}
 {"event":"closed","title":"Emphasis and Mastery","accepted":true}
@@ -158,7 +158,7 @@ out="$("$CLI" run update-skills --in k.ksc)"
 expect_eq "cancelled update skills" "$out" \
 '{"event":"dialog","title":"Update Skills","inputs":{}}
 {"event":"closed","title":"Update Skills","accepted":false}
-{"event":"dialog","title":"Choose Skills","inputs":{"experience":0,"profession":33,"race":0,"skillPoints":405}}
+{"event":"dialog","title":"Choose Skills","inputs":{"race":0,"profession":33,"skillPoints":405,"experience":0}}
 {"event":"closed","title":"Choose Skills","accepted":false}
 '"$REMINDER"'
 {"event":"done","page":1,"modified":false,"fileName":"'"$WORK"'/k.ksc"}'
