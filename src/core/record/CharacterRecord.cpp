@@ -8,6 +8,9 @@ constexpr std::array<std::int32_t, kAdvantageCount> kKessariAdvantages{1, 0, 0, 
                                                                        2, 0, 0, 0, 0, 0, 0};
 constexpr std::array<std::int32_t, kAdvantageCount> kKessariAdjustments{0, -2, -2, 0, -3, 0, 3, -2,
                                                                         0, 3,  2,  0, 0,  2, 0};
+// The profession code of "City Guard", the Neuonian defaults' profession.
+constexpr std::int32_t kNeuonianCityGuard = 87;
+
 constexpr std::array<std::int32_t, kAdvantageCount> kNeuonianAdvantages{0, 0, 0, 0, 0, 0, 2, 0,
                                                                         3, 0, 0, 1, 0, 0, 0};
 
@@ -56,6 +59,10 @@ void CharacterRecord::ResetToKessariDefaults() {
     m_strPathway = "Assertive Giver";
     m_strCulture = "Balentin";
     m_strProfession = "Medic";
+    // The codes go with the names, so the new character's careers and rules are Balentin's Medic
+    // until a dialog chooses others.
+    m_nCulture = 0;
+    m_nProfession = 0;
     m_nAge = 21;
     m_nStartAge = 21;
     m_nMaxAge = 300;
@@ -81,6 +88,7 @@ void CharacterRecord::ApplyNeuonianDefaults() {
     m_strPathway = "Assertive Giver";
     m_strCulture = "Balentin";
     m_strProfession = "City Guard";
+    m_nProfession = kNeuonianCityGuard;
     m_nAge = 16;
     m_nStartAge = 16;
     m_nMaxAge = 40;

@@ -128,11 +128,11 @@ struct CharacterRecord {
     // mode off, the main menu shown.
     CharacterRecord();
 
-    // Returns the record to a fresh Kessari character. Fields it does not name (appearance,
-    // gender, attitude, profession and culture codes, Rules Tips, page ...) keep their values.
+    // Returns the record to a fresh Kessari character, Balentin's Medic. Fields it does not name
+    // (appearance, gender, attitude, lineage choice, Rules Tips, page ...) keep their values.
     void ResetToKessariDefaults();
 
-    // Switches the record to a fresh Neuonian character.
+    // Switches the record to a fresh Neuonian character, a City Guard.
     void ApplyNeuonianDefaults();
 
     // The drawn sheet's extent, for scrolling.

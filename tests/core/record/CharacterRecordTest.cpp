@@ -60,8 +60,8 @@ TEST(CharacterRecord, ResetKeepsWhatItDoesNotName) {
     EXPECT_EQ(r.m_strGender, "Female");
     EXPECT_EQ(r.m_strHairColor, "Auburn");
     EXPECT_EQ(r.m_strAttitude, "Grim");
-    EXPECT_EQ(r.m_nProfession, 57);
-    EXPECT_EQ(r.m_nCulture, 11);
+    EXPECT_EQ(r.m_nProfession, 0) << "the codes go with the names Medic and Balentin";
+    EXPECT_EQ(r.m_nCulture, 0);
     EXPECT_EQ(r.m_bRulesTips, 0);
     EXPECT_EQ(r.m_nPage, 3);
     EXPECT_EQ(r.m_aSkill[12], 0);
@@ -74,6 +74,7 @@ TEST(CharacterRecord, NeuonianDefaultsAndBackAgain) {
     r.ApplyNeuonianDefaults();
     EXPECT_EQ(r.m_nRace, 1);
     EXPECT_EQ(r.m_strProfession, "City Guard");
+    EXPECT_EQ(r.m_nProfession, 87);
     EXPECT_EQ(r.m_nSkillPoints, 506);
     EXPECT_EQ(r.m_nMoveBaseAdj, 5);
     EXPECT_EQ(r.m_nMaxAge, 40);
