@@ -2,6 +2,7 @@
 
 #include "core/record/Cp1252.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace orthavel {
@@ -116,7 +117,10 @@ std::string dumpRecordJson(const CharacterRecord& record) {
     std::size_t left = json.size();
     for (const auto& [key, value] : json.items()) {
         out += "  \"" + key + "\": ";
-        if (value.is_number_float()) {
+        if (value.is_number_float() && !std::isfinite(value.get<double>())) {
+            // A file may hold any bits; JSON has no number for infinities and NaNs.
+            out += "null";
+        } else if (value.is_number_float()) {
             // Nine significant digits bring every float back bit for bit.
             char buffer[32];
             std::snprintf(buffer, sizeof buffer, "%.9g",
