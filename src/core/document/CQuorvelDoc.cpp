@@ -67,20 +67,6 @@ LoadResult CQuorvelDoc::OnOpenDocument(const std::filesystem::path& path) {
     return result;
 }
 
-LoadResult CQuorvelDoc::OpenFromBytes(std::span<const unsigned char> bytes,
-                                      const std::filesystem::path& path) {
-    CharacterRecord loaded = m_record;
-    const LoadResult result = loadCharacter(bytes, loaded);
-    if (result) {
-        m_record = std::move(loaded);
-        m_record.m_nPage = 1;
-        m_fileName = path;
-        m_modified = false;
-        UpdateAllViews();
-    }
-    return result;
-}
-
 std::string CQuorvelDoc::SaveBytes() const {
     return storeCharacter(m_record);
 }

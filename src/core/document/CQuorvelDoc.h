@@ -43,9 +43,6 @@ public:
     // Opens a character file. The character is replaced only when the whole file was read; then
     // the page is sheet page 1 and the document is unmodified and named after the file.
     LoadResult OnOpenDocument(const std::filesystem::path& path);
-    // The same from bytes already in memory.
-    LoadResult OpenFromBytes(std::span<const unsigned char> bytes,
-                             const std::filesystem::path& path);
 
     // The bytes Save writes; after they were safely written call OnDocumentSaved.
     std::string SaveBytes() const;
