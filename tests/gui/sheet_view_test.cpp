@@ -8,7 +8,7 @@
 #include "qtsheet/QtTextMetrics.h"
 #include "qtsheet/SheetFonts.h"
 
-#include "FakeInteraction.h"
+#include "support/FakeInteraction.h"
 #include "GuiTestSupport.h"
 
 #include <QScrollBar>
@@ -17,6 +17,7 @@
 #include <QtTest>
 
 using namespace orthavel;
+using orthavel::test::FakeInteraction;
 
 class SheetViewTest : public QObject {
     Q_OBJECT
