@@ -1,7 +1,7 @@
 // Open, Save and closing with unsaved changes, on real files.
 
-#include "support/FakeInteraction.h"
 #include "GuiTestSupport.h"
+#include "support/FakeInteraction.h"
 
 #include "gui/app/CMainFrame.h"
 

@@ -1,8 +1,8 @@
 // The main window: where it goes, its menus, toolbar and status bar, and how its commands reach
 // the document.
 
-#include "support/FakeInteraction.h"
 #include "GuiTestSupport.h"
+#include "support/FakeInteraction.h"
 
 #include "core/document/Commands.h"
 #include "gui/app/CMainFrame.h"

@@ -8,8 +8,8 @@
 #include "qtsheet/QtTextMetrics.h"
 #include "qtsheet/SheetFonts.h"
 
-#include "support/FakeInteraction.h"
 #include "GuiTestSupport.h"
+#include "support/FakeInteraction.h"
 
 #include <QScrollBar>
 #include <QSignalSpy>

@@ -7,8 +7,8 @@
 
 #include "core/advantages/AdvantageAssignment.h"
 #include "core/dialogs/ChoiceDialog.h"
-#include "core/dialogs/NumberPrompt.h"
 #include "core/dialogs/Interaction.h"
+#include "core/dialogs/NumberPrompt.h"
 #include "core/skills/EmphasisDisplay.h"
 #include "core/skills/SkillSelection.h"
 

@@ -7,8 +7,8 @@ namespace orthavel {
 
 bool RunAssignAdvantages(CharacterRecord& record, Interaction& ui) {
     AdvantageAssignment assignment;
-    assignment.open(record.m_nRace, record.m_bUpdateMode, record.m_nProfession,
-                    record.m_aAdvantage, record.m_nSkillPoints, record.m_nAdvantagePoints);
+    assignment.open(record.m_nRace, record.m_bUpdateMode, record.m_nProfession, record.m_aAdvantage,
+                    record.m_nSkillPoints, record.m_nAdvantagePoints);
     if (!ui.runAdvantageAssignment(assignment)) {
         return false;
     }

@@ -2,8 +2,8 @@
 
 #include "core/dialogs/Message.h"
 
-#include <functional>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <variant>

@@ -2,11 +2,11 @@
 
 #include "core/advantages/AssignAdvantages.h"
 #include "core/dialogs/ArmorDialog.h"
+#include "core/dialogs/Interaction.h"
 #include "core/dialogs/NumberPrompt.h"
 #include "core/dice/CriticalTables.h"
 #include "core/dice/RocRoll.h"
 #include "core/dice/RollPercentile.h"
-#include "core/dialogs/Interaction.h"
 #include "core/record/Cp1252.h"
 #include "core/record/DerivedStats.h"
 #include "core/skills/ChooseSkills.h"

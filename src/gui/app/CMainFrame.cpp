@@ -1,8 +1,8 @@
 #include "gui/app/CMainFrame.h"
 
+#include "core/dialogs/Interaction.h"
 #include "core/document/CQuorvelDoc.h"
 #include "core/document/Commands.h"
-#include "core/dialogs/Interaction.h"
 #include "gui/app/CommandMap.h"
 #include "gui/app/LockIndicators.h"
 #include "gui/app/Resources.h"
@@ -226,8 +226,8 @@ void CMainFrame::buildStatusBar() {
 }
 
 void CMainFrame::documentChanged(const CQuorvelDoc& document) {
-    setWindowTitle(
-        QStringLiteral("%1 - %2[*]").arg(QLatin1String(kApplicationTitle), toQString(document.displayName())));
+    setWindowTitle(QStringLiteral("%1 - %2[*]")
+                       .arg(QLatin1String(kApplicationTitle), toQString(document.displayName())));
     setWindowModified(document.IsModified());
     commandAction(ID_RULES_TIPS)->setChecked(document.record().m_bRulesTips != 0);
 }

@@ -1,7 +1,7 @@
 #include "gui/app/CQuorvelApp.h"
 
-#include "gui/app/CMainFrame.h"
 #include "core/dialogs/Message.h"
+#include "gui/app/CMainFrame.h"
 #include "gui/app/Resources.h"
 
 #include <QApplication>

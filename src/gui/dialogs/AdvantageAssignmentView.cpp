@@ -13,9 +13,7 @@
 
 namespace orthavel {
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 AdvantageAssignmentView::AdvantageAssignmentView(AdvantageAssignment& model, QWidget* parent)
     : QDialog(parent), m_model(model) {
@@ -58,7 +56,8 @@ AdvantageAssignmentView::AdvantageAssignmentView(AdvantageAssignment& model, QWi
     layout->addLayout(counters);
 
     auto* buttons = new QHBoxLayout;
-    auto* toSkillPoints = new QPushButton(toQString(AdvantageAssignment::kToSkillPointsButton), this);
+    auto* toSkillPoints =
+        new QPushButton(toQString(AdvantageAssignment::kToSkillPointsButton), this);
     auto* ok = new QPushButton(toQString(AdvantageAssignment::kOkButton), this);
     auto* toAdvantages = new QPushButton(toQString(AdvantageAssignment::kToAdvantagesButton), this);
     toSkillPoints->setAutoDefault(false);

@@ -1,10 +1,10 @@
 #include "gui/sheet/CQuorvelView.h"
 
+#include "core/dialogs/Interaction.h"
+#include "core/dialogs/Message.h"
 #include "core/document/CQuorvelDoc.h"
 #include "core/document/Commands.h"
-#include "core/dialogs/Interaction.h"
 #include "core/sheet/SheetView.h"
-#include "core/dialogs/Message.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
