@@ -6,8 +6,6 @@ namespace {
 
 constexpr std::array<std::int32_t, kAdvantageCount> kKessariAdvantages{1, 0, 0, 0, 1, 0, 0, 0,
                                                                        2, 0, 0, 0, 0, 0, 0};
-constexpr std::array<std::int32_t, kAdvantageCount> kKessariAdjustments{0, -2, -2, 0, -3, 0, 3, -2,
-                                                                        0, 3,  2,  0, 0,  2, 0};
 // The profession code of "City Guard", the Neuonian defaults' profession.
 constexpr std::int32_t kNeuonianCityGuard = 87;
 
