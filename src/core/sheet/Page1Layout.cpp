@@ -281,7 +281,8 @@ void drawAdvantages(SheetWriter& w, const Record& r) {
         w.rightAligned(valueEnd, row.y, level > 0 ? concat({"{", intText(level), "}"}) : " A");
         // The maxima bind every raise; the Kessari adjustments are those the Kessari reset
         // gives. The sheet shows the race's, never the record's adjustment array.
-        w.text(m - w.width("/ max/ adjust"), row.y, maximumText(AdvantageMaximum(r.m_nRace, k)));
+        w.text(m - w.width("/ max/ adjust"), row.y,
+               maximumText(AdvantageMaximum(r.m_nRace, advantageAt(k))));
         const std::int32_t adjustment =
             neuonian ? 0 : kKessariAdjustments[static_cast<std::size_t>(adjustmentIndex(k))];
         w.text(m - w.width("/ adjust"), row.y, adjustmentText(adjustment));

@@ -7,10 +7,7 @@
 namespace orthavel {
 namespace {
 
-constexpr int Strength = 0;
-constexpr int Awareness = 6;
-constexpr int Logic = 7;
-constexpr int Avoidance = 14;
+using enum Advantage;
 
 AdvantageAssignment opened(std::int32_t skillPoints, std::int32_t advantagePoints,
                            std::int32_t race = kRaceKessari, std::int32_t updateMode = 0,
@@ -58,7 +55,7 @@ TEST(AdvantageAssignment, LoweringAfterBorrowingGivesAdvantagePointsNotSkillPoin
 TEST(AdvantageAssignment, LevelsStayWithinMinusTenAndTheRaceMaximum) {
     struct Case {
         std::int32_t race;
-        int advantage;
+        Advantage advantage;
         std::int32_t highest;
     };
     const Case cases[] = {{kRaceKessari, Awareness, 10},
@@ -110,7 +107,7 @@ TEST(AdvantageAssignment, ArrowsStepOneLevelAndMayStepBackIntoRangeFromAFilesVal
     EXPECT_FALSE(model.stepLevel(Logic, +2));
 
     AdvantageLevels fromFile{};
-    fromFile[Avoidance] = 7; // above the Kessari maximum of 3
+    fromFile[indexOf(Avoidance)] = 7; // above the Kessari maximum of 3
     AdvantageAssignment outside = opened(300, 0, kRaceKessari, 0, 103, fromFile);
     EXPECT_FALSE(outside.stepLevel(Avoidance, +1));
     EXPECT_TRUE(outside.stepLevel(Avoidance, -1));
