@@ -105,12 +105,13 @@ TEST(SkillSelection, ConfirmChecksMasteriesThenTheBalance) {
         std::optional<Message> expected;
     };
     // clang-format off
+    const Message masteries{"Required Masteries Not Correct", "You have Archaic Science:0   You need Archaic Science:4", false};
     const Case cases[] = {
         {"12 unspent", Adventurer, 12, Message{"Not Done Yet.", "You still have skill points to spend.", false}},
         {"3 overspent", Adventurer, -3, Message{"Negative Skill Points!!!", "You must have zero skill points to continue.", false}},
         {"spent exactly", Adventurer, 0, std::nullopt},
-        {"masteries first, even with points left", Medic, 12,
-         Message{"Required Masteries Not Correct", "You have Archaic Science:0   You need Archaic Science:4", false}},
+        {"masteries first, even with points left", Medic, 12, masteries},
+        {"masteries first, even overspent", Medic, -3, masteries},
     };
     // clang-format on
     for (const auto& c : cases) {
