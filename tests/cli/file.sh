@@ -14,6 +14,12 @@ expect_eq "rules tips" "$(field m_bRulesTips <<<"$dump")" 1
 expect_eq "skill points" "$(field m_nSkillPoints <<<"$dump")" 405
 expect_eq "advantages" "$(field m_aAdvantage <<<"$dump")" "[1,0,0,0,1,0,0,0,2,0,0,0,0,0,0]"
 
+# The sample characters, every field as tests/data/make_sample_characters.cpp made them (a
+# Kessari stores no cultural emphasis: its last emphasis reads as 0).
+for who in kessari neuonian; do
+    expect_eq "sample $who" "$("$CLI" dump "$DATA/sample_$who.ksc")" "$(cat "$DATA/sample_$who.json")"
+done
+
 derived="$("$CLI" derive a.ksc -o d.ksc)"
 expect_eq "saves" "$(field m_aSave <<<"$derived")" "[10,10,0,30,30,-35]"
 expect_eq "move rate" "$(field m_fMoveRate <<<"$derived")" "5.19999981"
