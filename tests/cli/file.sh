@@ -12,6 +12,8 @@ expect_eq "page stored on the main menu" "$(field m_nPage <<<"$dump")" 0
 # Kessari stores no cultural emphasis: its last emphasis reads as 0).
 for who in kessari neuonian; do
     expect_eq "sample $who" "$("$CLI" dump "$DATA/sample_$who.ksc")" "$(cat "$DATA/sample_$who.json")"
+    expect_eq "sample $who derived again" "$("$CLI" derive "$DATA/sample_$who.ksc")" \
+        "$(cat "$DATA/sample_$who.json")"
 done
 
 derived="$("$CLI" derive a.ksc -o d.ksc)"
