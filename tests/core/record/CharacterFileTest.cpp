@@ -32,33 +32,16 @@ constexpr TextPlace kTexts[] = {
 };
 // clang-format on
 
-// A character with something different in every field.
+// A sample character, with the extremes a file may hold besides.
 CharacterRecord busyCharacter(std::int32_t race) {
     CharacterRecord r;
-    if (race == kRaceNeuonian) {
-        r.ApplyNeuonianDefaults();
-    }
-    std::int32_t n = -7;
-    for (auto* a : {&r.m_aSpecialSkill}) {
-        for (auto& v : *a) {
-            v = n++;
-        }
-    }
-    for (auto& v : r.m_aSkill) {
-        v = n * 3;
-        ++n;
-    }
-    for (auto& v : r.m_aEmphasis) {
-        v = n++;
-    }
-    r.m_aMastery.fill(55);
+    EXPECT_TRUE(loadCharacterFile(std::string(ORTHAVEL_TEST_DATA) + (race == kRaceNeuonian
+                                                                         ? "/sample_neuonian.ksc"
+                                                                         : "/sample_kessari.ksc"),
+                                  r));
     r.m_aReserved.fill(-1);
-    r.m_aEquipment = {9, 1, 2, 3, 4, 5, 6, 7, 8, 9};
     r.m_nSpare = std::numeric_limits<std::int32_t>::min();
-    r.m_nPage = 4;
     r.m_strName = "Ysolde \xE9\xFF";
-    r.m_strHandedness = "Ambidextrous";
-    UpdateDerivedStats(r);
     return r;
 }
 
