@@ -58,10 +58,7 @@ TEST(AdvantageAssignment, LevelsStayWithinMinusTenAndTheRaceMaximum) {
         Advantage advantage;
         std::int32_t highest;
     };
-    const Case cases[] = {{kRaceKessari, Awareness, 10},
-                          {kRaceNeuonian, Awareness, 8},
-                          {kRaceKessari, Avoidance, 3},
-                          {kRaceNeuonian, Avoidance, 4}};
+    const Case cases[] = {{kRaceKessari, Awareness, 10}, {kRaceNeuonian, Awareness, 8}};
     for (const auto& c : cases) {
         AdvantageAssignment model = opened(1000, 30, c.race);
         EXPECT_EQ(model.maximumLevel(c.advantage), c.highest);
@@ -85,11 +82,9 @@ TEST(AdvantageAssignment, TypedValuesMustBeWholeNumbersInRange) {
         bool taken;
         std::int32_t level;
     };
-    // clang-format off
-    const Case cases[] = {{"3", true, 3}, {" 4 ", true, 4}, {"+2", true, 2}, {"-10", true, -10}, {"", false, 0},
-                          {"abc", false, 0}, {"2.5", false, 0}, {"3x", false, 0}, {"+-2", false, 0},
-                          {"-11", false, 0}, {"9", false, 0}, {"99999999999", false, 0}};
-    // clang-format on
+    // The number itself is read as in every number field; here the range is the advantage's.
+    const Case cases[] = {
+        {"3", true, 3}, {"-10", true, -10}, {"-11", false, 0}, {"9", false, 0}, {"2.5", false, 0}};
     for (const auto& c : cases) {
         AdvantageAssignment model = opened(300, 20);
         EXPECT_EQ(model.typeLevel(Logic, c.typed), c.taken) << c.typed;

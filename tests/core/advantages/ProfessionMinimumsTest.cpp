@@ -204,16 +204,5 @@ TEST(ProfessionMinimums, EitherOfTwoAlternativesIsEnough) {
     EXPECT_TRUE(meetsMinimums(kRaceNeuonian, 99, thug));
 }
 
-// The race alone sets the highest level; any race code but 1 has the Kessari maximums.
-TEST(AdvantageMaximum, TheRaceAloneSetsTheHighestLevel) {
-    const Advantage awareness = Advantage::Awareness;
-    EXPECT_EQ(AdvantageMaximum(kRaceKessari, awareness), 10);
-    EXPECT_EQ(AdvantageMaximum(kRaceNeuonian, awareness), 8);
-    EXPECT_EQ(AdvantageMaximum(5, awareness), 10);
-    EXPECT_TRUE(canRaiseAdvantage(kRaceKessari, awareness, 9));
-    EXPECT_FALSE(canRaiseAdvantage(kRaceKessari, awareness, 10));
-    EXPECT_FALSE(canRaiseAdvantage(kRaceNeuonian, awareness, 8));
-}
-
 } // namespace
 } // namespace orthavel
