@@ -409,6 +409,8 @@ json parseScript(const std::string& text) {
         script = json::parse(text, limitDepth);
     } catch (const json::parse_error& e) {
         throw std::runtime_error("the script is not valid JSON (" + positionOf(text, e.byte) + ")");
+    } catch (const json::out_of_range&) {
+        throw std::runtime_error("the script holds a number too large for any value");
     }
     if (!script.is_array()) {
         throw std::runtime_error("the script must be a JSON array of answers");
