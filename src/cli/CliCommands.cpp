@@ -200,7 +200,7 @@ int cmdRun(const std::vector<std::string>& args, std::ostream& out, std::ostream
             return status;
         }
     }
-    ScriptedInteraction ui(script, out);
+    ScriptedInteraction ui(std::move(script), out);
     try {
         command->run(doc, ui);
     } catch (const ScriptMismatch& e) {

@@ -1,10 +1,10 @@
 #include "qtcommon/CharacterFileIO.h"
 
 #include "core/document/CQuorvelDoc.h"
+#include "qtcommon/SafeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace orthavel {
 
@@ -13,19 +13,8 @@ std::filesystem::path toPath(const QString& path) {
 }
 
 std::optional<QString> saveDocument(CQuorvelDoc& document, const QString& path) {
-    const std::string bytes = document.SaveBytes();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return QStringLiteral("Cannot save \"%1\": %2.").arg(path, file.errorString());
-    }
-    const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return QStringLiteral("Cannot save \"%1\": %2.").arg(path, reason);
-    }
-    if (!file.commit()) {
-        return QStringLiteral("Cannot save \"%1\": %2.").arg(path, file.errorString());
+    if (auto reason = writeWholeFile(path, QByteArray::fromStdString(document.SaveBytes()))) {
+        return QStringLiteral("Cannot save \"%1\": %2.").arg(path, *reason);
     }
     document.OnDocumentSaved(toPath(QFileInfo(path).absoluteFilePath()));
     return std::nullopt;
@@ -35,6 +24,10 @@ namespace {
 
 // Checks that path names a readable file; the answer says why not.
 std::optional<QString> checkReadable(const QFileInfo& info, const QString& path) {
+    if (isSymbolicLinkLoop(path)) {
+        return QStringLiteral("Cannot open \"%1\": its symbolic links go round in a loop.")
+            .arg(path);
+    }
     if (!info.exists()) {
         return QStringLiteral("Cannot open \"%1\": the file does not exist.").arg(path);
     }

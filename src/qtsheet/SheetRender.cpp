@@ -1,7 +1,9 @@
 #include "qtsheet/SheetRender.h"
 
 #include "core/sheet/SheetView.h"
+#include "qtcommon/SafeFile.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -18,8 +20,17 @@ namespace {
 
 constexpr int kPdfResolution = 1200;
 
-QString unwritable(const QString& path) {
-    return QStringLiteral("\"%1\": cannot be written").arg(path);
+// The file is drawn into memory first and written only when complete, so a failure part way
+// leaves whatever file was there.
+std::optional<QString> writeRendered(const QString& path, const QByteArray& bytes) {
+    if (auto reason = writeWholeFile(path, bytes)) {
+        return QStringLiteral("Cannot write \"%1\": %2.").arg(path, *reason);
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> notDrawn(const QString& path) {
+    return QStringLiteral("Cannot write \"%1\": the page could not be drawn.").arg(path);
 }
 
 } // namespace
@@ -64,31 +75,34 @@ QImage SheetRenderer::renderImage(const CharacterRecord& record, std::int32_t pa
 
 std::optional<QString> SheetRenderer::writePng(const CharacterRecord& record, std::int32_t page,
                                                const QString& path) const {
-    if (!renderImage(record, page).save(path, "PNG")) {
-        return unwritable(path);
+    QBuffer png;
+    if (!png.open(QIODevice::WriteOnly) || !renderImage(record, page).save(&png, "PNG")) {
+        return notDrawn(path);
     }
-    return std::nullopt;
+    return writeRendered(path, png.data());
 }
 
 std::optional<QString> SheetRenderer::writeSvg(const CharacterRecord& record, std::int32_t page,
                                                const QString& path) const {
     const DisplayList list = layout(record, page);
     const QSize size = canvasSize(record, page, list);
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
-    svg.setFileName(path);
+    svg.setOutputDevice(&bytes);
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(0, 0), size));
     svg.setTitle(QStringLiteral("Orthavel character sheet"));
     QPainter painter;
     if (!painter.begin(&svg)) {
-        return unwritable(path);
+        return notDrawn(path);
     }
     painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
     paintDisplayList(painter, list, resources());
     if (!painter.end()) {
-        return unwritable(path);
+        return notDrawn(path);
     }
-    return std::nullopt;
+    return writeRendered(path, bytes.data());
 }
 
 void SheetRenderer::paintOnPaper(QPainter& painter, int dpi, const DisplayList& list) const {
@@ -101,28 +115,32 @@ void SheetRenderer::paintOnPaper(QPainter& painter, int dpi, const DisplayList& 
 std::optional<QString> SheetRenderer::writePdf(const CharacterRecord& record,
                                                const std::vector<std::int32_t>& pages,
                                                const QString& path) const {
-    QPdfWriter pdf(path);
-    pdf.setResolution(kPdfResolution);
-    pdf.setCreator(QStringLiteral("Orthavel"));
-    pdf.setTitle(QStringLiteral("Orthavel character sheet"));
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                                  QMarginsF(0.4, 0.5, 0.4, 0.5), QPageLayout::Inch));
-    QPainter painter;
-    if (!painter.begin(&pdf)) {
-        return unwritable(path);
-    }
-    bool first = true;
-    for (const std::int32_t page : pages) {
-        if (!first) {
-            pdf.newPage();
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&bytes);
+        pdf.setResolution(kPdfResolution);
+        pdf.setCreator(QStringLiteral("Orthavel"));
+        pdf.setTitle(QStringLiteral("Orthavel character sheet"));
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                      QMarginsF(0.4, 0.5, 0.4, 0.5), QPageLayout::Inch));
+        QPainter painter;
+        if (!painter.begin(&pdf)) {
+            return notDrawn(path);
         }
-        first = false;
-        paintOnPaper(painter, kPdfResolution, layout(record, page));
+        bool first = true;
+        for (const std::int32_t page : pages) {
+            if (!first) {
+                pdf.newPage();
+            }
+            first = false;
+            paintOnPaper(painter, kPdfResolution, layout(record, page));
+        }
+        if (!painter.end()) {
+            return notDrawn(path);
+        }
     }
-    if (!painter.end()) {
-        return unwritable(path);
-    }
-    return std::nullopt;
+    return writeRendered(path, bytes.data());
 }
 
 } // namespace orthavel

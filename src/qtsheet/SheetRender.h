@@ -47,7 +47,9 @@ public:
 
     QImage renderImage(const CharacterRecord& record, std::int32_t page) const;
 
-    // Each returns a reason when the file could not be written.
+    // Each draws the whole file in memory, then replaces path only once it is completely written
+    // (writeWholeFile). On failure the old file stays and the answer is a sentence naming the
+    // file and the reason.
     std::optional<QString> writePng(const CharacterRecord& record, std::int32_t page,
                                     const QString& path) const;
     std::optional<QString> writeSvg(const CharacterRecord& record, std::int32_t page,

@@ -7,10 +7,36 @@
 #include "core/skills/EmphasisDisplay.h"
 #include "core/skills/SkillSelection.h"
 
+#include <algorithm>
+
 namespace orthavel {
 
 using nlohmann::json;
 using nlohmann::ordered_json;
+
+namespace {
+
+// A script is a list of answers holding lists of steps; nothing deeper is needed, and a parsed
+// value nested without end would exhaust the stack when it is copied or compared.
+constexpr int kMaxScriptDepth = 64;
+// An arrow step clicks at most this many times either way: more than any box's range.
+constexpr std::int64_t kMaxArrowClicks = 1000;
+// Texts from the script repeated in a message are cut to this many characters.
+constexpr std::size_t kMaxShownCharacters = 200;
+
+// A text of the script as a message repeats it: at most kMaxShownCharacters UTF-8 characters.
+std::string shownText(const std::string& text) {
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool starts = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+        if (starts && ++characters > kMaxShownCharacters) {
+            return text.substr(0, i) + "...";
+        }
+    }
+    return text;
+}
+
+} // namespace
 
 ScriptedInteraction::ScriptedInteraction(json script, std::ostream& transcript)
     : m_script(std::move(script)), m_transcript(transcript) {
@@ -62,7 +88,7 @@ bool ScriptedInteraction::runDialog(const std::string& title, const ordered_json
         const std::string expected =
             answer.is_object() && answer.contains("title") ? textOf(answer.at("title")) : "";
         if (expected != title) {
-            throw ScriptMismatch("the script expected the dialog \"" + expected +
+            throw ScriptMismatch("the script expected the dialog \"" + shownText(expected) +
                                  "\" but the program showed \"" + title + "\"");
         }
         outcome = Outcome::Open;
@@ -158,12 +184,14 @@ const json& boxStep(const json& action, const char* step, const char* key,
     return body;
 }
 
-// How many arrow clicks a step asks for, and in which direction.
+// How many arrow clicks a step asks for, and in which direction (one up when it does not say).
+// parseScript has checked that it is a whole number within kMaxArrowClicks.
 int arrowDelta(const json& body) {
     if (!body.contains("delta") || !body.at("delta").is_number_integer()) {
         return 1;
     }
-    return body.at("delta").get<int>();
+    const auto delta = body.at("delta").get<std::int64_t>();
+    return static_cast<int>(std::clamp<std::int64_t>(delta, -kMaxArrowClicks, kMaxArrowClicks));
 }
 
 } // namespace
@@ -188,10 +216,7 @@ bool ScriptedInteraction::runAdvantageAssignment(AdvantageAssignment& model) {
         if (action.contains("arrow")) {
             const json& body = boxStep(action, "arrow", "advantage", title);
             const Advantage advantage = advantageOf(body);
-            const int delta = arrowDelta(body);
-            for (int i = 0; i < (delta < 0 ? -delta : delta); ++i) {
-                model.stepLevel(advantage, delta < 0 ? -1 : 1);
-            }
+            model.clickArrows(advantage, arrowDelta(body));
             return Outcome::Open;
         }
         if (action.contains("type")) {
@@ -251,10 +276,7 @@ bool ScriptedInteraction::runSkillSelection(SkillSelection& model) {
         if (action.contains("arrow")) {
             const json& body = boxStep(action, "arrow", "category", title);
             const SkillCategory category = categoryOfStep(body);
-            const int delta = arrowDelta(body);
-            for (int i = 0; i < (delta < 0 ? -delta : delta); ++i) {
-                model.stepBox(category, delta < 0 ? -1 : 1);
-            }
+            model.clickArrows(category, arrowDelta(body));
             return Outcome::Open;
         }
         if (action.contains("type")) {
@@ -302,13 +324,122 @@ void ScriptedInteraction::writeDone(const CQuorvelDoc& document) {
            {"fileName", document.fileName().string()}});
 }
 
+namespace {
+
+[[noreturn]] void refuse(const std::string& where, const std::string& problem) {
+    throw std::runtime_error(where + ": " + problem);
+}
+
+// Checks that the members of a box step ("arrow", "type", "choose") are of the right type.
+void checkBoxStep(const json& body, const std::string& name, const std::string& where) {
+    if (!body.is_object()) {
+        refuse(where, name + " must be an object");
+    }
+    for (const char* key : {"advantage", "category", "entry", "value"}) {
+        if (body.contains(key) && !body.at(key).is_string()) {
+            refuse(where, name + " " + key + " must be a text");
+        }
+    }
+    if (body.contains("delta")) {
+        const json& delta = body.at("delta");
+        if (!delta.is_number_integer()) {
+            refuse(where, name + " delta must be a whole number");
+        }
+        const bool inRange =
+            delta.is_number_unsigned()
+                ? delta.get<std::uint64_t>() <= static_cast<std::uint64_t>(kMaxArrowClicks)
+                : delta.get<std::int64_t>() >= -kMaxArrowClicks &&
+                      delta.get<std::int64_t>() <= kMaxArrowClicks;
+        if (!inRange) {
+            refuse(where, name + " delta must be from -" + std::to_string(kMaxArrowClicks) +
+                              " to " + std::to_string(kMaxArrowClicks));
+        }
+    }
+}
+
+// Checks the actions an answer or a step may hold. where names it: "answer 2, step 3".
+void checkActions(const json& holder, const std::string& where) {
+    for (const char* key : {"title", "click", "radio"}) {
+        if (holder.contains(key) && !holder.at(key).is_string()) {
+            refuse(where, std::string(key) + " must be a text");
+        }
+    }
+    if (holder.contains("cancel") && holder.at("cancel") != true) {
+        refuse(where, "cancel must be true");
+    }
+    if (holder.contains("fields")) {
+        const json& fields = holder.at("fields");
+        if (!fields.is_object()) {
+            refuse(where, "fields must be an object");
+        }
+        for (const auto& [label, value] : fields.items()) {
+            if (!value.is_string()) {
+                refuse(where, "the field \"" + shownText(label) + "\" must be a text");
+            }
+        }
+    }
+    for (const char* key : {"arrow", "type", "choose"}) {
+        if (holder.contains(key)) {
+            checkBoxStep(holder.at(key), key, where);
+        }
+    }
+}
+
+// Where a parse error happened, as a person counts: line and column, both from 1.
+std::string positionOf(const std::string& text, std::size_t byte) {
+    const std::size_t end = std::min(byte == 0 ? 0 : byte - 1, text.size());
+    const std::size_t lineStart = text.rfind('\n', end == 0 ? std::string::npos : end - 1);
+    const auto line =
+        1 + std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(end), '\n');
+    const std::size_t column = lineStart == std::string::npos ? end + 1 : end - lineStart;
+    return "line " + std::to_string(line) + ", column " + std::to_string(column);
+}
+
+} // namespace
+
 json parseScript(const std::string& text) {
-    json script = json::parse(text, nullptr, false);
-    if (script.is_discarded()) {
-        throw std::runtime_error("the script is not valid JSON");
+    // The parser itself keeps no stack; the depth is checked as each list or object opens, so a
+    // script nested without end is refused before it is built.
+    const json::parser_callback_t limitDepth = [](int depth, json::parse_event_t event, json&) {
+        if ((event == json::parse_event_t::array_start ||
+             event == json::parse_event_t::object_start) &&
+            depth >= kMaxScriptDepth) {
+            throw std::runtime_error("the script is nested too deeply");
+        }
+        return true;
+    };
+    json script;
+    try {
+        script = json::parse(text, limitDepth);
+    } catch (const json::parse_error& e) {
+        throw std::runtime_error("the script is not valid JSON (" + positionOf(text, e.byte) + ")");
+    } catch (const json::out_of_range&) {
+        throw std::runtime_error("the script holds a number too large for any value");
     }
     if (!script.is_array()) {
         throw std::runtime_error("the script must be a JSON array of answers");
+    }
+    for (std::size_t a = 0; a < script.size(); ++a) {
+        const json& answer = script[a];
+        const std::string where = "answer " + std::to_string(a + 1);
+        if (!answer.is_object()) {
+            throw std::runtime_error(where + " must be an object");
+        }
+        checkActions(answer, where);
+        if (!answer.contains("steps")) {
+            continue;
+        }
+        const json& steps = answer.at("steps");
+        if (!steps.is_array()) {
+            refuse(where, "steps must be a list");
+        }
+        for (std::size_t st = 0; st < steps.size(); ++st) {
+            const std::string stepWhere = where + ", step " + std::to_string(st + 1);
+            if (!steps[st].is_object()) {
+                throw std::runtime_error(stepWhere + " must be an object");
+            }
+            checkActions(steps[st], stepWhere);
+        }
     }
     return script;
 }

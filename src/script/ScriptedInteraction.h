@@ -25,6 +25,7 @@ public:
 // further dialog is cancelled. Message boxes need no answer.
 class ScriptedInteraction : public Interaction {
 public:
+    // The script is moved in, never copied.
     ScriptedInteraction(nlohmann::json script, std::ostream& transcript);
 
     void showMessage(const Message& message) override;
@@ -57,7 +58,10 @@ private:
     std::ostream& m_transcript;
 };
 
-// Reads a script file's text; throws std::runtime_error naming what is wrong.
+// Reads a script file's text: valid JSON nested at most 64 deep, a list of answers whose values
+// have the types the actions need, and arrow steps of at most 1000 clicks. Otherwise throws
+// std::runtime_error naming what is wrong and where ("answer 2: steps must be a list", a line and
+// column for invalid JSON).
 nlohmann::json parseScript(const std::string& text);
 
 } // namespace orthavel

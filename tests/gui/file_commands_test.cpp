@@ -1,53 +1,44 @@
-// Open, Save and closing with unsaved changes, on real files.
+// Open, Save, Export PDF and closing with unsaved changes, on real files.
 
 #include "GuiTestSupport.h"
 #include "support/FakeInteraction.h"
 
 #include "gui/app/CMainFrame.h"
+#include "gui/sheet/CQuorvelView.h"
 
+#include <QFileDialog>
 #include <QTemporaryDir>
 #include <QTest>
 
-#ifdef __linux__
-#include <linux/capability.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-#endif
+#include <sys/resource.h>
+
+#include <csignal>
 
 using namespace orthavel;
 using orthavel::test::FakeInteraction;
 
 namespace {
 
-// Root writes into read-only folders; while this lives it gives that power up, so the folder's
-// permissions count as they would for any user.
-class WithoutOverride {
+// While it lives, a file cannot grow past 1 KiB: a write beyond fails as on a full disk, and
+// the process is not stopped by the signal that would otherwise come with it.
+class FullDisk {
 public:
-    WithoutOverride() {
-#ifdef __linux__
-        if (geteuid() == 0 && syscall(SYS_capget, &m_header, m_saved) == 0) {
-            __user_cap_data_struct reduced[2] = {m_saved[0], m_saved[1]};
-            reduced[0].effective &= ~((1U << CAP_DAC_OVERRIDE) | (1U << CAP_DAC_READ_SEARCH));
-            m_dropped = syscall(SYS_capset, &m_header, reduced) == 0;
-        }
-#endif
+    FullDisk() : m_signal(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        rlimit limited = m_saved;
+        limited.rlim_cur = 1024;
+        setrlimit(RLIMIT_FSIZE, &limited);
     }
-    ~WithoutOverride() {
-#ifdef __linux__
-        if (m_dropped) {
-            syscall(SYS_capset, &m_header, m_saved);
-        }
-#endif
+    ~FullDisk() {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_signal);
     }
-    WithoutOverride(const WithoutOverride&) = delete;
-    WithoutOverride& operator=(const WithoutOverride&) = delete;
+    FullDisk(const FullDisk&) = delete;
+    FullDisk& operator=(const FullDisk&) = delete;
 
 private:
-#ifdef __linux__
-    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct m_saved[2]{};
-    bool m_dropped = false;
-#endif
+    void (*m_signal)(int);
+    rlimit m_saved{};
 };
 
 struct Frame {
@@ -129,35 +120,47 @@ private slots:
         }
     }
 
-    void failedSaveKeepsTheOldFileAndTheChanges() {
+    void failedSaveOrExportKeepsTheOldFileAndTheChanges() {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("old.ksc"));
+        const QString pdf = folder.filePath(QStringLiteral("old.pdf"));
         Frame f;
         QVERIFY(f.frame.saveFile(path));
+        QVERIFY(!f.frame.view()->exportPdfTo(pdf));
         const QByteArray old = readAll(path);
+        const QByteArray oldPdf = readAll(pdf);
         f.document.record().m_strName = "Changed";
         f.document.SetModifiedFlag(true);
         f.frame.show();
-
-        QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
+        f.frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.frame));
         {
-            WithoutOverride readOnly;
-            QVERIFY(!f.frame.saveFile(path));
-            QCOMPARE(f.ui.messages.size(), std::size_t{1});
-            QVERIFY(QString::fromStdString(f.ui.messages[0].text)
-                        .startsWith(QStringLiteral("Cannot save")));
-            QVERIFY(f.frame.isWindowModified());
+            FullDisk full;
+            QTest::keyClick(&f.frame, Qt::Key_S, Qt::ControlModifier);
             // Closing: the user says Save, the save fails, the window stays.
             f.ui.saveAnswers.push_back(SaveAnswer::Save);
             QVERIFY(!f.frame.close());
             QVERIFY(f.frame.isVisible());
-            QCOMPARE(f.ui.messages.size(), std::size_t{2});
+            whenOpen<QFileDialog>([&](QFileDialog* dialog) {
+                dialog->setOption(QFileDialog::DontConfirmOverwrite);
+                dialog->selectFile(pdf);
+                static_cast<QDialog*>(dialog)->accept(); // as the Save button does
+            });
+            f.frame.view()->exportPdf();
         }
-        QVERIFY(QFile::setPermissions(folder.path(),
-                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QCOMPARE(f.ui.messages.size(), std::size_t{3});
+        for (std::size_t i = 0; i < 3; ++i) {
+            const QString text = QString::fromStdString(f.ui.messages[i].text);
+            QVERIFY2(text.startsWith(i < 2 ? QStringLiteral("Cannot save \"%1\"").arg(path)
+                                           : QStringLiteral("Cannot write \"%1\"").arg(pdf)) &&
+                         text.contains(QStringLiteral("File too large")),
+                     qPrintable(text));
+        }
         QCOMPARE(readAll(path), old);
+        QCOMPARE(readAll(pdf), oldPdf);
         QVERIFY(f.document.IsModified());
-        // Once the folder takes files again, the same answer saves and closes.
+        QVERIFY(f.frame.isWindowModified());
+        // Once files may grow again, the same answer saves and closes.
         f.ui.saveAnswers.push_back(SaveAnswer::Save);
         QVERIFY(f.frame.close());
         QCOMPARE(f.ui.saveQuestions, (std::vector<std::string>{"old.ksc", "old.ksc"}));

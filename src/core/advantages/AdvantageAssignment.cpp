@@ -1,5 +1,6 @@
 #include "core/advantages/AdvantageAssignment.h"
 
+#include "core/dialogs/ArrowClicks.h"
 #include "core/dialogs/NumberPrompt.h"
 
 namespace orthavel {
@@ -75,22 +76,27 @@ bool AdvantageAssignment::typeLevel(Advantage advantage, std::string_view typed)
 }
 
 bool AdvantageAssignment::stepLevel(Advantage advantage, int delta) {
-    if (!validAdvantage(advantage) || (delta != 1 && delta != -1)) {
+    return (delta == 1 || delta == -1) && clickArrows(advantage, delta);
+}
+
+bool AdvantageAssignment::clickArrows(Advantage advantage, int clicks) {
+    if (!validAdvantage(advantage)) {
         return false;
     }
     const std::int32_t current = level(advantage);
-    const std::int64_t wanted = static_cast<std::int64_t>(current) + delta;
-    if (wanted >= minimumLevel(advantage) && wanted <= maximumLevel(advantage)) {
-        return setLevel(advantage, static_cast<std::int32_t>(wanted));
-    }
-    // Outside the range only a step back toward it is taken.
-    const bool towardRange = (current > maximumLevel(advantage) && delta < 0) ||
-                             (current < minimumLevel(advantage) && delta > 0);
-    if (!towardRange) {
+    const std::int64_t target =
+        afterArrowClicks(current, clicks, minimumLevel(advantage), maximumLevel(advantage));
+    if (target == current) {
         return false;
     }
-    charge(delta);
-    m_previousLevel[indexOf(advantage)] = static_cast<std::int32_t>(wanted);
+    // The first click may settle a pool that was below zero; from there on every level costs or
+    // gains one point, so the remaining clicks are charged at once.
+    const int direction = clicks < 0 ? -1 : 1;
+    charge(direction);
+    if (target - current != direction) {
+        charge(target - current - direction);
+    }
+    m_previousLevel[indexOf(advantage)] = static_cast<std::int32_t>(target);
     return true;
 }
 

@@ -59,6 +59,8 @@ public:
     // An arrow click: one level up (+1) or down (-1) within the range. A level read from a file
     // outside the range may still be stepped back toward it.
     bool stepLevel(Advantage advantage, int delta);
+    // That many arrow clicks in one go (down for a negative count), with the same result.
+    bool clickArrows(Advantage advantage, int clicks);
 
     // "Advantages -> Skill Pts": one advantage point for 25 skill points, when there is one.
     void advantagesToSkillPoints();

@@ -24,6 +24,8 @@ std::string describe(FileError error) {
         return "unexpected format: a text is longer than the rest of the file";
     case FileError::BadTextPrefix:
         return "unexpected format: a text has an unknown length prefix";
+    case FileError::TextTooLarge:
+        return "unexpected format: a text is longer than 1 MiB";
     }
     return "unexpected format";
 }
@@ -221,6 +223,10 @@ private:
         const std::uint64_t bytes = wide ? std::uint64_t{length} * 2 : length;
         if (bytes > m_in->remaining()) {
             fail(FileError::TextTooLong);
+            return;
+        }
+        if (length > kMaxTextLength) {
+            fail(FileError::TextTooLarge);
             return;
         }
         std::string raw(static_cast<std::size_t>(bytes), '\0');

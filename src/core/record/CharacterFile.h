@@ -16,7 +16,12 @@ enum class FileError {
     UnexpectedEnd, // the file ends before the last field
     TextTooLong,   // a text claims more bytes than the file has left
     BadTextPrefix, // a text's length prefix is not one of the known forms
+    TextTooLarge,  // a text is longer than kMaxTextLength
 };
+
+// The longest text a character file may hold, in characters: far beyond any name or description
+// a player writes, and a bound on what opening a file can make the program hold and draw.
+inline constexpr std::uint32_t kMaxTextLength = 1U << 20;
 
 struct LoadResult {
     FileError error = FileError::None;

@@ -17,12 +17,23 @@ using ValueOf = std::string (*)(const Record&);
 
 // A label and, right after it, a value of the record. A label that carries its own "%i" is
 // drawn as one text with the value in its place. Rows without a value are left for the player.
+// A text of the record is drawn only as far as its field reaches: end, the next column or the
+// box's edge (negative: counted from W). Numbers and labels reach the sheet's edge, so a number
+// is never cut short.
 struct DataRow {
     int x;
     int y;
     std::string_view label;
     ValueOf value;
+    int end;
 };
+
+constexpr int kSheetEdge = SheetWriter::kToSheetEdge;
+constexpr int kToBoxEdge = -5;
+
+constexpr int fromWidth(int value, int w) {
+    return value < 0 ? w + value : value;
+}
 
 std::string moveRates(const Record& r) {
     std::array<char, 64> buffer{};
@@ -33,57 +44,65 @@ std::string moveRates(const Record& r) {
 
 // Boxes A and B, in the order they are drawn.
 constexpr DataRow kIdentityRows[] = {
-    {20, 50, "Character Name:", [](const Record& r) { return r.m_strName; }},
-    {350, 50, "Pathway:", [](const Record& r) { return r.m_strPathway; }},
-    {20, 65, "Played by:", [](const Record& r) { return r.m_strPlayedBy; }},
-    {350, 65, "Attitude:", [](const Record& r) { return r.m_strAttitude; }},
-    {350, 90, "Current Life Level:%i", [](const Record& r) { return intText(r.m_nLifeLevel); }},
+    {20, 50, "Character Name:", [](const Record& r) { return r.m_strName; }, 350},
+    {350, 50, "Pathway:", [](const Record& r) { return r.m_strPathway; }, kToBoxEdge},
+    {20, 65, "Played by:", [](const Record& r) { return r.m_strPlayedBy; }, 350},
+    {350, 65, "Attitude:", [](const Record& r) { return r.m_strAttitude; }, kToBoxEdge},
+    {350, 90, "Current Life Level:%i", [](const Record& r) { return intText(r.m_nLifeLevel); },
+     kSheetEdge},
     {350, 105, "Maximum Achieved Life Level:%i",
-     [](const Record& r) { return intText(r.m_nMaxLifeLevel); }},
-    {350, 120, "Career:", [](const Record& r) { return r.m_strProfession; }},
+     [](const Record& r) { return intText(r.m_nMaxLifeLevel); }, kSheetEdge},
+    {350, 120, "Career:", [](const Record& r) { return r.m_strProfession; }, kToBoxEdge},
 };
 
 // Box D, column by column.
 constexpr DataRow kPersonalRows[] = {
-    {10, 278, "Age:", [](const Record& r) { return intText(r.m_nAge); }},
-    {10, 293, "Gender:", [](const Record& r) { return r.m_strGender; }},
-    {10, 308, "Eye Color:", [](const Record& r) { return r.m_strEyeColor; }},
-    {10, 323, "Hair Color:", [](const Record& r) { return r.m_strHairColor; }},
-    {10, 338, "Skin Color:", [](const Record& r) { return r.m_strSkinColor; }},
-    {10, 353, "Handedness:", [](const Record& r) { return r.m_strHandedness; }},
-    {10, 368, "Birth Date:", [](const Record& r) { return r.m_strBirthDate; }},
-    {10, 383, "Height:", [](const Record& r) { return r.m_strHeight; }},
+    {10, 278, "Age:", [](const Record& r) { return intText(r.m_nAge); }, kSheetEdge},
+    {10, 293, "Gender:", [](const Record& r) { return r.m_strGender; }, 190},
+    {10, 308, "Eye Color:", [](const Record& r) { return r.m_strEyeColor; }, 190},
+    {10, 323, "Hair Color:", [](const Record& r) { return r.m_strHairColor; }, 190},
+    {10, 338, "Skin Color:", [](const Record& r) { return r.m_strSkinColor; }, 190},
+    {10, 353, "Handedness:", [](const Record& r) { return r.m_strHandedness; }, 190},
+    {10, 368, "Birth Date:", [](const Record& r) { return r.m_strBirthDate; }, 190},
+    {10, 383, "Height:", [](const Record& r) { return r.m_strHeight; }, 190},
 
-    {190, 278, "Move Rate:", moveRates},
-    {190, 293, "Size Level:%i", [](const Record& r) { return intText(r.m_nSizeLevel); }},
-    {190, 308,
-     "Lift Cap:", [](const Record& r) { return pairText(r.m_nLiftCap, r.m_nLiftCapAdj); }},
-    {190, 323,
-     "Encumb Max:", [](const Record& r) { return pairText(r.m_nEncumbMax, r.m_nEncumbMaxAdj); }},
-    {190, 338, "Build:", [](const Record& r) { return r.m_strBuild; }},
-    {190, 353,
-     "Sleep Level:", [](const Record& r) { return pairText(r.m_nSleepLevel, r.m_nSleepLevelAdj); }},
-    {190, 383, "Weight:", [](const Record& r) { return r.m_strWeight; }},
+    {190, 278, "Move Rate:", moveRates, kSheetEdge},
+    {190, 293, "Size Level:%i", [](const Record& r) { return intText(r.m_nSizeLevel); },
+     kSheetEdge},
+    {190, 308, "Lift Cap:", [](const Record& r) { return pairText(r.m_nLiftCap, r.m_nLiftCapAdj); },
+     kSheetEdge},
+    {190, 323, "Encumb Max:",
+     [](const Record& r) { return pairText(r.m_nEncumbMax, r.m_nEncumbMaxAdj); }, kSheetEdge},
+    {190, 338, "Build:", [](const Record& r) { return r.m_strBuild; }, 345},
+    {190, 353, "Sleep Level:",
+     [](const Record& r) { return pairText(r.m_nSleepLevel, r.m_nSleepLevelAdj); }, kSheetEdge},
+    {190, 383, "Weight:", [](const Record& r) { return r.m_strWeight; }, 345},
 
     {355, 280, "Profess Level(PL):%i",
-     [](const Record& r) { return intText(r.m_nProfessionLevel); }},
-    {355, 299, "Social Pts:", [](const Record& r) { return intText(r.m_nSocialPoints); }},
-    {355, 314, "Social Level(SL):", [](const Record& r) { return intText(r.m_nSocialLevel); }},
-    {355, 333, "Fiscal Pts:", [](const Record& r) { return intText(r.m_nFiscalPoints); }},
-    {355, 348, "Fiscal Level:%i", [](const Record& r) { return intText(r.m_nFiscalLevel); }},
-    {355, 367, "Experience Pts:", [](const Record& r) { return intText(r.m_nExperience); }},
-    {355, 382, "EP Bonus:", [](const Record& r) { return intText(r.m_nEPBonus); }},
+     [](const Record& r) { return intText(r.m_nProfessionLevel); }, kSheetEdge},
+    {355, 299, "Social Pts:", [](const Record& r) { return intText(r.m_nSocialPoints); },
+     kSheetEdge},
+    {355, 314, "Social Level(SL):", [](const Record& r) { return intText(r.m_nSocialLevel); },
+     kSheetEdge},
+    {355, 333, "Fiscal Pts:", [](const Record& r) { return intText(r.m_nFiscalPoints); },
+     kSheetEdge},
+    {355, 348, "Fiscal Level:%i", [](const Record& r) { return intText(r.m_nFiscalLevel); },
+     kSheetEdge},
+    {355, 367, "Experience Pts:", [](const Record& r) { return intText(r.m_nExperience); },
+     kSheetEdge},
+    {355, 382, "EP Bonus:", [](const Record& r) { return intText(r.m_nEPBonus); }, kSheetEdge},
 
-    {525, 280,
-     "Heal Rate:", [](const Record& r) { return pairText(r.m_nHealRate, r.m_nHealRateAdj); }},
+    {525, 280, "Heal Rate:",
+     [](const Record& r) { return pairText(r.m_nHealRate, r.m_nHealRateAdj); }, kSheetEdge},
     {525, 299, "Max Health Pts:",
-     [](const Record& r) { return pairText(r.m_nMaxHealth, r.m_nMaxHealthAdj); }},
+     [](const Record& r) { return pairText(r.m_nMaxHealth, r.m_nMaxHealthAdj); }, kSheetEdge},
     {525, 314, "Max WP Pts:",
-     [](const Record& r) { return pairText(r.m_nMaxWillpower, r.m_nMaxWillpowerAdj); }},
-    {525, 333, "Power Tolerance:", [](const Record& r) { return intText(r.m_nPowerTolerance); }},
-    {525, 352, "Magical Pbse:", nullptr},
-    {525, 367, "Channeling Pbse:", nullptr},
-    {525, 382, "Metaphysical Pbse:", nullptr},
+     [](const Record& r) { return pairText(r.m_nMaxWillpower, r.m_nMaxWillpowerAdj); }, kSheetEdge},
+    {525, 333, "Power Tolerance:", [](const Record& r) { return intText(r.m_nPowerTolerance); },
+     kSheetEdge},
+    {525, 352, "Magical Pbse:", nullptr, kSheetEdge},
+    {525, 367, "Channeling Pbse:", nullptr, kSheetEdge},
+    {525, 382, "Metaphysical Pbse:", nullptr, kSheetEdge},
 };
 
 void drawRow(SheetWriter& w, const Record& record, const DataRow& row) {
@@ -97,7 +116,7 @@ void drawRow(SheetWriter& w, const Record& record, const DataRow& row) {
         whole.replace(at, 2, value);
         w.text(row.x, row.y, whole);
     } else {
-        w.labelValue(row.x, row.y, row.label, value);
+        w.labelValue(row.x, row.y, row.label, value, fromWidth(row.end, w.sheetWidth()));
     }
 }
 
@@ -117,10 +136,6 @@ constexpr AdvantageColumn kAdvantageColumns[] = {
     {"MENTAL", 255, 497, 505, "rent/ max/ adjust", 497},
     {"SOCIAL", 505, -13, -8, "urrent/ max/ adjust", -16},
 };
-
-constexpr int fromWidth(int value, int w) {
-    return value < 0 ? w + value : value;
-}
 
 // One advantage row: its label, column and line.
 struct AdvantageRow {
@@ -252,7 +267,7 @@ void drawIdentity(SheetWriter& w, const Record& r) {
             const bool cityState = r.m_nCulture == 15 || neuonian;
             w.labelValue(20, 120,
                          cityState ? "Sub Culture: City State of " : "Sub Culture:House of ",
-                         r.m_strCulture);
+                         r.m_strCulture, 350);
         }
         drawRow(w, r, row);
     }
@@ -340,7 +355,7 @@ void drawPossessions(SheetWriter& w, const Record& r) {
     w.selectFont(FontId::CourierNew);
     for (const HandRow& row : kHandRows) {
         if (row.y == kFamilyTradeY) {
-            w.labelValue(10, row.y, row.text, r.m_strFamilyTrade);
+            w.labelValue(10, row.y, row.text, r.m_strFamilyTrade, w.sheetWidth() + kToBoxEdge);
         } else {
             w.text(10, row.y, row.text);
         }

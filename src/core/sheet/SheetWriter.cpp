@@ -1,6 +1,7 @@
 #include "core/sheet/SheetWriter.h"
 
 #include "core/record/Format.h"
+#include <algorithm>
 
 namespace orthavel {
 
@@ -39,8 +40,38 @@ void SheetWriter::put(int x, int y, std::string_view text, Align align, int anch
     m_list.add(TextItem{m_font, x, y, std::string(text), align, anchor, m_textColor, m_background});
 }
 
-void SheetWriter::text(int x, int y, std::string_view text) {
-    put(x, y, text, Align::Left, x);
+std::string_view SheetWriter::partInField(int x, int end, std::string_view text) const {
+    const std::int64_t room = static_cast<std::int64_t>(std::min(end, m_sheetWidth)) - x;
+    if (room <= 0) {
+        return {};
+    }
+    // Prefixes of doubling length are measured until one passes the edge (an ordinary text is
+    // measured once, whole); then the cut is searched between the last that fitted and that one.
+    std::size_t fits = 0;
+    std::size_t passes = 0;
+    for (std::size_t probe = 64; passes == 0; probe *= 2) {
+        const std::size_t length = std::min(probe, text.size());
+        if (width(text.substr(0, length)) > room) {
+            passes = length;
+        } else if (length == text.size()) {
+            return text;
+        } else {
+            fits = length;
+        }
+    }
+    while (passes - fits > 1) {
+        const std::size_t middle = fits + (passes - fits) / 2;
+        if (width(text.substr(0, middle)) > room) {
+            passes = middle;
+        } else {
+            fits = middle;
+        }
+    }
+    return text.substr(0, fits);
+}
+
+void SheetWriter::text(int x, int y, std::string_view text, int end) {
+    put(x, y, partInField(x, end, text), Align::Left, x);
 }
 
 void SheetWriter::rightAligned(int end, int y, std::string_view text) {
@@ -52,9 +83,10 @@ void SheetWriter::centred(int y, std::string_view text) {
     put(middle - width(text) / 2, y, text, Align::Centre, middle);
 }
 
-void SheetWriter::labelValue(int x, int y, std::string_view label, std::string_view value) {
-    text(x, y, label);
-    text(x + width(label), y, value);
+void SheetWriter::labelValue(int x, int y, std::string_view label, std::string_view value,
+                             int end) {
+    text(x, y, label, end);
+    text(x + width(label), y, value, end);
 }
 
 void SheetWriter::line(int x1, int y1, int x2, int y2) {

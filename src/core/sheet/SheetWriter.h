@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,9 @@ std::string pairText(std::int32_t first, std::int32_t second);
 // then texts go at points, aligned texts are measured in the selected font.
 class SheetWriter {
 public:
+    // A field that reaches the sheet's right edge.
+    static constexpr int kToSheetEdge = std::numeric_limits<int>::max();
+
     SheetWriter(DisplayList& list, const TextMetrics& metrics, int sheetWidth);
 
     void selectFont(FontId font) { m_font = font; }
@@ -33,14 +37,17 @@ public:
     int height() const { return m_metrics.textHeight(m_font); }
     int sheetWidth() const { return m_sheetWidth; }
 
-    // An empty text draws nothing.
-    void text(int x, int y, std::string_view text);
+    // An empty text draws nothing. A text is drawn only as far as its field reaches: the
+    // characters that end at end at the latest, and never past the sheet's right edge, however
+    // long the text is.
+    void text(int x, int y, std::string_view text, int end = kToSheetEdge);
     // Drawn so that it ends at x = end.
     void rightAligned(int end, int y, std::string_view text);
     // Drawn centred on the sheet: at W/2 minus half its width.
     void centred(int y, std::string_view text);
-    // The label at x and the value right after it, at x plus the label's width.
-    void labelValue(int x, int y, std::string_view label, std::string_view value);
+    // The label at x and the value right after it, at x plus the label's width, reaching end.
+    void labelValue(int x, int y, std::string_view label, std::string_view value,
+                    int end = kToSheetEdge);
 
     void line(int x1, int y1, int x2, int y2);
     // A rectangle drawn as four lines.
@@ -49,6 +56,9 @@ public:
     void picture(PictureId id, int x, int y, PictureMode mode);
 
 private:
+    // The longest beginning of text that, drawn from x, ends at end (and the sheet's right edge)
+    // at the latest. Measures only as much of the text as can reach that far.
+    std::string_view partInField(int x, int end, std::string_view text) const;
     void put(int x, int y, std::string_view text, Align align, int anchor);
 
     DisplayList& m_list;

@@ -1,5 +1,6 @@
 #include "core/skills/SkillSelection.h"
 
+#include "core/dialogs/ArrowClicks.h"
 #include "core/dialogs/NumberPrompt.h"
 #include "core/skills/Masteries.h"
 
@@ -66,24 +67,26 @@ void SkillSelection::chargeSkill(std::int32_t skill) {
 }
 
 bool SkillSelection::stepBox(SkillCategory category, int delta) {
-    if (indexOf(category) >= kSkillCategoryCount || (delta != 1 && delta != -1)) {
+    return (delta == 1 || delta == -1) && clickArrows(category, delta);
+}
+
+bool SkillSelection::clickArrows(SkillCategory category, int clicks) {
+    if (indexOf(category) >= kSkillCategoryCount) {
         return false;
     }
     Row& r = row(category);
-    const std::int64_t wanted = static_cast<std::int64_t>(r.box) + delta;
-    const bool inRange = wanted >= kLowestRating && wanted <= kHighestRating;
     // A rating read from a file outside 0 to 100 may only be stepped back toward the range.
-    const bool towardRange =
-        (r.box > kHighestRating && delta < 0) || (r.box < kLowestRating && delta > 0);
-    if (!inRange && !towardRange) {
+    const std::int64_t target = afterArrowClicks(r.box, clicks, kLowestRating, kHighestRating);
+    if (target == r.box) {
         return false;
     }
-    r.box = static_cast<std::int32_t>(wanted);
+    r.box = static_cast<std::int32_t>(target);
     for (const Row& other : m_rows) {
         if (other.skill >= 0) {
             m_rating[static_cast<std::size_t>(other.skill)] = other.box;
         }
     }
+    // Charging goes by the difference to the charged rating, so many clicks charge as one.
     for (std::int32_t skill = 0; skill < kSkillCount; ++skill) {
         chargeSkill(skill);
     }

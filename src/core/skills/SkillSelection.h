@@ -50,6 +50,8 @@ public:
     // An arrow click on a category's box (+1 or -1, within 0 to 100): every category with a
     // chosen entry stores its box's value as that skill's rating, and every change is charged.
     bool stepBox(SkillCategory category, int delta);
+    // That many arrow clicks in one go (down for a negative count), with the same result.
+    bool clickArrows(SkillCategory category, int clicks);
     // A committed typed value: a whole number from 0 to 100 is stored as the chosen skill's
     // rating and charged; anything else is refused and the box shows the stored rating again.
     bool typeBoxValue(SkillCategory category, std::string_view typed);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <limits>
 
 namespace orthavel {
@@ -108,6 +109,31 @@ TEST(AdvantageAssignment, ArrowsStepOneLevelAndMayStepBackIntoRangeFromAFilesVal
     EXPECT_TRUE(outside.stepLevel(Avoidance, -1));
     EXPECT_EQ(outside.level(Avoidance), 6);
     EXPECT_EQ(outside.advantagePoints(), 1);
+}
+
+// A script's arrow step of many clicks is taken at once; it must end exactly where clicking one
+// at a time would, also from a pool below zero or a level outside the range.
+TEST(AdvantageAssignment, ManyClicksAtOnceEndWhereSingleClicksWould) {
+    struct Case {
+        std::int32_t advantagePoints, level;
+        int clicks;
+    };
+    const Case cases[] = {{-3, 0, -5},     {-3, 0, 4},   {1, 0, 20}, {0, 7, -12},
+                          {2, -10, -1000}, {0, 3, 1000}, {5, -14, 3}};
+    for (const auto& c : cases) {
+        AdvantageLevels levels{};
+        levels[indexOf(Avoidance)] = c.level;
+        AdvantageAssignment atOnce = opened(300, c.advantagePoints, kRaceKessari, 1, 103, levels);
+        AdvantageAssignment oneByOne = atOnce;
+        bool anyTaken = false;
+        for (int i = 0; i < std::abs(c.clicks); ++i) {
+            anyTaken = oneByOne.stepLevel(Avoidance, c.clicks < 0 ? -1 : 1) || anyTaken;
+        }
+        EXPECT_EQ(atOnce.clickArrows(Avoidance, c.clicks), anyTaken) << c.clicks;
+        EXPECT_EQ(atOnce.level(Avoidance), oneByOne.level(Avoidance)) << c.clicks;
+        EXPECT_EQ(atOnce.advantagePoints(), oneByOne.advantagePoints()) << c.clicks;
+        EXPECT_EQ(atOnce.skillPoints(), oneByOne.skillPoints()) << c.clicks;
+    }
 }
 
 TEST(AdvantageAssignment, TradingButtons) {

@@ -189,6 +189,8 @@ TEST(CharacterFile, HostileLengthsFailWithoutAllocating) {
         {"\xFF\xFE\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF", FileError::TextTooLong}, // 16-bit, 8 GiB
         {"\xFF\xFE\xFF\xFF\xFE\xFF", FileError::BadTextPrefix},               // 16-bit marker twice
         {"\x10short", FileError::TextTooLong},
+        {std::string("\xFF\xFF\xFF\x01\x00\x10\x00", 7) + std::string(0x100001, 'x'),
+         FileError::TextTooLarge}, // present in full, but longer than 1 MiB
     };
     for (const auto& c : cases) {
         CharacterRecord loaded;

@@ -2,7 +2,11 @@
 
 #include "FixedPitchMetrics.h"
 
+#include "core/record/CharacterFile.h"
+
 #include <gtest/gtest.h>
+
+#include <limits>
 
 namespace orthavel {
 namespace {
@@ -149,6 +153,41 @@ TEST(Page1Layout, NoSpecialSkillsLeavesBoxEUnderItsHeadings) {
     expectTexts(list, {{10, 442, "Lvl Skill Name/Comp"},
                        {205, 442, "Lvl Skill Name/Comp"},
                        {400, 442, "Special Bonuses:"}});
+}
+
+// A text of the record stops where its field ends, however long it is, and is measured only as
+// far as it can reach; a number is never cut.
+TEST(Page1Layout, LongTextsStopWhereTheirFieldEnds) {
+    struct CountingMetrics : FixedPitchMetrics {
+        mutable std::size_t measured = 0;
+        int textWidth(FontId font, std::string_view text) const override {
+            measured += text.size();
+            return FixedPitchMetrics::textWidth(font, text);
+        }
+    } metrics;
+    CharacterRecord r;
+    r.m_strName = std::string(kMaxTextLength, 'N');
+    r.m_strPathway = std::string(70000, 'P');
+    r.m_strGender = std::string(300, 'G');
+    r.m_strWeight = std::string(300, 'W');
+    r.m_strFamilyTrade = std::string(5000, 'F');
+    r.m_nExperience = std::numeric_limits<std::int32_t>::min();
+    const DisplayList list = layoutPage1(r, metrics);
+    EXPECT_LT(metrics.measured, 20000U);
+    const struct {
+        int x, y;
+        std::string text;
+    } cases[] = {
+        {20 + 15 * 8, 50, std::string(26, 'N')},         // to the right column at 350
+        {350 + 8 * 8, 50, std::string(43, 'P')},         // to the box's edge at W - 5
+        {10 + 7 * 7, 293, std::string(18, 'G')},         // to the next column at 190
+        {190 + 7 * 7, 383, std::string(15, 'W')},        // to the box's line at 345
+        {10 + 26 * 7, 725, std::string(81, 'F')},        // to the box's edge
+        {355 + 15 * 7, 367, std::string("-2147483648")}, // past the inner box, but whole
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(textAt(list, c.x, c.y), c.text) << c.x << "," << c.y;
+    }
 }
 
 } // namespace

@@ -1,0 +1,51 @@
+#include "qtcommon/SafeFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+namespace orthavel {
+
+bool isSymbolicLinkLoop(const QString& path) {
+    std::error_code error;
+    (void)std::filesystem::status(std::filesystem::path(QFile::encodeName(path).toStdString()),
+                                  error);
+    return error == std::errc::too_many_symbolic_link_levels;
+}
+
+std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes) {
+    if (isSymbolicLinkLoop(path)) {
+        return QStringLiteral("its symbolic links go round in a loop");
+    }
+    // QSaveFile would replace a FIFO or a device node by a regular file, or write a loop's link.
+    const QFileInfo existing(path);
+    if (existing.exists() && !existing.isFile()) {
+        return QStringLiteral("it is not a regular file");
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return file.errorString();
+    }
+    // write() only fills a buffer, and commit() renames the temporary file over the old one even
+    // after its last flush failed: the flush is made and checked here, and any failure cancels
+    // the file before commit() can replace anything.
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        // Qt keeps no reason for a failed flush; the system's is still in errno.
+        const int error = errno;
+        file.cancelWriting();
+        return error != 0 ? QString::fromLocal8Bit(std::strerror(error))
+                          : QStringLiteral("the file could not be written completely");
+    }
+    if (!file.commit()) {
+        return file.errorString();
+    }
+    return std::nullopt;
+}
+
+} // namespace orthavel

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace orthavel {
+
+// Writes bytes as the whole content of path: into a new file in the same folder that replaces
+// the old one only once every byte is on disk. A write that fails part way (a full disk, a file
+// size limit) leaves the old file as it was. A path that names something other than a regular
+// file (a folder, a FIFO, a device) is refused, so it is never replaced by a file; a symbolic
+// link to a regular file writes that file. On failure the answer is the reason, in words.
+// Every file the program writes goes through here.
+std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes);
+
+// Whether following path's symbolic links goes round in a loop.
+bool isSymbolicLinkLoop(const QString& path);
+
+} // namespace orthavel

@@ -1,0 +1,112 @@
+#!/usr/bin/env bash
+# What must never happen, tried as a hostile user would: a write that fails part way (a file
+# size limit stands in for a full disk) leaves the old file byte for byte and exits 1 with one
+# line naming the file and the reason; targets that are not regular files are left alone;
+# hostile scripts are refused with exit 2; very long texts are drawn quickly, at the page's size.
+source "$(dirname "$0")/common.bash"
+unset XDG_RUNTIME_DIR # Qt's remark about it must not reach stderr
+cp "$DATA/sample_neuonian.ksc" s.ksc
+
+# expect_refused NAME STATUS PATTERN COMMAND...: the status, and stderr's first line matching
+# PATTERN; for status 1 that line is all there is.
+expect_refused() {
+    local name="$1" expected="$2" pattern="$3"
+    shift 3
+    local status=0
+    "$@" > /dev/null 2> err.txt || status=$?
+    expect_eq "$name (exit status)" "$status" "$expected"
+    if head -n 1 err.txt | grep -qF -- "$pattern" && { [ "$expected" -ne 1 ] || [ "$(wc -l < err.txt)" -eq 1 ]; }; then
+        pass
+    else
+        fail "$name: $(head -c 400 err.txt)"
+    fi
+}
+limited() { (trap '' XFSZ; ulimit -f 1; "$@"); }
+to_full() { "$@" > /dev/full; }
+
+# Every write fails past its first KiB: nothing is replaced.
+while read -r out args; do
+    cp s.ksc "$out"
+    # shellcheck disable=SC2086
+    expect_refused "$args" 1 "\"$out\": File too large" limited "$CLI" $args "$out"
+    cmp -s s.ksc "$out" && pass || fail "$args: the old $out changed"
+done <<'CALLS'
+old.ksc derive s.ksc -o
+old.ksc new -o
+old.ksc run birthday --in s.ksc -o
+old.pdf render s.ksc --page all -o
+old.svg render s.ksc --page 2 -o
+old.png render s.ksc --page 1 -o
+CALLS
+expect_refused "dump onto a full device" 1 "cannot write the output: No space left on device" \
+    to_full "$CLI" dump s.ksc
+expect_refused "render into a missing folder" 1 '"no/such/x.pdf": No such file or directory' \
+    "$CLI" render s.ksc --page 1 -o no/such/x.pdf
+
+# Only regular files are written; a symbolic link to one writes it, a loop is named as such.
+mkfifo fifo.ksc pipe.png
+expect_refused "new onto a FIFO" 1 '"fifo.ksc": it is not a regular file' "$CLI" new -o fifo.ksc
+expect_refused "render onto a FIFO" 1 '"pipe.png": it is not a regular file' \
+    "$CLI" render s.ksc --page 1 -o pipe.png
+expect_refused "new onto a device" 1 '"/dev/null": it is not a regular file' "$CLI" new -o /dev/null
+[ -p fifo.ksc ] && [ -p pipe.png ] && [ -c /dev/null ] && pass || fail "a special file was replaced"
+cp s.ksc real.ksc && ln -s real.ksc link.ksc && "$CLI" new -o fresh.ksc && "$CLI" new -o link.ksc
+[ -L link.ksc ] && cmp -s real.ksc fresh.ksc && pass || fail "saving through a symbolic link"
+ln -s loop.ksc loop.ksc
+expect_refused "open a link loop" 1 '"loop.ksc": its symbolic links go round in a loop' \
+    "$CLI" dump loop.ksc
+expect_refused "save onto a link loop" 1 "go round in a loop" "$CLI" new -o loop.ksc
+
+# Scripts: every value of the wrong type is named by where it is; arrows click at most 1000 times.
+{ head -c 200000 /dev/zero | tr '\0' '['; head -c 200000 /dev/zero | tr '\0' ']'; } > deep.json
+expect_refused "nested 200,000 deep" 2 "the script is nested too deeply" \
+    "$CLI" run update-advantages --script deep.json
+A='[{"title":"Update Advantages","cancel":true},{"title":"Assign Advantages","steps":'
+while IFS='|' read -r steps pattern; do
+    printf '%s%s}]' "$A" "$steps" > script.json
+    expect_refused "steps $steps" 2 "$pattern" "$CLI" run update-advantages --script script.json
+done <<'SCRIPTS'
+{"click":"OK"}|answer 2: steps must be a list
+[{"arrow":{"advantage":"Logic","delta":"5"}}]|answer 2, step 1: arrow delta must be a whole number
+[{"click":"OK"},{"arrow":{"advantage":"Logic","delta":2147483647}}]|answer 2, step 2: arrow delta must be from -1000 to 1000
+[{"arrow":{"advantage":"Logic","delta":-2147483648}}]|arrow delta must be from -1000 to 1000
+[{"arrow":{"advantage":"Logic","delta":4294967297}}]|arrow delta must be from -1000 to 1000
+[{"type":{"advantage":"Logic","value":3}}]|answer 2, step 1: type value must be a text
+[{"cancel":false}]|answer 2, step 1: cancel must be true
+[7]|answer 2, step 1 must be an object
+SCRIPTS
+printf '%s[{"arrow":{"advantage":"Logic","delta":-1000}},{"arrow":{"advantage":"Logic","delta":1000}}]}]' \
+    "$A" > script.json
+expect_status "arrows of 1000 clicks" 0 "$CLI" run update-advantages --script script.json
+printf '[{"title": "Update Advantages",\n  "click": OK}]' > script.json
+expect_refused "invalid JSON" 2 "the script is not valid JSON (line 2, column 12)" \
+    "$CLI" run update-advantages --script script.json
+printf '[{"title": "%s", "cancel": true}]' "$(head -c 300 /dev/zero | tr '\0' T)" > script.json
+expect_refused "a long title is cut" 3 "dialog \"$(head -c 200 /dev/zero | tr '\0' T)...\" but" \
+    "$CLI" run update-advantages --script script.json
+
+# Long texts: a character file with its name replaced by TEXT, as prefix and bytes.
+"$CLI" new -o fresh.ksc
+at=$(grep -obUa "Aldo Verrick" fresh.ksc | cut -d: -f1)
+with_name() { # prefix (printf format), length
+    head -c $((at - 1)) fresh.ksc
+    printf "$1"
+    head -c "$2" /dev/zero | tr '\0' N
+    tail -c +$((at + 13)) fresh.ksc
+}
+with_name '\377\372\377' 65530 > long.ksc
+start=$(date +%s%N)
+"$CLI" render long.ksc --page 1 -o long.png
+elapsed_ms=$((($(date +%s%N) - start) / 1000000))
+expect_eq "a 65,530-character name: page 1 keeps its size" \
+    "$(od -An -tu1 -j16 -N8 long.png | awk '{ print $3*256+$4 "x" $7*256+$8 }')" "765x900"
+[ "$elapsed_ms" -lt 5000 ] && pass || fail "rendering a long name took ${elapsed_ms} ms"
+with_name '\377\377\377\160\021\001\000' 70000 > 70k.ksc
+"$CLI" run page:1 --in 70k.ksc -o once.ksc > /dev/null && "$CLI" run page:1 --in once.ksc -o twice.ksc > /dev/null
+expect_eq "a 70,000-character name round-trips" "$(cmp once.ksc twice.ksc && stat -c %s twice.ksc)" \
+    "$(stat -c %s 70k.ksc)"
+with_name '\377\377\377\001\000\020\000' 1048577 > huge.ksc
+expect_refused "a text over 1 MiB" 1 "damaged (unexpected format: a text is longer than 1 MiB)" \
+    "$CLI" dump huge.ksc
+
+finish
