@@ -55,19 +55,25 @@ void ScriptedInteraction::showMessage(const Message& message) {
 
 namespace {
 
-// The actions of an answer in the order they apply: its steps, or its fields, radio choice and
-// final click or cancel.
-json actionsOf(const json& answer) {
+// Calls each(action) for the actions of an answer in the order they apply, until it answers
+// false: its steps (walked where they stand, never copied), or its fields, radio choice and final
+// click or cancel.
+template <typename Each> void forEachAction(const json& answer, Each&& each) {
     if (answer.contains("steps")) {
-        return answer.at("steps").is_array() ? answer.at("steps") : json::array();
+        if (answer.at("steps").is_array()) {
+            for (const auto& action : answer.at("steps")) {
+                if (!each(action)) {
+                    return;
+                }
+            }
+        }
+        return;
     }
-    json actions = json::array();
     for (const char* key : {"fields", "radio", "click", "cancel"}) {
-        if (answer.contains(key)) {
-            actions.push_back(json{{key, answer.at(key)}});
+        if (answer.contains(key) && !each(json{{key, answer.at(key)}})) {
+            return;
         }
     }
-    return actions;
 }
 
 std::string textOf(const json& value) {
@@ -92,15 +98,13 @@ bool ScriptedInteraction::runDialog(const std::string& title, const ordered_json
                                  "\" but the program showed \"" + title + "\"");
         }
         outcome = Outcome::Open;
-        for (const auto& action : actionsOf(answer)) {
+        forEachAction(answer, [&](const json& action) {
             if (!action.is_object()) {
-                continue;
+                return true;
             }
             outcome = action.contains("cancel") ? Outcome::Cancelled : apply(action);
-            if (outcome != Outcome::Open) {
-                break;
-            }
-        }
+            return outcome == Outcome::Open;
+        });
         if (outcome == Outcome::Open) {
             outcome = Outcome::Cancelled;
         }
