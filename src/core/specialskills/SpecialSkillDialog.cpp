@@ -1,0 +1,74 @@
+#include "core/specialskills/SpecialSkillDialog.h"
+
+#include <string>
+
+namespace orthavel {
+namespace {
+
+ChoiceButton buttonOf(const SpecialSkillDialogRow& row, std::size_t index) {
+    return {std::string(row.choices()[index].caption), static_cast<int>(index)};
+}
+
+std::vector<std::vector<ChoiceButton>> columnsOf(const SpecialSkillDialogRow& row) {
+    std::vector<std::vector<ChoiceButton>> columns(1);
+    switch (row.layout) {
+    case ChoiceLayout::OneColumn:
+        for (std::size_t i = 0; i < row.choiceCount; ++i) {
+            columns[0].push_back(buttonOf(row, i));
+        }
+        break;
+    case ChoiceLayout::TwoColumns:
+        columns.resize(2);
+        for (std::size_t i = 0; i < row.choiceCount; ++i) {
+            columns[i / kTwoColumnHeight].push_back(buttonOf(row, i));
+        }
+        break;
+    case ChoiceLayout::DeathKnightOrder:
+        for (int shown : kDeathKnightOrder) {
+            columns[0].push_back(buttonOf(row, static_cast<std::size_t>(shown)));
+        }
+        break;
+    }
+    return columns;
+}
+
+// A raise is refused when it would carry the advantage past the race maximum: at the maximum
+// for "+1", and from one below it for the Thief's "+2 &Dexterity", whose message names both
+// levels ("Your Dexterity is already at 4/5.").
+std::optional<Message> refusalOf(const SpecialSkillDialogRow& row, int choice, std::int32_t race,
+                                 const std::array<std::int32_t, kAdvantageCount>& levels) {
+    if (choice < 0 || static_cast<std::size_t>(choice) >= row.choiceCount) {
+        return std::nullopt;
+    }
+    const SpecialSkillEffect& effect = row.choices()[static_cast<std::size_t>(choice)].effect;
+    if (effect.kind != EffectKind::RaiseAdvantage) {
+        return std::nullopt;
+    }
+    const std::int32_t maximum = AdvantageMaximum(race, effect.target);
+    if (levels[static_cast<std::size_t>(effect.target)] <= maximum - effect.amount) {
+        return std::nullopt;
+    }
+    const std::string_view name = effect.target == static_cast<int>(Advantage::Persevearance)
+                                      ? row.perseverance
+                                      : kAdvantages[static_cast<std::size_t>(effect.target)].label;
+    std::string level = std::to_string(maximum);
+    if (effect.amount > 1) {
+        level = std::to_string(maximum - effect.amount + 1) + "/" + level;
+    }
+    return Message{std::string(kAdvantageLimitCaption),
+                   "Your " + std::string(name) + " is already at " + level + ".", false};
+}
+
+} // namespace
+
+ChoiceDialog specialSkillDialog(const SpecialSkillDialogRow& row, const CharacterRecord& record) {
+    ChoiceDialog dialog;
+    dialog.title = std::string(row.title);
+    dialog.columns = columnsOf(row);
+    dialog.refusal = [&row, race = record.m_nRace, levels = record.m_aAdvantage](int choice) {
+        return refusalOf(row, choice, race, levels);
+    };
+    return dialog;
+}
+
+} // namespace orthavel
