@@ -85,8 +85,12 @@ bool ScriptedInteraction::runDialog(const std::string& title, const ordered_json
 }
 
 std::optional<int> ScriptedInteraction::runChoice(const ChoiceDialog& dialog) {
+    ordered_json inputs = ordered_json::object();
+    for (const auto& input : dialog.inputs) {
+        std::visit([&](const auto& value) { inputs[input.name] = value; }, input.value);
+    }
     std::optional<int> result;
-    runDialog(dialog.title, ordered_json::object(), [&](const json& action) {
+    runDialog(dialog.title, inputs, [&](const json& action) {
         if (!action.contains("click")) {
             throw ScriptMismatch("the dialog \"" + dialog.title + "\" has only buttons to click");
         }

@@ -1,7 +1,7 @@
 // Open, Save and closing with unsaved changes, on real files.
 
-#include "FakeInteraction.h"
 #include "GuiTestSupport.h"
+#include "support/FakeInteraction.h"
 
 #include "gui/app/CMainFrame.h"
 
@@ -15,6 +15,7 @@
 #endif
 
 using namespace orthavel;
+using orthavel::test::FakeInteraction;
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The main window: where it goes, its menus, toolbar and status bar, and how its commands reach
 // the document.
 
-#include "FakeInteraction.h"
 #include "GuiTestSupport.h"
+#include "support/FakeInteraction.h"
 
 #include "core/document/Commands.h"
 #include "gui/app/CMainFrame.h"
@@ -18,6 +18,7 @@
 #include <QToolBar>
 
 using namespace orthavel;
+using orthavel::test::FakeInteraction;
 
 namespace {
 
@@ -306,7 +307,7 @@ private slots:
         }
         QVERIFY(!f.document.IsModified());
 
-        f.ui.choices.push_back(9);
+        f.ui.choiceClicks.push_back("Plate and &Mail");
         f.frame.commandAction(ID_NEW_ARMOR)->trigger();
         QCOMPARE(f.ui.dialogTitles, (std::vector<std::string>{"Choose a set of Armor"}));
         QCOMPARE(f.document.record().m_aEquipment[0], 9);

@@ -8,8 +8,8 @@
 #include "qtsheet/QtTextMetrics.h"
 #include "qtsheet/SheetFonts.h"
 
-#include "FakeInteraction.h"
 #include "GuiTestSupport.h"
+#include "support/FakeInteraction.h"
 
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -17,6 +17,7 @@
 #include <QtTest>
 
 using namespace orthavel;
+using orthavel::test::FakeInteraction;
 
 class SheetViewTest : public QObject {
     Q_OBJECT

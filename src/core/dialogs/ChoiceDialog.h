@@ -1,10 +1,12 @@
 #pragma once
 
-#include "core/generation/Interaction.h"
+#include "core/dialogs/Message.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace orthavel {
@@ -15,6 +17,14 @@ struct ChoiceButton {
     int result = 0;
 };
 
+// One value a dialog was given, by name, as a transcript of the dialog shows it.
+struct DialogInput {
+    std::string name;
+    std::variant<std::int32_t, std::string> value;
+
+    bool operator==(const DialogInput&) const = default;
+};
+
 // The common shape of the creation dialogs: a fixed title, static texts above, push buttons in
 // columns (each column top to bottom, columns left to right). A click stores the button's result
 // and accepts, unless refusal answers a message: then the message is shown and the dialog stays.
@@ -23,6 +33,7 @@ struct ChoiceDialog {
     std::string title;
     std::vector<std::string> texts;
     std::vector<std::vector<ChoiceButton>> columns;
+    std::vector<DialogInput> inputs;
     std::function<std::optional<Message>(int result)> refusal;
 
     // The button with exactly this caption, if any.

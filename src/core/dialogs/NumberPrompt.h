@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/generation/Interaction.h"
+#include "core/dialogs/Message.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,7 +1,7 @@
 #include "core/dice/RollPercentile.h"
 
+#include "core/dialogs/Interaction.h"
 #include "core/dice/Dice.h"
-#include "core/generation/Interaction.h"
 
 namespace orthavel {
 

@@ -1,15 +1,15 @@
 #include "core/document/CQuorvelDoc.h"
 
-#include "core/advantages/AdvantageAssignment.h"
+#include "core/advantages/AssignAdvantages.h"
 #include "core/dialogs/ArmorDialog.h"
+#include "core/dialogs/Interaction.h"
 #include "core/dialogs/NumberPrompt.h"
 #include "core/dice/CriticalTables.h"
 #include "core/dice/RocRoll.h"
 #include "core/dice/RollPercentile.h"
-#include "core/generation/Interaction.h"
 #include "core/record/Cp1252.h"
 #include "core/record/DerivedStats.h"
-#include "core/skills/SkillSelection.h"
+#include "core/skills/ChooseSkills.h"
 
 #include <algorithm>
 
@@ -95,11 +95,15 @@ bool sameCharacter(CharacterRecord a, const CharacterRecord& b) {
 } // namespace
 
 template <typename Steps> void CQuorvelDoc::runUpdate(Steps&& steps) {
-    const CharacterRecord before = m_record;
-    m_record.m_bUpdateMode = 1;
-    steps();
+    // The command works on a copy: a cancel, a script that stops matching or any other
+    // exception leaves the open character exactly as it was.
+    CharacterRecord working = m_record;
+    working.m_bUpdateMode = 1;
+    steps(working);
     // An update that changed the character must not be thrown away silently on exit.
-    if (!sameCharacter(before, m_record)) {
+    const bool changed = !sameCharacter(m_record, working);
+    m_record = std::move(working);
+    if (changed) {
         SetModifiedFlag(true);
     }
 }
@@ -113,38 +117,29 @@ void CQuorvelDoc::OnFileNew(Interaction& /*ui*/) {}
 void CQuorvelDoc::OnFullGeneration(Interaction& /*ui*/) {}
 
 void CQuorvelDoc::OnUpdateAdvantages(Interaction& ui) {
-    runUpdate([&] {
+    runUpdate([&](CharacterRecord& r) {
         // Unspent points from before are gone: the update starts from the new points alone.
-        m_record.m_nSkillPoints = 0;
-        m_record.m_nAdvantagePoints = 0;
+        r.m_nSkillPoints = 0;
+        r.m_nAdvantagePoints = 0;
         const NumberPrompt prompt{
             "Update Advantages", "Number of new advantage points:", {}, 0, -10, 10, {}};
         if (const auto points = ui.askNumber(prompt)) {
-            m_record.m_nAdvantagePoints = *points;
+            r.m_nAdvantagePoints = *points;
         }
-        AdvantageAssignment assignment;
-        assignment.open(m_record.m_nRace, m_record.m_bUpdateMode, m_record.m_nProfession,
-                        m_record.m_aAdvantage, m_record.m_nSkillPoints,
-                        m_record.m_nAdvantagePoints);
-        if (ui.runAdvantageAssignment(assignment)) {
-            m_record.m_aAdvantage = assignment.levels();
-            m_record.m_nSkillPoints = assignment.skillPoints();
-            m_record.m_nAdvantagePoints = assignment.advantagePoints();
-        }
-        UpdateDerivedStats(m_record);
+        RunAssignAdvantages(r, ui);
+        UpdateDerivedStats(r);
     });
     remindToSave(ui);
     ShowPage(1);
 }
 
 void CQuorvelDoc::OnBirthday(Interaction& ui) {
-    runUpdate([&] {
+    runUpdate([&](CharacterRecord& r) {
         // The age wraps like every other 32-bit value rather than overflowing.
-        m_record.m_nAge =
-            static_cast<std::int32_t>(static_cast<std::uint32_t>(m_record.m_nAge) + 1U);
+        r.m_nAge = static_cast<std::int32_t>(static_cast<std::uint32_t>(r.m_nAge) + 1U);
         ui.showMessage({"Birthday",
-                        "Happy Birthday!  " + cp1252ToUtf8(m_record.m_strName) + " is now " +
-                            std::to_string(m_record.m_nAge) +
+                        "Happy Birthday!  " + cp1252ToUtf8(r.m_strName) + " is now " +
+                            std::to_string(r.m_nAge) +
                             " years old.  Don't forget to save your character.",
                         false});
     });
@@ -154,39 +149,27 @@ void CQuorvelDoc::OnBirthday(Interaction& ui) {
 void CQuorvelDoc::OnChangeProfession(Interaction& /*ui*/) {}
 
 void CQuorvelDoc::OnNewArmor(Interaction& ui) {
-    runUpdate([&] {
+    runUpdate([&](CharacterRecord& r) {
         // The choice starts at None and is stored whatever the outcome: closing the dialog
         // without a choice takes the armor off.
-        m_record.m_aEquipment[0] = ui.runChoice(armorDialog()).value_or(0);
+        r.m_aEquipment[0] = ui.runChoice(armorDialog()).value_or(0);
     });
     remindToSave(ui);
     ShowPage(1);
 }
 
 void CQuorvelDoc::OnUpdateSkills(Interaction& ui) {
-    runUpdate([&] {
+    runUpdate([&](CharacterRecord& r) {
         const NumberPrompt prompt{
             "Update Skills", "Enter number of new skill points:", {}, 0, -200, 200, {}};
         // Cancelled, the unspent points from before stay.
         if (const auto points = ui.askNumber(prompt)) {
-            m_record.m_nSkillPoints = *points;
+            r.m_nSkillPoints = *points;
         }
-        SkillSelection selection;
-        selection.open(m_record.m_nRace, m_record.m_nProfession, m_record.m_nSkillPoints,
-                       m_record.m_nExperience, m_record.m_aSkill, m_record.m_nProfessionLevel);
-        if (ui.runSkillSelection(selection)) {
-            m_record.m_aSkill = selection.ratings();
-            m_record.m_aEmphasis = selection.levels().emphases;
-            m_record.m_aMastery = selection.levels().masteries;
-            m_record.m_nProfessionLevel = selection.professionLevel();
-        }
-        // The balance comes back whatever the outcome.
-        m_record.m_nSkillPoints = selection.skillPoints();
-        m_record.m_nExperience = selection.experience();
-        UpdateLifeLevel(m_record);
+        AllotSkillPoints(r, r.m_nSkillPoints, ui);
     });
-    // The sheet shows the new values at its next repaint; the page stays.
     remindToSave(ui);
+    // The sheet shows the new values at its next repaint; the page stays.
 }
 
 void CQuorvelDoc::OnUpdateSpecialSkills(Interaction& /*ui*/) {}

@@ -67,8 +67,9 @@ public:
     void OnRulesTips();
 
 private:
-    // Runs the steps of an update command: update mode on, and the document marked modified when
-    // the character changed.
+    // Runs the steps of an update command on a copy of the record with update mode on, and
+    // commits the copy when they end normally; the document is marked modified when the character
+    // changed.
     template <typename Steps> void runUpdate(Steps&& steps);
     void remindToSave(Interaction& ui);
 

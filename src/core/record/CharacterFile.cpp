@@ -1,6 +1,7 @@
 #include "core/record/CharacterFile.h"
 
 #include "core/record/Cp1252.h"
+#include "core/record/StoredFields.h"
 
 #include <bit>
 #include <cstring>
@@ -257,86 +258,15 @@ private:
 };
 
 void ArchiveRecord(Archive& ar, CharacterRecord& r) {
-    ar.io(r.m_nCareerLevel);
-    ar.io(r.m_bRulesTips);
-    ar.io(r.m_nBaseWillpower);
-    ar.io(r.m_nBaseHealth);
-    ar.io(r.m_nMoveBaseAdj);
-    ar.io(r.m_nMoveBase);
-    ar.io(r.m_nDamageBonusAdj);
-    ar.io(r.m_nDamageBonus);
-    ar.io(r.m_nInitiativeAdj);
-    ar.io(r.m_nInitiative);
-    ar.io(r.m_nSoakAdj);
-    ar.io(r.m_nSoak);
-    ar.io(r.m_nSizeLevel);
-    ar.io(r.m_nMaxAge);
-    ar.io(r.m_nStartAge);
-    ar.io(r.m_aSpecialSkill);
-    ar.io(r.m_nSpare);
-    ar.io(r.m_nMaxLifeLevel);
-    for (int i = 0; i < kNeuonianEmphasis; ++i) {
-        ar.io(r.m_aEmphasis[static_cast<std::size_t>(i)]);
-    }
-    ar.io(r.m_aMastery);
-    ar.io(r.m_aSkill);
-    ar.io(r.m_nFiscalPoints);
-    ar.io(r.m_nMaxWillpowerAdj);
-    ar.io(r.m_nMaxWillpower);
-    ar.io(r.m_nMaxHealthAdj);
-    ar.io(r.m_nPowerTolerance);
-    ar.io(r.m_nMaxHealth);
-    ar.io(r.m_nHealRateAdj);
-    ar.io(r.m_nHealRate);
-    ar.io(r.m_nEPBonus);
-    ar.io(r.m_nExperience);
-    ar.io(r.m_nSocialPoints);
-    ar.io(r.m_nSocialLevel);
-    ar.io(r.m_nSleepLevelAdj);
-    ar.io(r.m_nSleepLevel);
-    ar.io(r.m_nEncumbMaxAdj);
-    ar.io(r.m_nEncumbMax);
-    ar.io(r.m_bEndowment1Given);
-    ar.io(r.m_bEndowment2Given);
-    ar.io(r.m_fMoveRateAdj);
-    ar.io(r.m_fMoveRate);
-    ar.io(r.m_strBirthDate);
-    ar.io(r.m_strHandedness);
-    ar.io(r.m_nLiftCapAdj);
-    ar.io(r.m_aSave);
-    ar.io(r.m_nRace);
-    ar.io(r.m_aAdvantageAdjust);
-    ar.io(r.m_strWeight);
-    ar.io(r.m_strHeight);
-    ar.io(r.m_strBuild);
-    ar.io(r.m_nLiftCap);
-    ar.io(r.m_strSkinColor);
-    ar.io(r.m_strHairColor);
-    ar.io(r.m_strEyeColor);
-    ar.io(r.m_strTradeHint2);
-    ar.io(r.m_strTradeHint1);
-    ar.io(r.m_strFamilyTrade);
-    ar.io(r.m_strGender);
-    ar.io(r.m_aAdvantage);
-    ar.io(r.m_nSkillPoints);
-    ar.io(r.m_nAdvantagePoints);
-    ar.io(r.m_nLineage);
-    ar.io(r.m_nFamilyTradeChoice);
-    ar.io(r.m_nProfession);
-    ar.io(r.m_strProfession);
-    ar.io(r.m_nCulture);
-    ar.io(r.m_strCulture);
-    ar.io(r.m_strAttitude);
-    ar.io(r.m_strPlayedBy);
-    ar.io(r.m_nProfessionLevel);
-    ar.io(r.m_nFiscalLevel);
-    ar.io(r.m_nLifeLevel);
-    ar.io(r.m_strName);
-    ar.io(r.m_nAge);
-    ar.io(r.m_strPathway);
-    ar.io(r.m_nPage);
-    ar.io(r.m_aReserved);
-    ar.io(r.m_aEquipment);
+    forEachStoredField(r, [&](std::string_view /*name*/, auto& field) {
+        if constexpr (std::is_same_v<std::remove_cvref_t<decltype(field)>, EmphasisArray>) {
+            for (int i = 0; i < kNeuonianEmphasis; ++i) {
+                ar.io(field[static_cast<std::size_t>(i)]);
+            }
+        } else {
+            ar.io(field);
+        }
+    });
     // Only Neuonians store their cultural emphasis; the race is the one just read or written.
     if (r.m_nRace == kRaceNeuonian) {
         ar.io(r.m_aEmphasis[kNeuonianEmphasis]);

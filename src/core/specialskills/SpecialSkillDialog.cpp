@@ -65,6 +65,12 @@ ChoiceDialog specialSkillDialog(const SpecialSkillDialogRow& row, const Characte
     ChoiceDialog dialog;
     dialog.title = std::string(row.title);
     dialog.columns = columnsOf(row);
+    for (const SpecialSkillChoice& choice : row.choices()) {
+        if (choice.effect.kind == EffectKind::RaiseAdvantage) {
+            const auto a = static_cast<std::size_t>(choice.effect.target);
+            dialog.inputs.push_back({std::string(kAdvantages[a].label), record.m_aAdvantage[a]});
+        }
+    }
     dialog.refusal = [&row, race = record.m_nRace, levels = record.m_aAdvantage](int choice) {
         return refusalOf(row, choice, race, levels);
     };

@@ -187,9 +187,6 @@ struct SquireGrant {
     std::int32_t skillPoints = 0;
 };
 
-// The caption of the Squire's message: the application's title.
-inline constexpr std::string_view kSquireMessageCaption = "Orthavel";
-
 inline constexpr std::array<SquireGrant, 2> kSquireGrants{{
     {4,
      4,

@@ -1,7 +1,8 @@
 #include "core/specialskills/SpecialSkillProcedure.h"
 
+#include "core/dialogs/Interaction.h"
 #include "core/record/DerivedStats.h"
-#include "core/skills/SkillSelection.h"
+#include "core/skills/ChooseSkills.h"
 #include "core/specialskills/SpecialSkillDialog.h"
 #include "core/specialskills/SpecialSkillGrants.h"
 
@@ -19,22 +20,6 @@ std::size_t at(std::int32_t index) {
 
 bool inUpdateMode(const CharacterRecord& record) {
     return record.m_bUpdateMode == 1;
-}
-
-// "Choose Skills" with points to spend; answers the selection's skill points when it closes.
-std::int32_t chooseSkills(CharacterRecord& record, std::int32_t points, Interaction& interaction) {
-    SkillSelection selection;
-    selection.open(record.m_nRace, record.m_nProfession, points, record.m_nExperience,
-                   record.m_aSkill, record.m_nProfessionLevel);
-    if (interaction.runSkillSelection(selection)) {
-        record.m_aSkill = selection.ratings();
-        record.m_aEmphasis = selection.levels().emphases;
-        record.m_aMastery = selection.levels().masteries;
-        record.m_nProfessionLevel = selection.professionLevel();
-    }
-    record.m_nExperience = selection.experience();
-    UpdateLifeLevel(record);
-    return selection.skillPoints();
 }
 
 void applyGrant(CharacterRecord& record, const FixedGrant& grant) {
@@ -118,8 +103,7 @@ void squireProcedure(CharacterRecord& record, Interaction& interaction) {
             }
         }
         UpdateDerivedStats(record);
-        interaction.showMessage(
-            {std::string(kSquireMessageCaption), std::string(grant.text), false});
+        interaction.showMessage({std::string(kApplicationTitle), std::string(grant.text), false});
         AllotSkillPoints(record, grant.skillPoints, interaction);
         return;
     }
@@ -195,15 +179,11 @@ void SpecialSkillProcedure(CharacterRecord& record, Interaction& interaction) {
     }
 }
 
-void AllotSkillPoints(CharacterRecord& record, std::int32_t points, Interaction& interaction) {
-    record.m_nSkillPoints = points;
-    record.m_nSkillPoints = chooseSkills(record, points, interaction);
-}
-
 void GrantEndowment(CharacterRecord& record, std::int32_t points, Interaction& interaction) {
     interaction.showMessage(
         {"You receive an Endowment", "Your character receives one Endowment.", false});
-    chooseSkills(record, points, interaction);
+    record.m_nExperience = RunChooseSkills(record, points, interaction).experience;
+    UpdateLifeLevel(record);
 }
 
 } // namespace orthavel

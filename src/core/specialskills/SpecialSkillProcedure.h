@@ -14,13 +14,8 @@ class Interaction;
 // A cancelled showing uses up its pick. Professions without a procedure are left alone.
 void SpecialSkillProcedure(CharacterRecord& record, Interaction& interaction);
 
-// An allotment of points: m_nSkillPoints becomes points and "Choose Skills" spends them. An
-// accepted selection writes the ratings, emphases, masteries and profession level back; the
-// balance and the experience come back either way; then the life level.
-void AllotSkillPoints(CharacterRecord& record, std::int32_t points, Interaction& interaction);
-
 // One endowment: its message, then "Choose Skills" with points of its own, which never touch
-// m_nSkillPoints; otherwise as an allotment.
+// m_nSkillPoints; otherwise as an allotment (AllotSkillPoints).
 void GrantEndowment(CharacterRecord& record, std::int32_t points, Interaction& interaction);
 
 } // namespace orthavel

@@ -1,14 +1,15 @@
 #include "gui/app/CMainFrame.h"
 
+#include "core/dialogs/Interaction.h"
 #include "core/document/CQuorvelDoc.h"
 #include "core/document/Commands.h"
-#include "core/generation/Interaction.h"
 #include "gui/app/CommandMap.h"
 #include "gui/app/LockIndicators.h"
 #include "gui/app/Resources.h"
 #include "gui/dialogs/HelpDialogs.h"
 #include "gui/sheet/CQuorvelView.h"
 #include "qtcommon/CharacterFileIO.h"
+#include "qtcommon/QtText.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -30,10 +31,6 @@
 namespace orthavel {
 
 namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The toolbar pictures.
 struct ButtonIcon {
@@ -122,9 +119,9 @@ QMenu* CMainFrame::menuAt(std::string_view path) {
     const auto split = path.rfind('>');
     QMenu* menu = nullptr;
     if (split == std::string_view::npos) {
-        menu = menuBar()->addMenu(qs(path));
+        menu = menuBar()->addMenu(toQString(path));
     } else {
-        menu = menuAt(path.substr(0, split))->addMenu(qs(path.substr(split + 1)));
+        menu = menuAt(path.substr(0, split))->addMenu(toQString(path.substr(split + 1)));
     }
     m_menus.emplace(path, menu);
     return menu;
@@ -132,15 +129,15 @@ QMenu* CMainFrame::menuAt(std::string_view path) {
 
 QAction* CMainFrame::makeCommandAction(int id) {
     const MenuEntry* entry = findMenuEntry(id);
-    auto* action = new QAction(qs(entry->caption), this);
+    auto* action = new QAction(toQString(entry->caption), this);
     if (!entry->key.empty()) {
-        action->setShortcut(QKeySequence(qs(entry->key)));
+        action->setShortcut(QKeySequence(toQString(entry->key)));
     }
     if (!entry->prompt.empty()) {
-        action->setStatusTip(qs(statusPrompt(entry->prompt)));
+        action->setStatusTip(toQString(statusPrompt(entry->prompt)));
     }
     if (const auto tip = toolTipOf(entry->prompt); !tip.empty()) {
-        action->setToolTip(qs(tip));
+        action->setToolTip(toQString(tip));
     }
     action->setCheckable(entry->checkable);
     action->setIcon(buttonIcon(id));
@@ -157,7 +154,7 @@ void CMainFrame::buildMenus() {
             menu->addSeparator();
         } else if (entry.id == ID_FILE_MRU_FILE1) {
             // Stands in for the recent files while there are none, as a greyed entry.
-            m_recentPlaceholder = menu->addAction(qs(entry.caption));
+            m_recentPlaceholder = menu->addAction(toQString(entry.caption));
             m_recentPlaceholder->setEnabled(false);
             addRecentFileEntries(menu);
         } else {
@@ -178,7 +175,7 @@ void CMainFrame::addRecentFileEntries(QMenu* menu) {
     const MenuEntry* entry = findMenuEntry(ID_FILE_MRU_FILE1);
     for (int i = 0; i < RecentFiles::kMaximum; ++i) {
         auto* action = new QAction(this);
-        action->setStatusTip(qs(entry->prompt));
+        action->setStatusTip(toQString(entry->prompt));
         connect(action, &QAction::triggered, this, [this, i] { openRecentFile(i); });
         menu->addAction(action);
         m_recentActions[static_cast<std::size_t>(i)] = action;
@@ -229,8 +226,8 @@ void CMainFrame::buildStatusBar() {
 }
 
 void CMainFrame::documentChanged(const CQuorvelDoc& document) {
-    setWindowTitle(
-        QStringLiteral("%1 - %2[*]").arg(QLatin1String(kFrameTitle), qs(document.displayName())));
+    setWindowTitle(QStringLiteral("%1 - %2[*]")
+                       .arg(QLatin1String(kApplicationTitle), toQString(document.displayName())));
     setWindowModified(document.IsModified());
     commandAction(ID_RULES_TIPS)->setChecked(document.record().m_bRulesTips != 0);
 }
@@ -307,7 +304,7 @@ QString CMainFrame::documentPath() const {
 
 bool CMainFrame::openFile(const QString& path) {
     if (const auto problem = openDocument(m_document, path)) {
-        m_ui.showMessage({kFrameTitle, problem->toStdString(), true});
+        m_ui.showMessage({kApplicationTitle, problem->toStdString(), true});
         return false;
     }
     m_recentFiles.add(path);
@@ -317,7 +314,7 @@ bool CMainFrame::openFile(const QString& path) {
 
 bool CMainFrame::saveFile(const QString& path) {
     if (const auto problem = saveDocument(m_document, path)) {
-        m_ui.showMessage({kFrameTitle, problem->toStdString(), true});
+        m_ui.showMessage({kApplicationTitle, problem->toStdString(), true});
         return false;
     }
     m_recentFiles.add(path);

@@ -19,8 +19,6 @@ class CQuorvelView;
 class Interaction;
 class LockIndicators;
 
-// The title every main window starts with.
-inline constexpr char kFrameTitle[] = "Orthavel Kessari Computer Aided Role-Playing";
 // The file dialogs' filter.
 inline constexpr char kCharacterFilter[] = "Kessari Orthavel Characters (*.ksc)";
 

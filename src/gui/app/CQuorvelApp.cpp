@@ -1,5 +1,6 @@
 #include "gui/app/CQuorvelApp.h"
 
+#include "core/dialogs/Message.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/Resources.h"
 
@@ -23,7 +24,7 @@ void CQuorvelApp::configure(QApplication& application) {
 
 bool CQuorvelApp::InitInstance(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QLatin1String(kFrameTitle));
+    parser.setApplicationDescription(QLatin1String(kApplicationTitle));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("file"),

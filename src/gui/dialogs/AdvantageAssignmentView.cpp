@@ -3,6 +3,7 @@
 #include "gui/dialogs/DialogLook.h"
 #include "gui/dialogs/ModelSpinBox.h"
 #include "gui/dialogs/QtInteraction.h"
+#include "qtcommon/QtText.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -12,18 +13,12 @@
 
 namespace orthavel {
 
-namespace {
-
-QString text(std::string_view view) {
-    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
-}
-
-} // namespace
+namespace {} // namespace
 
 AdvantageAssignmentView::AdvantageAssignmentView(AdvantageAssignment& model, QWidget* parent)
     : QDialog(parent), m_model(model) {
     applyDialogLook(this);
-    setWindowTitle(text(AdvantageAssignment::kTitle));
+    setWindowTitle(toQString(AdvantageAssignment::kTitle));
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -32,9 +27,9 @@ AdvantageAssignmentView::AdvantageAssignmentView(AdvantageAssignment& model, QWi
     grid->setHorizontalSpacing(12);
     for (int a = 0; a < kAdvantageCount; ++a) {
         const AdvantageInfo& info = kAdvantages[static_cast<std::size_t>(a)];
-        auto* label = new QLabel(text(info.label), this);
+        auto* label = new QLabel(toQString(info.label), this);
         auto* box = new ModelSpinBox(this);
-        box->setObjectName(text(info.label));
+        box->setObjectName(toQString(info.label));
         box->setMinimumWidth(56);
         label->setBuddy(box);
         const int column = (info.column - 1) * 2;
@@ -61,9 +56,10 @@ AdvantageAssignmentView::AdvantageAssignmentView(AdvantageAssignment& model, QWi
     layout->addLayout(counters);
 
     auto* buttons = new QHBoxLayout;
-    auto* toSkillPoints = new QPushButton(text(AdvantageAssignment::kToSkillPointsButton), this);
-    auto* ok = new QPushButton(text(AdvantageAssignment::kOkButton), this);
-    auto* toAdvantages = new QPushButton(text(AdvantageAssignment::kToAdvantagesButton), this);
+    auto* toSkillPoints =
+        new QPushButton(toQString(AdvantageAssignment::kToSkillPointsButton), this);
+    auto* ok = new QPushButton(toQString(AdvantageAssignment::kOkButton), this);
+    auto* toAdvantages = new QPushButton(toQString(AdvantageAssignment::kToAdvantagesButton), this);
     toSkillPoints->setAutoDefault(false);
     toAdvantages->setAutoDefault(false);
     ok->setDefault(true);
@@ -83,8 +79,8 @@ AdvantageAssignmentView::AdvantageAssignmentView(AdvantageAssignment& model, QWi
     });
     connect(ok, &QPushButton::clicked, this, &AdvantageAssignmentView::confirm);
 
-    layout->addWidget(new QLabel(text(AdvantageAssignment::kTextLine1), this));
-    layout->addWidget(new QLabel(text(AdvantageAssignment::kTextLine2), this));
+    layout->addWidget(new QLabel(toQString(AdvantageAssignment::kTextLine1), this));
+    layout->addWidget(new QLabel(toQString(AdvantageAssignment::kTextLine2), this));
 
     refresh();
 }

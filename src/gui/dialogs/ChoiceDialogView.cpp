@@ -2,6 +2,7 @@
 
 #include "gui/dialogs/DialogLook.h"
 #include "gui/dialogs/QtInteraction.h"
+#include "qtcommon/QtText.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -14,18 +15,18 @@ namespace orthavel {
 ChoiceDialogView::ChoiceDialogView(const ChoiceDialog& dialog, QWidget* parent)
     : QDialog(parent), m_dialog(dialog) {
     applyDialogLook(this);
-    setWindowTitle(fromUtf8(dialog.title));
+    setWindowTitle(toQString(dialog.title));
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     for (const auto& text : dialog.texts) {
-        layout->addWidget(new QLabel(fromUtf8(text), this));
+        layout->addWidget(new QLabel(toQString(text), this));
     }
     auto* columns = new QHBoxLayout;
     for (const auto& column : dialog.columns) {
         auto* buttons = new QVBoxLayout;
         for (const auto& choice : column) {
-            auto* button = new QPushButton(fromUtf8(choice.caption), this);
+            auto* button = new QPushButton(toQString(choice.caption), this);
             button->setAutoDefault(false);
             button->setMinimumWidth(130);
             const int result = choice.result;

@@ -17,8 +17,4 @@ void applyDialogLook(QWidget* dialog) {
     dialog->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
 
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace orthavel

@@ -1,6 +1,7 @@
 #include "gui/dialogs/EmphasisView.h"
 
 #include "gui/dialogs/DialogLook.h"
+#include "qtcommon/QtText.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,10 +14,6 @@
 namespace orthavel {
 
 namespace {
-
-QString text(std::string_view view) {
-    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
-}
 
 // The drawn columns: each text with its top-left corner at the place the layout gives it.
 class EmphasisColumns : public QWidget {
@@ -32,7 +29,7 @@ public:
         int bottom = 0;
         const QFontMetrics metrics(font());
         for (const auto& item : m_display.texts) {
-            right = std::max(right, item.x + metrics.horizontalAdvance(fromUtf8(item.text)));
+            right = std::max(right, item.x + metrics.horizontalAdvance(toQString(item.text)));
             bottom = std::max(bottom, item.y + metrics.height());
         }
         setFixedSize(right + 10, bottom + 10);
@@ -46,7 +43,7 @@ protected:
         painter.setPen(Qt::black);
         const int ascent = QFontMetrics(font()).ascent();
         for (const auto& item : m_display.texts) {
-            painter.drawText(item.x, item.y + ascent, fromUtf8(item.text));
+            painter.drawText(item.x, item.y + ascent, toQString(item.text));
         }
     }
 
@@ -58,13 +55,13 @@ private:
 
 EmphasisView::EmphasisView(EmphasisDisplay display, QWidget* parent) : QDialog(parent) {
     applyDialogLook(this);
-    setWindowTitle(text(EmphasisDisplay::kTitle));
+    setWindowTitle(toQString(EmphasisDisplay::kTitle));
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->setContentsMargins(0, 0, 10, 10);
     layout->addWidget(new EmphasisColumns(std::move(display), this));
     for (const auto line : EmphasisDisplay::kTextLines) {
-        auto* label = new QLabel(text(line), this);
+        auto* label = new QLabel(toQString(line), this);
         label->setContentsMargins(10, 0, 0, 0);
         layout->addWidget(label);
     }

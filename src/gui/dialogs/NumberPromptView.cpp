@@ -2,6 +2,7 @@
 
 #include "gui/dialogs/DialogLook.h"
 #include "gui/dialogs/QtInteraction.h"
+#include "qtcommon/QtText.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,15 +15,15 @@ namespace orthavel {
 NumberPromptView::NumberPromptView(const NumberPrompt& prompt, QWidget* parent)
     : QDialog(parent), m_prompt(prompt) {
     applyDialogLook(this);
-    setWindowTitle(fromUtf8(prompt.title));
+    setWindowTitle(toQString(prompt.title));
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     for (const auto& text : prompt.texts) {
-        layout->addWidget(new QLabel(fromUtf8(text), this));
+        layout->addWidget(new QLabel(toQString(text), this));
     }
     auto* row = new QHBoxLayout;
-    auto* label = new QLabel(fromUtf8(prompt.label), this);
+    auto* label = new QLabel(toQString(prompt.label), this);
     m_field = new QLineEdit(QString::number(prompt.initial), this);
     m_field->setMaxLength(12);
     label->setBuddy(m_field);
@@ -30,7 +31,7 @@ NumberPromptView::NumberPromptView(const NumberPrompt& prompt, QWidget* parent)
     row->addWidget(m_field);
     layout->addLayout(row);
     for (const auto& note : prompt.notes) {
-        layout->addWidget(new QLabel(fromUtf8(note), this));
+        layout->addWidget(new QLabel(toQString(note), this));
     }
 
     m_ok = new QPushButton(tr("OK"), this);

@@ -6,6 +6,7 @@
 #include "gui/dialogs/EmphasisView.h"
 #include "gui/dialogs/NumberPromptView.h"
 #include "gui/dialogs/SkillSelectionView.h"
+#include "qtcommon/QtText.h"
 
 #include <QMessageBox>
 
@@ -13,7 +14,7 @@ namespace orthavel {
 
 void showMessageBox(QWidget* parent, const Message& message) {
     QMessageBox box(message.exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
-                    fromUtf8(message.caption), fromUtf8(message.text), QMessageBox::Ok, parent);
+                    toQString(message.caption), toQString(message.text), QMessageBox::Ok, parent);
     applyDialogLook(&box);
     box.exec();
 }

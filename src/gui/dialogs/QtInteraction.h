@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/generation/Interaction.h"
+#include "core/dialogs/Interaction.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -5,6 +5,7 @@
 #include "gui/dialogs/EmphasisView.h"
 #include "gui/dialogs/ModelSpinBox.h"
 #include "gui/dialogs/QtInteraction.h"
+#include "qtcommon/QtText.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -20,10 +21,6 @@ namespace orthavel {
 
 namespace {
 
-QString text(std::string_view view) {
-    return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size()));
-}
-
 // The left column holds the first seven categories, the right one the other six.
 constexpr int kLeftColumnRows = 7;
 
@@ -32,7 +29,7 @@ constexpr int kLeftColumnRows = 7;
 SkillSelectionView::SkillSelectionView(SkillSelection& model, QWidget* parent)
     : QDialog(parent), m_model(model) {
     applyDialogLook(this);
-    setWindowTitle(text(SkillSelection::kTitle));
+    setWindowTitle(toQString(SkillSelection::kTitle));
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -40,7 +37,7 @@ SkillSelectionView::SkillSelectionView(SkillSelection& model, QWidget* parent)
     grid->setHorizontalSpacing(8);
     for (int c = 0; c < kSkillCategoryCount; ++c) {
         const auto category = static_cast<SkillCategory>(c);
-        auto* label = new QLabel(text(categoryLabel(category)), this);
+        auto* label = new QLabel(toQString(categoryLabel(category)), this);
         auto* list = new QComboBox(this);
         list->setEditable(true);
         list->setInsertPolicy(QComboBox::NoInsert);
@@ -48,7 +45,7 @@ SkillSelectionView::SkillSelectionView(SkillSelection& model, QWidget* parent)
         list->setMinimumContentsLength(18);
         list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         for (const CatalogueEntry& entry : categoryEntries(category)) {
-            list->addItem(text(entry.name));
+            list->addItem(toQString(entry.name));
         }
         list->setCurrentIndex(-1);
         list->lineEdit()->clear();
@@ -88,8 +85,8 @@ SkillSelectionView::SkillSelectionView(SkillSelection& model, QWidget* parent)
     auto* bottom = new QHBoxLayout;
     m_counter = new QLabel(this);
     m_counter->setMinimumWidth(140);
-    auto* emphasis = new QPushButton(text(SkillSelection::kEmphasisButton), this);
-    auto* ok = new QPushButton(text(SkillSelection::kOkButton), this);
+    auto* emphasis = new QPushButton(toQString(SkillSelection::kEmphasisButton), this);
+    auto* ok = new QPushButton(toQString(SkillSelection::kOkButton), this);
     emphasis->setAutoDefault(false);
     ok->setDefault(true);
     bottom->addWidget(m_counter);
@@ -100,8 +97,8 @@ SkillSelectionView::SkillSelectionView(SkillSelection& model, QWidget* parent)
     connect(emphasis, &QPushButton::clicked, this, &SkillSelectionView::showEmphasis);
     connect(ok, &QPushButton::clicked, this, &SkillSelectionView::confirm);
 
-    layout->addWidget(new QLabel(text(SkillSelection::kTextLine1), this));
-    layout->addWidget(new QLabel(text(SkillSelection::kTextLine2), this));
+    layout->addWidget(new QLabel(toQString(SkillSelection::kTextLine1), this));
+    layout->addWidget(new QLabel(toQString(SkillSelection::kTextLine2), this));
 
     refresh();
 }

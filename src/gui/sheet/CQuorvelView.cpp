@@ -1,10 +1,10 @@
 #include "gui/sheet/CQuorvelView.h"
 
+#include "core/dialogs/Interaction.h"
+#include "core/dialogs/Message.h"
 #include "core/document/CQuorvelDoc.h"
 #include "core/document/Commands.h"
-#include "core/generation/Interaction.h"
 #include "core/sheet/SheetView.h"
-#include "gui/app/CMainFrame.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -32,7 +32,7 @@ CQuorvelView::CQuorvelView(CQuorvelDoc& document, Interaction& ui, QWidget* pare
     updateScrollRange();
     // A font that could not be had is reported; a stand-in draws its texts.
     for (const std::string& failure : m_renderer.fonts().failures()) {
-        m_ui.showMessage({kFrameTitle, failure, false});
+        m_ui.showMessage({kApplicationTitle, failure, false});
     }
 }
 
@@ -203,7 +203,7 @@ void CQuorvelView::exportPdf() {
         path += QStringLiteral(".pdf");
     }
     if (const auto problem = exportPdfTo(path)) {
-        m_ui.showMessage({kFrameTitle, problem->toStdString(), true});
+        m_ui.showMessage({kApplicationTitle, problem->toStdString(), true});
     }
 }
 

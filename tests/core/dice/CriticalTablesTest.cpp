@@ -1,7 +1,7 @@
 #include "core/dice/CriticalTables.h"
 #include "core/document/CQuorvelDoc.h"
 
-#include "../FakeInteraction.h"
+#include "support/FakeInteraction.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "core/document/CQuorvelDoc.h"
 
-#include "../FakeInteraction.h"
+#include "support/FakeInteraction.h"
 
 #include <gtest/gtest.h>
 

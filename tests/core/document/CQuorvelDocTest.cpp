@@ -3,7 +3,7 @@
 #include "core/document/Commands.h"
 #include "core/record/CharacterFile.h"
 
-#include "../FakeInteraction.h"
+#include "support/FakeInteraction.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "core/record/DerivedStats.h"
 #include "core/skills/SkillSelection.h"
 
-#include "../FakeInteraction.h"
+#include "support/FakeInteraction.h"
 
 #include <gtest/gtest.h>
 
@@ -52,6 +52,35 @@ std::tuple<std::string, std::string, int, int> onlyPrompt(const ModelFake& ui) {
     }
     const NumberPrompt& p = ui.prompts[0];
     return {p.title, p.label, p.minimum, p.maximum};
+}
+
+// A command that ends abnormally (a script that stops matching, any exception) half way through
+// its dialogs leaves the open character exactly as it was, its flags included.
+TEST(UpdateCommands, AnExceptionMidCommandLeavesTheCharacterUntouched) {
+    const std::vector<std::pair<const char*, void (CQuorvelDoc::*)(Interaction&)>> commands{
+        {"advantages", &CQuorvelDoc::OnUpdateAdvantages},
+        {"skills", &CQuorvelDoc::OnUpdateSkills},
+    };
+    for (const auto& [name, command] : commands) {
+        CQuorvelDoc doc = openedCharacter();
+        doc.record().m_nSkillPoints = 30;
+        const std::string before = doc.SaveBytes();
+        ModelFake ui;
+        ui.numberEntries.push_back("5");
+        ui.onAdvantages = [](AdvantageAssignment& model) -> bool {
+            model.stepLevel(0, 1);
+            throw std::runtime_error("the script stopped matching");
+        };
+        ui.onSkills = [](SkillSelection& model) -> bool {
+            model.chooseEntry(SkillCategory::Combat, "Long Sword");
+            model.stepBox(SkillCategory::Combat, 1);
+            throw std::runtime_error("the script stopped matching");
+        };
+        EXPECT_THROW((doc.*command)(ui), std::runtime_error) << name;
+        EXPECT_EQ(doc.SaveBytes(), before) << name;
+        EXPECT_EQ(doc.record().m_bUpdateMode, 0) << name;
+        EXPECT_FALSE(doc.IsModified()) << name;
+    }
 }
 
 TEST(UpdateAdvantages, CancellingBothDialogsDropsOnlyTheUnspentPoints) {

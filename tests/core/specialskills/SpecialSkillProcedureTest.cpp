@@ -4,7 +4,7 @@
 #include "core/skills/SkillSelection.h"
 #include "core/specialskills/SpecialSkillDialog.h"
 
-#include "../FakeInteraction.h"
+#include "support/FakeInteraction.h"
 
 #include <gtest/gtest.h>
 
@@ -108,11 +108,14 @@ TEST(SpecialSkillDialog, ButtonsStandInTheirColumnsWithTheChoiceIndexAsResult) {
         const ChoiceButton b = dialogOf(character(profession, 4)).columns.at(column).at(row);
         return std::to_string(b.result) + " " + b.caption;
     };
-    EXPECT_EQ(dialogOf(character(24, 4)).columns.size(), 2U);
     EXPECT_EQ(shown(24, 0, 8), "8 +10 &Travel: Any 1 Skill");
     EXPECT_EQ(shown(24, 1, 0), "9 &Weapon Mastery (Blade)");
     EXPECT_EQ(shown(61, 0, 2), "3 +1 A&gility");
     EXPECT_EQ(shown(61, 0, 3), "2 +1 &Dexterity");
+    CharacterRecord surgeon = character(5, 7);
+    advantage(surgeon, A::Persevearance) = 3;
+    EXPECT_EQ(dialogOf(surgeon).inputs,
+              (std::vector<DialogInput>{{"Persevearance", 3}, {"Dexterity", 0}}));
 }
 
 // One pick, one click, and the record changes exactly so.
@@ -130,6 +133,12 @@ TEST(SpecialSkillProcedure, EachKindOfChoiceChangesTheRecordAsItSays) {
             UpdateDerivedStats(r);
         };
     };
+    const auto allotted = [](std::int32_t points) -> Change {
+        return [points](CharacterRecord& r) {
+            r.m_nSkillPoints = points;
+            UpdateLifeLevel(r);
+        };
+    };
     // clang-format off
     const Case cases[] = {
         {0,   4, "+1 &Comprehension",  raised(A::Comprehension, 1), {}},
@@ -143,9 +152,8 @@ TEST(SpecialSkillProcedure, EachKindOfChoiceChangesTheRecordAsItSays) {
         {49,  5, "&Awe",               [](auto& r) { special(r, "Awe") = 200; }, {}},
         {1,   2, "+5 &Power Tolerance", [](auto& r) { r.m_nPowerTolerance += 5; }, {}},
         // The allotment replaces the unspent points; escaped, they stay as allotted.
-        {42,  3, "+20 E&ntertainment: Music: Any 2 Skills", [](auto& r) {
-            r.m_nSkillPoints = 40;
-            UpdateLifeLevel(r); }, {40}},
+        {1,   2, "+10 &Leadership: Any 1 Skill", allotted(10), {10}},
+        {42,  3, "+20 E&ntertainment: Music: Any 2 Skills", allotted(40), {40}},
         {103, 4, "Ru&mor Point",       [](auto&) {}, {}},
     };
     // clang-format on
@@ -203,6 +211,7 @@ TEST(SpecialSkillProcedure, EndowmentSeriesAreGrantedOncePerCharacter) {
         Points pointsOffered;
         std::int32_t given1After, given2After;
     };
+    const Message endowment{"You receive an Endowment", "Your character receives one Endowment."};
     // clang-format off
     const Case cases[] = {
         {30, 8,  0, 0, {10, 10, 10}, 1, 0},     // a Priest first handled at 8
@@ -221,60 +230,60 @@ TEST(SpecialSkillProcedure, EndowmentSeriesAreGrantedOncePerCharacter) {
         Person ui;
         SpecialSkillProcedure(r, ui);
         EXPECT_EQ(ui.pointsOffered, c.pointsOffered) << c.profession << " at " << c.level;
-        EXPECT_EQ(ui.messages.size(), c.pointsOffered.size());
+        EXPECT_EQ(ui.messages, std::vector<Message>(c.pointsOffered.size(), endowment));
         EXPECT_EQ(r.m_bEndowment1Given, c.given1After);
         EXPECT_EQ(r.m_bEndowment2Given, c.given2After);
         EXPECT_EQ(r.m_nSkillPoints, 3); // an endowment's points are its own
+        if (!c.pointsOffered.empty()) {
+            EXPECT_EQ(r.m_nLifeLevel, (r.m_nSocialLevel + c.level + r.m_nFiscalLevel) / 3);
+        }
     }
-    CharacterRecord r;
-    Person ui;
-    GrantEndowment(r, 10, ui);
-    EXPECT_EQ(ui.messages.at(0),
-              (Message{"You receive an Endowment", "Your character receives one Endowment."}));
 }
 
-TEST(SpecialSkillProcedure, FixedGrantsComeWhateverThePicks) {
-    CharacterRecord warrior = character(11, 0);
-    Person ui;
-    SpecialSkillProcedure(warrior, ui);
-    EXPECT_EQ(special(warrior, "Forced March(6)"), 200);
-    EXPECT_EQ(special(warrior, "Flourentine Weapons"), 200);
-    EXPECT_EQ(ui.showings(), 0U);
-
-    CharacterRecord curator = character(67, 5);
-    SpecialSkillProcedure(curator, ui);
-    EXPECT_EQ(skill(curator, "Earth Speak"), 20);
-    EXPECT_EQ(special(curator, "Special Howling Wind"), 0);
-
+TEST(SpecialSkillProcedure, FixedGrantsComeByLevelWhateverThePicks) {
+    using Values = std::vector<std::pair<std::string_view, std::int32_t>>;
+    struct Case {
+        std::int32_t profession, level;
+        Values before, after; // skills and special skills by name
+    };
+    // clang-format off
+    const Case cases[] = {
+        {11, 0,  {}, {{"Forced March(6)", 200}, {"Flourentine Weapons", 200}}},
+        {67, 5,  {}, {{"Earth Speak", 20}, {"Special Howling Wind", 0}}},
+        {67, 10, {{"Earth Speak", 5}}, {{"Earth Speak", 5}, {"Special Howling Wind", 200}}},
+        {67, 10, {{"Special Howling Wind", 50}}, {{"Special Howling Wind", 50}}},
+        {70, 10, {{"Living Tongue", 5}},
+                 {{"Tangleroot (Terra)", 25}, {"Living Tongue", 5}, {"Blessed Event", 25}}},
+        // The Maternal Mother has no dialog, only grants.
+        {71, 9,  {{"Balk", 75}, {"Parabola", 10}},
+                 {{"Balk", 75}, {"Parabola", 60}, {"Intervening Shield", 60}, {"Champion", 200},
+                  {"Dragonfriend", 200}, {"Veto", 0}}},
+    };
+    // clang-format on
+    const auto value = [](CharacterRecord& r, std::string_view name) -> std::int32_t& {
+        return skillIndexByName(name) ? skill(r, name) : special(r, name);
+    };
+    for (const Case& c : cases) {
+        CharacterRecord r = character(c.profession, c.level);
+        for (const auto& [name, v] : c.before) {
+            value(r, name) = v;
+        }
+        Person ui;
+        SpecialSkillProcedure(r, ui);
+        for (const auto& [name, v] : c.after) {
+            EXPECT_EQ(value(r, name), v) << c.profession << " " << name;
+        }
+    }
     // The Overseer's skills come after its endowments, which still see them at 0.
     CharacterRecord overseer = character(70, 10);
-    skill(overseer, "Living Tongue") = 5;
     Points tanglerootSeen;
-    Person seen;
-    seen.onSkills = [&](SkillSelection& model) {
+    Person ui;
+    ui.onSkills = [&](SkillSelection& model) {
         tanglerootSeen.push_back(model.ratings()[*skillIndexByName("Tangleroot (Terra)")]);
         return false;
     };
-    SpecialSkillProcedure(overseer, seen);
+    SpecialSkillProcedure(overseer, ui);
     EXPECT_EQ(tanglerootSeen, (Points{0, 0, 0}));
-    EXPECT_EQ(skill(overseer, "Tangleroot (Terra)"), 25);
-    EXPECT_EQ(skill(overseer, "Living Tongue"), 5);
-    EXPECT_EQ(skill(overseer, "Blessed Event"), 25);
-}
-
-TEST(SpecialSkillProcedure, TheMaternalMotherGetsHerGrantsByLevel) {
-    CharacterRecord r = character(71, 9);
-    skill(r, "Balk") = 75;
-    skill(r, "Parabola") = 10;
-    Person ui;
-    SpecialSkillProcedure(r, ui);
-    EXPECT_EQ(skill(r, "Balk"), 75);
-    EXPECT_EQ(skill(r, "Parabola"), 60);
-    EXPECT_EQ(skill(r, "Intervening Shield"), 60);
-    EXPECT_EQ(special(r, "Champion"), 200);
-    EXPECT_EQ(special(r, "Dragonfriend"), 200);
-    EXPECT_EQ(special(r, "Veto"), 0);
-    EXPECT_TRUE(ui.events.empty());
 }
 
 TEST(SpecialSkillProcedure, TheSquireIsRaisedAndToldWhatThePointsAreFor) {
@@ -305,29 +314,9 @@ TEST(SpecialSkillProcedure, TheSquireIsRaisedAndToldWhatThePointsAreFor) {
         EXPECT_EQ(advantage(r, A::Strength), c.strengthAfter) << c.level;
         EXPECT_EQ(advantage(r, A::Reflex), reflex + c.reflexBy);
         EXPECT_EQ(ui.pointsOffered, c.pointsOffered);
-        const std::vector<Message> told{{"Orthavel", c.text ? c.text : ""}};
+        const std::vector<Message> told{{kApplicationTitle, c.text ? c.text : ""}};
         EXPECT_EQ(ui.messages, c.text ? told : std::vector<Message>{});
     }
-}
-
-TEST(AllotSkillPoints, SpentPointsComeBackWithTheRatingsAndTheLifeLevel) {
-    CharacterRecord r = character(0, 4);
-    r.m_nSkillPoints = 3;
-    Person escapes;
-    AllotSkillPoints(r, 10, escapes);
-    EXPECT_EQ(r.m_nSkillPoints, 10);
-
-    r.m_nSocialLevel = 5;
-    r.m_nFiscalLevel = 3;
-    Person spends;
-    spends.onSkills = [](SkillSelection& model) {
-        model.chooseEntry(SkillCategory::Combat, "Long Sword");
-        return model.setBoxValue(SkillCategory::Combat, 10);
-    };
-    AllotSkillPoints(r, 10, spends);
-    EXPECT_EQ(r.m_nSkillPoints, 0);
-    EXPECT_EQ(skill(r, "Long Sword"), 10);
-    EXPECT_EQ(r.m_nLifeLevel, (5 + 4 + 3) / 3);
 }
 
 } // namespace

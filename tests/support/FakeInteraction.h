@@ -1,12 +1,14 @@
 #pragma once
 
-// A recording stand-in for the person at the keyboard: it keeps every message shown and answers
-// dialogs from queues filled by the test. An empty queue cancels the dialog.
+// The one stand-in for the person at the keyboard, for the core and the desktop tests alike: it
+// keeps every message and dialog shown and answers from queues filled by the test. An empty queue
+// cancels the dialog (and answers Cancel to the save question). A refused click shows its
+// message and the dialog stays open for the next answer, as on screen.
 
 #include "core/advantages/AdvantageAssignment.h"
 #include "core/dialogs/ChoiceDialog.h"
+#include "core/dialogs/Interaction.h"
 #include "core/dialogs/NumberPrompt.h"
-#include "core/generation/Interaction.h"
 #include "core/skills/EmphasisDisplay.h"
 #include "core/skills/SkillSelection.h"
 
@@ -23,12 +25,16 @@ public:
     // What happened, in order: "message:<caption>|<text>", "choice:<title>", "number:<title>".
     std::vector<std::string> events;
     std::vector<Message> messages;
+    // The title of every dialog shown, and the document named by every save question.
+    std::vector<std::string> dialogTitles, saveQuestions;
+    // The inputs of the last choice dialog shown.
+    std::vector<DialogInput> lastInputs;
 
     // Answers: the caption of the button to click (nullopt = cancel); the text typed into a
     // number field followed by OK (nullopt = cancel).
     std::deque<std::optional<std::string>> choiceClicks;
     std::deque<std::optional<std::string>> numberEntries;
-    SaveAnswer saveAnswer = SaveAnswer::Cancel;
+    std::deque<SaveAnswer> saveAnswers;
     // How the person works the advantage and skill dialogs (none: Escape).
     std::function<bool(AdvantageAssignment&)> onAdvantages;
     std::function<bool(SkillSelection&)> onSkills;
@@ -40,6 +46,8 @@ public:
 
     std::optional<int> runChoice(const ChoiceDialog& dialog) override {
         events.push_back("choice:" + dialog.title);
+        dialogTitles.push_back(dialog.title);
+        lastInputs = dialog.inputs;
         while (!choiceClicks.empty()) {
             const auto click = choiceClicks.front();
             choiceClicks.pop_front();
@@ -64,6 +72,7 @@ public:
 
     std::optional<std::int32_t> askNumber(const NumberPrompt& prompt) override {
         events.push_back("number:" + prompt.title);
+        dialogTitles.push_back(prompt.title);
         while (!numberEntries.empty()) {
             const auto entry = numberEntries.front();
             numberEntries.pop_front();
@@ -80,15 +89,25 @@ public:
         return std::nullopt;
     }
 
-    SaveAnswer askSaveChanges(std::string_view /*documentName*/) override { return saveAnswer; }
+    SaveAnswer askSaveChanges(std::string_view documentName) override {
+        saveQuestions.emplace_back(documentName);
+        if (saveAnswers.empty()) {
+            return SaveAnswer::Cancel;
+        }
+        const SaveAnswer answer = saveAnswers.front();
+        saveAnswers.pop_front();
+        return answer;
+    }
 
     bool runAdvantageAssignment(AdvantageAssignment& model) override {
         events.push_back("advantages:" + std::string(AdvantageAssignment::kTitle));
+        dialogTitles.emplace_back(AdvantageAssignment::kTitle);
         return onAdvantages && onAdvantages(model);
     }
 
     bool runSkillSelection(SkillSelection& model) override {
         events.push_back("skills:" + std::string(SkillSelection::kTitle));
+        dialogTitles.emplace_back(SkillSelection::kTitle);
         return onSkills && onSkills(model);
     }
 

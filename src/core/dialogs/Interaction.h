@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/dialogs/Message.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -12,18 +14,6 @@ struct NumberPrompt;
 class AdvantageAssignment;
 class SkillSelection;
 struct EmphasisDisplay;
-
-// A message box: caption, text and one OK button; the exclamation icon where asked for.
-// Captions and texts are UTF-8.
-struct Message {
-    std::string caption;
-    std::string text;
-    bool exclamation = false;
-
-    bool operator==(const Message&) const = default;
-};
-
-enum class SaveAnswer { Save, Discard, Cancel };
 
 // Everything a command needs from the person at the keyboard. The desktop program answers with
 // real modal dialogs, tests and the command-line tool with a script.

@@ -1,0 +1,21 @@
+#include "core/advantages/AssignAdvantages.h"
+
+#include "core/advantages/AdvantageAssignment.h"
+#include "core/dialogs/Interaction.h"
+
+namespace orthavel {
+
+bool RunAssignAdvantages(CharacterRecord& record, Interaction& ui) {
+    AdvantageAssignment assignment;
+    assignment.open(record.m_nRace, record.m_bUpdateMode, record.m_nProfession, record.m_aAdvantage,
+                    record.m_nSkillPoints, record.m_nAdvantagePoints);
+    if (!ui.runAdvantageAssignment(assignment)) {
+        return false;
+    }
+    record.m_aAdvantage = assignment.levels();
+    record.m_nSkillPoints = assignment.skillPoints();
+    record.m_nAdvantagePoints = assignment.advantagePoints();
+    return true;
+}
+
+} // namespace orthavel

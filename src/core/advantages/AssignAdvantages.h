@@ -1,0 +1,14 @@
+#pragma once
+
+#include "core/record/CharacterRecord.h"
+
+namespace orthavel {
+
+class Interaction;
+
+// Shows "Assign Advantages" over the record's race, update mode, profession, advantage levels,
+// skill points and advantage points. When it is accepted the fifteen levels and both point pools
+// come back into the record; cancelled, the record is left as it was. Answers whether accepted.
+bool RunAssignAdvantages(CharacterRecord& record, Interaction& ui);
+
+} // namespace orthavel
