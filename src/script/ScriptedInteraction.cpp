@@ -178,16 +178,16 @@ bool ScriptedInteraction::runAdvantageAssignment(AdvantageAssignment& model) {
                               {"advantagePoints", model.advantagePoints()}};
     const auto advantageOf = [&](const json& body) {
         const std::string label = textOf(body.at("advantage"));
-        const int advantage = advantageIndexByLabel(label);
-        if (advantage < 0) {
+        const std::optional<Advantage> advantage = advantageByLabel(label);
+        if (!advantage) {
             throw ScriptMismatch("the dialog \"" + title + "\" has no advantage \"" + label + "\"");
         }
-        return advantage;
+        return *advantage;
     };
     return runDialog(title, inputs, [&](const json& action) {
         if (action.contains("arrow")) {
             const json& body = boxStep(action, "arrow", "advantage", title);
-            const int advantage = advantageOf(body);
+            const Advantage advantage = advantageOf(body);
             const int delta = arrowDelta(body);
             for (int i = 0; i < (delta < 0 ? -delta : delta); ++i) {
                 model.stepLevel(advantage, delta < 0 ? -1 : 1);

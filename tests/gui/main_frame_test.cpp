@@ -22,83 +22,6 @@ using orthavel::test::FakeInteraction;
 
 namespace {
 
-struct ExpectedEntry {
-    const char* path; // menu titles joined with '>', then the entry's caption
-    const char* key = "";
-    const char* statusTip = "";
-    const char* toolTip = ""; // empty: the caption stands for it
-};
-
-// The menus as the user must find them.
-const ExpectedEntry kExpectedMenus[] = {
-    {"&File>&New QuickPC", "Ctrl+N", "Create a new (starting) character", "Quick PC"},
-    {"&File>New Full &Generation", "", "Generate any Profession or Job", "Full PC"},
-    {"&File>&Update Character>&Advantages", "", "Alter your character's advantages", "Advantages"},
-    {"&File>&Update Character>&Birthday", "", "Change your character's age", "Birthday"},
-    {"&File>&Update Character>&Change Job/Profession"},
-    {"&File>&Update Character>New &Armor", "", "Change the type of armor worn by your character.",
-     "Armor"},
-    {"&File>&Update Character>&Skills", "", "Alter your character's skills", "Skills"},
-    {"&File>&Update Character>S&pecial Skills", "", "Give your character one new special skill",
-     "Special Skills"},
-    {"&File>&Open...", "Ctrl+O", "Open an existing document", "Open"},
-    {"&File>&Save", "Ctrl+S", "Save the active document", "Save"},
-    {"&File>Save &As...", "", "Save the active document with a new name", "Save As"},
-    {"&File>&Print...", "Ctrl+P", "Print the active document", "Print"},
-    {"&File>Print Pre&view", "", "Display full pages", "Print Preview"},
-    {"&File>P&rint Setup...", "", "Change the printer and printing options", "Print Setup"},
-    {"&File>&Export PDF...", "", "Write the four sheet pages into one PDF file"},
-    {"&File>Recent File"},
-    {"&File>E&xit", "", "Quit the application; prompts to save documents", "Exit"},
-    {"&Rolls and Masteries>&ROC Roll"},
-    {"&Rolls and Masteries>&Endowment Skill Criticals>&Success"},
-    {"&Rolls and Masteries>&Endowment Skill Criticals>&Failure"},
-    {"&Combat>&Hit Location"},
-    {"&Combat>&Basic Combat Criticals>&Success"},
-    {"&Combat>&Basic Combat Criticals>&Failure"},
-    {"&Combat>&Advanced Combat Criticals>&Melee Combat>&Success"},
-    {"&Combat>&Advanced Combat Criticals>&Melee Combat>&Failure"},
-    {"&Combat>&Advanced Combat Criticals>&HTH Combat>&Success"},
-    {"&Combat>&Advanced Combat Criticals>&HTH Combat>&Failure"},
-    {"&Combat>&Advanced Combat Criticals>&Dodge, Duck, Shield-Block>&Success"},
-    {"&Combat>&Advanced Combat Criticals>&Dodge, Duck, Shield-Block>&Failure"},
-    {"&Combat>&Advanced Combat Criticals>&Fired/Thrown Combat>&Success"},
-    {"&Combat>&Advanced Combat Criticals>&Fired/Thrown Combat>&Failure"},
-    {"&Magic>Magic &Criticals>&Success"},
-    {"&Magic>Magic &Criticals>&Failure"},
-    {"&Options>&Rules Tips", "", "Prints game rule reminders."},
-    {"&View>&Toolbar", "", "Show or hide the toolbar", "Toggle ToolBar"},
-    {"&View>&Status Bar", "", "Show or hide the status bar", "Toggle StatusBar"},
-    {"&View>&Main Menu", "", "Return to the main menu"},
-    {"&View>Page &1"},
-    {"&View>Page &2 (skills)"},
-    {"&View>Page &3 (skills)"},
-    {"&View>Page &4 (combat)"},
-    {"&Help>&Quick Player Character Kessari"},
-    {"&Help>&Orthavel Web Site (Updates)"},
-    {"&Help>&Quorvel Web Site (Game Information)"},
-    {"&Help>&Help (General Information)"},
-    {"&Help>&About Orthavel...", "", "Display program information and version number", "About"},
-    {"&Help>&Legal Disclaimer"},
-};
-
-// Every visible entry of a menu and its submenus, depth first.
-void collect(const QMenu* menu, const QString& path, QList<const QAction*>& actions,
-             QStringList& paths) {
-    for (const QAction* action : menu->actions()) {
-        if (action->isSeparator() || !action->isVisible()) {
-            continue;
-        }
-        const QString here = path + QLatin1Char('>') + action->text();
-        if (action->menu() != nullptr) {
-            collect(action->menu(), here, actions, paths);
-        } else {
-            actions.append(action);
-            paths.append(here);
-        }
-    }
-}
-
 // The main window on a new character.
 struct Frame {
     CQuorvelDoc document;
@@ -139,25 +62,6 @@ private slots:
         QCOMPARE(f.frame.minimumSize(), f.frame.maximumSize());
         QVERIFY(!(f.frame.windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(f.frame.windowFlags() & Qt::WindowMinimizeButtonHint);
-    }
-
-    void menusHoldEveryCommand() {
-        Frame f;
-        QList<const QAction*> actions;
-        QStringList paths;
-        for (const QAction* top : f.frame.menuBar()->actions()) {
-            collect(top->menu(), top->text(), actions, paths);
-        }
-        QCOMPARE(paths.size(), static_cast<qsizetype>(std::size(kExpectedMenus)));
-        for (qsizetype i = 0; i < paths.size(); ++i) {
-            const ExpectedEntry& expected = kExpectedMenus[i];
-            QCOMPARE(paths[i], QString::fromUtf8(expected.path));
-            QCOMPARE(actions[i]->shortcut(), QKeySequence(QString::fromUtf8(expected.key)));
-            QCOMPARE(actions[i]->statusTip(), QString::fromUtf8(expected.statusTip));
-            if (*expected.toolTip != '\0') {
-                QCOMPARE(actions[i]->toolTip(), QString::fromUtf8(expected.toolTip));
-            }
-        }
     }
 
     void recentFilesKeepTheFourNewestAcrossRuns() {

@@ -82,14 +82,14 @@ private slots:
         AdvantageAssignmentView view(model);
         view.show();
         clickUp(view.box(0), 1);
-        QCOMPARE(model.level(0), 1);
+        QCOMPARE(model.level(Advantage::Strength), 1);
         QCOMPARE(view.advantageCounter()->text(), QStringLiteral("Advantages: 0"));
         clickUp(view.box(0), 1);
         QCOMPARE(view.skillCounter()->text(), QStringLiteral("Skill Points: 275"));
         QCOMPARE(view.box(0)->value(), 2);
 
         typeInto(view.box(14), QStringLiteral("-2"));
-        QCOMPARE(model.level(14), -2);
+        QCOMPARE(model.level(Advantage::Avoidance), -2);
         QCOMPARE(view.advantageCounter()->text(), QStringLiteral("Advantages: 2"));
 
         buttonCaptioned(view, QStringLiteral("Advantages -> Skill Pts"))->click();
@@ -99,7 +99,7 @@ private slots:
         QCOMPARE(view.skillCounter()->text(), QStringLiteral("Skill Points: 275"));
 
         clickUp(view.box(14), 8); // the arrow stops at the Kessari maximum of 3
-        QCOMPARE(model.level(14), 3);
+        QCOMPARE(model.level(Advantage::Avoidance), 3);
         QCOMPARE(view.box(14)->value(), 3);
     }
 
@@ -117,7 +117,7 @@ private slots:
 
         typeInto(view.box(7), QStringLiteral("1"), false);
         buttonCaptioned(view, QStringLiteral("OK"))->click();
-        QCOMPARE(model.level(7), 1);
+        QCOMPARE(model.level(Advantage::Logic), 1);
         QCOMPARE(view.result(), int(QDialog::Accepted));
     }
 

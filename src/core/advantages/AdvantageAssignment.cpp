@@ -12,8 +12,8 @@ std::int32_t wrap(std::int64_t value) {
     return static_cast<std::int32_t>(value);
 }
 
-bool validAdvantage(int advantage) {
-    return advantage >= 0 && advantage < kAdvantageCount;
+bool validAdvantage(Advantage advantage) {
+    return indexOf(advantage) < kAdvantages.size();
 }
 
 } // namespace
@@ -29,15 +29,15 @@ void AdvantageAssignment::open(std::int32_t race, std::int32_t updateMode, std::
     m_advantagePoints = advantagePoints;
 }
 
-std::int32_t AdvantageAssignment::level(int advantage) const {
-    return validAdvantage(advantage) ? m_previousLevel[static_cast<std::size_t>(advantage)] : 0;
+std::int32_t AdvantageAssignment::level(Advantage advantage) const {
+    return validAdvantage(advantage) ? m_previousLevel[indexOf(advantage)] : 0;
 }
 
-std::int32_t AdvantageAssignment::minimumLevel(int /*advantage*/) const {
+std::int32_t AdvantageAssignment::minimumLevel(Advantage /*advantage*/) const {
     return kLowestAdvantageLevel;
 }
 
-std::int32_t AdvantageAssignment::maximumLevel(int advantage) const {
+std::int32_t AdvantageAssignment::maximumLevel(Advantage advantage) const {
     return validAdvantage(advantage) ? AdvantageMaximum(m_race, advantage) : 0;
 }
 
@@ -54,19 +54,19 @@ void AdvantageAssignment::charge(std::int64_t advantagePointsSpent) {
     m_skillPoints = wrap(skillPoints);
 }
 
-bool AdvantageAssignment::setLevel(int advantage, std::int32_t newLevel) {
+bool AdvantageAssignment::setLevel(Advantage advantage, std::int32_t newLevel) {
     if (!validAdvantage(advantage) || newLevel < minimumLevel(advantage) ||
         newLevel > maximumLevel(advantage)) {
         return false;
     }
-    auto& previous = m_previousLevel[static_cast<std::size_t>(advantage)];
+    auto& previous = m_previousLevel[indexOf(advantage)];
     // One level costs one point at every height; lowering a level gains the points back.
     charge(static_cast<std::int64_t>(newLevel) - previous);
     previous = newLevel;
     return true;
 }
 
-bool AdvantageAssignment::typeLevel(int advantage, std::string_view typed) {
+bool AdvantageAssignment::typeLevel(Advantage advantage, std::string_view typed) {
     if (!validAdvantage(advantage)) {
         return false;
     }
@@ -74,7 +74,7 @@ bool AdvantageAssignment::typeLevel(int advantage, std::string_view typed) {
     return value && setLevel(advantage, *value);
 }
 
-bool AdvantageAssignment::stepLevel(int advantage, int delta) {
+bool AdvantageAssignment::stepLevel(Advantage advantage, int delta) {
     if (!validAdvantage(advantage) || (delta != 1 && delta != -1)) {
         return false;
     }
@@ -90,7 +90,7 @@ bool AdvantageAssignment::stepLevel(int advantage, int delta) {
         return false;
     }
     charge(delta);
-    m_previousLevel[static_cast<std::size_t>(advantage)] = static_cast<std::int32_t>(wanted);
+    m_previousLevel[indexOf(advantage)] = static_cast<std::int32_t>(wanted);
     return true;
 }
 

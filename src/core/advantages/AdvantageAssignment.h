@@ -42,23 +42,23 @@ public:
     std::int32_t updateMode() const { return m_updateMode; }
     std::int32_t profession() const { return m_profession; }
     const AdvantageLevels& levels() const { return m_previousLevel; }
-    std::int32_t level(int advantage) const;
+    std::int32_t level(Advantage advantage) const;
     std::int32_t skillPoints() const { return m_skillPoints; }
     std::int32_t advantagePoints() const { return m_advantagePoints; }
 
     // The range of an advantage's box: -10 to the race maximum.
-    std::int32_t minimumLevel(int advantage) const;
-    std::int32_t maximumLevel(int advantage) const;
+    std::int32_t minimumLevel(Advantage advantage) const;
+    std::int32_t maximumLevel(Advantage advantage) const;
 
     // A committed level (a typed value): outside the range it is refused and the level stays.
     // Otherwise the change is charged: one advantage point per level, borrowing 25 skill points
     // for each point the pool would go below 0. Answers whether the level was taken.
-    bool setLevel(int advantage, std::int32_t newLevel);
+    bool setLevel(Advantage advantage, std::int32_t newLevel);
     // A typed text: refused unless it is a whole number in range.
-    bool typeLevel(int advantage, std::string_view typed);
+    bool typeLevel(Advantage advantage, std::string_view typed);
     // An arrow click: one level up (+1) or down (-1) within the range. A level read from a file
     // outside the range may still be stepped back toward it.
-    bool stepLevel(int advantage, int delta);
+    bool stepLevel(Advantage advantage, int delta);
 
     // "Advantages -> Skill Pts": one advantage point for 25 skill points, when there is one.
     void advantagesToSkillPoints();

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace orthavel {
@@ -58,31 +59,35 @@ inline constexpr std::array<AdvantageInfo, kAdvantageCount> kAdvantages{{
 // The lowest level of every advantage.
 inline constexpr std::int32_t kLowestAdvantageLevel = -10;
 
-// The highest level of an advantage (0 to 14) for a character of this race: the Neuonian
-// maximum for race 1, the Kessari maximum for any other. It binds every raise of an advantage.
-constexpr std::int32_t AdvantageMaximum(std::int32_t race, int advantage) {
-    const AdvantageInfo& info = kAdvantages[static_cast<std::size_t>(advantage)];
-    return race == kRaceNeuonian ? info.neuonianMaximum : info.kessariMaximum;
+// The advantage at a position of m_aAdvantage (0 to 14), and back.
+constexpr Advantage advantageAt(int index) {
+    return static_cast<Advantage>(index);
+}
+constexpr std::size_t indexOf(Advantage advantage) {
+    return static_cast<std::size_t>(advantage);
 }
 
+// The highest level of an advantage for a character of this race: the Neuonian maximum for
+// race 1, the Kessari maximum for any other. It binds every raise of an advantage.
 constexpr std::int32_t AdvantageMaximum(std::int32_t race, Advantage advantage) {
-    return AdvantageMaximum(race, static_cast<int>(advantage));
+    const AdvantageInfo& info = kAdvantages[indexOf(advantage)];
+    return race == kRaceNeuonian ? info.neuonianMaximum : info.kessariMaximum;
 }
 
 // Whether an advantage standing at level may be raised by one: never at or above the race
 // maximum, whatever raises it (the advantage dialog, a special skill, a fixed grant).
-constexpr bool canRaiseAdvantage(std::int32_t race, int advantage, std::int32_t level) {
+constexpr bool canRaiseAdvantage(std::int32_t race, Advantage advantage, std::int32_t level) {
     return level < AdvantageMaximum(race, advantage);
 }
 
-// The advantage whose label is exactly this text; -1 when none.
-constexpr int advantageIndexByLabel(std::string_view label) {
+// The advantage whose label is exactly this text, if any.
+constexpr std::optional<Advantage> advantageByLabel(std::string_view label) {
     for (std::size_t a = 0; a < kAdvantages.size(); ++a) {
         if (kAdvantages[a].label == label) {
-            return static_cast<int>(a);
+            return advantageAt(static_cast<int>(a));
         }
     }
-    return -1;
+    return std::nullopt;
 }
 
 } // namespace orthavel

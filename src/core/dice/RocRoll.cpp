@@ -2,6 +2,7 @@
 
 #include "core/dialogs/Interaction.h"
 #include "core/dice/RollPercentile.h"
+#include "core/record/Format.h"
 
 #include <algorithm>
 
@@ -40,7 +41,7 @@ NumberPrompt RocBaseNumberDialog() {
 std::string RocOutcomeText(std::int32_t total) {
     const auto row = std::find_if(RocOutcomeTable.begin(), RocOutcomeTable.end(),
                                   [total](const RocOutcome& r) { return total >= r.lowest; });
-    return std::to_string(total) + std::string(row->text.substr(2));
+    return formatInts(row->text, {total});
 }
 
 void RunRocRoll(Dice& dice, Interaction& ui) {

@@ -1,13 +1,13 @@
 #include "core/record/CharacterRecord.h"
 
+#include "core/record/Names.h"
+
 namespace orthavel {
 
 namespace {
 
 constexpr std::array<std::int32_t, kAdvantageCount> kKessariAdvantages{1, 0, 0, 0, 1, 0, 0, 0,
                                                                        2, 0, 0, 0, 0, 0, 0};
-constexpr std::array<std::int32_t, kAdvantageCount> kKessariAdjustments{0, -2, -2, 0, -3, 0, 3, -2,
-                                                                        0, 3,  2,  0, 0,  2, 0};
 // The profession code of "City Guard", the Neuonian defaults' profession.
 constexpr std::int32_t kNeuonianCityGuard = 87;
 
@@ -57,8 +57,8 @@ void CharacterRecord::ResetToKessariDefaults() {
     m_strName = "Aldo Verrick";
     m_strPlayedBy = "Tam Orrin";
     m_strPathway = "Assertive Giver";
-    m_strCulture = "Balentin";
-    m_strProfession = "Medic";
+    m_strCulture = kCultureNames[0];
+    m_strProfession = kProfessionNames[0];
     // The codes go with the names, so the new character's careers and rules are Balentin's Medic
     // until a dialog chooses others.
     m_nCulture = 0;
@@ -86,8 +86,8 @@ void CharacterRecord::ApplyNeuonianDefaults() {
     m_strName = "Aldo Verrick";
     m_strPlayedBy = "Tam Orrin";
     m_strPathway = "Assertive Giver";
-    m_strCulture = "Balentin";
-    m_strProfession = "City Guard";
+    m_strCulture = kCultureNames[0];
+    m_strProfession = kProfessionNames[kNeuonianCityGuard];
     m_nProfession = kNeuonianCityGuard;
     m_nAge = 16;
     m_nStartAge = 16;

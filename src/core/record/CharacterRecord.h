@@ -141,6 +141,10 @@ struct CharacterRecord {
     bool operator==(const CharacterRecord&) const = default;
 };
 
+// The Kessari racial adjustments, in the order of m_aAdvantageAdjust (see adjustmentIndex).
+inline constexpr std::array<std::int32_t, kAdvantageCount> kKessariAdjustments{
+    0, -2, -2, 0, -3, 0, 3, -2, 0, 3, 2, 0, 0, 2, 0};
+
 // Element of m_aAdvantageAdjust that holds the racial adjustment of advantage a (0 to 14):
 // physical advantages (0 to 4) sit at 10 + a, mental ones (5 to 9) at a, social ones at a - 10.
 constexpr int adjustmentIndex(int advantage) {

@@ -6,16 +6,8 @@
 
 namespace orthavel {
 
-// The record's enumerations as tables of names, indexed by code. A code read from a file may be
-// anything, so the lookups below check it and answer an empty name for an unknown one.
-
-inline constexpr std::array<std::string_view, 15> kAdvantageNames{
-    "Strength",      "Agility",   "Dexterity", "Stamina",       "Reflex",
-    "Comprehension", "Awareness", "Logic",     "Persevearance", "Confidence",
-    "Appearance",    "Charisma",  "Etiquette", "Style",         "Avoidance",
-};
-
-inline constexpr std::array<std::string_view, 2> kRaceNames{"Kessari", "Neuonian"};
+// The record's enumerations as tables of names, indexed by code: the names the record's texts
+// take when a code is chosen. A code read from a file may be anything: check it before indexing.
 
 inline constexpr std::array<std::string_view, 16> kCultureNames{
     "Balentin", "Calcese", "Cortez",   "Feznoth", "Groam",  "Harndin",   "Illiomis", "Jondric",
@@ -140,13 +132,6 @@ inline constexpr std::array<std::string_view, 104> kProfessionNames{
     "Adventurer (se)",
 };
 
-inline constexpr std::array<std::string_view, 12> kArmorNames{
-    "None",           "Padding",         "Soft Leather",
-    "Hard Leather",   "Studded Leather", "Chain and Leather",
-    "Plated Leather", "Full Chainmail",  "Double Mail",
-    "Plate and Mail", "Full Plate",      "Field Plate",
-};
-
 inline constexpr std::array<std::string_view, 12> kCategoryNames{
     "Combat", "Cultural Skills", "Dark Arts",   "Domestic", "Entertainment", "Leadership",
     "Magic",  "Myth & Lore",     "Prof Crafts", "Religion", "Scholastics",   "Travel",
@@ -223,14 +208,5 @@ inline constexpr std::array<std::string_view, 69> kSpecialSkillNames{
     "Secret Hideout",
     "Bonus SS",
 };
-
-// The name at index code of table, or an empty name when the code has no row.
-template <std::size_t N>
-constexpr std::string_view nameOf(const std::array<std::string_view, N>& table, std::int32_t code) {
-    if (code < 0 || static_cast<std::size_t>(code) >= N) {
-        return {};
-    }
-    return table[static_cast<std::size_t>(code)];
-}
 
 } // namespace orthavel

@@ -1,5 +1,6 @@
 #include "core/sheet/Page1Layout.h"
 
+#include "core/advantages/AdvantageTable.h"
 #include "core/record/Names.h"
 #include "core/sheet/SheetWriter.h"
 
@@ -121,34 +122,34 @@ constexpr int fromWidth(int value, int w) {
     return value < 0 ? w + value : value;
 }
 
-// One advantage row: its label, column and the fixed maximum and adjustment texts by race.
+// One advantage row: its label, column and line.
 struct AdvantageRow {
     std::string_view label;
     int column;
     int y;
-    std::string_view neuonianMax;
-    std::string_view neuonianAdjust;
-    std::string_view kessariMax;
-    std::string_view kessariAdjust;
 };
 
 constexpr AdvantageRow kAdvantageRows[kAdvantageCount] = {
-    {"Strength:", 0, 180, "/ [5]", "/", "/ [5]", "/ +2"},
-    {"Agility:", 0, 195, "/ [5]", "/", "/ [5]", "/"},
-    {"Dexterity:", 0, 210, "/ [5]", "/", "/ [5]", "/"},
-    {"Stamina:", 0, 225, "/ [4]", "/", "/ [5]", "/ +2"},
-    {"Reflex:", 0, 240, "/ [6]", "/", "/ [6]", "/"},
-    {"Comprehension:", 1, 180, "/ [8]", "/", "/ [7]", "/"},
-    {"Awareness:", 1, 195, "/ [8]", "/", "/[10]", "/ +3"},
-    {"Logic:", 1, 210, "/ [9]", "/", "/ [8]", "/ -2"},
-    {"Persevearance:", 1, 225, "/[10]", "/", "/ [8]", "/"},
-    {"Confidence:", 1, 240, "/[10]", "/", "/ [8]", "/ +3"},
-    {"Appearance:", 2, 180, "/ [5]", "/", "/ [6]", "/"},
-    {"Charisma:", 2, 195, "/ [6]", "/", "/ [4]", "/ -2"},
-    {"Etiquette:", 2, 210, "/ [6]", "/", "/ [4]", "/ -2"},
-    {"Style:", 2, 225, "/ [7]", "/", "/ [6]", "/"},
-    {"Avoidance:", 2, 240, "/ [4]", "/", "/ [3]", "/ -3"},
+    {"Strength:", 0, 180},   {"Agility:", 0, 195},    {"Dexterity:", 0, 210},
+    {"Stamina:", 0, 225},    {"Reflex:", 0, 240},     {"Comprehension:", 1, 180},
+    {"Awareness:", 1, 195},  {"Logic:", 1, 210},      {"Persevearance:", 1, 225},
+    {"Confidence:", 1, 240}, {"Appearance:", 2, 180}, {"Charisma:", 2, 195},
+    {"Etiquette:", 2, 210},  {"Style:", 2, 225},      {"Avoidance:", 2, 240},
 };
+
+// "/ [5]": the race's maximum in brackets; a two-digit maximum takes the space.
+std::string maximumText(std::int32_t maximum) {
+    return maximum >= 10 || maximum < 0 ? concat({"/[", intText(maximum), "]"})
+                                        : concat({"/ [", intText(maximum), "]"});
+}
+
+// "/ +2", "/ -3", or "/" alone where the race adjusts nothing.
+std::string adjustmentText(std::int32_t adjustment) {
+    if (adjustment == 0) {
+        return "/";
+    }
+    return concat({"/ ", adjustment > 0 ? "+" : "", intText(adjustment)});
+}
 
 struct SaveColumn {
     int x;
@@ -278,8 +279,13 @@ void drawAdvantages(SheetWriter& w, const Record& r) {
         const int m = fromWidth(column.m, W);
         w.text(column.labelX, row.y, row.label);
         w.rightAligned(valueEnd, row.y, level > 0 ? concat({"{", intText(level), "}"}) : " A");
-        w.text(m - w.width("/ max/ adjust"), row.y, neuonian ? row.neuonianMax : row.kessariMax);
-        w.text(m - w.width("/ adjust"), row.y, neuonian ? row.neuonianAdjust : row.kessariAdjust);
+        // The maxima bind every raise; the Kessari adjustments are those the Kessari reset
+        // gives. The sheet shows the race's, never the record's adjustment array.
+        w.text(m - w.width("/ max/ adjust"), row.y,
+               maximumText(AdvantageMaximum(r.m_nRace, advantageAt(k))));
+        const std::int32_t adjustment =
+            neuonian ? 0 : kKessariAdjustments[static_cast<std::size_t>(adjustmentIndex(k))];
+        w.text(m - w.width("/ adjust"), row.y, adjustmentText(adjustment));
     }
 }
 

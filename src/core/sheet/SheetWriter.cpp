@@ -1,5 +1,7 @@
 #include "core/sheet/SheetWriter.h"
 
+#include "core/record/Format.h"
+
 namespace orthavel {
 
 std::string intText(std::int32_t value) {
@@ -7,11 +9,7 @@ std::string intText(std::int32_t value) {
 }
 
 std::string withInt(std::string_view pattern, std::int32_t value) {
-    std::string out(pattern);
-    if (const auto at = out.find("%i"); at != std::string::npos) {
-        out.replace(at, 2, intText(value));
-    }
-    return out;
+    return formatInts(pattern, {value});
 }
 
 std::string concat(std::initializer_list<std::string_view> pieces) {

@@ -1,5 +1,7 @@
 #include "core/skills/MasteryRequirements.h"
 
+#include "core/record/Format.h"
+
 #include "core/skills/SkillCatalogue.h"
 
 namespace orthavel {
@@ -229,16 +231,12 @@ MasteryCheck checkMasteryRequirements(std::int32_t race, std::int32_t profession
     }
     if (!check.met) {
         // Each "%i" in turn takes the next value the warning names.
-        std::size_t next = 0;
-        const std::string_view text = row->warning;
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            if (text.compare(i, 2, "%i") == 0 && next < row->averaged.size()) {
-                check.warning += std::to_string(valueOf(row->averaged[next++], levels, ratings));
-                ++i;
-            } else {
-                check.warning += text[i];
-            }
+        std::array<std::int32_t, std::tuple_size_v<decltype(row->averaged)>> values{};
+        std::size_t count = 0;
+        for (const auto& value : row->averaged) {
+            values[count++] = valueOf(value, levels, ratings);
         }
+        check.warning = formatInts(row->warning, std::span(values.data(), count));
         return check;
     }
     // Ratings read from a file may be anything: sum wide so the total cannot overflow.

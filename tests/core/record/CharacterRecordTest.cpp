@@ -5,31 +5,6 @@
 namespace orthavel {
 namespace {
 
-TEST(CharacterRecord, ConstructionIsAFreshKessariOnTheMainMenu) {
-    const CharacterRecord r;
-    EXPECT_EQ(r.m_nPage, 0);
-    EXPECT_EQ(r.m_bRulesTips, 1);
-    EXPECT_EQ(r.m_bUpdateMode, 0);
-    EXPECT_EQ(r.m_nRace, 0);
-    EXPECT_EQ(r.m_strName, "Aldo Verrick");
-    EXPECT_EQ(r.m_strPlayedBy, "Tam Orrin");
-    EXPECT_EQ(r.m_strPathway, "Assertive Giver");
-    EXPECT_EQ(r.m_strCulture, "Balentin");
-    EXPECT_EQ(r.m_strProfession, "Medic");
-    EXPECT_EQ(r.m_strGender, "");
-    EXPECT_EQ(r.m_nSkillPoints, 405);
-    EXPECT_EQ(r.m_nAdvantagePoints, 1);
-    EXPECT_EQ(r.m_nLineage, 3);
-    EXPECT_EQ(r.m_nAge, 21);
-    EXPECT_EQ(r.m_nMaxAge, 300);
-    EXPECT_EQ(r.m_nMoveBaseAdj, 6);
-    EXPECT_EQ(r.m_nBaseWillpower, 105);
-    EXPECT_EQ(r.m_nPowerTolerance, 40);
-    EXPECT_EQ(r.m_sizeDoc, (std::array<std::int32_t, 2>{765, 900}));
-    EXPECT_EQ(r.m_aAdvantage,
-              (std::array<std::int32_t, 15>{1, 0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0}));
-}
-
 // Adjustments are stored social, mental, physical: Strength's sits at 10, Logic's at 7,
 // Charisma's at 1.
 TEST(CharacterRecord, KessariAdjustmentsFollowTheGroupOrder) {

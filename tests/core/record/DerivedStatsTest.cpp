@@ -7,39 +7,6 @@
 namespace orthavel {
 namespace {
 
-TEST(DerivedStats, FreshKessari) {
-    CharacterRecord r;
-    r.m_nExperience = 1234;
-    UpdateDerivedStats(r);
-    EXPECT_EQ(r.m_aSave, (std::array<std::int32_t, 6>{10, 10, 0, 30, 30, -35}));
-    EXPECT_EQ(r.m_nLiftCap, 200);
-    EXPECT_EQ(r.m_nLiftCapAdj, 1160);
-    EXPECT_EQ(r.m_nDamageBonus, 1);
-    EXPECT_EQ(r.m_nDamageBonusAdj, 5);
-    EXPECT_FLOAT_EQ(r.m_fMoveRate, 5.2F);
-    EXPECT_FLOAT_EQ(r.m_fMoveRateAdj, 6.2F);
-    EXPECT_EQ(r.m_nEncumbMax, 80);
-    EXPECT_EQ(r.m_nEncumbMaxAdj, 480);
-    EXPECT_EQ(r.m_nSleepLevel, 0);
-    EXPECT_EQ(r.m_nSleepLevelAdj, 25);
-    EXPECT_EQ(r.m_nSocialLevel, 1);
-    EXPECT_EQ(r.m_nSocialPoints, 10);
-    EXPECT_EQ(r.m_nExperience, 0);
-    EXPECT_EQ(r.m_nEPBonus, 0);
-    EXPECT_EQ(r.m_nHealRate, 24);
-    EXPECT_EQ(r.m_nHealRateAdj, 36);
-    EXPECT_EQ(r.m_nMaxHealth, 25);
-    EXPECT_EQ(r.m_nMaxHealthAdj, 40);
-    EXPECT_EQ(r.m_nMaxWillpower, 125);
-    EXPECT_EQ(r.m_nMaxWillpowerAdj, 150);
-    EXPECT_EQ(r.m_nSoak, 4);
-    EXPECT_EQ(r.m_nSoakAdj, 6);
-    EXPECT_EQ(r.m_nInitiative, 5);
-    EXPECT_EQ(r.m_nInitiativeAdj, 20);
-    EXPECT_EQ(r.m_nFiscalPoints, 20000);
-    EXPECT_EQ(r.m_nFiscalLevel, 4);
-}
-
 TEST(DerivedStats, HealthOfLowStaminaIsDividedAndTruncated) {
     CharacterRecord r;
     r.ApplyNeuonianDefaults();

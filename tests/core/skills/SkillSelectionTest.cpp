@@ -75,9 +75,9 @@ TEST(SkillSelection, BoxesStayWithinZeroToAHundred) {
         bool taken;
         std::int32_t rating;
     };
+    // The number itself is read as in every number field; here the range is 0 to 100.
     // clang-format off
-    const Case cases[] = {{"0", true, 0}, {"100", true, 100}, {" 55 ", true, 55}, {"101", false, 10}, {"-1", false, 10},
-                          {"+-5", false, 10}, {"", false, 10}, {"7.5", false, 10}, {"ten", false, 10}};
+    const Case cases[] = {{"0", true, 0}, {"100", true, 100}, {"101", false, 10}, {"-1", false, 10}, {"ten", false, 10}};
     // clang-format on
     for (const auto& c : cases) {
         SkillRatings ratings{};
@@ -105,12 +105,13 @@ TEST(SkillSelection, ConfirmChecksMasteriesThenTheBalance) {
         std::optional<Message> expected;
     };
     // clang-format off
+    const Message masteries{"Required Masteries Not Correct", "You have Archaic Science:0   You need Archaic Science:4", false};
     const Case cases[] = {
         {"12 unspent", Adventurer, 12, Message{"Not Done Yet.", "You still have skill points to spend.", false}},
         {"3 overspent", Adventurer, -3, Message{"Negative Skill Points!!!", "You must have zero skill points to continue.", false}},
         {"spent exactly", Adventurer, 0, std::nullopt},
-        {"masteries first, even with points left", Medic, 12,
-         Message{"Required Masteries Not Correct", "You have Archaic Science:0   You need Archaic Science:4", false}},
+        {"masteries first, even with points left", Medic, 12, masteries},
+        {"masteries first, even overspent", Medic, -3, masteries},
     };
     // clang-format on
     for (const auto& c : cases) {
