@@ -44,13 +44,14 @@ std::optional<Message> refusalOf(const SpecialSkillDialogRow& row, int choice, s
     if (effect.kind != EffectKind::RaiseAdvantage) {
         return std::nullopt;
     }
-    const std::int32_t maximum = AdvantageMaximum(race, effect.target);
-    if (levels[static_cast<std::size_t>(effect.target)] <= maximum - effect.amount) {
+    const Advantage advantage = advantageAt(effect.target);
+    const std::int32_t maximum = AdvantageMaximum(race, advantage);
+    if (levels[indexOf(advantage)] <= maximum - effect.amount) {
         return std::nullopt;
     }
-    const std::string_view name = effect.target == static_cast<int>(Advantage::Persevearance)
+    const std::string_view name = advantage == Advantage::Persevearance
                                       ? row.perseverance
-                                      : kAdvantages[static_cast<std::size_t>(effect.target)].label;
+                                      : kAdvantages[indexOf(advantage)].label;
     std::string level = std::to_string(maximum);
     if (effect.amount > 1) {
         level = std::to_string(maximum - effect.amount + 1) + "/" + level;

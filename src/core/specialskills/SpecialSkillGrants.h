@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string_view>
 
 namespace orthavel {
@@ -182,22 +183,18 @@ constexpr const EndowmentRow* findEndowments(std::int32_t profession) {
 struct SquireGrant {
     std::int32_t lowestLevel = 0;
     std::int32_t highestLevel = 0;
-    std::array<int, 2> raises{-1, -1}; // advantages raised by one; -1 for none
+    std::array<std::optional<Advantage>, 2> raises; // each raised by one
     std::string_view text;
     std::int32_t skillPoints = 0;
 };
 
+// clang-format off
 inline constexpr std::array<SquireGrant, 2> kSquireGrants{{
-    {4,
-     4,
-     {static_cast<int>(Advantage::Strength), -1},
-     "Add 20 points to any Bladed sword skill.",
-     20},
-    {5,
-     std::numeric_limits<std::int32_t>::max(),
-     {static_cast<int>(Advantage::Strength), static_cast<int>(Advantage::Reflex)},
-     "Add 30 pts. to any Bladed sword skill.\nAnd 10 pts. to an additional blade.",
-     40},
+    {4, 4, {Advantage::Strength, std::nullopt},
+     "Add 20 points to any Bladed sword skill.", 20},
+    {5, std::numeric_limits<std::int32_t>::max(), {Advantage::Strength, Advantage::Reflex},
+     "Add 30 pts. to any Bladed sword skill.\nAnd 10 pts. to an additional blade.", 40},
 }};
+// clang-format on
 
 } // namespace orthavel

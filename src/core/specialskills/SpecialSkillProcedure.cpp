@@ -81,8 +81,8 @@ void grantEndowments(CharacterRecord& record, Interaction& interaction) {
 }
 
 // Raises an advantage by one unless it already stands at the race maximum.
-void raiseWithinMaximum(CharacterRecord& record, int advantage) {
-    std::int32_t& level = record.m_aAdvantage[at(advantage)];
+void raiseWithinMaximum(CharacterRecord& record, Advantage advantage) {
+    std::int32_t& level = record.m_aAdvantage[indexOf(advantage)];
     if (canRaiseAdvantage(record.m_nRace, advantage, level)) {
         ++level;
     }
@@ -97,9 +97,9 @@ void squireProcedure(CharacterRecord& record, Interaction& interaction) {
         if (level < grant.lowestLevel || level > grant.highestLevel) {
             continue;
         }
-        for (int advantage : grant.raises) {
-            if (advantage >= 0) {
-                raiseWithinMaximum(record, advantage);
+        for (const std::optional<Advantage>& advantage : grant.raises) {
+            if (advantage) {
+                raiseWithinMaximum(record, *advantage);
             }
         }
         UpdateDerivedStats(record);
@@ -117,7 +117,7 @@ void applyEffect(CharacterRecord& record, const SpecialSkillEffect& effect,
     case EffectKind::RaiseAdvantage: {
         // The dialog refuses a raise past the race maximum; this holds even if it was not asked.
         std::int32_t& level = record.m_aAdvantage[at(effect.target)];
-        if (level <= AdvantageMaximum(record.m_nRace, effect.target) - effect.amount) {
+        if (level <= AdvantageMaximum(record.m_nRace, advantageAt(effect.target)) - effect.amount) {
             level += effect.amount;
         }
         UpdateDerivedStats(record);
