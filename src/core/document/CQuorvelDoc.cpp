@@ -7,6 +7,7 @@
 #include "core/dice/CriticalTables.h"
 #include "core/dice/RocRoll.h"
 #include "core/dice/RollPercentile.h"
+#include "core/generation/SpecialSkillStep.h"
 #include "core/record/Cp1252.h"
 #include "core/record/DerivedStats.h"
 #include "core/skills/ChooseSkills.h"
@@ -172,7 +173,15 @@ void CQuorvelDoc::OnUpdateSkills(Interaction& ui) {
     // The sheet shows the new values at its next repaint; the page stays.
 }
 
-void CQuorvelDoc::OnUpdateSpecialSkills(Interaction& /*ui*/) {}
+void CQuorvelDoc::OnUpdateSpecialSkills(Interaction& ui) {
+    runUpdate([&](CharacterRecord& r) {
+        // Update mode grants exactly one pick, whatever the profession level.
+        RunSpecialSkillStep(r, ui);
+        UpdateDerivedStats(r);
+    });
+    remindToSave(ui);
+    ShowPage(1);
+}
 
 void CQuorvelDoc::OnRocRoll(Interaction& ui) {
     RunRocRoll(m_dice, ui);

@@ -6,6 +6,8 @@
 #include "core/specialskills/SpecialSkillDialog.h"
 #include "core/specialskills/SpecialSkillGrants.h"
 
+#include <algorithm>
+
 namespace orthavel {
 namespace {
 
@@ -17,6 +19,11 @@ std::int32_t plus(std::int32_t a, std::int32_t b) {
 std::size_t at(std::int32_t index) {
     return static_cast<std::size_t>(index);
 }
+
+// A profession level read from a file may be anything; no real character comes near this many
+// showings of one dialog or endowments of one series, and a hostile level must not hold the
+// program in a loop.
+constexpr std::int32_t kMostShowings = 50;
 
 bool inUpdateMode(const CharacterRecord& record) {
     return record.m_bUpdateMode == 1;
@@ -67,7 +74,8 @@ void grantSeries(CharacterRecord& record, const EndowmentSeries& series, std::in
         return;
     }
     given = 1;
-    const std::int32_t count = endowmentsAt(series, record.m_nProfessionLevel);
+    const std::int32_t count =
+        std::min(endowmentsAt(series, record.m_nProfessionLevel), kMostShowings);
     for (std::int32_t i = 0; i < count; ++i) {
         GrantEndowment(record, points, interaction);
     }
@@ -158,7 +166,9 @@ void SpecialSkillProcedure(CharacterRecord& record, Interaction& interaction) {
         return;
     }
     const SpecialSkillDialogRow* row = findSpecialSkillDialog(record.m_nProfession);
-    std::int32_t picks = row != nullptr ? picksAt(row->picks, record.m_nProfessionLevel) : 0;
+    std::int32_t picks =
+        row != nullptr ? std::min(picksAt(row->picks, record.m_nProfessionLevel), kMostShowings)
+                       : 0;
 
     applyFixedGrants(record, false);
     grantEndowments(record, interaction);

@@ -1,0 +1,18 @@
+#include "core/generation/SpecialSkillStep.h"
+
+#include "core/generation/CareerTable.h"
+#include "core/specialskills/SpecialSkillProcedure.h"
+
+namespace orthavel {
+
+void RunSpecialSkillStep(CharacterRecord& record, Interaction& ui) {
+    const CareerStep step = careerStep(record.m_nProfession);
+    if (step.specialSkills) {
+        SpecialSkillProcedure(record, ui);
+    }
+    if (step.careerLevel != kCareerLevelUnchanged) {
+        record.m_nCareerLevel = step.careerLevel;
+    }
+}
+
+} // namespace orthavel
