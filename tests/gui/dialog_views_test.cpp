@@ -1,12 +1,11 @@
-// The generic choice dialog and the number prompt: clicks, refusals, Escape.
+// The generic choice dialog and the form: clicks, fields, refusals, Escape.
 
 #include "GuiTestSupport.h"
 
 #include "core/dialogs/ArmorDialog.h"
-#include "core/dialogs/ChoiceDialog.h"
 #include "core/dialogs/NumberPrompt.h"
 #include "gui/dialogs/ChoiceDialogView.h"
-#include "gui/dialogs/NumberPromptView.h"
+#include "gui/dialogs/FormDialogView.h"
 #include "gui/dialogs/QtInteraction.h"
 
 #include <QLineEdit>
@@ -16,14 +15,18 @@ using namespace orthavel;
 
 namespace {
 
-NumberPrompt baseNumberPrompt() {
-    return {.title = "ROC Roll",
-            .label = "Base Number:",
-            .texts = {"Enter the base number of the roll."},
-            .initial = 50,
-            .minimum = 1,
-            .maximum = 100,
-            .notes = {}};
+FormDialog baseNumberPrompt() {
+    return numberPromptForm({.title = "ROC Roll",
+                             .label = "Base Number:",
+                             .texts = {"Enter the base number of the roll."},
+                             .initial = 50,
+                             .minimum = 1,
+                             .maximum = 100,
+                             .notes = {}});
+}
+
+template <typename T> T* fieldOf(const FormDialogView& view, std::size_t field) {
+    return qobject_cast<T*>(view.fieldWidget(field));
 }
 
 } // namespace
@@ -87,14 +90,14 @@ private slots:
 
     void escapeCancels() {
         ChoiceDialogView choice(armorDialog());
-        NumberPromptView prompt(baseNumberPrompt());
+        FormEntry entry(baseNumberPrompt());
+        FormDialogView prompt(entry);
         for (QDialog* view : std::initializer_list<QDialog*>{&choice, &prompt}) {
             view->show();
             QTest::keyClick(view, Qt::Key_Escape);
             QCOMPARE(view->result(), static_cast<int>(QDialog::Rejected));
         }
         QCOMPARE(choice.chosen(), std::nullopt);
-        QCOMPARE(prompt.number(), std::nullopt);
     }
 
     void refusedClickShowsWhyAndStays() {
@@ -149,24 +152,27 @@ private slots:
         const std::pair<const char*, std::optional<std::int32_t>> cases[] = {
             {"100", 100}, {" 42 ", 42}, {"101", {}}, {"abc", {}}};
         for (const auto& [typed, number] : cases) {
-            NumberPromptView view(baseNumberPrompt());
+            FormEntry entry(baseNumberPrompt());
+            FormDialogView view(entry);
             view.show();
             QVERIFY(QTest::qWaitForWindowActive(&view));
-            QCOMPARE(view.field()->text(), QStringLiteral("50"));
-            view.field()->setText(QString::fromUtf8(typed));
+            auto* field = fieldOf<QLineEdit>(view, 0);
+            QCOMPARE(field->text(), QStringLiteral("50"));
+            QCOMPARE(field->selectedText(), QStringLiteral("50"));
+            field->setText(QString::fromUtf8(typed));
             MessageBoxCloser closer;
             QTest::mouseClick(view.okButton(), Qt::LeftButton);
-            QCOMPARE(view.number(), number);
             QVERIFY2(view.isVisible() == !number, typed);
             if (number) {
                 QVERIFY2(closer.seen.isEmpty(), typed);
                 QCOMPARE(view.result(), static_cast<int>(QDialog::Accepted));
+                QCOMPARE(entry.number(0), *number);
             } else {
                 QCOMPARE(closer.seen.size(), 1);
                 QCOMPARE(closer.seen[0].text,
                          QStringLiteral("Please enter an integer between 1 and 100."));
-                QCOMPARE(view.field()->selectedText(), QString::fromUtf8(typed));
-                QCOMPARE(view.focusWidget(), view.field());
+                QCOMPARE(field->selectedText(), QString::fromUtf8(typed));
+                QCOMPARE(view.focusWidget(), field);
             }
         }
     }
