@@ -2,7 +2,7 @@
 
 #include "core/advantages/AdvantageAssignment.h"
 #include "core/dialogs/ChoiceDialog.h"
-#include "core/dialogs/NumberPrompt.h"
+#include "core/dialogs/FormDialog.h"
 #include "core/document/CQuorvelDoc.h"
 #include "core/skills/EmphasisDisplay.h"
 #include "core/skills/SkillSelection.h"
@@ -114,63 +114,58 @@ bool ScriptedInteraction::runDialog(const std::string& title, const ordered_json
     return accepted;
 }
 
-std::optional<int> ScriptedInteraction::runChoice(const ChoiceDialog& dialog) {
+namespace {
+
+ordered_json inputsOf(const std::vector<DialogInput>& given) {
     ordered_json inputs = ordered_json::object();
-    for (const auto& input : dialog.inputs) {
+    for (const auto& input : given) {
         std::visit([&](const auto& value) { inputs[input.name] = value; }, input.value);
     }
-    std::optional<int> result;
-    runDialog(dialog.title, inputs, [&](const json& action) {
-        if (!action.contains("click")) {
-            throw ScriptMismatch("the dialog \"" + dialog.title + "\" has only buttons to click");
-        }
-        const std::string caption = textOf(action.at("click"));
-        const ChoiceButton* button = dialog.findButton(caption);
-        if (button == nullptr) {
-            throw ScriptMismatch("the dialog \"" + dialog.title + "\" has no button \"" + caption +
-                                 "\"");
-        }
-        if (dialog.refusal) {
-            if (auto refused = dialog.refusal(button->result)) {
-                showMessage(*refused);
-                return Outcome::Open;
-            }
-        }
-        result = button->result;
-        return Outcome::Accepted;
-    });
-    return result;
+    return inputs;
 }
 
-std::optional<std::int32_t> ScriptedInteraction::askNumber(const NumberPrompt& prompt) {
-    std::string typed = std::to_string(prompt.initial);
-    std::optional<std::int32_t> result;
-    runDialog(prompt.title, ordered_json::object(), [&](const json& action) {
-        if (action.contains("fields") && action.at("fields").is_object()) {
-            for (const auto& [label, value] : action.at("fields").items()) {
-                if (label != prompt.label) {
-                    throw ScriptMismatch("the dialog \"" + prompt.title + "\" has no field \"" +
-                                         label + "\"");
-                }
-                typed = textOf(value);
+} // namespace
+
+std::optional<int> ScriptedInteraction::runChoice(const ChoiceDialog& dialog) {
+    const bool radios = dialog.style == ChoiceStyle::RadioThenOk;
+    const auto buttonCaptioned = [&](const std::string& caption) {
+        const ChoiceButton* button = dialog.findButton(caption);
+        if (button == nullptr) {
+            throw ScriptMismatch("the dialog \"" + dialog.title + "\" has no button \"" +
+                                 shownText(caption) + "\"");
+        }
+        return button;
+    };
+    int stored = dialog.initialResult;
+    std::optional<int> result;
+    runDialog(dialog.title, inputsOf(dialog.inputs), [&](const json& action) {
+        // Clicking a radio button selects it, as "radio" does.
+        const char* key = action.contains("radio") ? "radio" : "click";
+        if (!action.contains(key) || (!radios && action.contains("radio"))) {
+            throw ScriptMismatch("the dialog \"" + dialog.title + "\" has only " +
+                                 (radios ? "radio buttons and OK" : "buttons to click"));
+        }
+        const std::string caption = textOf(action.at(key));
+        int chosen = stored;
+        if (!radios || caption != kOkCaption) {
+            const ChoiceButton* button = buttonCaptioned(caption);
+            if (radios) {
+                stored = dialog.afterRadio(stored, *button);
+                return Outcome::Open;
             }
-            return Outcome::Open;
+            if (button->cancels) {
+                return Outcome::Cancelled;
+            }
+            chosen = button->result;
         }
-        if (action.contains("type") && action.at("type").is_object() &&
-            action.at("type").contains("value")) {
-            typed = textOf(action.at("type").at("value"));
-            return Outcome::Open;
-        }
-        if (action.contains("click") && textOf(action.at("click")) == "OK") {
-            auto entry = acceptNumberEntry(prompt, typed);
-            if (const auto* refused = std::get_if<Message>(&entry)) {
+        if (dialog.refusal) {
+            if (auto refused = dialog.refusal(chosen)) {
                 showMessage(*refused);
                 return Outcome::Open;
             }
-            result = std::get<std::int32_t>(entry);
-            return Outcome::Accepted;
         }
-        throw ScriptMismatch("the dialog \"" + prompt.title + "\" has one field and OK");
+        result = chosen;
+        return Outcome::Accepted;
     });
     return result;
 }
@@ -305,6 +300,64 @@ bool ScriptedInteraction::runSkillSelection(SkillSelection& model) {
     });
 }
 
+bool ScriptedInteraction::runForm(FormEntry& form) {
+    const FormDialog& dialog = form.dialog();
+    const auto fieldLabelled = [&](const std::string& label) {
+        const auto field = form.findField(label);
+        if (!field) {
+            throw ScriptMismatch("the dialog \"" + dialog.title + "\" has no field \"" +
+                                 shownText(label) + "\"");
+        }
+        return *field;
+    };
+    // A "type" or "arrow" step names its field, which a form of one field may leave out.
+    const auto fieldOfStep = [&](const json& body) {
+        if (body.is_object() && body.contains("field")) {
+            return fieldLabelled(textOf(body.at("field")));
+        }
+        if (form.fieldCount() != 1) {
+            throw ScriptMismatch("a step of the dialog \"" + dialog.title +
+                                 "\" must name its field");
+        }
+        return std::size_t{0};
+    };
+    return runDialog(dialog.title, inputsOf(dialog.inputs), [&](const json& action) {
+        if (action.contains("fields") && action.at("fields").is_object()) {
+            // Each field is typed into and left; the fields are independent of each other.
+            for (const auto& [label, value] : action.at("fields").items()) {
+                const std::size_t field = fieldLabelled(label);
+                form.type(field, textOf(value));
+                form.leave(field);
+            }
+            return Outcome::Open;
+        }
+        if (action.contains("type")) {
+            const json& body = action.at("type");
+            const std::size_t field = fieldOfStep(body);
+            form.type(field, body.contains("value") ? textOf(body.at("value")) : std::string());
+            return Outcome::Open;
+        }
+        if (action.contains("arrow")) {
+            const json& body = action.at("arrow");
+            form.clickArrows(fieldOfStep(body), arrowDelta(body));
+            return Outcome::Open;
+        }
+        const std::string caption = action.contains("click") ? textOf(action.at("click")) : "";
+        if (caption == kOkCaption) {
+            if (const auto refused = form.confirm()) {
+                showMessage(refused->message);
+                return Outcome::Open;
+            }
+            return Outcome::Accepted;
+        }
+        if (caption == kCancelCaption && dialog.cancelButton) {
+            return Outcome::Cancelled;
+        }
+        throw ScriptMismatch("the dialog \"" + dialog.title + "\" has no button \"" +
+                             shownText(caption) + "\"");
+    });
+}
+
 void ScriptedInteraction::showEmphasisDisplay(const EmphasisDisplay& display) {
     const std::string title(EmphasisDisplay::kTitle);
     write({{"event", "dialog"},
@@ -339,7 +392,7 @@ void checkBoxStep(const json& body, const std::string& name, const std::string& 
     if (!body.is_object()) {
         refuse(where, name + " must be an object");
     }
-    for (const char* key : {"advantage", "category", "entry", "value"}) {
+    for (const char* key : {"advantage", "category", "entry", "field", "value"}) {
         if (body.contains(key) && !body.at(key).is_string()) {
             refuse(where, name + " " + key + " must be a text");
         }

@@ -30,7 +30,7 @@ public:
 
     void showMessage(const Message& message) override;
     std::optional<int> runChoice(const ChoiceDialog& dialog) override;
-    std::optional<std::int32_t> askNumber(const NumberPrompt& prompt) override;
+    bool runForm(FormEntry& form) override;
     SaveAnswer askSaveChanges(std::string_view documentName) override;
     bool runAdvantageAssignment(AdvantageAssignment& model) override;
     bool runSkillSelection(SkillSelection& model) override;

@@ -1,29 +1,36 @@
-// The generic choice dialog and the number prompt: clicks, refusals, Escape.
+// The generic choice dialog and the form: clicks, radio buttons, pictures, fields, refusals,
+// Escape.
 
 #include "GuiTestSupport.h"
 
-#include "core/dialogs/ArmorDialog.h"
-#include "core/dialogs/ChoiceDialog.h"
+#include "core/dialogs/CreationDialogs.h"
 #include "core/dialogs/NumberPrompt.h"
 #include "gui/dialogs/ChoiceDialogView.h"
-#include "gui/dialogs/NumberPromptView.h"
+#include "gui/dialogs/FormDialogView.h"
 #include "gui/dialogs/QtInteraction.h"
 
+#include <QComboBox>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTest>
 
 using namespace orthavel;
 
 namespace {
 
-NumberPrompt baseNumberPrompt() {
-    return {.title = "ROC Roll",
-            .label = "Base Number:",
-            .texts = {"Enter the base number of the roll."},
-            .initial = 50,
-            .minimum = 1,
-            .maximum = 100,
-            .notes = {}};
+FormDialog baseNumberPrompt() {
+    return numberPromptForm({.title = "ROC Roll",
+                             .label = "Base Number:",
+                             .texts = {"Enter the base number of the roll."},
+                             .initial = 50,
+                             .minimum = 1,
+                             .maximum = 100,
+                             .notes = {}});
+}
+
+template <typename T> T* fieldOf(const FormDialogView& view, std::size_t field) {
+    return qobject_cast<T*>(view.fieldWidget(field));
 }
 
 } // namespace
@@ -87,14 +94,126 @@ private slots:
 
     void escapeCancels() {
         ChoiceDialogView choice(armorDialog());
-        NumberPromptView prompt(baseNumberPrompt());
+        FormEntry entry(baseNumberPrompt());
+        FormDialogView prompt(entry);
         for (QDialog* view : std::initializer_list<QDialog*>{&choice, &prompt}) {
             view->show();
             QTest::keyClick(view, Qt::Key_Escape);
             QCOMPARE(view->result(), static_cast<int>(QDialog::Rejected));
         }
         QCOMPARE(choice.chosen(), std::nullopt);
-        QCOMPARE(prompt.number(), std::nullopt);
+    }
+
+    void radioButtonsStoreTheirResultsAndOkAccepts() {
+        const QString raidir =
+            QStringLiteral("Raidir* (Females, Priestesses) Maiden, Specialist, etc.");
+        const QString wayne = QStringLiteral("Wayne (Historians) Monk, etc.");
+        const struct {
+            QStringList clicked;
+            const char* profession;
+            const char* gender;
+        } cases[] = {
+            {{}, "Medic", "Male"}, {{raidir, wayne}, "Monk", "Female"}, {{wayne}, "Monk", "Male"}};
+        QtInteraction ui;
+        for (const auto& c : cases) {
+            whenOpen<ChoiceDialogView>([&](ChoiceDialogView* view) {
+                const auto radios = view->findChildren<QRadioButton*>();
+                QCOMPARE(radios.size(), 10);
+                for (const QString& caption : c.clicked) {
+                    for (auto* radio : radios) {
+                        if (radio->text().remove(QLatin1Char('&')) == caption) {
+                            QTest::mouseClick(radio, Qt::LeftButton);
+                        }
+                    }
+                }
+                QTest::keyClick(view, Qt::Key_Return);
+            });
+            const auto house = runHouseDialog(ui);
+            QVERIFY(house.has_value());
+            QCOMPARE(house->professionName, c.profession);
+            QCOMPARE(house->gender, c.gender);
+        }
+    }
+
+    void picturesAndLabelsStandAboveTheirButtons() {
+        ChoiceDialogView race(raceDialog());
+        race.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&race));
+        QList<QLabel*> pictures;
+        for (auto* label : race.findChildren<QLabel*>()) {
+            if (!label->pixmap().isNull()) {
+                pictures.append(label);
+            }
+        }
+        QCOMPARE(pictures.size(), 2);
+        const QPushButton* kessari = buttonCaptioned(race, QStringLiteral("&Kessari"));
+        const QPushButton* neuonian = buttonCaptioned(race, QStringLiteral("&Neuonian"));
+        QVERIFY(pictures[0]->geometry().bottom() < kessari->y());
+        QVERIFY(pictures[0]->geometry().center().x() == kessari->geometry().center().x());
+        QVERIFY(neuonian->x() > pictures[0]->geometry().right());
+
+        ChoiceDialogView cortez(careerDialog(kJobsDialogs[1]));
+        cortez.show();
+        QCOMPARE(labelTexts(cortez),
+                 (QStringList{QStringLiteral("Jobs"), QStringLiteral("Professions"),
+                              QStringLiteral("Professions")}));
+    }
+
+    void formFieldsKeepTheirRules() {
+        FormEntry traits(physicalTraitsDialog(16, 21, 300));
+        FormDialogView view(traits);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        auto* age = fieldOf<QSpinBox>(view, 0);
+        QCOMPARE(age->text(), QStringLiteral("16"));
+        QCOMPARE(labelTexts(view).mid(0, 3),
+                 (QStringList{QStringLiteral("&Age:"), QStringLiteral("&Birth Date:"),
+                              QStringLiteral("&Eye Color:")}));
+        for (const auto& [typed, shown] : {std::pair("500", "300"), std::pair("5", "21")}) {
+            age->setFocus();
+            age->selectAll();
+            QTest::keyClicks(age, QString::fromUtf8(typed));
+            fieldOf<QLineEdit>(view, 1)->setFocus();
+            QCOMPARE(age->text(), QString::fromUtf8(shown));
+        }
+        // The arrows stop at the lowest age.
+        QTest::keyClick(age, Qt::Key_Down);
+        QCOMPARE(age->text(), QStringLiteral("21"));
+        QTest::keyClick(age, Qt::Key_Up);
+        QCOMPARE(age->text(), QStringLiteral("22"));
+
+        auto* birth = fieldOf<QLineEdit>(view, 1);
+        QCOMPARE(birth->maxLength(), 20);
+        for (auto [typed, state] :
+             {std::pair(QStringLiteral("1\u65E5"), QValidator::Invalid),
+              std::pair(QStringLiteral("\u20AC\u00E9"), QValidator::Acceptable)}) {
+            int position = 0;
+            QCOMPARE(birth->validator()->validate(typed, position), state);
+        }
+        QTest::keyClicks(birth, QStringLiteral("12 Spring"));
+        auto* height = fieldOf<QComboBox>(view, 6);
+        QVERIFY(height->isEditable());
+        QCOMPARE(height->currentText(), QStringLiteral("5' 10\""));
+        QCOMPARE(height->itemText(1), QStringLiteral("5' 10\""));
+        height->setCurrentText(QStringLiteral("6' 2\""));
+        QTest::mouseClick(view.okButton(), Qt::LeftButton);
+        QCOMPARE(view.result(), static_cast<int>(QDialog::Accepted));
+        QCOMPARE(traits.number(0), 22);
+        QCOMPARE(traits.value(1), "12 Spring");
+        QCOMPARE(traits.value(6), "6' 2\"");
+
+        // A window closed while a field has the focus hands that field to no one.
+        auto* open = new FormDialogView(traits);
+        open->show();
+        QVERIFY(QTest::qWaitForWindowActive(open));
+        delete open;
+
+        FormEntry name(nameAttitudeDialog());
+        FormDialogView nameView(name);
+        nameView.show();
+        QCOMPARE(fieldOf<QLineEdit>(nameView, 2)->text(), QStringLiteral("Adventurous"));
+        buttonCaptioned(nameView, QStringLiteral("Cancel"))->click();
+        QCOMPARE(nameView.result(), static_cast<int>(QDialog::Rejected));
     }
 
     void refusedClickShowsWhyAndStays() {
@@ -149,24 +268,27 @@ private slots:
         const std::pair<const char*, std::optional<std::int32_t>> cases[] = {
             {"100", 100}, {" 42 ", 42}, {"101", {}}, {"abc", {}}};
         for (const auto& [typed, number] : cases) {
-            NumberPromptView view(baseNumberPrompt());
+            FormEntry entry(baseNumberPrompt());
+            FormDialogView view(entry);
             view.show();
             QVERIFY(QTest::qWaitForWindowActive(&view));
-            QCOMPARE(view.field()->text(), QStringLiteral("50"));
-            view.field()->setText(QString::fromUtf8(typed));
+            auto* field = fieldOf<QLineEdit>(view, 0);
+            QCOMPARE(field->text(), QStringLiteral("50"));
+            QCOMPARE(field->selectedText(), QStringLiteral("50"));
+            field->setText(QString::fromUtf8(typed));
             MessageBoxCloser closer;
             QTest::mouseClick(view.okButton(), Qt::LeftButton);
-            QCOMPARE(view.number(), number);
             QVERIFY2(view.isVisible() == !number, typed);
             if (number) {
                 QVERIFY2(closer.seen.isEmpty(), typed);
                 QCOMPARE(view.result(), static_cast<int>(QDialog::Accepted));
+                QCOMPARE(entry.number(0), *number);
             } else {
                 QCOMPARE(closer.seen.size(), 1);
                 QCOMPARE(closer.seen[0].text,
                          QStringLiteral("Please enter an integer between 1 and 100."));
-                QCOMPARE(view.field()->selectedText(), QString::fromUtf8(typed));
-                QCOMPARE(view.focusWidget(), view.field());
+                QCOMPARE(field->selectedText(), QString::fromUtf8(typed));
+                QCOMPARE(view.focusWidget(), field);
             }
         }
     }

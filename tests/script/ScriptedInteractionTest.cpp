@@ -1,11 +1,13 @@
 #include "script/ScriptedInteraction.h"
 
 #include "core/dialogs/ChoiceDialog.h"
+#include "core/dialogs/CreationDialogs.h"
 #include "core/dialogs/NumberPrompt.h"
 #include "script/RecordJson.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <limits>
 #include <sstream>
 
@@ -93,6 +95,62 @@ TEST(ScriptedInteraction, NumberFieldsAreCheckedAgainstTheirRange) {
     }
 }
 
+TEST(ScriptedInteraction, RadioButtonsFormsAndCancellingButtonsAnswerAsOnScreen) {
+    const struct {
+        const char* script;
+        std::function<std::string(Interaction&)> run;
+        std::string answer;
+        const char* transcript;
+    } cases[] = {
+        {R"([{"title":"Subculture","steps":[
+              {"radio":"Raidir* (Females, Priestesses) Maiden, Specialist, etc."},
+              {"radio":"Wayne (Historians) Monk, etc."},{"click":"OK"}]}])",
+         [](Interaction& ui) {
+             const auto house = runHouseDialog(ui);
+             return house ? house->professionName + " " + house->gender : "-";
+         },
+         "Monk Female",
+         R"({"event":"dialog","title":"Subculture","inputs":{}}
+{"event":"closed","title":"Subculture","accepted":true}
+)"},
+        {R"([{"title":"Select Physical Traits",
+              "fields":{"Age:":"500","Eye Color:":"Violet and gold, very bright"},"click":"OK"}])",
+         [](Interaction& ui) {
+             const auto traits = runPhysicalTraitsDialog(ui, 16, 21, 300);
+             return traits ? std::to_string(traits->age) + " " + traits->eyeColor : "-";
+         },
+         "300 Violet and gold",
+         R"({"event":"dialog","title":"Select Physical Traits","inputs":{"age":16,"minAge":21,"maxAge":300}}
+{"event":"closed","title":"Select Physical Traits","accepted":true}
+)"},
+        {R"([{"title":"Select Physical Traits","steps":[{"type":{"field":"Age:","value":"0"}},
+              {"click":"OK"},{"arrow":{"field":"Age:","delta":3}},{"click":"OK"}]}])",
+         [](Interaction& ui) {
+             const auto traits = runPhysicalTraitsDialog(ui, 30, 21, 300);
+             return traits ? std::to_string(traits->age) : "-";
+         },
+         "21",
+         R"({"event":"dialog","title":"Select Physical Traits","inputs":{"age":30,"minAge":21,"maxAge":300}}
+{"event":"message","caption":"Orthavel","text":"Please enter an integer between 1 and 2000."}
+{"event":"closed","title":"Select Physical Traits","accepted":true}
+)"},
+        {R"([{"title":"Feznoth Native Skills","click":"&Gods"}])",
+         [](Interaction& ui) {
+             return runNativeSkillsDialog(ui, 3) == NativeSkillsGroup::Second ? "Gods" : "-";
+         },
+         "Gods",
+         R"({"event":"dialog","title":"Feznoth Native Skills","inputs":{}}
+{"event":"closed","title":"Feznoth Native Skills","accepted":false}
+)"},
+    };
+    for (const auto& c : cases) {
+        std::ostringstream out;
+        ScriptedInteraction ui(parseScript(c.script), out);
+        EXPECT_EQ(c.run(ui), c.answer) << c.script;
+        EXPECT_EQ(out.str(), c.transcript);
+    }
+}
+
 TEST(ScriptedInteraction, AnswersForAnotherDialogAreAMismatch) {
     const char* scripts[] = {
         R"([{"title":"Dice","click":"&Heads"}])",
@@ -107,6 +165,16 @@ TEST(ScriptedInteraction, AnswersForAnotherDialogAreAMismatch) {
     std::ostringstream out;
     ScriptedInteraction ui(json::parse(R"([{"title":"Age","fields":{"Years:":"3"}}])"), out);
     EXPECT_THROW(ui.askNumber(agePrompt()), ScriptMismatch);
+    const char* forms[] = {
+        R"([{"title":"Select Physical Traits","click":"Cancel"}])",
+        R"([{"title":"Select Physical Traits","radio":"OK"}])",
+        R"([{"title":"Select Physical Traits","steps":[{"type":{"value":"x"}}]}])",
+    };
+    for (const char* script : forms) {
+        std::ostringstream transcript;
+        ScriptedInteraction scripted(json::parse(script), transcript);
+        EXPECT_THROW(runPhysicalTraitsDialog(scripted, 21, 21, 300), ScriptMismatch) << script;
+    }
 }
 
 TEST(ScriptedInteraction, ScriptsMustBeArrays) {

@@ -7,8 +7,8 @@
 
 #include "core/advantages/AdvantageAssignment.h"
 #include "core/dialogs/ChoiceDialog.h"
+#include "core/dialogs/FormDialog.h"
 #include "core/dialogs/Interaction.h"
-#include "core/dialogs/NumberPrompt.h"
 #include "core/skills/EmphasisDisplay.h"
 #include "core/skills/SkillSelection.h"
 
@@ -22,18 +22,23 @@ namespace orthavel::test {
 
 class FakeInteraction : public Interaction {
 public:
-    // What happened, in order: "message:<caption>|<text>", "choice:<title>", "number:<title>".
+    // What happened, in order: "message:<caption>|<text>", "choice:<title>", "number:<title>"
+    // (a number prompt), "form:<title>" (any other form).
     std::vector<std::string> events;
     std::vector<Message> messages;
     // The title of every dialog shown, and the document named by every save question.
     std::vector<std::string> dialogTitles, saveQuestions;
-    // The inputs of the last choice dialog shown.
+    // The inputs of the last choice dialog or form shown; every form shown, as it was given.
     std::vector<DialogInput> lastInputs;
+    std::vector<FormDialog> forms;
 
-    // Answers: the caption of the button to click (nullopt = cancel); the text typed into a
-    // number field followed by OK (nullopt = cancel).
+    // Answers: the caption of the button to click, or of the radio button to select, or "OK"
+    // (nullopt = cancel); the text typed into a number prompt's field followed by OK; the texts
+    // typed into a form's fields by label, each field left after it, followed by OK.
+    using FieldTexts = std::vector<std::pair<std::string, std::string>>;
     std::deque<std::optional<std::string>> choiceClicks;
     std::deque<std::optional<std::string>> numberEntries;
+    std::deque<std::optional<FieldTexts>> formEntries;
     std::deque<SaveAnswer> saveAnswers;
     // How the person works the advantage and skill dialogs (none: Escape).
     std::function<bool(AdvantageAssignment&)> onAdvantages;
@@ -48,45 +53,79 @@ public:
         events.push_back("choice:" + dialog.title);
         dialogTitles.push_back(dialog.title);
         lastInputs = dialog.inputs;
+        const bool radios = dialog.style == ChoiceStyle::RadioThenOk;
+        int stored = dialog.initialResult;
         while (!choiceClicks.empty()) {
             const auto click = choiceClicks.front();
             choiceClicks.pop_front();
             if (!click) {
                 return std::nullopt;
             }
-            const ChoiceButton* button = dialog.findButton(*click);
-            if (button == nullptr) {
-                events.push_back("no-button:" + *click);
-                return std::nullopt;
+            int chosen = stored;
+            if (!radios || *click != kOkCaption) {
+                const ChoiceButton* button = dialog.findButton(*click);
+                if (button == nullptr) {
+                    events.push_back("no-button:" + *click);
+                    return std::nullopt;
+                }
+                if (radios) {
+                    stored = dialog.afterRadio(stored, *button);
+                    continue;
+                }
+                if (button->cancels) {
+                    return std::nullopt;
+                }
+                chosen = button->result;
             }
             if (dialog.refusal) {
-                if (auto refused = dialog.refusal(button->result)) {
+                if (auto refused = dialog.refusal(chosen)) {
                     showMessage(*refused);
                     continue;
                 }
             }
-            return button->result;
+            return chosen;
         }
         return std::nullopt;
     }
 
-    std::optional<std::int32_t> askNumber(const NumberPrompt& prompt) override {
-        events.push_back("number:" + prompt.title);
-        dialogTitles.push_back(prompt.title);
-        while (!numberEntries.empty()) {
-            const auto entry = numberEntries.front();
-            numberEntries.pop_front();
-            if (!entry) {
-                return std::nullopt;
+    bool runForm(FormEntry& form) override {
+        const FormDialog& dialog = form.dialog();
+        const bool numberPrompt =
+            dialog.fields.size() == 1 && dialog.fields[0].kind == FieldKind::Number;
+        events.push_back((numberPrompt ? "number:" : "form:") + dialog.title);
+        dialogTitles.push_back(dialog.title);
+        lastInputs = dialog.inputs;
+        forms.push_back(dialog);
+        while (!(numberPrompt ? numberEntries.empty() : formEntries.empty())) {
+            std::optional<FieldTexts> entry;
+            if (numberPrompt) {
+                if (const auto typed = numberEntries.front()) {
+                    entry = FieldTexts{{dialog.fields[0].label, *typed}};
+                }
+                numberEntries.pop_front();
+            } else {
+                entry = formEntries.front();
+                formEntries.pop_front();
             }
-            auto accepted = acceptNumberEntry(prompt, *entry);
-            if (const auto* refused = std::get_if<Message>(&accepted)) {
-                showMessage(*refused);
+            if (!entry) {
+                return false;
+            }
+            for (const auto& [label, text] : *entry) {
+                const auto field = form.findField(label);
+                if (!field) {
+                    events.push_back("no-field:" + label);
+                    return false;
+                }
+                form.type(*field, text);
+                form.leave(*field);
+            }
+            if (const auto refused = form.confirm()) {
+                showMessage(refused->message);
                 continue;
             }
-            return std::get<std::int32_t>(accepted);
+            return true;
         }
-        return std::nullopt;
+        return false;
     }
 
     SaveAnswer askSaveChanges(std::string_view documentName) override {

@@ -4,7 +4,7 @@ namespace orthavel {
 
 ChoiceDialog armorDialog() {
     ChoiceDialog d;
-    d.title = "Choose a set of Armor";
+    d.title = kArmorDialogTitle;
     d.columns = {
         {
             {"&None", 0},

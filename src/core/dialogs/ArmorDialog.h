@@ -4,6 +4,8 @@
 
 namespace orthavel {
 
+inline constexpr std::string_view kArmorDialogTitle = "Choose a set of Armor";
+
 // "Choose a set of Armor": the twelve armor types in two columns; the result is the armor type.
 ChoiceDialog armorDialog();
 

@@ -1,11 +1,24 @@
 #include "core/dialogs/ChoiceDialog.h"
 
+#include "core/dialogs/Interaction.h"
+
 namespace orthavel {
 
 const ChoiceButton* ChoiceDialog::findButton(std::string_view caption) const {
     for (const auto& column : columns) {
         for (const auto& button : column) {
             if (button.caption == caption) {
+                return &button;
+            }
+        }
+    }
+    return nullptr;
+}
+
+const ChoiceButton* ChoiceDialog::findResult(int result) const {
+    for (const auto& column : columns) {
+        for (const auto& button : column) {
+            if (button.result == result) {
                 return &button;
             }
         }
@@ -22,6 +35,28 @@ std::string stripMnemonic(std::string_view caption) {
         out.push_back(caption[i]);
     }
     return out;
+}
+
+ChoiceDialog buttonColumn(std::string title, std::vector<std::string> texts,
+                          std::initializer_list<std::string_view> captions) {
+    ChoiceDialog dialog;
+    dialog.title = std::move(title);
+    dialog.texts = std::move(texts);
+    dialog.columns.resize(1);
+    for (const std::string_view caption : captions) {
+        dialog.columns[0].emplace_back(std::string(caption),
+                                       static_cast<int>(dialog.columns[0].size()));
+    }
+    return dialog;
+}
+
+std::optional<std::string> runForCaption(Interaction& ui, const ChoiceDialog& dialog) {
+    const std::optional<int> result = ui.runChoice(dialog);
+    const ChoiceButton* button = result ? dialog.findResult(*result) : nullptr;
+    if (button == nullptr) {
+        return std::nullopt;
+    }
+    return stripMnemonic(button->caption);
 }
 
 } // namespace orthavel

@@ -10,6 +10,7 @@
 namespace orthavel {
 
 struct ChoiceDialog;
+class FormEntry;
 struct NumberPrompt;
 class AdvantageAssignment;
 class SkillSelection;
@@ -28,9 +29,15 @@ public:
     // when it was cancelled (Escape, the close box).
     virtual std::optional<int> runChoice(const ChoiceDialog& dialog) = 0;
 
-    // Shows a dialog with one integer field; answers the accepted number or nothing on cancel.
-    // An entry outside the range is refused with the range prompt and the dialog stays.
-    virtual std::optional<std::int32_t> askNumber(const NumberPrompt& prompt) = 0;
+    // Shows a form dialog over its entry, forwarding every edit to it: typing, leaving a field,
+    // the arrows; answers whether it ended with an accepted OK (a refused OK shows its message
+    // and the dialog stays). Escape, the close box and "Cancel" answer false.
+    virtual bool runForm(FormEntry& form) = 0;
+
+    // Shows a number prompt as a form of its one field; answers the accepted number or nothing
+    // on cancel. An entry outside the range is refused with the range prompt and the dialog
+    // stays.
+    std::optional<std::int32_t> askNumber(const NumberPrompt& prompt);
 
     // Asks whether to save the changes of the named character before they would be lost.
     virtual SaveAnswer askSaveChanges(std::string_view documentName) = 0;

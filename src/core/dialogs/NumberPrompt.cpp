@@ -4,10 +4,10 @@
 
 namespace orthavel {
 
-Message rangePrompt(const NumberPrompt& prompt) {
+Message rangePrompt(std::int32_t minimum, std::int32_t maximum) {
     return {"Orthavel",
-            "Please enter an integer between " + std::to_string(prompt.minimum) + " and " +
-                std::to_string(prompt.maximum) + ".",
+            "Please enter an integer between " + std::to_string(minimum) + " and " +
+                std::to_string(maximum) + ".",
             true};
 }
 
@@ -31,14 +31,6 @@ std::optional<std::int32_t> parseWholeNumber(std::string_view typed, std::int32_
         return std::nullopt;
     }
     return static_cast<std::int32_t>(value);
-}
-
-std::variant<std::int32_t, Message> acceptNumberEntry(const NumberPrompt& prompt,
-                                                      std::string_view typed) {
-    if (const auto value = parseWholeNumber(typed, prompt.minimum, prompt.maximum)) {
-        return *value;
-    }
-    return rangePrompt(prompt);
 }
 
 } // namespace orthavel

@@ -5,17 +5,34 @@
 #include "qtcommon/QtText.h"
 
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace orthavel {
+namespace {
+
+// The artwork of each dialog picture, and the size it is shown at.
+QLabel* pictureLabel(DialogPicture picture, QWidget* parent) {
+    const QString file = picture == DialogPicture::KessariRace
+                             ? QStringLiteral(":/dialogs/kessari_race.svg")
+                             : QStringLiteral(":/dialogs/neuonian_race.svg");
+    auto* label = new QLabel(parent);
+    label->setPixmap(QIcon(file).pixmap(QSize(200, 240)));
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+} // namespace
 
 ChoiceDialogView::ChoiceDialogView(const ChoiceDialog& dialog, QWidget* parent)
-    : QDialog(parent), m_dialog(dialog) {
+    : QDialog(parent), m_dialog(dialog), m_stored(dialog.initialResult) {
     applyDialogLook(this);
     setWindowTitle(toQString(dialog.title));
+    const bool radios = dialog.style == ChoiceStyle::RadioThenOk;
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -23,20 +40,52 @@ ChoiceDialogView::ChoiceDialogView(const ChoiceDialog& dialog, QWidget* parent)
         layout->addWidget(new QLabel(toQString(text), this));
     }
     auto* columns = new QHBoxLayout;
+    QString mnemonics;
     for (const auto& column : dialog.columns) {
         auto* buttons = new QVBoxLayout;
         for (const auto& choice : column) {
+            if (choice.picture != DialogPicture::None) {
+                buttons->addWidget(pictureLabel(choice.picture, this));
+            }
+            if (!choice.heading.empty()) {
+                buttons->addWidget(new QLabel(toQString(choice.heading), this));
+            }
+            if (radios) {
+                auto* radio =
+                    new QRadioButton(withMnemonic(toQString(choice.caption), mnemonics), this);
+                connect(radio, &QRadioButton::toggled, this, [this, &choice](bool checked) {
+                    if (checked) {
+                        m_stored = m_dialog.afterRadio(m_stored, choice);
+                    }
+                });
+                buttons->addWidget(radio);
+                continue;
+            }
             auto* button = new QPushButton(toQString(choice.caption), this);
             button->setAutoDefault(false);
             button->setMinimumWidth(130);
-            const int result = choice.result;
-            connect(button, &QPushButton::clicked, this, [this, result] { choose(result); });
+            if (choice.cancels) {
+                connect(button, &QPushButton::clicked, this, &QDialog::reject);
+            } else {
+                const int result = choice.result;
+                connect(button, &QPushButton::clicked, this, [this, result] { choose(result); });
+            }
             buttons->addWidget(button);
         }
         buttons->addStretch();
         columns->addLayout(buttons);
     }
     layout->addLayout(columns);
+
+    if (radios) {
+        auto* ok = new QPushButton(toQString(kOkCaption), this);
+        ok->setDefault(true);
+        connect(ok, &QPushButton::clicked, this, [this] { choose(m_stored); });
+        auto* row = new QHBoxLayout;
+        row->addStretch();
+        row->addWidget(ok);
+        layout->addLayout(row);
+    }
 }
 
 namespace {
@@ -60,8 +109,9 @@ void ChoiceDialogView::keyPressEvent(QKeyEvent* event) {
     const QString typed = event->text();
     if ((event->modifiers() & ~Qt::ShiftModifier) == Qt::NoModifier && typed.size() == 1 &&
         typed[0].isLetterOrNumber()) {
-        for (auto* button : findChildren<QPushButton*>()) {
+        for (auto* button : findChildren<QAbstractButton*>()) {
             if (mnemonicOf(button->text()) == typed[0].toLower()) {
+                button->setFocus();
                 button->click();
                 return;
             }

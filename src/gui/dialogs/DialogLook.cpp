@@ -17,4 +17,18 @@ void applyDialogLook(QWidget* dialog) {
     dialog->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
 
+QString withMnemonic(const QString& text, QString& used) {
+    if (text.contains(QLatin1Char('&'))) {
+        return text;
+    }
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar letter = text[i].toLower();
+        if (letter.isLetter() && !used.contains(letter)) {
+            used.append(letter);
+            return QString(text).insert(i, QLatin1Char('&'));
+        }
+    }
+    return text;
+}
+
 } // namespace orthavel

@@ -1,5 +1,6 @@
 #pragma once
 
+class QString;
 class QWidget;
 
 #include <string>
@@ -9,5 +10,10 @@ namespace orthavel {
 // Gives a dialog the program's look: black text on a light grey background (192, 192, 192) and
 // no context-help button in the title bar.
 void applyDialogLook(QWidget* dialog);
+
+// A label or caption with a keyboard mnemonic: "&" before its first letter that no earlier one
+// of the dialog took (used holds the letters taken and grows by the one chosen). A text that
+// holds an "&" already is left as it is.
+QString withMnemonic(const QString& text, QString& used);
 
 } // namespace orthavel

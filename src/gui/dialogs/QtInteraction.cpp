@@ -4,7 +4,7 @@
 #include "gui/dialogs/ChoiceDialogView.h"
 #include "gui/dialogs/DialogLook.h"
 #include "gui/dialogs/EmphasisView.h"
-#include "gui/dialogs/NumberPromptView.h"
+#include "gui/dialogs/FormDialogView.h"
 #include "gui/dialogs/SkillSelectionView.h"
 #include "qtcommon/QtText.h"
 
@@ -31,12 +31,9 @@ std::optional<int> QtInteraction::runChoice(const ChoiceDialog& dialog) {
     return view.chosen();
 }
 
-std::optional<std::int32_t> QtInteraction::askNumber(const NumberPrompt& prompt) {
-    NumberPromptView view(prompt, m_parent);
-    if (view.exec() != QDialog::Accepted) {
-        return std::nullopt;
-    }
-    return view.number();
+bool QtInteraction::runForm(FormEntry& form) {
+    FormDialogView view(form, m_parent);
+    return view.exec() == QDialog::Accepted;
 }
 
 bool QtInteraction::runAdvantageAssignment(AdvantageAssignment& model) {

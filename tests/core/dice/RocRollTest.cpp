@@ -14,17 +14,6 @@ namespace {
 
 using test::FakeInteraction;
 
-// Keeps the number dialogs shown, to hold them against the rules.
-class PromptRecorder : public FakeInteraction {
-public:
-    std::vector<NumberPrompt> prompts;
-
-    std::optional<std::int32_t> askNumber(const NumberPrompt& prompt) override {
-        prompts.push_back(prompt);
-        return FakeInteraction::askNumber(prompt);
-    }
-};
-
 // clang-format off
 const std::string kCaption = "Rolling Outcome Chart (ROC)";
 const std::string kEpBonus = "EP Bonuses apply to ROC skill rolls only, and are applied directly to the skill being used.";
@@ -123,15 +112,15 @@ TEST(RocRoll, EveryBoundOfTheChartSelectsTheRowOnEitherSide) {
 TEST(RocRoll, AsksForTheBaseNumberBeforeRolling) {
     CQuorvelDoc doc;
     doc.dice().queueRolls({42});
-    PromptRecorder ui;
+    FakeInteraction ui;
     ui.numberEntries.push_back("8");
     doc.OnRocRoll(ui);
 
-    ASSERT_EQ(ui.prompts.size(), 1U);
-    const NumberPrompt& prompt = ui.prompts[0];
-    EXPECT_EQ(
-        std::tuple(prompt.title, prompt.label, prompt.initial, prompt.minimum, prompt.maximum),
-        std::tuple("ROC ROLL Base Number", "Base Number:", 0, -1000, 1000));
+    ASSERT_EQ(ui.forms.size(), 1U);
+    const FormDialog& prompt = ui.forms[0];
+    const FormField& field = prompt.fields.at(0);
+    EXPECT_EQ(std::tuple(prompt.title, field.label, field.initial, field.minimum, field.maximum),
+              std::tuple("ROC ROLL Base Number", "Base Number:", "0", -1000, 1000));
     EXPECT_EQ(prompt.notes, (std::vector<std::string>{
                                 "Input this actions base number, this number is based",
                                 "on the type of conflict.  (See The Tome for details).",

@@ -18,12 +18,6 @@ namespace {
 struct ModelFake : test::FakeInteraction {
     std::vector<AdvantageAssignment> advantagesGiven;
     std::vector<SkillSelection> skillsGiven;
-    std::vector<NumberPrompt> prompts;
-
-    std::optional<std::int32_t> askNumber(const NumberPrompt& prompt) override {
-        prompts.push_back(prompt);
-        return FakeInteraction::askNumber(prompt);
-    }
     bool runAdvantageAssignment(AdvantageAssignment& model) override {
         advantagesGiven.push_back(model);
         return FakeInteraction::runAdvantageAssignment(model);
@@ -46,12 +40,12 @@ const Message kReminder{"Don't Forget", "Don't forget to save your character.", 
 
 // The one number dialog shown: title, label, lowest and highest value.
 std::tuple<std::string, std::string, int, int> onlyPrompt(const ModelFake& ui) {
-    EXPECT_EQ(ui.prompts.size(), 1U);
-    if (ui.prompts.empty()) {
+    EXPECT_EQ(ui.forms.size(), 1U);
+    if (ui.forms.empty()) {
         return {};
     }
-    const NumberPrompt& p = ui.prompts[0];
-    return {p.title, p.label, p.minimum, p.maximum};
+    const FormField& field = ui.forms[0].fields.at(0);
+    return {ui.forms[0].title, field.label, field.minimum, field.maximum};
 }
 
 // A command that ends abnormally (a script that stops matching, any exception) half way through
