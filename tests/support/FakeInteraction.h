@@ -27,8 +27,10 @@ public:
     std::vector<Message> messages;
     // The title of every dialog shown, and the document named by every save question.
     std::vector<std::string> dialogTitles, saveQuestions;
-    // The inputs of the last choice dialog shown.
-    std::vector<DialogInput> lastInputs;
+    // Every number dialog and model dialog as it was given.
+    std::vector<NumberPrompt> prompts;
+    std::vector<AdvantageAssignment> advantagesGiven;
+    std::vector<SkillSelection> skillsGiven;
 
     // Answers: the caption of the button to click (nullopt = cancel); the text typed into a
     // number field followed by OK (nullopt = cancel).
@@ -47,7 +49,6 @@ public:
     std::optional<int> runChoice(const ChoiceDialog& dialog) override {
         events.push_back("choice:" + dialog.title);
         dialogTitles.push_back(dialog.title);
-        lastInputs = dialog.inputs;
         while (!choiceClicks.empty()) {
             const auto click = choiceClicks.front();
             choiceClicks.pop_front();
@@ -72,6 +73,7 @@ public:
 
     std::optional<std::int32_t> askNumber(const NumberPrompt& prompt) override {
         events.push_back("number:" + prompt.title);
+        prompts.push_back(prompt);
         dialogTitles.push_back(prompt.title);
         while (!numberEntries.empty()) {
             const auto entry = numberEntries.front();
@@ -102,12 +104,14 @@ public:
     bool runAdvantageAssignment(AdvantageAssignment& model) override {
         events.push_back("advantages:" + std::string(AdvantageAssignment::kTitle));
         dialogTitles.emplace_back(AdvantageAssignment::kTitle);
+        advantagesGiven.push_back(model);
         return onAdvantages && onAdvantages(model);
     }
 
     bool runSkillSelection(SkillSelection& model) override {
         events.push_back("skills:" + std::string(SkillSelection::kTitle));
         dialogTitles.emplace_back(SkillSelection::kTitle);
+        skillsGiven.push_back(model);
         return onSkills && onSkills(model);
     }
 
