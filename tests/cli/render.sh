@@ -37,7 +37,6 @@ expect_status "unknown format" 2 "$CLI" render "$sample" --page 1 -o x.txt
 expect_status "no page" 2 "$CLI" render "$sample" -o x.png
 expect_status "missing character file" 1 "$CLI" render missing.ksc --page 1 -o x.png
 expect_status "unwritable PNG" 1 "$CLI" render "$sample" --page 1 -o no/such/folder/x.png
-expect_status "unwritable PDF" 1 "$CLI" render "$sample" --page 1 -o no/such/folder/x.pdf
 expect_status "no image after a refused call" 1 test -e x.png
 
 finish

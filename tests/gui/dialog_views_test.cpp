@@ -1,13 +1,17 @@
-// The generic choice dialog and the number prompt: clicks, refusals, Escape.
+// The generic choice dialog and the number prompt: clicks, refusals; Escape in every dialog.
 
 #include "GuiTestSupport.h"
 
+#include "core/advantages/AdvantageAssignment.h"
 #include "core/dialogs/ArmorDialog.h"
 #include "core/dialogs/ChoiceDialog.h"
 #include "core/dialogs/NumberPrompt.h"
+#include "core/skills/SkillSelection.h"
+#include "gui/dialogs/AdvantageAssignmentView.h"
 #include "gui/dialogs/ChoiceDialogView.h"
 #include "gui/dialogs/NumberPromptView.h"
 #include "gui/dialogs/QtInteraction.h"
+#include "gui/dialogs/SkillSelectionView.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -35,10 +39,7 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void clickAcceptsWithTheButtonsResult() {
-        const std::pair<const char*, int> cases[] = {
-            {"&None", 0},           {"St&udded Leather", 4}, {"&Plated Leather", 6},
-            {"&Full Chainmail", 7}, {"F&ield Plate", 11},
-        };
+        const std::pair<const char*, int> cases[] = {{"&None", 0}, {"F&ield Plate", 11}};
         for (const auto& [caption, result] : cases) {
             ChoiceDialogView view(armorDialog());
             view.show();
@@ -88,9 +89,17 @@ private slots:
     void escapeCancels() {
         ChoiceDialogView choice(armorDialog());
         NumberPromptView prompt(baseNumberPrompt());
-        for (QDialog* view : std::initializer_list<QDialog*>{&choice, &prompt}) {
+        AdvantageAssignment advantages;
+        advantages.open(kRaceKessari, 0, 103, {}, 300, 1);
+        AdvantageAssignmentView advantagesView(advantages);
+        SkillSelection skills;
+        skills.open(kRaceKessari, 0, 12, 0, {}, 0);
+        SkillSelectionView skillsView(skills);
+        for (QDialog* view :
+             std::initializer_list<QDialog*>{&choice, &prompt, &advantagesView, &skillsView}) {
             view->show();
             QTest::keyClick(view, Qt::Key_Escape);
+            QVERIFY(!view->isVisible());
             QCOMPARE(view->result(), static_cast<int>(QDialog::Rejected));
         }
         QCOMPARE(choice.chosen(), std::nullopt);
@@ -132,22 +141,18 @@ private slots:
         whenOpen<ChoiceDialogView>([](ChoiceDialogView* view) { view->reject(); });
         QCOMPARE(ui.runChoice(armorDialog()), std::nullopt);
 
-        const Message messages[] = {{"Don't Forget", "Don't forget to save your character.", false},
-                                    {"Orthavel", "Please enter an integer between 1 and 5.", true}};
-        for (const auto& message : messages) {
-            MessageBoxCloser closer;
-            ui.showMessage(message);
-            QCOMPARE(closer.seen.size(), 1);
-            QCOMPARE(closer.seen[0].caption, QString::fromStdString(message.caption));
-            QCOMPARE(closer.seen[0].text, QString::fromStdString(message.text));
-            QCOMPARE(closer.seen[0].icon,
-                     message.exclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
-        }
+        // Without the exclamation, a message box has no icon (with it: refusedClickShowsWhy...).
+        MessageBoxCloser closer;
+        ui.showMessage({"Don't Forget", "Don't forget to save your character.", false});
+        QCOMPARE(closer.seen.size(), 1);
+        QCOMPARE(closer.seen[0].caption, QStringLiteral("Don't Forget"));
+        QCOMPARE(closer.seen[0].text, QStringLiteral("Don't forget to save your character."));
+        QCOMPARE(closer.seen[0].icon, QMessageBox::NoIcon);
     }
 
     void numberPromptTakesOnlyNumbersInRange() {
-        const std::pair<const char*, std::optional<std::int32_t>> cases[] = {
-            {"100", 100}, {" 42 ", 42}, {"101", {}}, {"abc", {}}};
+        const std::pair<const char*, std::optional<std::int32_t>> cases[] = {{"100", 100},
+                                                                             {"101", {}}};
         for (const auto& [typed, number] : cases) {
             NumberPromptView view(baseNumberPrompt());
             view.show();

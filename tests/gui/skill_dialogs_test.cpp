@@ -1,5 +1,5 @@
 // The advantage, skill and emphasis dialogs: every arrow, pick and click reaches the core model,
-// counters follow, refused OKs keep the dialog open, Escape cancels.
+// counters follow, refused OKs keep the dialog open.
 
 #include "GuiTestSupport.h"
 
@@ -119,21 +119,6 @@ private slots:
         buttonCaptioned(view, QStringLiteral("OK"))->click();
         QCOMPARE(model.level(Advantage::Logic), 1);
         QCOMPARE(view.result(), int(QDialog::Accepted));
-    }
-
-    void escapeCancels() {
-        AdvantageAssignment advantages;
-        advantages.open(kRaceKessari, 0, 103, {}, 300, 1);
-        SkillSelection skills;
-        skills.open(kRaceKessari, 0, 12, 0, {}, 0);
-        AdvantageAssignmentView advantagesView(advantages);
-        SkillSelectionView skillsView(skills);
-        for (QDialog* view : std::initializer_list<QDialog*>{&advantagesView, &skillsView}) {
-            view->show();
-            QTest::keyClick(view, Qt::Key_Escape);
-            QVERIFY(!view->isVisible());
-            QCOMPARE(view->result(), int(QDialog::Rejected));
-        }
     }
 
     void chooseSkillsShowsThirteenRowsInTwoColumns() {
