@@ -41,8 +41,6 @@ TEST(ComputeMasteries, EmphasesAverageTheirRatedMembersWhenEnoughAreRated) {
     const Case cases[] = {
         {"two swords", K, "Stilletto 45, Great Sword 38", 0, 4},
         {"one sword is not enough", K, "Long Sword 90", 0, 0},
-        {"three of four armorsmithing", K, "Chain 100, Helmets 100, Plates 100", 23, 0},
-        {"all four armorsmithing", K, "Chain 100, Helmets 100, Plates 100, Shields 100", 23, 10},
         {"averages truncate", K, "Longbow 19, Shortbow 20", 6, 1},
         {"the average before the tenth", K, "Longbow 15, Crossbow 14", 6, 1},
         {"a zero member neither adds nor counts", K, "Longbow 19, Shortbow 0", 6, 0},
@@ -64,18 +62,6 @@ TEST(ComputeMasteries, EmphasesAverageTheirRatedMembersWhenEnoughAreRated) {
         const MasteryResult result = computeMasteries(c.race, ratingsOf(c.rated));
         EXPECT_EQ(result.emphases[static_cast<std::size_t>(c.emphasis)], c.expected) << c.what;
     }
-}
-
-TEST(ComputeMasteries, FabledLandsNeedNineRatedLands) {
-    SkillRatings ratings{};
-    const auto lands = skillIndexByName("Ariela");
-    ASSERT_TRUE(lands);
-    for (int i = 0; i < 8; ++i) {
-        ratings[static_cast<std::size_t>(*lands + i)] = 50;
-    }
-    EXPECT_EQ(computeMasteries(kRaceKessari, ratings).emphases[20], 0);
-    ratings[static_cast<std::size_t>(*lands + 8)] = 50;
-    EXPECT_EQ(computeMasteries(kRaceKessari, ratings).emphases[20], 5);
 }
 
 TEST(ComputeMasteries, MasteriesAverageTheirNonZeroEmphases) {
