@@ -1,4 +1,5 @@
-// The generic choice dialog and the number prompt: clicks, refusals; Escape in every dialog.
+// The generic choice dialog and the number prompt: clicks, refusals; Escape in every dialog; the
+// desktop Interaction running the real dialogs.
 
 #include "GuiTestSupport.h"
 
@@ -6,9 +7,11 @@
 #include "core/dialogs/ArmorDialog.h"
 #include "core/dialogs/ChoiceDialog.h"
 #include "core/dialogs/NumberPrompt.h"
+#include "core/document/CQuorvelDoc.h"
 #include "core/skills/SkillSelection.h"
 #include "gui/dialogs/AdvantageAssignmentView.h"
 #include "gui/dialogs/ChoiceDialogView.h"
+#include "gui/dialogs/ModelSpinBox.h"
 #include "gui/dialogs/NumberPromptView.h"
 #include "gui/dialogs/QtInteraction.h"
 #include "gui/dialogs/SkillSelectionView.h"
@@ -37,21 +40,6 @@ class DialogViewsTest : public QObject {
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
-    void clickAcceptsWithTheButtonsResult() {
-        const std::pair<const char*, int> cases[] = {{"&None", 0}, {"F&ield Plate", 11}};
-        for (const auto& [caption, result] : cases) {
-            ChoiceDialogView view(armorDialog());
-            view.show();
-            QCOMPARE(view.windowTitle(), QStringLiteral("Choose a set of Armor"));
-            QPushButton* button = buttonCaptioned(view, QString::fromUtf8(caption));
-            QVERIFY2(button != nullptr, caption);
-            QTest::mouseClick(button, Qt::LeftButton);
-            QCOMPARE(view.result(), static_cast<int>(QDialog::Accepted));
-            QCOMPARE(view.chosen(), std::optional<int>(result));
-            QVERIFY(!view.isVisible());
-        }
-    }
 
     void buttonsStandInColumns() {
         ChoiceDialogView view(armorDialog());
@@ -132,18 +120,34 @@ private slots:
         QCOMPARE(closer.seen.size(), 1);
     }
 
-    void interactionRunsTheDialogsAndMessages() {
+    // The desktop's Interaction: a choice, a number prompt, the advantage dialog and a message,
+    // each in its real dialog, the answers reaching the document.
+    void interactionRunsTheRealDialogs() {
         QtInteraction ui;
         whenOpen<ChoiceDialogView>([](ChoiceDialogView* view) {
-            buttonCaptioned(*view, QStringLiteral("&Double Mail"))->click();
+            QTest::mouseClick(buttonCaptioned(*view, QStringLiteral("&Double Mail")),
+                              Qt::LeftButton);
         });
         QCOMPARE(ui.runChoice(armorDialog()), std::optional<int>(8));
         whenOpen<ChoiceDialogView>([](ChoiceDialogView* view) { view->reject(); });
         QCOMPARE(ui.runChoice(armorDialog()), std::nullopt);
 
-        // Without the exclamation, a message box has no icon (with it: refusedClickShowsWhy...).
+        // "Update Advantages": 1 new point, then raise Strength and OK.
+        CQuorvelDoc doc;
+        doc.record().m_nSkillPoints = 0;
+        whenOpen<QDialog>([](QDialog* prompt) {
+            prompt->findChild<QLineEdit*>()->setText(QStringLiteral("1"));
+            buttonCaptioned(*prompt, QStringLiteral("OK"))->click();
+            whenOpen<AdvantageAssignmentView>([](AdvantageAssignmentView* view) {
+                QTest::keyClick(view->box(0), Qt::Key_Up);
+                buttonCaptioned(*view, QStringLiteral("OK"))->click();
+            });
+        });
         MessageBoxCloser closer;
-        ui.showMessage({"Don't Forget", "Don't forget to save your character.", false});
+        const auto strength = doc.record().m_aAdvantage[0];
+        doc.OnUpdateAdvantages(ui);
+        QCOMPARE(doc.record().m_aAdvantage[0], strength + 1);
+        // Without the exclamation, a message box has no icon (with it: refusedClickShowsWhy...).
         QCOMPARE(closer.seen.size(), 1);
         QCOMPARE(closer.seen[0].caption, QStringLiteral("Don't Forget"));
         QCOMPARE(closer.seen[0].text, QStringLiteral("Don't forget to save your character."));

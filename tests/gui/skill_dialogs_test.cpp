@@ -4,12 +4,10 @@
 #include "GuiTestSupport.h"
 
 #include "core/advantages/AdvantageAssignment.h"
-#include "core/document/CQuorvelDoc.h"
 #include "core/skills/EmphasisDisplay.h"
 #include "core/skills/SkillSelection.h"
 #include "gui/dialogs/AdvantageAssignmentView.h"
 #include "gui/dialogs/ModelSpinBox.h"
-#include "gui/dialogs/QtInteraction.h"
 #include "gui/dialogs/SkillSelectionView.h"
 
 #include <QComboBox>
@@ -192,28 +190,6 @@ private slots:
         });
         buttonCaptioned(view, QStringLiteral("&Emphasis Levels"))->click();
         QCOMPARE(shown, QStringLiteral("Emphasis and Mastery"));
-    }
-
-    void theUpdateCommandsRunTheRealDialogs() {
-        CQuorvelDoc doc;
-        doc.record().m_nSkillPoints = 0;
-        doc.record().m_nAdvantagePoints = 0;
-        QtInteraction ui;
-        // "Update Advantages": 1 new point, then raise Strength and OK.
-        whenOpen<QDialog>([](QDialog* prompt) {
-            prompt->findChild<QLineEdit*>()->setText(QStringLiteral("1"));
-            buttonCaptioned(*prompt, QStringLiteral("OK"))->click();
-            whenOpen<AdvantageAssignmentView>([](AdvantageAssignmentView* view) {
-                clickUp(view->box(0), 1);
-                buttonCaptioned(*view, QStringLiteral("OK"))->click();
-            });
-        });
-        MessageBoxCloser closer;
-        const auto strength = doc.record().m_aAdvantage[0];
-        doc.OnUpdateAdvantages(ui);
-        QCOMPARE(doc.record().m_aAdvantage[0], strength + 1);
-        QVERIFY(doc.IsModified());
-        QCOMPARE(closer.seen.last().caption, QStringLiteral("Don't Forget"));
     }
 };
 
