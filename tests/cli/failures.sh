@@ -33,6 +33,7 @@ while read -r out args; do
 done <<'CALLS'
 old.ksc new -o
 old.pdf render s.ksc --page all -o
+old.svg render s.ksc --page 2 -o
 old.png render s.ksc --page 1 -o
 CALLS
 expect_refused "dump onto a full device" 1 "cannot write the output: No space left on device" \

@@ -10,14 +10,15 @@ field() { "$CLI" dump "$1" | grep "\"$2\""; }
 cp "$DATA/sample_kessari.ksc" k.ksc
 
 # --- Update Advantages -------------------------------------------------------------------------
-# A refused OK, a typed level above the Kessari maximum of 5 refused, the last point traded for 25
-# skill points (too few to trade back), and OK (update mode allows fewer than 200).
+# A refused OK, a typed level above the Kessari maximum of 5 refused, the two points left traded
+# for 50 skill points (too few to trade back), and OK (update mode allows fewer than 200).
 cat > adv.json <<'JSON'
 [{"title": "Update Advantages", "steps": [
-    {"type": {"value": "11"}}, {"click": "OK"}, {"type": {"value": "2"}}, {"click": "OK"}]},
+    {"type": {"value": "11"}}, {"click": "OK"}, {"type": {"value": "3"}}, {"click": "OK"}]},
  {"title": "Assign Advantages", "steps": [
     {"arrow": {"advantage": "Logic", "delta": 1}},
     {"click": "OK"},
+    {"click": "Advantages -> Skill Pts"},
     {"click": "Advantages -> Skill Pts"},
     {"click": "Skill Pts -> Advantages"},
     {"type": {"advantage": "Strength", "value": "7"}},
@@ -28,13 +29,13 @@ expect_eq "update advantages transcript" "$out" \
 '{"event":"dialog","title":"Update Advantages","inputs":{}}
 {"event":"message","caption":"Orthavel","text":"Please enter an integer between -10 and 10."}
 {"event":"closed","title":"Update Advantages","accepted":true}
-{"event":"dialog","title":"Assign Advantages","inputs":{"race":0,"updateMode":1,"profession":33,"levels":[1,2,3,1,2,4,2,5,3,2,1,0,1,2,0],"skillPoints":0,"advantagePoints":2}}
+{"event":"dialog","title":"Assign Advantages","inputs":{"race":0,"updateMode":1,"profession":33,"levels":[1,2,3,1,2,4,2,5,3,2,1,0,1,2,0],"skillPoints":0,"advantagePoints":3}}
 {"event":"message","caption":"Advantage Warning","text":"You still have Advantages to spend.\nSpend them or convert them to Skill Points."}
 {"event":"closed","title":"Assign Advantages","accepted":true}
 '"$REMINDER"'
 {"event":"done","page":1,"modified":true,"fileName":"'"$WORK"'/k.ksc"}'
 expect_eq "raised levels" "$(field adv.ksc m_aAdvantage)" '  "m_aAdvantage": [1,2,3,1,2,4,2,6,3,2,1,0,1,2,0],'
-expect_eq "traded skill points" "$(field adv.ksc m_nSkillPoints)" '  "m_nSkillPoints": 25,'
+expect_eq "traded skill points" "$(field adv.ksc m_nSkillPoints)" '  "m_nSkillPoints": 50,'
 
 expect_status "unknown advantage" 3 "$CLI" run update-advantages --script <(echo '[{"title":"Update Advantages","cancel":true},{"title":"Assign Advantages","steps":[{"arrow":{"advantage":"Luck","delta":1}}]}]')
 

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <limits>
 
 namespace orthavel {
@@ -112,6 +114,17 @@ TEST(CharacterFile, StoreAndLoadRoundTripByteForByte) {
     }
 }
 
+// The sample characters are stored again exactly as the files hold them.
+TEST(CharacterFile, TheSampleFilesAreStoredAgainByteForByte) {
+    for (const char* name : {"/sample_kessari.ksc", "/sample_neuonian.ksc"}) {
+        std::ifstream in(std::string(ORTHAVEL_TEST_DATA) + name, std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+        CharacterRecord r;
+        ASSERT_TRUE(loadCharacter(bytesOf(bytes), r)) << name;
+        EXPECT_EQ(storeCharacter(r), bytes) << name;
+    }
+}
+
 TEST(CharacterFile, FloatsComeBackBitForBit) {
     CharacterRecord r;
     const float values[] = {6.2F, -0.0F, std::numeric_limits<float>::denorm_min(),
@@ -194,6 +207,11 @@ TEST(CharacterFile, SixteenBitTextsAreConvertedToTheCodePage) {
     CharacterRecord loaded;
     ASSERT_TRUE(loadCharacter(bytesOf(bytes), loaded));
     EXPECT_EQ(loaded.m_strBirthDate, "\xC9t\xE9\x80?");
+}
+
+TEST(CharacterFile, MissingFileCannotBeOpened) {
+    CharacterRecord r;
+    EXPECT_EQ(loadCharacterFile("/nonexistent/dir/x.ksc", r).error, FileError::CannotOpen);
 }
 
 } // namespace
