@@ -95,7 +95,6 @@ TEST(ScriptedInteraction, NumberFieldsAreCheckedAgainstTheirRange) {
 
 TEST(ScriptedInteraction, AnswersForAnotherDialogAreAMismatch) {
     const char* scripts[] = {
-        R"([{"title":"Dice","click":"&Heads"}])",
         R"([{"click":"&Heads"}])",
         R"([{"title":"Coin","click":"&Edge"}])",
     };
