@@ -175,7 +175,7 @@ private slots:
         Frame f;
         f.ui.choiceClicks.push_back("Plate and &Mail");
         f.frame.commandAction(ID_NEW_ARMOR)->trigger();
-        QCOMPARE(f.ui.dialogTitles, (std::vector<std::string>{"Choose a set of Armor"}));
+        QCOMPARE(f.ui.events.front(), std::string("choice:Choose a set of Armor"));
         QCOMPARE(f.document.record().m_aEquipment[0], 9);
         QCOMPARE(f.document.record().m_nPage, 1);
     }
@@ -190,7 +190,7 @@ private slots:
             QCOMPARE(f.ui.saveQuestions, (std::vector<std::string>{"Untitled"}));
             QCOMPARE(f.document.record().m_strName, std::string("Unsaved"));
             QVERIFY(f.document.IsModified());
-            QVERIFY(f.ui.dialogTitles.empty());
+            QVERIFY(f.ui.events.empty());
         }
         // A cover click is the same command as the menu entry.
         Frame f;

@@ -66,30 +66,20 @@ TEST(ScriptedInteraction, DialogsStillOpenWhenTheAnswerEndsAreCancelled) {
     }
 }
 
+// A refused entry keeps the dialog open until the answer ends; the field starts with the
+// prompt's initial value (accepted entries: the command-line tests).
 TEST(ScriptedInteraction, NumberFieldsAreCheckedAgainstTheirRange) {
-    const struct {
-        const char* script;
-        std::optional<std::int32_t> result;
-        int refusals;
-    } cases[] = {
-        {R"([{"title":"Age","fields":{"Age:":"15"},"click":"OK"}])", 15, 0},
-        {R"([{"title":"Age","fields":{"Age:":"21"},"click":"OK"}])", std::nullopt, 1},
-        {R"([{"title":"Age","steps":[{"fields":{"Age:":"x"}},{"click":"OK"},
-             {"fields":{"Age:":"10"}},{"click":"OK"}]}])",
-         10, 1},
-        {R"([{"title":"Age","click":"OK"}])", std::nullopt, 1},
-    };
-    for (const auto& c : cases) {
+    for (const char* script : {R"([{"title":"Age","fields":{"Age:":"21"},"click":"OK"}])",
+                               R"([{"title":"Age","click":"OK"}])"}) {
         std::ostringstream out;
-        ScriptedInteraction ui(json::parse(c.script), out);
-        EXPECT_EQ(ui.askNumber(agePrompt()), c.result) << c.script;
-        const std::string refusal =
-            R"({"event":"message","caption":"Orthavel","text":"Please enter an integer between 10 and 20."})";
-        int refusals = 0;
-        for (const auto& line : lines(out.str())) {
-            refusals += line == refusal ? 1 : 0;
-        }
-        EXPECT_EQ(refusals, c.refusals) << c.script;
+        ScriptedInteraction ui(json::parse(script), out);
+        EXPECT_EQ(ui.askNumber(agePrompt()), std::nullopt) << script;
+        EXPECT_EQ(
+            lines(out.str()),
+            (std::vector<std::string>{
+                R"({"event":"dialog","title":"Age","inputs":{}})",
+                R"({"event":"message","caption":"Orthavel","text":"Please enter an integer between 10 and 20."})",
+                R"({"event":"closed","title":"Age","accepted":false})"}));
     }
 }
 

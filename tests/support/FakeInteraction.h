@@ -25,8 +25,8 @@ public:
     // What happened, in order: "message:<caption>|<text>", "choice:<title>", "number:<title>".
     std::vector<std::string> events;
     std::vector<Message> messages;
-    // The title of every dialog shown, and the document named by every save question.
-    std::vector<std::string> dialogTitles, saveQuestions;
+    // The document named by every save question.
+    std::vector<std::string> saveQuestions;
     // Every number dialog and model dialog as it was given.
     std::vector<NumberPrompt> prompts;
     std::vector<AdvantageAssignment> advantagesGiven;
@@ -48,7 +48,6 @@ public:
 
     std::optional<int> runChoice(const ChoiceDialog& dialog) override {
         events.push_back("choice:" + dialog.title);
-        dialogTitles.push_back(dialog.title);
         while (!choiceClicks.empty()) {
             const auto click = choiceClicks.front();
             choiceClicks.pop_front();
@@ -74,7 +73,6 @@ public:
     std::optional<std::int32_t> askNumber(const NumberPrompt& prompt) override {
         events.push_back("number:" + prompt.title);
         prompts.push_back(prompt);
-        dialogTitles.push_back(prompt.title);
         while (!numberEntries.empty()) {
             const auto entry = numberEntries.front();
             numberEntries.pop_front();
@@ -103,14 +101,12 @@ public:
 
     bool runAdvantageAssignment(AdvantageAssignment& model) override {
         events.push_back("advantages:" + std::string(AdvantageAssignment::kTitle));
-        dialogTitles.emplace_back(AdvantageAssignment::kTitle);
         advantagesGiven.push_back(model);
         return onAdvantages && onAdvantages(model);
     }
 
     bool runSkillSelection(SkillSelection& model) override {
         events.push_back("skills:" + std::string(SkillSelection::kTitle));
-        dialogTitles.emplace_back(SkillSelection::kTitle);
         skillsGiven.push_back(model);
         return onSkills && onSkills(model);
     }

@@ -131,14 +131,5 @@ TEST(CQuorvelDoc, NewArmorStoresTheChoiceOrNone) {
     }
 }
 
-TEST(CQuorvelDoc, EveryCommandIsFoundByIdAndByName) {
-    for (const auto& c : documentCommands()) {
-        EXPECT_EQ(findDocumentCommand(c.id), &c);
-        EXPECT_EQ(findDocumentCommand(c.cliName), &c);
-    }
-    EXPECT_EQ(findDocumentCommand("nothing"), nullptr);
-    EXPECT_EQ(findDocumentCommand(1), nullptr);
-}
-
 } // namespace
 } // namespace orthavel
