@@ -81,7 +81,6 @@ private slots:
             Qt::KeyboardModifiers modifiers;
             int result;
         } cases[] = {{Qt::Key_U, Qt::NoModifier, 4},
-                     {Qt::Key_I, Qt::NoModifier, 11},
                      {Qt::Key_M, Qt::ShiftModifier, 9},
                      {Qt::Key_D, Qt::AltModifier, 8}};
         for (const auto& c : cases) {

@@ -40,29 +40,30 @@ NumberPrompt agePrompt() {
     return {"Age", "Age:", {}, 0, 10, 20, {}};
 }
 
-TEST(ScriptedInteraction, ARefusedClickShowsItsMessageAndTheDialogStays) {
-    std::ostringstream out;
-    ScriptedInteraction ui(
-        json::parse(R"([{"title":"Coin","steps":[{"click":"&Tails"},{"click":"&Heads"}]}])"), out);
-    EXPECT_EQ(ui.runChoice(coinDialog()), 1);
-    EXPECT_EQ(lines(out.str()), (std::vector<std::string>{
-                                    R"({"event":"dialog","title":"Coin","inputs":{}})",
-                                    R"({"event":"message","caption":"Coin","text":"Not tails."})",
-                                    R"({"event":"closed","title":"Coin","accepted":true})",
-                                }));
-}
-
-TEST(ScriptedInteraction, DialogsStillOpenWhenTheAnswerEndsAreCancelled) {
-    const char* scripts[] = {
-        R"([])",
-        R"([{"title":"Coin","steps":[{"click":"&Tails"}]}])",
-        R"([{"title":"Coin","cancel":true}])",
+// A refused click shows its message and the dialog stays for the next answer; a dialog still
+// open when its answer (or the script) ends is cancelled.
+TEST(ScriptedInteraction, ARefusedClickShowsItsMessageAndTheDialogStaysUntilTheAnswerEnds) {
+    const std::string opened = R"({"event":"dialog","title":"Coin","inputs":{}})";
+    const std::string refused = R"({"event":"message","caption":"Coin","text":"Not tails."})";
+    const std::string accepted = R"({"event":"closed","title":"Coin","accepted":true})";
+    const std::string cancelled = R"({"event":"closed","title":"Coin","accepted":false})";
+    const struct {
+        const char* script;
+        std::optional<int> result;
+        std::vector<std::string> transcript;
+    } cases[] = {
+        {R"([{"title":"Coin","steps":[{"click":"&Tails"},{"click":"&Heads"}]}])",
+         1,
+         {opened, refused, accepted}},
+        {R"([{"title":"Coin","steps":[{"click":"&Tails"}]}])", {}, {opened, refused, cancelled}},
+        {R"([{"title":"Coin","cancel":true}])", {}, {opened, cancelled}},
+        {R"([])", {}, {opened, cancelled}},
     };
-    for (const char* script : scripts) {
+    for (const auto& c : cases) {
         std::ostringstream out;
-        ScriptedInteraction ui(json::parse(script), out);
-        EXPECT_EQ(ui.runChoice(coinDialog()), std::nullopt) << script;
-        EXPECT_EQ(lines(out.str()).back(), R"({"event":"closed","title":"Coin","accepted":false})");
+        ScriptedInteraction ui(json::parse(c.script), out);
+        EXPECT_EQ(ui.runChoice(coinDialog()), c.result) << c.script;
+        EXPECT_EQ(lines(out.str()), c.transcript) << c.script;
     }
 }
 
