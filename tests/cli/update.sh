@@ -71,9 +71,7 @@ expect_eq "update skills transcript" "$out" \
 {"event":"done","page":1,"modified":true,"fileName":"'"$WORK"'/k.ksc"}'
 expect_eq "profession level" "$(field skills.ksc m_nProfessionLevel)" '  "m_nProfessionLevel": 3,'
 
-echo '[{"title":"Update Skills","cancel":true},{"title":"Choose Skills","steps":[{"choose":{"category":"Combat:","entry":"Ariela"}}]}]' > wrongentry.json
-expect_status "entry of another list" 3 "$CLI" run update-skills --script wrongentry.json
-echo '[{"title":"Update Skills","cancel":true},{"title":"Choose Skills","steps":[{"click":"Cancel"}]}]' > nobutton.json
-expect_status "no such button" 3 "$CLI" run update-skills --script nobutton.json
+expect_status "entry of another list" 3 "$CLI" run update-skills --script <(echo '[{"title":"Update Skills","cancel":true},{"title":"Choose Skills","steps":[{"choose":{"category":"Combat:","entry":"Ariela"}}]}]')
+expect_status "no such button" 3 "$CLI" run update-skills --script <(echo '[{"title":"Update Skills","cancel":true},{"title":"Choose Skills","steps":[{"click":"Cancel"}]}]')
 
 finish

@@ -159,7 +159,7 @@ private slots:
         QCOMPARE(i, shown.size());
     }
 
-    void toolbarButtonsInOrder() {
+    void toolbarButtonsInOrderAndTheBarsToggled() {
         Frame f;
         QToolBar* bar = f.frame.toolBar();
         QStringList buttons;
@@ -174,10 +174,8 @@ private slots:
         QVERIFY(bar->isMovable() && bar->isFloatable());
         QCOMPARE(bar->allowedAreas(), Qt::AllToolBarAreas);
         QCOMPARE(f.frame.toolBarArea(bar), Qt::TopToolBarArea);
-    }
 
-    void viewTogglesShowAndHide() {
-        Frame f;
+        // The View menu shows and hides the toolbar and the status bar.
         QVERIFY(f.shown());
         const std::pair<int, QWidget*> toggles[] = {{ID_VIEW_TOOLBAR, f.frame.toolBar()},
                                                     {ID_VIEW_STATUS_BAR, f.frame.statusBar()}};

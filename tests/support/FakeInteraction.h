@@ -27,9 +27,8 @@ public:
     std::vector<Message> messages;
     // The document named by every save question.
     std::vector<std::string> saveQuestions;
-    // Every number dialog and model dialog as it was given.
+    // Every number dialog and skill dialog as it was given.
     std::vector<NumberPrompt> prompts;
-    std::vector<AdvantageAssignment> advantagesGiven;
     std::vector<SkillSelection> skillsGiven;
 
     // Answers: the caption of the button to click (nullopt = cancel); the text typed into a
@@ -101,7 +100,6 @@ public:
 
     bool runAdvantageAssignment(AdvantageAssignment& model) override {
         events.push_back("advantages:" + std::string(AdvantageAssignment::kTitle));
-        advantagesGiven.push_back(model);
         return onAdvantages && onAdvantages(model);
     }
 

@@ -67,11 +67,6 @@ TEST(UpdateAdvantages, CancellingBothDialogsDropsOnlyTheUnspentPoints) {
 
     EXPECT_EQ(onlyPrompt(ui),
               std::tuple("Update Advantages", "Number of new advantage points:", -10, 10));
-    ASSERT_EQ(ui.advantagesGiven.size(), 1U);
-    const AdvantageAssignment& given = ui.advantagesGiven[0];
-    EXPECT_EQ(std::tuple(given.skillPoints(), given.advantagePoints(), given.updateMode()),
-              std::tuple(0, 0, 1));
-
     EXPECT_EQ(doc.record().m_aAdvantage, before.m_aAdvantage);
     const CharacterRecord& r = doc.record();
     EXPECT_EQ(std::tuple(r.m_nSkillPoints, r.m_nAdvantagePoints, r.m_bUpdateMode, r.m_nPage),
@@ -135,10 +130,6 @@ TEST(UpdateSkills, CancellingThePromptKeepsTheUnspentPointsForTheSkillDialog) {
 
     EXPECT_EQ(onlyPrompt(ui),
               std::tuple("Update Skills", "Enter number of new skill points:", -200, 200));
-    ASSERT_EQ(ui.skillsGiven.size(), 1U);
-    EXPECT_EQ(std::tuple(ui.skillsGiven[0].skillPoints(), ui.skillsGiven[0].experience()),
-              std::tuple(30, 77));
-
     const CharacterRecord& r = doc.record();
     EXPECT_EQ(r.m_aSkill, before.m_aSkill);
     EXPECT_EQ(r.m_aEmphasis, before.m_aEmphasis);

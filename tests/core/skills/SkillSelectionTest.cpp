@@ -147,7 +147,6 @@ TEST(EmphasisDisplay, ThreeColumnsAtTheirPositions) {
     EXPECT_EQ(kessari.texts[1], (T{20, 30, "Blades: 4", false}));
     EXPECT_EQ(kessari.texts[9], (T{10, 155, "Cultural Skills: 0", true}));
     EXPECT_EQ(kessari.texts[10], (T{20, 170, "Culture: 0", false}));
-    EXPECT_EQ(kessari.texts[11], (T{10, 190, "Dark Arts: 0", true}));
     EXPECT_EQ(kessari.texts.size(), 51U);
 
     const EmphasisDisplay neuonian = layoutEmphasisDisplay(kRaceNeuonian, levels);
