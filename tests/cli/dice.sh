@@ -3,44 +3,17 @@
 source "$(dirname "$0")/common.bash"
 
 ROLL='{"event":"message","caption":"Random Dice Roll (ROC Roll)","text":"You rolled a: '
-ROC='{"event":"message","caption":"Rolling Outcome Chart (ROC)","text":"'
-EP='{"event":"message","caption":"Rolling Outcome Chart (ROC)","text":"EP Bonuses apply to ROC skill rolls only, and are applied directly to the skill being used."}'
 DONE='{"event":"done","page":0,"modified":false,"fileName":""}'
-OPENED='{"event":"dialog","title":"ROC ROLL Base Number","inputs":{}}'
-ACCEPTED='{"event":"closed","title":"ROC ROLL Base Number","accepted":true}'
-CANCELLED='{"event":"closed","title":"ROC ROLL Base Number","accepted":false}'
 
 # A total of exactly 100 rolls again: both rolls are shown before the outcome of their sum.
 echo '[{"title":"ROC ROLL Base Number","fields":{"Base Number:":"0"},"click":"OK"}]' > s.json
 expect_eq "ROC re-roll on 100" "$("$CLI" run roc --script s.json --rolls 100,37)" \
-"$OPENED
-$ACCEPTED
+"{\"event\":\"dialog\",\"title\":\"ROC ROLL Base Number\",\"inputs\":{}}
+{\"event\":\"closed\",\"title\":\"ROC ROLL Base Number\",\"accepted\":true}
 ${ROLL}100.\"}
 ${ROLL}37.\"}
-${ROC}137  Success: G  Never better! The Queen wants to see you, today! Gain 50 EPs.\"}
-$EP
-$DONE"
-
-# Escape rolls on a base of 0; below 75 there is no word on EP bonuses.
-expect_eq "ROC cancelled" "$("$CLI" run roc --rolls 74)" \
-"$OPENED
-$CANCELLED
-${ROLL}74.\"}
-${ROC}74  Success: D  You did it! Your adventuring group admits their need for you.\"}
-$DONE"
-
-# A base outside -1000..1000 is refused with the range prompt; the dialog stays for the next try.
-cat > refused.json <<'EOF'
-[{"title":"ROC ROLL Base Number","steps":[
-  {"fields":{"Base Number:":"1001"}},{"click":"OK"},
-  {"fields":{"Base Number:":"-1000"}},{"click":"OK"}]}]
-EOF
-expect_eq "ROC refused base, then the lowest" "$("$CLI" run roc --script refused.json --rolls 5)" \
-"$OPENED
-{\"event\":\"message\",\"caption\":\"Orthavel\",\"text\":\"Please enter an integer between -1000 and 1000.\"}
-$ACCEPTED
-${ROLL}5.\"}
-${ROC}-995  Success:--- Clear miss! Whoa, I didn't know you do that with a battle axe!\"}
+{\"event\":\"message\",\"caption\":\"Rolling Outcome Chart (ROC)\",\"text\":\"137  Success: G  Never better! The Queen wants to see you, today! Gain 50 EPs.\"}
+{\"event\":\"message\",\"caption\":\"Rolling Outcome Chart (ROC)\",\"text\":\"EP Bonuses apply to ROC skill rolls only, and are applied directly to the skill being used.\"}
 $DONE"
 
 # A table command: the roll first, then the row (the rows of every table are checked in the core
@@ -59,7 +32,6 @@ expect_eq "same seed, same roll" "$("$CLI" run table:32773 --seed 42)" "$first"
 distinct="$(for _ in $(seq 20); do "$CLI" run table:32773 | head -1; done | sort -u | wc -l)"
 expect_eq "rolls in the same second differ" "$([ "$distinct" -gt 1 ] && echo yes || echo no)" yes
 
-expect_status "a roll of 0" 2 "$CLI" run table:32773 --rolls 0
 expect_status "a roll of 101" 2 "$CLI" run roc --rolls 101
 expect_status "no such table" 2 "$CLI" run table:32772
 

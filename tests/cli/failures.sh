@@ -24,19 +24,16 @@ expect_refused() {
 limited() { (trap '' XFSZ; ulimit -f 1; "$@"); }
 to_full() { "$@" > /dev/full; }
 
-# Every write fails past its first KiB: nothing is replaced.
+# Every write fails past its first KiB: nothing is replaced, a character or a page (each format's
+# failure reaches the exit status: PDF below, PNG in render.sh).
 while read -r out args; do
     cp s.ksc "$out"
     # shellcheck disable=SC2086
     expect_refused "$args" 1 "\"$out\": File too large" limited "$CLI" $args "$out"
     cmp -s s.ksc "$out" && pass || fail "$args: the old $out changed"
 done <<'CALLS'
-old.ksc derive s.ksc -o
 old.ksc new -o
-old.ksc run birthday --in s.ksc -o
-old.pdf render s.ksc --page all -o
 old.svg render s.ksc --page 2 -o
-old.png render s.ksc --page 1 -o
 CALLS
 expect_refused "dump onto a full device" 1 "cannot write the output: No space left on device" \
     to_full "$CLI" dump s.ksc
@@ -44,12 +41,11 @@ expect_refused "render into a missing folder" 1 '"no/such/x.pdf": No such file o
     "$CLI" render s.ksc --page 1 -o no/such/x.pdf
 
 # Only regular files are written; a symbolic link to one writes it, a loop is named as such.
-mkfifo fifo.ksc pipe.png
-expect_refused "new onto a FIFO" 1 '"fifo.ksc": it is not a regular file' "$CLI" new -o fifo.ksc
-expect_refused "render onto a FIFO" 1 '"pipe.png": it is not a regular file' \
-    "$CLI" render s.ksc --page 1 -o pipe.png
+mkfifo fifo.png
+expect_refused "render onto a FIFO" 1 '"fifo.png": it is not a regular file' \
+    "$CLI" render s.ksc --page 1 -o fifo.png
 expect_refused "new onto a device" 1 '"/dev/null": it is not a regular file' "$CLI" new -o /dev/null
-[ -p fifo.ksc ] && [ -p pipe.png ] && [ -c /dev/null ] && pass || fail "a special file was replaced"
+[ -p fifo.png ] && [ -c /dev/null ] && pass || fail "a special file was replaced"
 cp s.ksc real.ksc && ln -s real.ksc link.ksc && "$CLI" new -o fresh.ksc && "$CLI" new -o link.ksc
 [ -L link.ksc ] && cmp -s real.ksc fresh.ksc && pass || fail "saving through a symbolic link"
 ln -s loop.ksc loop.ksc
@@ -68,9 +64,7 @@ while IFS='|' read -r steps pattern; do
 done <<'SCRIPTS'
 {"click":"OK"}|answer 2: steps must be a list
 [{"arrow":{"advantage":"Logic","delta":"5"}}]|answer 2, step 1: arrow delta must be a whole number
-[{"click":"OK"},{"arrow":{"advantage":"Logic","delta":2147483647}}]|answer 2, step 2: arrow delta must be from -1000 to 1000
-[{"arrow":{"advantage":"Logic","delta":-2147483648}}]|arrow delta must be from -1000 to 1000
-[{"arrow":{"advantage":"Logic","delta":4294967297}}]|arrow delta must be from -1000 to 1000
+[{"click":"OK"},{"arrow":{"advantage":"Logic","delta":4294967297}}]|answer 2, step 2: arrow delta must be from -1000 to 1000
 [{"type":{"advantage":"Logic","value":3}}]|answer 2, step 1: type value must be a text
 [{"cancel":false}]|answer 2, step 1: cancel must be true
 [7]|answer 2, step 1 must be an object

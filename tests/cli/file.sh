@@ -43,14 +43,4 @@ expect_eq "huge file refused" "$status" 1
 if [ "$(tail -1 rss.txt)" -lt 100000 ]; then pass; else fail "huge file: $(tail -1 rss.txt) KiB"; fi
 if [ "$elapsed_ms" -lt 3000 ]; then pass; else fail "huge file took ${elapsed_ms} ms"; fi
 
-# Saving never destroys the previous file.
-mkdir ro && "$CLI" new -o ro/keep.ksc && chmod 555 ro
-before="$(md5sum < ro/keep.ksc)"
-if [ "$(id -u)" -ne 0 ]; then
-    expect_status "save into a read-only folder" 1 "$CLI" derive a.ksc -o ro/keep.ksc
-fi
-expect_status "save into a missing folder" 1 "$CLI" new -o missing/dir/x.ksc
-expect_eq "old file intact" "$(md5sum < ro/keep.ksc)" "$before"
-chmod 755 ro
-
 finish

@@ -1,9 +1,13 @@
 #pragma once
 
-// What the GUI tests share: message boxes closed and recorded, modal dialogs driven, widgets
-// found by their text, characters written to real files, a settings file per test program.
+// What the GUI tests share: the main window with the person at the keyboard faked, message boxes
+// closed and recorded, modal dialogs driven, widgets found by their text, characters written to
+// real files, a settings file per test program.
+
+#include "support/FakeInteraction.h"
 
 #include "core/document/CQuorvelDoc.h"
+#include "gui/app/CMainFrame.h"
 
 #include <QApplication>
 #include <QFile>
@@ -12,7 +16,23 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTest>
 #include <QTimer>
+
+// The main window on a new character.
+struct Frame {
+    orthavel::CQuorvelDoc document;
+    orthavel::test::FakeInteraction ui;
+    orthavel::CMainFrame frame{document, ui};
+    bool shown() {
+        frame.show();
+        return QTest::qWaitForWindowExposed(&frame);
+    }
+    void modify() {
+        document.record().m_strName = "Unsaved";
+        document.SetModifiedFlag(true);
+    }
+};
 
 // Closes every message box that opens while it lives, with OK, and keeps what it said.
 class MessageBoxCloser : public QObject {

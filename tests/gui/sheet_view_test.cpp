@@ -3,7 +3,6 @@
 #include "gui/sheet/CQuorvelView.h"
 
 #include "core/document/CQuorvelDoc.h"
-#include "core/document/Commands.h"
 #include "core/sheet/SheetView.h"
 #include "qtsheet/QtTextMetrics.h"
 #include "qtsheet/SheetFonts.h"
@@ -12,7 +11,6 @@
 #include "support/FakeInteraction.h"
 
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -60,48 +58,24 @@ private slots:
         QCOMPARE(metrics.textWidth(FontId::CourierPrint, "current/ max/ adjust"), 168);
     }
 
-    void coversLightUnderThePointer() {
+    // Which cover lights where is the core's (MainMenuHover); here, that a move repaints it lit.
+    void aCoverLightsUnderThePointer() {
         Shown s;
         QVERIFY(s.ui.messages.empty()); // every font was created
         const QPoint leftCover(120, 100), rightCover(s.right() - 120, 100);
         QImage image = s.paint();
-        QVERIFY(s.view.hover().leftCoverIdle() && s.view.hover().rightCoverIdle());
         QVERIFY(grey(image.pixel(leftCover)) && grey(image.pixel(rightCover)));
-        const struct {
-            int x;
-            CenterFigure figure;
-            bool leftLit;
-        } moves[] = {{60, CenterFigure::Quick, true}, {s.right() - 10, CenterFigure::Full, false}};
-        for (const auto& m : moves) {
-            s.moveTo(m.x, 200);
-            QCOMPARE(s.view.hover().leftCoverIdle(), !m.leftLit);
-            QCOMPARE(s.view.hover().centerPicture(), m.figure);
-            image = s.paint();
-            QCOMPARE(grey(image.pixel(leftCover)), !m.leftLit);
-            QCOMPARE(grey(image.pixel(rightCover)), m.leftLit);
-        }
-    }
-
-    void clicksOnCoversAskForTheGenerations() {
-        const std::pair<int, int> cases[] = {
-            {40, ID_FILE_NEW}, {600, ID_FULL_GENERATION}, {310, 0}}; // 0: none
-        for (const auto& [x, command] : cases) {
-            Shown s;
-            QSignalSpy started(&s.view, &CQuorvelView::coverClicked);
-            s.moveTo(x, 150);
-            QTest::mouseClick(s.view.viewport(), Qt::LeftButton, {}, QPoint(x, 150));
-            QCOMPARE(started.count(), command == 0 ? 0 : 1);
-            QCOMPARE(started.value(0).value(0).toInt(), command);
-        }
+        s.moveTo(60, 200);
+        QCOMPARE(s.view.hover().centerPicture(), CenterFigure::Quick);
+        image = s.paint();
+        QVERIFY(!grey(image.pixel(leftCover)) && grey(image.pixel(rightCover)));
     }
 
     void onlySheetPagesScroll() {
         Shown s;
         QScrollBar* vertical = s.view.verticalScrollBar();
-        for (const int page : {1, 2, 3, 4}) {
-            s.document.ShowPage(page);
-            QVERIFY2(vertical->isEnabled(), qPrintable(QString::number(page)));
-        }
+        s.document.ShowPage(2);
+        QVERIFY(vertical->isEnabled());
         QCOMPARE(vertical->maximum(), 900 - s.view.viewport()->height());
         vertical->setValue(200);
         s.view.horizontalScrollBar()->setValue(50);
@@ -142,7 +116,6 @@ private slots:
         const QByteArray pdf = readAll(path);
         QVERIFY(pdf.startsWith("%PDF"));
         QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r"), 4);
-        QVERIFY(s.view.exportPdfTo(dir.filePath(QStringLiteral("no/such/x.pdf"))).has_value());
     }
 };
 

@@ -42,56 +42,47 @@ NumberPrompt agePrompt() {
     return {"Age", "Age:", {}, 0, 10, 20, {}};
 }
 
-TEST(ScriptedInteraction, ARefusedClickShowsItsMessageAndTheDialogStays) {
-    std::ostringstream out;
-    ScriptedInteraction ui(
-        json::parse(R"([{"title":"Coin","steps":[{"click":"&Tails"},{"click":"&Heads"}]}])"), out);
-    EXPECT_EQ(ui.runChoice(coinDialog()), 1);
-    EXPECT_EQ(lines(out.str()), (std::vector<std::string>{
-                                    R"({"event":"dialog","title":"Coin","inputs":{}})",
-                                    R"({"event":"message","caption":"Coin","text":"Not tails."})",
-                                    R"({"event":"closed","title":"Coin","accepted":true})",
-                                }));
-}
-
-TEST(ScriptedInteraction, DialogsStillOpenWhenTheAnswerEndsAreCancelled) {
-    const char* scripts[] = {
-        R"([])",
-        R"([{"title":"Coin","steps":[{"click":"&Tails"}]}])",
-        R"([{"title":"Coin","cancel":true}])",
-    };
-    for (const char* script : scripts) {
-        std::ostringstream out;
-        ScriptedInteraction ui(json::parse(script), out);
-        EXPECT_EQ(ui.runChoice(coinDialog()), std::nullopt) << script;
-        EXPECT_EQ(lines(out.str()).back(), R"({"event":"closed","title":"Coin","accepted":false})");
-    }
-}
-
-TEST(ScriptedInteraction, NumberFieldsAreCheckedAgainstTheirRange) {
+// A refused click shows its message and the dialog stays for the next answer; a dialog still
+// open when its answer (or the script) ends is cancelled.
+TEST(ScriptedInteraction, ARefusedClickShowsItsMessageAndTheDialogStaysUntilTheAnswerEnds) {
+    const std::string opened = R"({"event":"dialog","title":"Coin","inputs":{}})";
+    const std::string refused = R"({"event":"message","caption":"Coin","text":"Not tails."})";
+    const std::string accepted = R"({"event":"closed","title":"Coin","accepted":true})";
+    const std::string cancelled = R"({"event":"closed","title":"Coin","accepted":false})";
     const struct {
         const char* script;
-        std::optional<std::int32_t> result;
-        int refusals;
+        std::optional<int> result;
+        std::vector<std::string> transcript;
     } cases[] = {
-        {R"([{"title":"Age","fields":{"Age:":"15"},"click":"OK"}])", 15, 0},
-        {R"([{"title":"Age","fields":{"Age:":"21"},"click":"OK"}])", std::nullopt, 1},
-        {R"([{"title":"Age","steps":[{"fields":{"Age:":"x"}},{"click":"OK"},
-             {"fields":{"Age:":"10"}},{"click":"OK"}]}])",
-         10, 1},
-        {R"([{"title":"Age","click":"OK"}])", std::nullopt, 1},
+        {R"([{"title":"Coin","steps":[{"click":"&Tails"},{"click":"&Heads"}]}])",
+         1,
+         {opened, refused, accepted}},
+        {R"([{"title":"Coin","steps":[{"click":"&Tails"}]}])", {}, {opened, refused, cancelled}},
+        {R"([{"title":"Coin","cancel":true}])", {}, {opened, cancelled}},
+        {R"([])", {}, {opened, cancelled}},
     };
     for (const auto& c : cases) {
         std::ostringstream out;
         ScriptedInteraction ui(json::parse(c.script), out);
-        EXPECT_EQ(ui.askNumber(agePrompt()), c.result) << c.script;
-        const std::string refusal =
-            R"({"event":"message","caption":"Orthavel","text":"Please enter an integer between 10 and 20."})";
-        int refusals = 0;
-        for (const auto& line : lines(out.str())) {
-            refusals += line == refusal ? 1 : 0;
-        }
-        EXPECT_EQ(refusals, c.refusals) << c.script;
+        EXPECT_EQ(ui.runChoice(coinDialog()), c.result) << c.script;
+        EXPECT_EQ(lines(out.str()), c.transcript) << c.script;
+    }
+}
+
+// A refused entry keeps the dialog open until the answer ends; the field starts with the
+// prompt's initial value (accepted entries: the command-line tests).
+TEST(ScriptedInteraction, NumberFieldsAreCheckedAgainstTheirRange) {
+    for (const char* script : {R"([{"title":"Age","fields":{"Age:":"21"},"click":"OK"}])",
+                               R"([{"title":"Age","click":"OK"}])"}) {
+        std::ostringstream out;
+        ScriptedInteraction ui(json::parse(script), out);
+        EXPECT_EQ(ui.askNumber(agePrompt()), std::nullopt) << script;
+        EXPECT_EQ(
+            lines(out.str()),
+            (std::vector<std::string>{
+                R"({"event":"dialog","title":"Age","inputs":{}})",
+                R"({"event":"message","caption":"Orthavel","text":"Please enter an integer between 10 and 20."})",
+                R"({"event":"closed","title":"Age","accepted":false})"}));
     }
 }
 
@@ -153,7 +144,6 @@ TEST(ScriptedInteraction, RadioButtonsFormsAndCancellingButtonsAnswerAsOnScreen)
 
 TEST(ScriptedInteraction, AnswersForAnotherDialogAreAMismatch) {
     const char* scripts[] = {
-        R"([{"title":"Dice","click":"&Heads"}])",
         R"([{"click":"&Heads"}])",
         R"([{"title":"Coin","click":"&Edge"}])",
     };
@@ -183,18 +173,15 @@ TEST(ScriptedInteraction, ScriptsMustBeArrays) {
     EXPECT_NO_THROW(parseScript("[]"));
 }
 
-TEST(RecordJson, TextsAreUnicodeAndFloatsHaveNineDigits) {
+// The sample characters' dumps show the rest of the format.
+TEST(RecordJson, TextsAreUnicodeAndNotANumberIsNull) {
     CharacterRecord r;
     r.m_strName = "Ren\xE9 \x80";
-    r.m_fMoveRate = 5.2F;
     r.m_fMoveRateAdj = std::numeric_limits<float>::quiet_NaN();
     const std::string dump = dumpRecordJson(r);
     EXPECT_FALSE(json::parse(dump, nullptr, false).is_discarded()) << dump;
     EXPECT_NE(dump.find("\"m_fMoveRateAdj\": null,"), std::string::npos);
     EXPECT_NE(dump.find("\"m_strName\": \"Ren\xC3\xA9 \xE2\x82\xAC\","), std::string::npos);
-    EXPECT_NE(dump.find("\"m_fMoveRate\": 5.19999981,"), std::string::npos);
-    EXPECT_NE(dump.find("\"m_sizeDoc\": [765,900],"), std::string::npos);
-    EXPECT_EQ(dump.substr(dump.size() - 2), "}\n");
 }
 
 } // namespace

@@ -31,6 +31,8 @@ public:
     // The inputs of the last choice dialog or form shown; every form shown, as it was given.
     std::vector<DialogInput> lastInputs;
     std::vector<FormDialog> forms;
+    // Every skill dialog as it was given.
+    std::vector<SkillSelection> skillsGiven;
 
     // Answers: the caption of the button to click, or of the radio button to select, or "OK"
     // (nullopt = cancel); the text typed into a number prompt's field followed by OK; the texts
@@ -147,6 +149,7 @@ public:
     bool runSkillSelection(SkillSelection& model) override {
         events.push_back("skills:" + std::string(SkillSelection::kTitle));
         dialogTitles.emplace_back(SkillSelection::kTitle);
+        skillsGiven.push_back(model);
         return onSkills && onSkills(model);
     }
 

@@ -57,6 +57,20 @@ constexpr std::array kCommands{
     DocumentCommand{ID_VIEW_PAGE4, "page:4", showPage<4>},
 };
 
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < kCommands.size(); ++i) {
+            for (std::size_t j = i + 1; j < kCommands.size(); ++j) {
+                if (kCommands[i].id == kCommands[j].id ||
+                    kCommands[i].cliName == kCommands[j].cliName) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }(),
+    "every command has an id and a command-line name of its own");
+
 } // namespace
 
 std::span<const DocumentCommand> documentCommands() {

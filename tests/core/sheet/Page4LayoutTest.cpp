@@ -43,8 +43,7 @@ TEST(Page4Layout, DamageBonusLines) {
     // clang-format off
     const Case cases[] = {
         {7, 9, "B  1/2", "C  3/4", "D+ 7/9"},     {-5, -7, "B  -1/-1", "C  -2/-3", "D+ -5/-7"},
-        {-3, 3, "B  0/0", "C  -1/1", "D+ -3/3"},  {-4, -8, "B  -1/-2", "C  -2/-4", "D+ -4/-8"},
-        {0, 0, "B  0/0", "C  0/0", "D+ 0/0"},
+        {-3, 3, "B  0/0", "C  -1/1", "D+ -3/3"},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -61,13 +60,11 @@ TEST(Page4Layout, ArmorRow) {
         std::int32_t type;
         const char *name, *absorb, *maxPoints, *weight;
     };
-    constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
     constexpr auto kMin = std::numeric_limits<std::int32_t>::min();
     // clang-format off
     const Case cases[] = {
-        {1, "Padding", "5", "", "3"}, {2, "Soft leather", "2", "16", "4"}, {5, "Chain&leather", "8", "64", "30"},
-        {9, "Plate & mail", "18", "108", "120"}, {11, "Field plate", "35", "350", "180"},
-        {0, "", "", "", ""}, {12, "", "", "", ""}, {-1, "", "", "", ""}, {kMax, "", "", "", ""}, {kMin, "", "", "", ""},
+        {1, "Padding", "5", "", "3"}, {11, "Field plate", "35", "350", "180"},
+        {0, "", "", "", ""}, {12, "", "", "", ""}, {kMin, "", "", "", ""},
     };
     // clang-format on
     for (const Case& c : cases) {
