@@ -36,7 +36,8 @@ struct Replay {
         painter.fillRect(QRect(f.x, f.y, f.width, f.height), toQColor(f.color));
     }
     void operator()(const PictureItem& p) const {
-        const QImage& image = resources.pictures.image(p.id);
+        // In the device's own pixels, so that nothing is scaled while drawing.
+        const QImage& image = resources.pictures.image(p.id, painter.device()->devicePixelRatio());
         // Or-ing a figure on black onto black ground is copying it; raster devices can Or.
         const bool raster = painter.paintEngine() != nullptr &&
                             painter.paintEngine()->type() == QPaintEngine::Raster;
