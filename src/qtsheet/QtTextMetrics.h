@@ -5,11 +5,18 @@
 
 #include <QFontMetrics>
 
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace orthavel {
 
-// Measures sheet texts in the bundled fonts, in whole logical units.
+// Measures sheet texts in the bundled fonts, in whole logical units. Each text is measured once
+// per font and its width kept, since a page measures the same labels on every layout: measuring
+// a text is a text layout with shaping, a lookup is a hash. Not for use from several threads.
 class QtTextMetrics : public TextMetrics {
 public:
     explicit QtTextMetrics(const SheetFonts& fonts);
@@ -18,7 +25,16 @@ public:
     int ascent(FontId font) const;
 
 private:
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const {
+            return std::hash<std::string_view>{}(text);
+        }
+    };
+    using Widths = std::unordered_map<std::string, int, TextHash, std::equal_to<>>;
+
     std::vector<QFontMetrics> m_metrics;
+    mutable std::array<Widths, kFontCount> m_widths;
 };
 
 // Windows-1252 bytes as a QString.
