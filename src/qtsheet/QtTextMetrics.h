@@ -2,14 +2,12 @@
 
 #include "core/sheet/TextMetrics.h"
 #include "qtsheet/SheetFonts.h"
+#include "qtsheet/TextMap.h"
 
 #include <QFontMetrics>
 
 #include <array>
-#include <functional>
-#include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace orthavel {
@@ -25,16 +23,8 @@ public:
     int ascent(FontId font) const;
 
 private:
-    struct TextHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view text) const {
-            return std::hash<std::string_view>{}(text);
-        }
-    };
-    using Widths = std::unordered_map<std::string, int, TextHash, std::equal_to<>>;
-
     std::vector<QFontMetrics> m_metrics;
-    mutable std::array<Widths, kFontCount> m_widths;
+    mutable std::array<TextMap<int>, kFontCount> m_widths;
 };
 
 // Windows-1252 bytes as a QString.
