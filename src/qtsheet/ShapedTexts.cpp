@@ -26,8 +26,10 @@ ShapedText shape(const QFont& font, std::string_view cp1252) {
     if (!onlyPlainCharacters(cp1252)) {
         return shaped;
     }
-    // One line, never broken: as drawText lays a text out.
+    // One line, never broken: as drawText lays a text out. The layout keeps its glyphs for the
+    // glyph runs instead of shaping the text a second time.
     QTextLayout layout(sheetText(cp1252), font);
+    layout.setCacheEnabled(true);
     layout.beginLayout();
     const QTextLine line = layout.createLine();
     layout.endLayout();
