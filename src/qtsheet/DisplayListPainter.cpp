@@ -78,7 +78,15 @@ struct RasterReplay {
     std::optional<FontId> font;
     std::optional<Rgb> textColour;
     std::optional<Rgb> background;
+    std::optional<Qt::BGMode> backgroundMode;
     bool linePenSet = false;
+
+    void setBackgroundMode(Qt::BGMode mode) {
+        if (backgroundMode != mode) {
+            painter.setBackgroundMode(mode);
+            backgroundMode = mode;
+        }
+    }
 
     void operator()(const TextItem& t) {
         if (font != t.font) {
@@ -90,14 +98,13 @@ struct RasterReplay {
             textColour = t.color;
             linePenSet = false;
         }
-        if (background != t.background) {
-            painter.setBackground(toQColor(t.background));
-            background = t.background;
-        }
         const QPoint baseline(t.x, t.y + resources.metrics.ascent(t.font));
         if (unscaled) {
             if (const ShapedText& shaped = resources.shapes.shaped(t.font, t.text);
                 shaped.drawable) {
+                // The ground is filled here; an opaque background mode would also misplace the
+                // glyphs of a widget that is not at its window's corner.
+                setBackgroundMode(Qt::TransparentMode);
                 const QPointF origin(baseline.x(), baseline.y() - shaped.ascent);
                 painter.fillRect(
                     QRectF(origin, QSizeF(shaped.advance, shaped.ascent + shaped.descent)),
@@ -105,6 +112,11 @@ struct RasterReplay {
                 painter.drawGlyphRun(origin, shaped.glyphs);
                 return;
             }
+        }
+        setBackgroundMode(Qt::OpaqueMode);
+        if (background != t.background) {
+            painter.setBackground(toQColor(t.background));
+            background = t.background;
         }
         painter.drawText(baseline, sheetText(t.text));
     }
@@ -135,8 +147,6 @@ void paintDisplayList(QPainter& painter, const DisplayList& list, const SheetRes
         painter.paintEngine() != nullptr && painter.paintEngine()->type() == QPaintEngine::Raster;
     const Replay replay{painter, resources, raster};
     if (raster) {
-        // Only texts draw a ground, so it may be opaque from the start.
-        painter.setBackgroundMode(Qt::OpaqueMode);
         RasterReplay fast(replay);
         for (const DisplayItem& item : list.items()) {
             std::visit(fast, item);
