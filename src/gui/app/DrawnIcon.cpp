@@ -47,11 +47,12 @@ QPixmap drawnBeforehand(const QString& svgPath, QSize size) {
 
 class DrawnIconEngine final : public QIconEngine {
 public:
-    explicit DrawnIconEngine(QString svgPath) : m_svgPath(std::move(svgPath)) {}
+    explicit DrawnIconEngine(QString svgPath)
+        : m_svgPath(std::move(svgPath)), m_null(!QFile::exists(m_svgPath)) {}
 
     QIconEngine* clone() const override { return new DrawnIconEngine(*this); }
 
-    bool isNull() override { return !QFile::exists(m_svgPath); }
+    bool isNull() override { return m_null; }
 
     // As the SVG icon engine: the pixmap at the device's pixels, drawn into rect.
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
@@ -88,6 +89,7 @@ public:
 
 private:
     QString m_svgPath;
+    bool m_null;
     std::map<std::pair<int, int>, QPixmap> m_drawn;
     QIcon m_svg; // made when a size, mode or state was not drawn beforehand
 };
