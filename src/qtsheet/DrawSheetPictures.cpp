@@ -1,7 +1,6 @@
 // Draws the main menu's pictures at device pixel ratios 1 and 2 into files of their pixels, with
-// the resource list that puts them under ":/sheet/rendered" (the resource compiler compresses
-// them), for the build: the program reads these instead of drawing the SVG artwork while it
-// starts.
+// the resource list that puts them under ":/sheet/rendered", for the build: the program reads
+// these instead of drawing the SVG artwork while it starts.
 //
 //   draw_sheet_pictures FOLDER
 #include "qtsheet/SheetPictureArt.h"
@@ -46,7 +45,10 @@ int main(int argc, char* argv[]) {
                 std::fprintf(stderr, "draw_sheet_pictures: cannot write %s\n", qPrintable(name));
                 return 1;
             }
-            list += "    <file>" + name.toUtf8() + "</file>\n";
+            // The pictures of ratio 1 are read at every start: left uncompressed, reading one is a
+            // copy. Those of ratio 2 are four times larger and compress well.
+            list += ratio == 1 ? "    <file compression-algorithm=\"none\">" : "    <file>";
+            list += name.toUtf8() + "</file>\n";
         }
     }
     list += "  </qresource>\n</RCC>\n";

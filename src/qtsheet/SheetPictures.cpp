@@ -2,7 +2,7 @@
 
 #include "qtsheet/SheetPictureArt.h"
 
-#include <QFile>
+#include <QResource>
 #include <QString>
 
 #include <cmath>
@@ -28,11 +28,9 @@ QImage drawnBeforehand(PictureId id, qreal ratio) {
     if (whole < 1 || whole > 2 || ratio != whole) {
         return {};
     }
-    QFile file(QStringLiteral(":/sheet/rendered/") + sheetPictureFileName(id, whole));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    const QByteArray pixels = file.readAll();
+    const QByteArray pixels =
+        QResource(QStringLiteral(":/sheet/rendered/") + sheetPictureFileName(id, whole))
+            .uncompressedData();
     const PictureSize size = pictureSize(id);
     QImage image(size.width * whole, size.height * whole, QImage::Format_RGB32);
     if (image.isNull() || pixels.size() != image.sizeInBytes() ||
