@@ -31,6 +31,9 @@ struct ShapedText {
 class ShapedTexts {
 public:
     explicit ShapedTexts(const SheetFonts& fonts) : m_fonts(fonts) {}
+    // It lays texts out in the fonts it was given, so a copy would keep using those.
+    ShapedTexts(const ShapedTexts&) = delete;
+    ShapedTexts& operator=(const ShapedTexts&) = delete;
     const ShapedText& shaped(FontId font, std::string_view text) const;
 
 private:
