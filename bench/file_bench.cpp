@@ -8,6 +8,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 orthavel::CharacterRecord sampleCharacter() {
@@ -58,6 +62,30 @@ void BM_OpenCharacterFile(benchmark::State& state) {
     std::filesystem::remove(path);
 }
 BENCHMARK(BM_OpenCharacterFile);
+
+// What opening cannot go below: the system calls alone (stat, open, one read, close) on the same
+// file, with nothing parsed.
+void BM_OpenFileSystemCallsOnly(benchmark::State& state) {
+    const auto path = std::filesystem::temp_directory_path() / "orthavel_bench_calls.ksc";
+    {
+        std::ofstream out(path, std::ios::binary);
+        const std::string bytes = orthavel::storeCharacter(sampleCharacter());
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+    std::string buffer(64 * 1024, '\0');
+    for (auto _ : state) {
+        struct stat info {};
+        if (::stat(path.c_str(), &info) != 0) {
+            state.SkipWithError("stat failed");
+            break;
+        }
+        const int fd = ::open(path.c_str(), O_RDONLY);
+        benchmark::DoNotOptimize(::read(fd, buffer.data(), static_cast<std::size_t>(info.st_size)));
+        ::close(fd);
+    }
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_OpenFileSystemCallsOnly);
 
 // Save to disk as the program does: a new file written completely, then renamed over the old.
 // The plain write-and-rename without Qt, for comparison.

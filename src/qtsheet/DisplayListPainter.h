@@ -9,12 +9,15 @@ namespace orthavel {
 class SheetFonts;
 class SheetPictures;
 class QtTextMetrics;
+class ShapedTexts;
 
-// Everything a display list needs to be drawn: the five fonts, their metrics and the pictures.
+// Everything a display list needs to be drawn: the five fonts, their metrics, the pictures and
+// the texts laid out so far.
 struct SheetResources {
     const SheetFonts& fonts;
     const QtTextMetrics& metrics;
     const SheetPictures& pictures;
+    const ShapedTexts& shapes;
 };
 
 // Replays a display list onto any painter (screen, image, printer, PDF, SVG) in the painter's

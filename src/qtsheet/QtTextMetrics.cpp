@@ -16,7 +16,17 @@ QtTextMetrics::QtTextMetrics(const SheetFonts& fonts) {
 }
 
 int QtTextMetrics::textWidth(FontId font, std::string_view text) const {
-    return m_metrics[static_cast<std::size_t>(font)].horizontalAdvance(sheetText(text));
+    const auto i = static_cast<std::size_t>(font);
+    TextMap<int>& widths = m_widths[i];
+    if (const auto found = widths.find(text); found != widths.end()) {
+        return found->second;
+    }
+    if (widths.size() >= kMaximumKeptTexts) {
+        widths.clear();
+    }
+    const int width = m_metrics[i].horizontalAdvance(sheetText(text));
+    widths.emplace(text, width);
+    return width;
 }
 
 int QtTextMetrics::textHeight(FontId font) const {

@@ -2,14 +2,19 @@
 
 #include "core/sheet/TextMetrics.h"
 #include "qtsheet/SheetFonts.h"
+#include "qtsheet/TextMap.h"
 
 #include <QFontMetrics>
 
+#include <array>
+#include <string_view>
 #include <vector>
 
 namespace orthavel {
 
-// Measures sheet texts in the bundled fonts, in whole logical units.
+// Measures sheet texts in the bundled fonts, in whole logical units. Each text is measured once
+// per font and its width kept, since a page measures the same labels on every layout: measuring
+// a text is a text layout with shaping, a lookup is a hash. Not for use from several threads.
 class QtTextMetrics : public TextMetrics {
 public:
     explicit QtTextMetrics(const SheetFonts& fonts);
@@ -19,6 +24,7 @@ public:
 
 private:
     std::vector<QFontMetrics> m_metrics;
+    mutable std::array<TextMap<int>, kFontCount> m_widths;
 };
 
 // Windows-1252 bytes as a QString.

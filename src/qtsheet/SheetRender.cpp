@@ -35,7 +35,7 @@ std::optional<QString> notDrawn(const QString& path) {
 
 } // namespace
 
-SheetRenderer::SheetRenderer() : m_metrics(m_fonts) {}
+SheetRenderer::SheetRenderer() : m_metrics(m_fonts), m_shapes(m_fonts) {}
 
 const MainMenuHover& SheetRenderer::idleHover() {
     static const MainMenuHover hover = [] {

@@ -5,6 +5,7 @@
 #include "core/sheet/MainMenu.h"
 #include "qtsheet/DisplayListPainter.h"
 #include "qtsheet/QtTextMetrics.h"
+#include "qtsheet/ShapedTexts.h"
 #include "qtsheet/SheetFonts.h"
 #include "qtsheet/SheetPictures.h"
 
@@ -30,7 +31,7 @@ class SheetRenderer {
 public:
     SheetRenderer();
 
-    SheetResources resources() const { return {m_fonts, m_metrics, m_pictures}; }
+    SheetResources resources() const { return {m_fonts, m_metrics, m_pictures, m_shapes}; }
     const QtTextMetrics& metrics() const { return m_metrics; }
     const SheetFonts& fonts() const { return m_fonts; }
 
@@ -69,6 +70,7 @@ private:
     SheetFonts m_fonts;
     QtTextMetrics m_metrics;
     SheetPictures m_pictures;
+    ShapedTexts m_shapes;
 };
 
 } // namespace orthavel

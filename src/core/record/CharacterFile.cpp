@@ -3,9 +3,12 @@
 #include "core/record/Cp1252.h"
 #include "core/record/StoredFields.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <fstream>
+#include <type_traits>
+#include <utility>
 
 namespace orthavel {
 
@@ -32,124 +35,201 @@ std::string describe(FileError error) {
 
 namespace {
 
-class SpanSource final : public ByteSource {
-public:
-    explicit SpanSource(std::span<const unsigned char> bytes) : m_bytes(bytes) {}
-    bool read(void* destination, std::size_t count) override {
-        if (count > m_bytes.size() - m_pos) {
-            m_pos = m_bytes.size();
-            return false;
-        }
-        if (count > 0) {
-            std::memcpy(destination, m_bytes.data() + m_pos, count);
-        }
-        m_pos += count;
-        return true;
-    }
-    std::uint64_t remaining() const override { return m_bytes.size() - m_pos; }
-    std::uint64_t position() const override { return m_pos; }
-
-private:
-    std::span<const unsigned char> m_bytes;
-    std::size_t m_pos = 0;
-};
-
-class StreamSource final : public ByteSource {
-public:
-    StreamSource(std::istream& in, std::uint64_t size) : m_in(in), m_size(size) {}
-    bool read(void* destination, std::size_t count) override {
-        if (count > remaining()) {
-            m_pos = m_size;
-            return false;
-        }
-        m_in.read(static_cast<char*>(destination), static_cast<std::streamsize>(count));
-        if (static_cast<std::size_t>(m_in.gcount()) != count) {
-            m_pos = m_size;
-            return false;
-        }
-        m_pos += count;
-        return true;
-    }
-    std::uint64_t remaining() const override { return m_size - m_pos; }
-    std::uint64_t position() const override { return m_pos; }
-
-private:
-    std::istream& m_in;
-    std::uint64_t m_size;
-    std::uint64_t m_pos = 0;
-};
-
 // Text lengths: one byte below 255, else 0xFF and 16 bits below 0xFFFE, else 0xFF 0xFFFF and 32
 // bits. 0xFF 0xFFFE announces a text of 16-bit characters.
 constexpr unsigned kByteLengthLimit = 0xFF;
 constexpr std::uint16_t kWideMarker = 0xFFFE;
 constexpr std::uint16_t kLongMarker = 0xFFFF;
 
-} // namespace
+std::size_t lengthPrefixSize(std::uint64_t length) {
+    return length < kByteLengthLimit ? 1 : length < kWideMarker ? 3 : 7;
+}
 
-class Archive {
-public:
-    explicit Archive(std::string& out) : m_out(&out) {}
-    explicit Archive(ByteSource& in) : m_in(&in) {}
-
-    bool isStoring() const { return m_out != nullptr; }
-    FileError error() const { return m_error; }
-
-    void io(std::int32_t& value) {
-        if (isStoring()) {
-            putU32(static_cast<std::uint32_t>(value));
-        } else if (std::uint32_t raw = 0; getU32(raw)) {
-            value = static_cast<std::int32_t>(raw);
-        }
-    }
-
-    void io(float& value) {
-        if (isStoring()) {
-            putU32(std::bit_cast<std::uint32_t>(value));
-        } else if (std::uint32_t raw = 0; getU32(raw)) {
-            value = std::bit_cast<float>(raw);
-        }
-    }
-
-    template <std::size_t N> void io(std::array<std::int32_t, N>& values) {
-        for (auto& v : values) {
-            io(v);
-        }
-    }
-
-    void io(Text& text) {
-        if (isStoring()) {
-            putText(text);
+// The one routine that walks the stored fields in file order, for sizing, storing and loading.
+// Archive::kLoading tells which; a loaded record is not const.
+template <typename Archive, typename Record> void walkRecord(Archive& ar, Record& r) {
+    forEachStoredField(r, [&](std::string_view /*name*/, auto& field) {
+        if constexpr (std::is_same_v<std::remove_cvref_t<decltype(field)>, EmphasisArray>) {
+            for (int i = 0; i < kNeuonianEmphasis; ++i) {
+                ar.io(field[static_cast<std::size_t>(i)]);
+            }
         } else {
-            getText(text);
+            ar.io(field);
+        }
+    });
+    // Only Neuonians store their cultural emphasis; the race is the one just read or written.
+    if (r.m_nRace == kRaceNeuonian) {
+        ar.io(r.m_aEmphasis[kNeuonianEmphasis]);
+    } else if constexpr (Archive::kLoading) {
+        // A Kessari file has none: no value of the previous character may stay behind.
+        r.m_aEmphasis[kNeuonianEmphasis] = 0;
+    }
+}
+
+// How many bytes storing a record takes.
+class Sizer {
+public:
+    static constexpr bool kLoading = false;
+    void io(const std::int32_t& /*value*/) { m_bytes += 4; }
+    void io(const float& /*value*/) { m_bytes += 4; }
+    template <std::size_t N> void io(const std::array<std::int32_t, N>& /*values*/) {
+        m_bytes += 4 * N;
+    }
+    void io(const Text& text) { m_bytes += lengthPrefixSize(text.size()) + text.size(); }
+    std::size_t bytes() const { return m_bytes; }
+
+private:
+    std::size_t m_bytes = 0;
+};
+
+// The most bytes reading a character can use: every number, and every text at its longest, in
+// 16-bit characters behind the longest prefix.
+class MostRead {
+public:
+    static constexpr bool kLoading = false;
+    void io(const std::int32_t& /*value*/) { m_bytes += 4; }
+    void io(const float& /*value*/) { m_bytes += 4; }
+    template <std::size_t N> void io(const std::array<std::int32_t, N>& /*values*/) {
+        m_bytes += 4 * N;
+    }
+    void io(const Text& /*text*/) { m_bytes += 3 + 7 + 2 * std::uint64_t{kMaxTextLength}; }
+    std::uint64_t bytes() const { return m_bytes; }
+
+private:
+    std::uint64_t m_bytes = 0;
+};
+
+std::uint64_t mostBytesRead() {
+    static const std::uint64_t most = [] {
+        CharacterRecord neuonian;
+        neuonian.m_nRace = kRaceNeuonian;
+        MostRead count;
+        walkRecord(count, std::as_const(neuonian));
+        return count.bytes();
+    }();
+    return most;
+}
+
+// Writes into a buffer sized beforehand (Sizer).
+class Writer {
+public:
+    static constexpr bool kLoading = false;
+    explicit Writer(char* out) : m_out(out) {}
+
+    void io(const std::int32_t& value) { putU32(static_cast<std::uint32_t>(value)); }
+    void io(const float& value) { putU32(std::bit_cast<std::uint32_t>(value)); }
+    template <std::size_t N> void io(const std::array<std::int32_t, N>& values) {
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(m_out, values.data(), 4 * N);
+            m_out += 4 * N;
+        } else {
+            for (const std::int32_t value : values) {
+                io(value);
+            }
+        }
+    }
+    void io(const Text& text) {
+        const std::uint64_t length = text.size();
+        if (length < kByteLengthLimit) {
+            putByte(static_cast<unsigned char>(length));
+        } else if (length < kWideMarker) {
+            putByte(0xFF);
+            putU16(static_cast<std::uint16_t>(length));
+        } else {
+            putByte(0xFF);
+            putU16(kLongMarker);
+            putU32(static_cast<std::uint32_t>(length));
+        }
+        if (!text.empty()) {
+            std::memcpy(m_out, text.data(), text.size());
+            m_out += text.size();
         }
     }
 
 private:
+    void putByte(unsigned char byte) { *m_out++ = static_cast<char>(byte); }
+    void putU16(std::uint16_t v) {
+        putByte(static_cast<unsigned char>(v & 0xFF));
+        putByte(static_cast<unsigned char>(v >> 8));
+    }
     void putU32(std::uint32_t v) {
         for (int i = 0; i < 4; ++i) {
-            m_out->push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+            putByte(static_cast<unsigned char>((v >> (8 * i)) & 0xFF));
         }
-    }
-    void putU16(std::uint16_t v) {
-        m_out->push_back(static_cast<char>(v & 0xFF));
-        m_out->push_back(static_cast<char>(v >> 8));
     }
 
-    void putText(const Text& text) {
-        const std::uint64_t length = text.size();
-        if (length < kByteLengthLimit) {
-            m_out->push_back(static_cast<char>(length));
-        } else if (length < kWideMarker) {
-            m_out->push_back(static_cast<char>(0xFF));
-            putU16(static_cast<std::uint16_t>(length));
-        } else {
-            m_out->push_back(static_cast<char>(0xFF));
-            putU16(kLongMarker);
-            putU32(static_cast<std::uint32_t>(length));
+    char* m_out;
+};
+
+// Reads from the bytes of a file whose size is given: a file may be longer than what was read of
+// it (reading stops at what a character can use), and it is the file's size that tells whether a
+// text fits. Reading past the end fails and leaves the position at the end; after the first
+// failure nothing more is read.
+class Reader {
+public:
+    static constexpr bool kLoading = true;
+    Reader(std::span<const unsigned char> bytes, std::uint64_t size)
+        : m_bytes(bytes), m_size(size) {}
+
+    FileError error() const { return m_error; }
+    std::uint64_t position() const { return m_pos; }
+
+    void io(std::int32_t& value) {
+        if (std::uint32_t raw = 0; getU32(raw)) {
+            value = static_cast<std::int32_t>(raw);
         }
-        m_out->append(text);
     }
+    void io(float& value) {
+        if (std::uint32_t raw = 0; getU32(raw)) {
+            value = std::bit_cast<float>(raw);
+        }
+    }
+    template <std::size_t N> void io(std::array<std::int32_t, N>& values) {
+        if constexpr (std::endian::native == std::endian::little) {
+            if (m_error == FileError::None && 4 * N <= available()) {
+                std::memcpy(values.data(), m_bytes.data() + m_pos, 4 * N);
+                m_pos += 4 * N;
+                return;
+            }
+        }
+        // One by one, so a file that ends inside the array leaves what it holds.
+        for (auto& value : values) {
+            io(value);
+        }
+    }
+    void io(Text& text) {
+        std::uint32_t length = 0;
+        bool wide = false;
+        if (!getLength(length, wide, true)) {
+            return;
+        }
+        const std::uint64_t bytes = wide ? std::uint64_t{length} * 2 : length;
+        if (bytes > m_size - m_pos) {
+            fail(FileError::TextTooLong);
+            return;
+        }
+        if (length > kMaxTextLength) {
+            fail(FileError::TextTooLarge);
+            return;
+        }
+        if (bytes == 0) {
+            text.clear();
+            return;
+        }
+        const unsigned char* start = take(static_cast<std::size_t>(bytes));
+        if (start == nullptr) {
+            return;
+        }
+        const auto* chars = reinterpret_cast<const char*>(start);
+        if (wide) {
+            text = narrowUtf16(std::string_view(chars, static_cast<std::size_t>(bytes)));
+        } else {
+            text.assign(chars, static_cast<std::size_t>(bytes));
+        }
+    }
+
+private:
+    std::uint64_t available() const { return m_bytes.size() - m_pos; }
 
     bool fail(FileError error) {
         if (m_error == FileError::None) {
@@ -158,18 +238,23 @@ private:
         return false;
     }
 
-    bool getBytes(void* destination, std::size_t count) {
+    // The next count bytes, or nothing when they are not there.
+    const unsigned char* take(std::size_t count) {
         if (m_error != FileError::None) {
-            return false;
+            return nullptr;
         }
-        if (!m_in->read(destination, count)) {
-            return fail(FileError::UnexpectedEnd);
+        if (count > m_size - m_pos || count > available()) {
+            m_pos = m_size;
+            fail(FileError::UnexpectedEnd);
+            return nullptr;
         }
-        return true;
+        const unsigned char* start = m_bytes.data() + m_pos;
+        m_pos += count;
+        return start;
     }
     bool getU32(std::uint32_t& v) {
-        unsigned char b[4];
-        if (!getBytes(b, 4)) {
+        const unsigned char* b = take(4);
+        if (b == nullptr) {
             return false;
         }
         v = static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
@@ -177,8 +262,8 @@ private:
         return true;
     }
     bool getU16(std::uint16_t& v) {
-        unsigned char b[2];
-        if (!getBytes(b, 2)) {
+        const unsigned char* b = take(2);
+        if (b == nullptr) {
             return false;
         }
         v = static_cast<std::uint16_t>(b[0] | (b[1] << 8));
@@ -187,12 +272,12 @@ private:
 
     // Reads a length prefix. wide tells whether it announced 16-bit characters.
     bool getLength(std::uint32_t& length, bool& wide, bool allowWide) {
-        unsigned char first = 0;
-        if (!getBytes(&first, 1)) {
+        const unsigned char* first = take(1);
+        if (first == nullptr) {
             return false;
         }
-        if (first < kByteLengthLimit) {
-            length = first;
+        if (*first < kByteLengthLimit) {
+            length = *first;
             return true;
         }
         std::uint16_t second = 0;
@@ -214,30 +299,8 @@ private:
         return getLength(length, nestedWide, false);
     }
 
-    void getText(Text& text) {
-        std::uint32_t length = 0;
-        bool wide = false;
-        if (!getLength(length, wide, true)) {
-            return;
-        }
-        const std::uint64_t bytes = wide ? std::uint64_t{length} * 2 : length;
-        if (bytes > m_in->remaining()) {
-            fail(FileError::TextTooLong);
-            return;
-        }
-        if (length > kMaxTextLength) {
-            fail(FileError::TextTooLarge);
-            return;
-        }
-        std::string raw(static_cast<std::size_t>(bytes), '\0');
-        if (!getBytes(raw.data(), raw.size())) {
-            return;
-        }
-        text = wide ? narrowUtf16(raw) : std::move(raw);
-    }
-
     // 16-bit little-endian characters to the 8-bit code page; what it cannot hold becomes '?'.
-    static Text narrowUtf16(const std::string& raw) {
+    static Text narrowUtf16(std::string_view raw) {
         Text out;
         out.reserve(raw.size() / 2);
         for (std::size_t i = 0; i + 1 < raw.size(); i += 2) {
@@ -258,60 +321,49 @@ private:
         return out;
     }
 
-    std::string* m_out = nullptr;
-    ByteSource* m_in = nullptr;
+    std::span<const unsigned char> m_bytes;
+    std::uint64_t m_size;
+    std::uint64_t m_pos = 0;
     FileError m_error = FileError::None;
 };
 
-void ArchiveRecord(Archive& ar, CharacterRecord& r) {
-    forEachStoredField(r, [&](std::string_view /*name*/, auto& field) {
-        if constexpr (std::is_same_v<std::remove_cvref_t<decltype(field)>, EmphasisArray>) {
-            for (int i = 0; i < kNeuonianEmphasis; ++i) {
-                ar.io(field[static_cast<std::size_t>(i)]);
-            }
-        } else {
-            ar.io(field);
-        }
-    });
-    // Only Neuonians store their cultural emphasis; the race is the one just read or written.
-    if (r.m_nRace == kRaceNeuonian) {
-        ar.io(r.m_aEmphasis[kNeuonianEmphasis]);
-    } else if (!ar.isStoring()) {
-        // A Kessari file has none: no value of the previous character may stay behind.
-        r.m_aEmphasis[kNeuonianEmphasis] = 0;
-    }
+LoadResult load(std::span<const unsigned char> bytes, std::uint64_t size, CharacterRecord& record) {
+    Reader reader(bytes, size);
+    walkRecord(reader, record);
+    return {reader.error(), reader.position()};
 }
 
+} // namespace
+
 std::string storeCharacter(const CharacterRecord& record) {
-    std::string out;
-    out.reserve(2400);
-    Archive ar(out);
-    // The routine is shared with loading, which is why it takes a mutable record.
-    CharacterRecord copy = record;
-    ArchiveRecord(ar, copy);
+    Sizer sizer;
+    walkRecord(sizer, record);
+    std::string out(sizer.bytes(), '\0');
+    Writer writer(out.data());
+    walkRecord(writer, record);
     return out;
 }
 
-LoadResult loadCharacter(ByteSource& source, CharacterRecord& record) {
-    Archive ar(source);
-    ArchiveRecord(ar, record);
-    return {ar.error(), source.position()};
-}
-
 LoadResult loadCharacter(std::span<const unsigned char> bytes, CharacterRecord& record) {
-    SpanSource source(bytes);
-    return loadCharacter(source, record);
+    return load(bytes, bytes.size(), record);
 }
 
 LoadResult loadCharacterFile(const std::filesystem::path& path, CharacterRecord& record) {
     std::error_code ec;
     const std::uintmax_t size = std::filesystem::file_size(path, ec);
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in;
+    // Unbuffered: the one read below goes straight into the buffer.
+    in.rdbuf()->pubsetbuf(nullptr, 0);
+    in.open(path, std::ios::binary);
     if (ec || !in) {
         return {FileError::CannotOpen, 0};
     }
-    StreamSource source(in, size);
-    return loadCharacter(source, record);
+    std::string bytes(static_cast<std::size_t>(std::min<std::uint64_t>(size, mostBytesRead())),
+                      '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return load(std::span(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()), size,
+                record);
 }
 
 } // namespace orthavel

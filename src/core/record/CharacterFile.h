@@ -33,27 +33,14 @@ struct LoadResult {
 // A short sentence naming the reason, for messages ("unexpected format" ...).
 std::string describe(FileError error);
 
-// Where the reader takes its bytes from. It always knows how many are left, so a length read
-// from the file is checked before anything is allocated for it.
-class ByteSource {
-public:
-    virtual ~ByteSource() = default;
-    virtual bool read(void* destination, std::size_t count) = 0;
-    virtual std::uint64_t remaining() const = 0;
-    virtual std::uint64_t position() const = 0;
-};
-
-// The one routine that walks the stored fields in file order, for storing and for loading.
-class Archive;
-void ArchiveRecord(Archive& archive, CharacterRecord& record);
-
 // The character as the bytes of a character file.
 std::string storeCharacter(const CharacterRecord& record);
 
 // Reads a character from bytes into record. Only the stored fields are read; the working fields
 // keep their values. On failure record holds whatever was read so far: callers read into a copy.
-LoadResult loadCharacter(ByteSource& source, CharacterRecord& record);
+// A text's length is checked against the bytes left before anything is allocated for it.
 LoadResult loadCharacter(std::span<const unsigned char> bytes, CharacterRecord& record);
+// The same from a file, read with one read of at most as many bytes as a character can use.
 LoadResult loadCharacterFile(const std::filesystem::path& path, CharacterRecord& record);
 
 } // namespace orthavel

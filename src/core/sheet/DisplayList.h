@@ -75,6 +75,10 @@ using DisplayItem = std::variant<TextItem, LineItem, FillItem, PictureItem>;
 // growing downwards: pixels on the screen, hundredths of an inch on paper.
 class DisplayList {
 public:
+    // Room for a whole page's items up front, so adding them never moves the ones added.
+    static constexpr std::size_t kPageItems = 320;
+
+    void reserve(std::size_t count) { m_items.reserve(count); }
     void add(DisplayItem item) { m_items.push_back(std::move(item)); }
     const std::vector<DisplayItem>& items() const { return m_items; }
     bool empty() const { return m_items.empty(); }

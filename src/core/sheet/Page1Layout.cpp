@@ -366,6 +366,7 @@ void drawPossessions(SheetWriter& w, const Record& r) {
 
 DisplayList layoutPage1(const CharacterRecord& record, const TextMetrics& metrics) {
     DisplayList list;
+    list.reserve(DisplayList::kPageItems);
     SheetWriter w(list, metrics, record.m_sizeDoc[0]);
     w.fill(0, 0, record.m_sizeDoc[0], record.m_sizeDoc[1], kWhite);
     drawFrame(w);

@@ -125,6 +125,7 @@ void fillPage(SheetWriter& w, const CharacterRecord& r) {
 
 DisplayList layoutPage2(const CharacterRecord& record, const TextMetrics& metrics) {
     DisplayList list;
+    list.reserve(DisplayList::kPageItems);
     SheetWriter w(list, metrics, record.m_sizeDoc[0]);
     const int W = w.sheetWidth();
     fillPage(w, record);
@@ -158,6 +159,7 @@ DisplayList layoutPage2(const CharacterRecord& record, const TextMetrics& metric
 
 DisplayList layoutPage3(const CharacterRecord& record, const TextMetrics& metrics) {
     DisplayList list;
+    list.reserve(DisplayList::kPageItems);
     SheetWriter w(list, metrics, record.m_sizeDoc[0]);
     fillPage(w, record);
     drawColumn(w, record, 5, kPage3Column1);

@@ -258,6 +258,7 @@ void drawOutcomeBox(SheetWriter& w) {
 
 DisplayList layoutPage4(const CharacterRecord& record, const TextMetrics& metrics) {
     DisplayList list;
+    list.reserve(DisplayList::kPageItems);
     SheetWriter w(list, metrics, record.m_sizeDoc[0]);
     w.fill(0, 0, record.m_sizeDoc[0], record.m_sizeDoc[1], kWhite);
     drawTopBlock(w, record);

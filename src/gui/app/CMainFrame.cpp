@@ -4,6 +4,7 @@
 #include "core/document/CQuorvelDoc.h"
 #include "core/document/Commands.h"
 #include "gui/app/CommandMap.h"
+#include "gui/app/DrawnIcon.h"
 #include "gui/app/LockIndicators.h"
 #include "gui/app/Resources.h"
 #include "gui/dialogs/HelpDialogs.h"
@@ -49,7 +50,7 @@ constexpr ButtonIcon kButtonIcons[] = {
 QIcon buttonIcon(int id) {
     for (const auto& icon : kButtonIcons) {
         if (icon.id == id) {
-            return QIcon(QStringLiteral(":/icons/") + QLatin1String(icon.file));
+            return drawnIcon(QStringLiteral(":/icons/") + QLatin1String(icon.file));
         }
     }
     return {};
@@ -84,7 +85,7 @@ CMainFrame::CMainFrame(CQuorvelDoc& document, Interaction& ui, QWidget* parent)
                               Qt::WindowCloseButtonHint),
       m_document(document), m_ui(ui) {
     initResources();
-    setWindowIcon(QIcon(QStringLiteral(":/icons/orthavel.svg")));
+    setWindowIcon(drawnIcon(QStringLiteral(":/icons/orthavel.svg")));
 
     m_view = new CQuorvelView(m_document, m_ui, this);
     setCentralWidget(m_view);

@@ -2,11 +2,11 @@
 
 #include "core/dialogs/Message.h"
 #include "gui/app/CMainFrame.h"
+#include "gui/app/DrawnIcon.h"
 #include "gui/app/Resources.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QIcon>
 
 namespace orthavel {
 
@@ -19,7 +19,7 @@ void CQuorvelApp::configure(QApplication& application) {
     QApplication::setApplicationName(QStringLiteral("Orthavel"));
     QApplication::setApplicationVersion(QStringLiteral(ORTHAVEL_VERSION));
     initResources();
-    application.setWindowIcon(QIcon(QStringLiteral(":/icons/orthavel.svg")));
+    application.setWindowIcon(drawnIcon(QStringLiteral(":/icons/orthavel.svg")));
 }
 
 bool CQuorvelApp::InitInstance(const QStringList& arguments) {

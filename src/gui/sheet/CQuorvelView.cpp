@@ -21,8 +21,7 @@
 namespace orthavel {
 
 CQuorvelView::CQuorvelView(CQuorvelDoc& document, Interaction& ui, QWidget* parent)
-    : QAbstractScrollArea(parent), m_document(document), m_ui(ui),
-      m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
+    : QAbstractScrollArea(parent), m_document(document), m_ui(ui) {
     setFrameShape(QFrame::NoFrame);
     viewport()->setAutoFillBackground(false);
     viewport()->setMouseTracking(true);
@@ -38,6 +37,13 @@ CQuorvelView::CQuorvelView(CQuorvelDoc& document, Interaction& ui, QWidget* pare
 
 CQuorvelView::~CQuorvelView() {
     m_document.removeObserver(this);
+}
+
+QPrinter& CQuorvelView::printer() {
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    return *m_printer;
 }
 
 void CQuorvelView::documentChanged(const CQuorvelDoc& /*document*/) {
@@ -169,16 +175,16 @@ void CQuorvelView::printPage(QPrinter* printer) {
 }
 
 void CQuorvelView::print() {
-    QPrintDialog dialog(m_printer.get(), this);
+    QPrintDialog dialog(&printer(), this);
     dialog.setMinMax(1, 1);
     dialog.setFromTo(1, 1);
     if (dialog.exec() == QDialog::Accepted) {
-        printPage(m_printer.get());
+        printPage(&printer());
     }
 }
 
 void CQuorvelView::printPreview() {
-    QPrintPreviewDialog preview(m_printer.get(), this);
+    QPrintPreviewDialog preview(&printer(), this);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* printer) { printPage(printer); });
     preview.exec();

@@ -28,8 +28,9 @@ public:
     CQuorvelView(CQuorvelDoc& document, Interaction& ui, QWidget* parent = nullptr);
     ~CQuorvelView() override;
 
-    // The printer that Print, Print Preview and Print Setup share.
-    QPrinter& printer() { return *m_printer; }
+    // The printer that Print, Print Preview and Print Setup share, made when first asked for:
+    // making it loads the system's printing libraries, which the start-up does not need.
+    QPrinter& printer();
 
     void documentChanged(const CQuorvelDoc& document) override;
 

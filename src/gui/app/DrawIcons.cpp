@@ -1,0 +1,70 @@
+// Draws SVG icons beforehand for the build, as QIcon draws them, into files of their pixels (a
+// QImage::Format_ARGB32_Premultiplied image's, row after row) named NAME-WxH.pixels, with the
+// resource list that puts them under ":/icons/drawn" (see drawnIcon).
+//
+//   draw_icons FOLDER FILE.svg=WxH[,WxH...]...
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
+
+#include <cstdio>
+
+namespace {
+
+bool writeFile(const QString& path, const char* data, qint64 size) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(data, size) == size && file.flush();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: draw_icons FOLDER FILE.svg=WxH[,WxH...]...\n");
+        return 2;
+    }
+    const QGuiApplication application(argc, argv);
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!folder.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "draw_icons: cannot make %s\n", argv[1]);
+        return 1;
+    }
+    QByteArray list = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n"
+                      "  <qresource prefix=\"/icons/drawn\">\n";
+    for (int i = 2; i < argc; ++i) {
+        const QString job = QString::fromLocal8Bit(argv[i]);
+        const qsizetype equals = job.lastIndexOf(QLatin1Char('='));
+        const QString svg = job.left(equals);
+        const QIcon icon(svg);
+        for (const QString& sizeText : job.mid(equals + 1).split(QLatin1Char(','))) {
+            const QStringList sides = sizeText.split(QLatin1Char('x'));
+            const QSize size(sides.value(0).toInt(), sides.value(1).toInt());
+            const QImage image = icon.pixmap(size, 1.0).toImage();
+            const QString name = QStringLiteral("%1-%2x%3.pixels")
+                                     .arg(QFileInfo(svg).completeBaseName())
+                                     .arg(size.width())
+                                     .arg(size.height());
+            // Only a picture of exactly the size asked for can stand in for drawing.
+            if (equals < 0 || size.isEmpty() || image.size() != size ||
+                image.format() != QImage::Format_ARGB32_Premultiplied ||
+                image.bytesPerLine() != image.width() * 4 ||
+                !writeFile(folder.filePath(name), reinterpret_cast<const char*>(image.constBits()),
+                           image.sizeInBytes())) {
+                std::fprintf(stderr, "draw_icons: cannot draw %s\n", qPrintable(job));
+                return 1;
+            }
+            list += "    <file>" + name.toUtf8() + "</file>\n";
+        }
+    }
+    list += "  </qresource>\n</RCC>\n";
+    if (!writeFile(folder.filePath(QStringLiteral("drawn_icons.qrc")), list.constData(),
+                   list.size())) {
+        std::fprintf(stderr, "draw_icons: cannot write the resource list\n");
+        return 1;
+    }
+    return 0;
+}
