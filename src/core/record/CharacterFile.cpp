@@ -66,8 +66,9 @@ template <typename Archive, typename Record> void walkRecord(Archive& ar, Record
     }
 }
 
-// How many bytes storing a record takes.
-class Sizer {
+// Counts the bytes of a walk over the record: four for every number, and what textBytes says
+// for every text.
+template <std::uint64_t (*textBytes)(const Text&)> class ByteCounter {
 public:
     static constexpr bool kLoading = false;
     void io(const std::int32_t& /*value*/) { m_bytes += 4; }
@@ -75,29 +76,26 @@ public:
     template <std::size_t N> void io(const std::array<std::int32_t, N>& /*values*/) {
         m_bytes += 4 * N;
     }
-    void io(const Text& text) { m_bytes += lengthPrefixSize(text.size()) + text.size(); }
-    std::size_t bytes() const { return m_bytes; }
-
-private:
-    std::size_t m_bytes = 0;
-};
-
-// The most bytes reading a character can use: every number, and every text at its longest, in
-// 16-bit characters behind the longest prefix.
-class MostRead {
-public:
-    static constexpr bool kLoading = false;
-    void io(const std::int32_t& /*value*/) { m_bytes += 4; }
-    void io(const float& /*value*/) { m_bytes += 4; }
-    template <std::size_t N> void io(const std::array<std::int32_t, N>& /*values*/) {
-        m_bytes += 4 * N;
-    }
-    void io(const Text& /*text*/) { m_bytes += 3 + 7 + 2 * std::uint64_t{kMaxTextLength}; }
+    void io(const Text& text) { m_bytes += textBytes(text); }
     std::uint64_t bytes() const { return m_bytes; }
 
 private:
     std::uint64_t m_bytes = 0;
 };
+
+// How many bytes storing a text takes.
+std::uint64_t storedTextBytes(const Text& text) {
+    return lengthPrefixSize(text.size()) + text.size();
+}
+
+// The most bytes reading a text can use: 16-bit characters at its longest, behind the longest
+// prefix.
+std::uint64_t mostTextBytesRead(const Text& /*text*/) {
+    return 3 + 7 + 2 * std::uint64_t{kMaxTextLength};
+}
+
+using Sizer = ByteCounter<storedTextBytes>;
+using MostRead = ByteCounter<mostTextBytesRead>;
 
 std::uint64_t mostBytesRead() {
     static const std::uint64_t most = [] {
@@ -338,7 +336,7 @@ LoadResult load(std::span<const unsigned char> bytes, std::uint64_t size, Charac
 std::string storeCharacter(const CharacterRecord& record) {
     Sizer sizer;
     walkRecord(sizer, record);
-    std::string out(sizer.bytes(), '\0');
+    std::string out(static_cast<std::size_t>(sizer.bytes()), '\0');
     Writer writer(out.data());
     walkRecord(writer, record);
     return out;
