@@ -263,8 +263,9 @@ private slots:
     void generationOffersToSaveTheOpenCharacter() {
         for (const int id : {ID_FILE_NEW, ID_FULL_GENERATION}) {
             Frame f;
-            f.frame.commandAction(id)->trigger(); // nothing to lose: no question
-            QVERIFY(f.ui.saveQuestions.empty());
+            f.frame.commandAction(id)->trigger(); // nothing to lose: no question, the dialogs run
+            QVERIFY(f.ui.saveQuestions.empty() && !f.ui.events.empty());
+            f.ui.events.clear();
             f.modify();
             f.frame.commandAction(id)->trigger(); // answered Cancel
             QCOMPARE(f.ui.saveQuestions, (std::vector<std::string>{"Untitled"}));

@@ -5,8 +5,9 @@
 
 namespace orthavel {
 
-bool RunAssignAdvantages(CharacterRecord& record, Interaction& ui) {
+bool RunAssignAdvantages(CharacterRecord& record, Interaction& ui, bool professionChange) {
     AdvantageAssignment assignment;
+    assignment.setProfessionChange(professionChange);
     assignment.open(record.m_nRace, record.m_bUpdateMode, record.m_nProfession, record.m_aAdvantage,
                     record.m_nSkillPoints, record.m_nAdvantagePoints);
     if (!ui.runAdvantageAssignment(assignment)) {

@@ -9,6 +9,8 @@ class Interaction;
 // Shows "Assign Advantages" over the record's race, update mode, profession, advantage levels,
 // skill points and advantage points. When it is accepted the fifteen levels and both point pools
 // come back into the record; cancelled, the record is left as it was. Answers whether accepted.
-bool RunAssignAdvantages(CharacterRecord& record, Interaction& ui);
+// During a change of profession its OK always holds the character to the new profession's
+// minimums, however few skill points remain.
+bool RunAssignAdvantages(CharacterRecord& record, Interaction& ui, bool professionChange = false);
 
 } // namespace orthavel

@@ -4,6 +4,14 @@
 
 namespace orthavel {
 
+NumberPrompt newAdvantagePointsPrompt() {
+    return {"Update Advantages", "Number of new advantage points:", {}, 0, -10, 10, {}};
+}
+
+NumberPrompt newSkillPointsPrompt() {
+    return {"Update Skills", "Enter number of new skill points:", {}, 0, -200, 200, {}};
+}
+
 Message rangePrompt(std::int32_t minimum, std::int32_t maximum) {
     return {"Orthavel",
             "Please enter an integer between " + std::to_string(minimum) + " and " +

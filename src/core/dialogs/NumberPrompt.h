@@ -23,6 +23,10 @@ struct NumberPrompt {
     std::vector<std::string> notes;
 };
 
+// "Update Advantages" and "Update Skills": the newly earned points, starting at 0.
+NumberPrompt newAdvantagePointsPrompt();
+NumberPrompt newSkillPointsPrompt();
+
 // The standard prompt for an entry that is not an integer in [minimum, maximum].
 Message rangePrompt(std::int32_t minimum, std::int32_t maximum);
 

@@ -7,6 +7,9 @@
 #include "core/dice/CriticalTables.h"
 #include "core/dice/RocRoll.h"
 #include "core/dice/RollPercentile.h"
+#include "core/generation/ChangeProfession.h"
+#include "core/generation/FullGeneration.h"
+#include "core/generation/QuickGeneration.h"
 #include "core/generation/SpecialSkillStep.h"
 #include "core/record/Cp1252.h"
 #include "core/record/DerivedStats.h"
@@ -113,18 +116,32 @@ void CQuorvelDoc::remindToSave(Interaction& ui) {
     ui.showMessage({"Don't Forget", "Don't forget to save your character.", false});
 }
 
-void CQuorvelDoc::OnFileNew(Interaction& /*ui*/) {}
+template <typename Flow> void CQuorvelDoc::runGeneration(Flow&& flow) {
+    // The new character grows on a working record: a script that stops matching, or any other
+    // exception, leaves the open character as it was.
+    CharacterRecord working = m_record;
+    const GenerationEnd end = flow(working);
+    m_record = std::move(working);
+    // A new character has no file yet; it is unsaved work once it was completed.
+    m_fileName.clear();
+    m_modified = end == GenerationEnd::Completed;
+    UpdateAllViews();
+}
 
-void CQuorvelDoc::OnFullGeneration(Interaction& /*ui*/) {}
+void CQuorvelDoc::OnFileNew(Interaction& ui) {
+    runGeneration([&](CharacterRecord& r) { return RunQuickGeneration(r, m_dice, ui); });
+}
+
+void CQuorvelDoc::OnFullGeneration(Interaction& ui) {
+    runGeneration([&](CharacterRecord& r) { return RunFullGeneration(r, m_dice, ui); });
+}
 
 void CQuorvelDoc::OnUpdateAdvantages(Interaction& ui) {
     runUpdate([&](CharacterRecord& r) {
         // Unspent points from before are gone: the update starts from the new points alone.
         r.m_nSkillPoints = 0;
         r.m_nAdvantagePoints = 0;
-        const NumberPrompt prompt{
-            "Update Advantages", "Number of new advantage points:", {}, 0, -10, 10, {}};
-        if (const auto points = ui.askNumber(prompt)) {
+        if (const auto points = ui.askNumber(newAdvantagePointsPrompt())) {
             r.m_nAdvantagePoints = *points;
         }
         RunAssignAdvantages(r, ui);
@@ -147,7 +164,10 @@ void CQuorvelDoc::OnBirthday(Interaction& ui) {
     ShowPage(1);
 }
 
-void CQuorvelDoc::OnChangeProfession(Interaction& /*ui*/) {}
+void CQuorvelDoc::OnChangeProfession(Interaction& ui) {
+    runUpdate([&](CharacterRecord& r) { RunChangeProfession(r, ui); });
+    UpdateAllViews();
+}
 
 void CQuorvelDoc::OnNewArmor(Interaction& ui) {
     runUpdate([&](CharacterRecord& r) {
@@ -161,10 +181,8 @@ void CQuorvelDoc::OnNewArmor(Interaction& ui) {
 
 void CQuorvelDoc::OnUpdateSkills(Interaction& ui) {
     runUpdate([&](CharacterRecord& r) {
-        const NumberPrompt prompt{
-            "Update Skills", "Enter number of new skill points:", {}, 0, -200, 200, {}};
         // Cancelled, the unspent points from before stay.
-        if (const auto points = ui.askNumber(prompt)) {
+        if (const auto points = ui.askNumber(newSkillPointsPrompt())) {
             r.m_nSkillPoints = *points;
         }
         AllotSkillPoints(r, r.m_nSkillPoints, ui);

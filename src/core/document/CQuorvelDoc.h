@@ -71,6 +71,9 @@ private:
     // commits the copy when they end normally; the document is marked modified when the character
     // changed.
     template <typename Steps> void runUpdate(Steps&& steps);
+    // Runs a generation on a working record and makes its character the open one, unnamed;
+    // modified when it was completed.
+    template <typename Flow> void runGeneration(Flow&& flow);
     void remindToSave(Interaction& ui);
 
     CharacterRecord m_record;

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 
 namespace orthavel {
 
@@ -40,7 +41,8 @@ consteval CareerGroup group(bool specialSkills, std::int32_t careerLevel,
 }
 } // namespace career_table
 
-// The Neuonian starting jobs have no row: their special skills belong to quick generation.
+// Full generation, the change of profession and the special-skills update. The Neuonian
+// starting jobs have no row: their special skills belong to quick generation.
 // clang-format off
 inline constexpr std::array<CareerGroup, 7> kCareerTable = [] {
     using career_table::group;
@@ -55,11 +57,24 @@ inline constexpr std::array<CareerGroup, 7> kCareerTable = [] {
         group(false, 4, {17, 18, 19, 20, 40}),     // Lieutenant to General, the Wizard Lord
     }};
 }();
+
+// Quick generation: the starting careers of both races, each with its special-skill step.
+inline constexpr std::array<CareerGroup, 3> kStartingCareerTable = [] {
+    using career_table::group;
+    return std::array<CareerGroup, 3>{{
+        group(true,  1, {0, 10, 25, 33, 41, 65, 72, 80, 87, 88, 89, 91, 92, 93, 94, 97, 99, 100, 102,
+                         103}),
+        group(true,  2, {3, 53, 55, 90, 95, 98, 101}),
+        group(true,  4, {96}),
+    }};
+}();
 // clang-format on
 
-// The step of a profession code; any code without a row runs nothing and keeps the career level.
-constexpr CareerStep careerStep(std::int32_t profession) {
-    for (const CareerGroup& g : kCareerTable) {
+// The step of a profession code in a table; any code without a row runs nothing and keeps the
+// career level.
+constexpr CareerStep careerStep(std::int32_t profession,
+                                std::span<const CareerGroup> table = kCareerTable) {
+    for (const CareerGroup& g : table) {
         for (std::size_t i = 0; i < g.professionCount; ++i) {
             if (g.professionSlots[i] == profession) {
                 return g.step;

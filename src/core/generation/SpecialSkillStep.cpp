@@ -5,8 +5,9 @@
 
 namespace orthavel {
 
-void RunSpecialSkillStep(CharacterRecord& record, Interaction& ui) {
-    const CareerStep step = careerStep(record.m_nProfession);
+void RunSpecialSkillStep(CharacterRecord& record, Interaction& ui,
+                         std::span<const CareerGroup> table) {
+    const CareerStep step = careerStep(record.m_nProfession, table);
     if (step.specialSkills) {
         SpecialSkillProcedure(record, ui);
     }

@@ -1,14 +1,19 @@
 #pragma once
 
+#include "core/generation/CareerTable.h"
 #include "core/record/CharacterRecord.h"
+
+#include <span>
 
 namespace orthavel {
 
 class Interaction;
 
-// The career step that ends full generation, a change of profession and the special-skills
-// update: the special-skill procedure of the character's profession when the career table gives
-// it one, then the career level the table sets (or leaves).
-void RunSpecialSkillStep(CharacterRecord& record, Interaction& ui);
+// The career step that ends a generation, a change of profession and the special-skills update:
+// the special-skill procedure of the character's profession when the career table gives it one,
+// then the career level the table sets (or leaves). Quick generation passes the table of the
+// starting careers.
+void RunSpecialSkillStep(CharacterRecord& record, Interaction& ui,
+                         std::span<const CareerGroup> table = kCareerTable);
 
 } // namespace orthavel

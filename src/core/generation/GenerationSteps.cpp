@@ -1,0 +1,93 @@
+#include "core/generation/GenerationSteps.h"
+
+#include "core/advantages/AssignAdvantages.h"
+#include "core/dialogs/CreationDialogs.h"
+#include "core/dialogs/Interaction.h"
+#include "core/dice/RollPercentile.h"
+#include "core/generation/GenerationRules.h"
+#include "core/record/DerivedStats.h"
+#include "core/skills/ChooseSkills.h"
+
+namespace orthavel::generation_step {
+namespace {
+
+constexpr std::int32_t kPageWaiting = 99;
+constexpr std::int32_t kRaidir = 12;
+constexpr int kAmbidextrousRoll = 57;
+
+} // namespace
+
+void startNewCharacter(CharacterRecord& record) {
+    record.ResetToKessariDefaults();
+    if (record.m_nPage == kPageMainMenu) {
+        record.m_nPage = kPageWaiting;
+    }
+}
+
+bool nameAndAttitude(CharacterRecord& record, Interaction& ui) {
+    if (const auto answer = runNameAttitudeDialog(ui)) {
+        answer->storeIn(record);
+        return true;
+    }
+    record.m_nPage = kPageMainMenu;
+    return false;
+}
+
+void houseCareer(CharacterRecord& record, Interaction& ui) {
+    if (const auto career = runJobsDialog(ui, record.m_nCulture)) {
+        career->storeIn(record);
+    }
+    if (record.m_nCulture == kRaidir && record.m_nProfession == kSpecialistCode) {
+        ui.showMessage({"Specialist",
+                        "Choose a Job/Profession to specialize in.\nIf the profession is not on "
+                        "the list recreate the character as if from a different house."});
+        if (const auto job = runSpecialistJobDialog(ui)) {
+            job->storeIn(record);
+        }
+    }
+}
+
+void familyTrade(CharacterRecord& record, Dice& dice, Interaction& ui) {
+    if (const auto choice = runFamilyTradeDialog(ui)) {
+        record.m_nFamilyTradeChoice = *choice;
+        if (*choice == 2) {
+            ApplyRandomLineage(record, RollPercentile(dice, ui, "Family Trade"));
+        } else {
+            ApplyAverageLineage(record, *choice);
+        }
+    }
+    if (const auto background =
+            runFamilyBackgroundDialog(ui, record.m_strTradeHint1, record.m_strTradeHint2)) {
+        record.m_strFamilyTrade = *background;
+    }
+}
+
+void assignAdvantages(CharacterRecord& record, Interaction& ui, bool professionChange) {
+    RunAssignAdvantages(record, ui, professionChange);
+    UpdateDerivedStats(record);
+}
+
+void physicalTraits(CharacterRecord& record, Interaction& ui) {
+    if (const auto traits =
+            runPhysicalTraitsDialog(ui, record.m_nAge, record.m_nStartAge, record.m_nMaxAge)) {
+        traits->storeIn(record);
+    }
+}
+
+void handedness(CharacterRecord& record, Dice& dice, Interaction& ui) {
+    if (RollPercentile(dice, ui, "You need a 57 to be ambidextrous") == kAmbidextrousRoll) {
+        record.m_strHandedness = "Ambidextrous";
+    } else if (const auto hand = runHandednessDialog(ui)) {
+        record.m_strHandedness = *hand;
+    }
+}
+
+void chooseSkills(CharacterRecord& record, Interaction& ui) {
+    AllotSkillPoints(record, record.m_nSkillPoints, ui);
+}
+
+void armor(CharacterRecord& record, Interaction& ui) {
+    record.m_aEquipment[0] = ui.runChoice(armorDialog()).value_or(0);
+}
+
+} // namespace orthavel::generation_step

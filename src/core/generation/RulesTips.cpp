@@ -1,0 +1,13 @@
+#include "core/generation/RulesTips.h"
+
+#include "core/dialogs/Interaction.h"
+
+namespace orthavel {
+
+void ShowRulesTip(const CharacterRecord& record, Interaction& ui, std::string_view text) {
+    if (record.m_bRulesTips != 0) {
+        ui.showMessage({"Rules Tip", std::string(text)});
+    }
+}
+
+} // namespace orthavel
