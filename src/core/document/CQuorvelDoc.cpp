@@ -35,6 +35,19 @@ std::string CQuorvelDoc::displayName() const {
     return m_fileName.filename().string();
 }
 
+std::string CQuorvelDoc::proposedFileName() const {
+    std::string name;
+    for (const char c : cp1252ToUtf8(m_record.m_strName)) {
+        const bool refused = std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos ||
+                             static_cast<unsigned char>(c) < 0x20;
+        name += refused ? ' ' : c;
+    }
+    const auto first = name.find_first_not_of(" .");
+    const auto last = name.find_last_not_of(" .");
+    name = first == std::string::npos ? "Untitled" : name.substr(first, last - first + 1);
+    return name + ".ksc";
+}
+
 void CQuorvelDoc::addObserver(DocumentObserver* observer) {
     if (std::find(m_observers.begin(), m_observers.end(), observer) == m_observers.end()) {
         m_observers.push_back(observer);

@@ -31,6 +31,10 @@ public:
     // The name windows show: the file's name, or "Untitled" while unnamed.
     std::string displayName() const;
 
+    // The file name Save As proposes for an unnamed character: the character's name, without
+    // the characters file systems refuse, and the extension; "Untitled.ksc" without a name.
+    std::string proposedFileName() const;
+
     void addObserver(DocumentObserver* observer);
     void removeObserver(DocumentObserver* observer);
     void UpdateAllViews() const;

@@ -333,7 +333,7 @@ bool CMainFrame::save() {
 bool CMainFrame::saveAs() {
     QString proposal = documentPath();
     if (proposal.isEmpty()) {
-        proposal = QDir(startingFolder()).filePath(QStringLiteral("Untitled.ksc"));
+        proposal = QDir(startingFolder()).filePath(toQString(m_document.proposedFileName()));
     }
     const QString path = QFileDialog::getSaveFileName(this, tr("Save As"), proposal,
                                                       QLatin1String(kCharacterFilter));

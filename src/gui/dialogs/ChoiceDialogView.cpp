@@ -36,6 +36,7 @@ ChoiceDialogView::ChoiceDialogView(const ChoiceDialog& dialog, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    reserveTitleWidth(this, layout);
     for (const auto& text : dialog.texts) {
         layout->addWidget(new QLabel(toQString(text), this));
     }

@@ -1,11 +1,22 @@
 #include "gui/dialogs/DialogLook.h"
 
+#include <QBoxLayout>
+#include <QSpacerItem>
+
 #include <QColor>
 #include <QPalette>
 #include <QString>
 #include <QWidget>
 
 namespace orthavel {
+
+void reserveTitleWidth(QWidget* dialog, QBoxLayout* layout) {
+    // Room for the title in the dialog's own font, and for the title bar's icon and buttons.
+    constexpr int kTitleBarExtras = 96;
+    const int width =
+        dialog->fontMetrics().horizontalAdvance(dialog->windowTitle()) + kTitleBarExtras;
+    layout->addSpacerItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum));
+}
 
 void applyDialogLook(QWidget* dialog) {
     QPalette palette = dialog->palette();

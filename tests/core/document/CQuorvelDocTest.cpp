@@ -127,3 +127,24 @@ TEST(CQuorvelDoc, NewArmorStoresTheChoiceOrNone) {
 
 } // namespace
 } // namespace orthavel
+
+namespace orthavel {
+namespace {
+
+// Save As proposes the character's name as a name every file system takes.
+TEST(CQuorvelDoc, SaveAsProposesTheCharactersName) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Berrin Tal", "Berrin Tal.ksc"},
+        {"A/B: \"C\"?", "A B   C.ksc"},
+        {"  ..  ", "Untitled.ksc"},
+        {"Ysolde \xE9", "Ysolde \xC3\xA9.ksc"}, // Windows-1252 in the record, UTF-8 outside
+    };
+    for (const auto& [name, file] : cases) {
+        CQuorvelDoc doc;
+        doc.record().m_strName = name;
+        EXPECT_EQ(doc.proposedFileName(), file) << name;
+    }
+}
+
+} // namespace
+} // namespace orthavel
