@@ -1,0 +1,36 @@
+#include "core/dice/Dice.h"
+#include "core/generation/NativeSkills.h"
+
+#include "support/FakeInteraction.h"
+
+#include <gtest/gtest.h>
+
+namespace orthavel {
+namespace {
+
+// A pick counts only on a skill below its limit. When no skill of a range can count (a record
+// that did not come from the reset), the picks end instead of drawing for ever, and only the
+// fixed additions are made.
+TEST(NativeSkills, PicksEndWhenNoSkillCanCount) {
+    for (const std::int32_t culture : {0, 6, 11, 13}) {
+        CharacterRecord record;
+        record.m_nCulture = culture;
+        record.m_aSkill.fill(100);
+        const CharacterRecord before = record;
+        Dice dice(1);
+        test::FakeInteraction ui;
+        AddCultureNativeSkills(record, dice, ui);
+        int added = 0;
+        for (std::size_t i = 0; i < record.m_aSkill.size(); ++i) {
+            added += record.m_aSkill[i] - before.m_aSkill[i];
+        }
+        // Public Relations +40; Illiomis's two unconditional picks; Howling Wind and Tumbling;
+        // Howling Wind, Pass w/o Trace and Concealment.
+        const int fixed = culture == 0 ? 40 : culture == 6 ? 30 + 50 : culture == 11 ? 15 : 15;
+        EXPECT_EQ(added, fixed) << culture;
+        EXPECT_EQ(ui.messages.size(), 1U) << culture;
+    }
+}
+
+} // namespace
+} // namespace orthavel
