@@ -146,7 +146,7 @@ private slots:
                 continue;
             }
             QCOMPARE(action, f.frame.commandAction(entry.id));
-            QCOMPARE(action->shortcut(), QKeySequence(qs(entry.key)));
+            QCOMPARE(action->shortcuts(), QKeySequence::listFromString(qs(entry.key)));
             QCOMPARE(action->statusTip(), qs(statusPrompt(entry.prompt)));
             if (!toolTipOf(entry.prompt).empty()) {
                 QCOMPARE(action->toolTip(), qs(toolTipOf(entry.prompt)));
@@ -168,7 +168,8 @@ private slots:
             QVERIFY(action->isSeparator() || !action->icon().isNull());
         }
         QCOMPARE(buttons.join(QLatin1Char(';')),
-                 QStringLiteral("&New QuickPC;New Full &Generation;&Open...;&Save;|;&Print...;"
+                 QStringLiteral("&New QuickPC;New Full &Generation;&Open...;&Save;|;&Undo;&Redo;|;"
+                                "&Print...;"
                                 "&About Orthavel...;|;&Main Menu;Page &1;Page &2 (skills);"
                                 "Page &3 (skills);Page &4 (combat)"));
         QVERIFY(bar->isMovable() && bar->isFloatable());
