@@ -143,7 +143,7 @@ std::optional<bool> askRestore(QWidget* parent, const QString& question) {
         std::fprintf(stderr, "recovery question: %s\n", qPrintable(question));
         return answer == "restore";
     }
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Orthavel"), question,
+    QMessageBox box(QMessageBox::Question, QLatin1String(kApplicationTitle), question,
                     QMessageBox::NoButton, parent);
     QPushButton* restore = box.addButton(QStringLiteral("&Restore"), QMessageBox::AcceptRole);
     QPushButton* discard = box.addButton(QStringLiteral("&Discard"), QMessageBox::DestructiveRole);
@@ -173,7 +173,7 @@ bool offerRecovery(CQuorvelDoc& document, Interaction& ui, const QString& folder
         if (const auto problem = readRecovery(path, content)) {
             const QString aside = setAside(path);
             ui.showMessage(
-                {"Orthavel",
+                {kApplicationTitle,
                  QStringLiteral("The unsaved character in \"%1\" cannot be restored: "
                                 "%2.%3")
                      .arg(path, *problem,
