@@ -233,16 +233,13 @@ void CMainFrame::documentChanged(const CQuorvelDoc& document) {
     setWindowModified(document.IsModified());
     commandAction(ID_RULES_TIPS)->setChecked(document.record().m_bRulesTips != 0);
     // "&Undo Update Skills" while there is something to undo; the plain caption, greyed, when not.
-    const std::pair<QAction*, std::pair<bool, std::string>> edits[] = {
-        {commandAction(ID_EDIT_UNDO), {document.history().canUndo(), document.undoCaption()}},
-        {commandAction(ID_EDIT_REDO), {document.history().canRedo(), document.redoCaption()}},
+    const auto showEdit = [](QAction* action, bool enabled, const std::string& caption) {
+        action->setEnabled(enabled);
+        action->setText(QLatin1Char('&') + toQString(caption));
+        action->setToolTip(toQString(caption));
     };
-    for (const auto& [action, state] : edits) {
-        const QString caption = toQString(state.second);
-        action->setEnabled(state.first);
-        action->setText(QLatin1Char('&') + caption);
-        action->setToolTip(caption);
-    }
+    showEdit(commandAction(ID_EDIT_UNDO), document.history().canUndo(), document.undoCaption());
+    showEdit(commandAction(ID_EDIT_REDO), document.history().canRedo(), document.redoCaption());
 }
 
 void CMainFrame::runCommand(int id) {
