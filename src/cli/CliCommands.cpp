@@ -202,7 +202,7 @@ int cmdRun(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     ScriptedInteraction ui(std::move(script), out);
     try {
-        command->run(doc, ui);
+        doc.runCommand(*command, ui);
     } catch (const ScriptMismatch& e) {
         out.flush();
         err << "orthavel-cli: " << e.what() << '\n';

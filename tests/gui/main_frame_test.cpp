@@ -22,6 +22,7 @@
 
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <csignal>
 
 using namespace orthavel;
@@ -146,7 +147,9 @@ private slots:
                 continue;
             }
             QCOMPARE(action, f.frame.commandAction(entry.id));
-            QCOMPARE(action->shortcut(), QKeySequence(qs(entry.key)));
+            QCOMPARE(action->shortcuts(), entry.key.empty()
+                                              ? QList<QKeySequence>()
+                                              : QKeySequence::listFromString(qs(entry.key)));
             QCOMPARE(action->statusTip(), qs(statusPrompt(entry.prompt)));
             if (!toolTipOf(entry.prompt).empty()) {
                 QCOMPARE(action->toolTip(), qs(toolTipOf(entry.prompt)));
@@ -168,7 +171,8 @@ private slots:
             QVERIFY(action->isSeparator() || !action->icon().isNull());
         }
         QCOMPARE(buttons.join(QLatin1Char(';')),
-                 QStringLiteral("&New QuickPC;New Full &Generation;&Open...;&Save;|;&Print...;"
+                 QStringLiteral("&New QuickPC;New Full &Generation;&Open...;&Save;|;&Undo;&Redo;|;"
+                                "&Print...;"
                                 "&About Orthavel...;|;&Main Menu;Page &1;Page &2 (skills);"
                                 "Page &3 (skills);Page &4 (combat)"));
         QVERIFY(bar->isMovable() && bar->isFloatable());
@@ -258,6 +262,54 @@ private slots:
         QCOMPARE(f.ui.events.front(), std::string("choice:Choose a set of Armor"));
         QCOMPARE(f.document.record().m_aEquipment[0], 9);
         QCOMPARE(f.document.record().m_nPage, 1);
+    }
+
+    // Undo and Redo, by menu and keys, follow the commands with the window's modified mark;
+    // Character Details changes what page 1 shows, and undoes.
+    void undoAndRedoFollowTheCommands() {
+        QTemporaryDir folder;
+        CharacterRecord kessa;
+        kessa.m_strName = "Kessa";
+        Frame f;
+        QVERIFY(f.frame.openFile(writeCharacter(folder.filePath(QStringLiteral("k.ksc")), kessa)));
+        f.frame.show();
+        f.frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.frame));
+        QAction* undo = f.frame.commandAction(ID_EDIT_UNDO);
+        QAction* redo = f.frame.commandAction(ID_EDIT_REDO);
+        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+        QCOMPARE(undo->text(), QStringLiteral("&Undo"));
+
+        const QByteArray opened = bytesOf(f.document);
+        f.ui.numberEntries.push_back("40");
+        f.frame.commandAction(ID_UPDATE_SKILLS)->trigger();
+        const QByteArray updated = bytesOf(f.document);
+        QVERIFY(updated != opened && f.frame.isWindowModified());
+        QCOMPARE(undo->text(), QStringLiteral("&Undo Update Skills"));
+        QCOMPARE(undo->toolTip(), QStringLiteral("Undo Update Skills"));
+        QTest::keyClick(&f.frame, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(bytesOf(f.document), opened);
+        QVERIFY(!f.frame.isWindowModified() && !undo->isEnabled());
+        QCOMPARE(redo->text(), QStringLiteral("&Redo Update Skills"));
+        QTest::keyClick(&f.frame, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(bytesOf(f.document), updated);
+        QVERIFY(f.frame.isWindowModified() && !redo->isEnabled());
+
+        const auto pageShows = [&](const char* text) {
+            const auto items = f.frame.view()->pageForPaper().items();
+            return std::any_of(items.begin(), items.end(), [&](const DisplayItem& item) {
+                const auto* shown = std::get_if<TextItem>(&item);
+                return shown != nullptr && shown->text == text;
+            });
+        };
+        f.frame.commandAction(ID_VIEW_PAGE1)->trigger();
+        f.ui.formEntries.push_back({{{"Character Name:", "Ysolde"}}});
+        f.frame.commandAction(ID_CHARACTER_DETAILS)->trigger();
+        QVERIFY(pageShows("Ysolde") && !pageShows("Kessa"));
+        QCOMPARE(undo->text(), QStringLiteral("&Undo Character Details"));
+        undo->trigger();
+        QVERIFY(pageShows("Kessa") && !pageShows("Ysolde"));
+        QCOMPARE(bytesOf(f.document), updated);
     }
 
     void generationOffersToSaveTheOpenCharacter() {

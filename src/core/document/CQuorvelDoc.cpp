@@ -2,11 +2,13 @@
 
 #include "core/advantages/AssignAdvantages.h"
 #include "core/dialogs/ArmorDialog.h"
+#include "core/dialogs/CharacterDetailsDialog.h"
 #include "core/dialogs/Interaction.h"
 #include "core/dialogs/NumberPrompt.h"
 #include "core/dice/CriticalTables.h"
 #include "core/dice/RocRoll.h"
 #include "core/dice/RollPercentile.h"
+#include "core/document/Commands.h"
 #include "core/generation/ChangeProfession.h"
 #include "core/generation/FullGeneration.h"
 #include "core/generation/QuickGeneration.h"
@@ -22,6 +24,13 @@ namespace orthavel {
 CQuorvelDoc::CQuorvelDoc() = default;
 
 void CQuorvelDoc::SetModifiedFlag(bool modified) {
+    if (m_commandDepth > 0) {
+        m_modifiedMarks += modified ? 1U : 0U;
+    } else if (modified) {
+        m_history.forgetSavedState();
+    } else {
+        m_history.markSaved(m_fileName);
+    }
     if (m_modified != modified) {
         m_modified = modified;
         UpdateAllViews();
@@ -79,6 +88,7 @@ LoadResult CQuorvelDoc::OnOpenDocument(const std::filesystem::path& path) {
         m_record.m_nPage = 1;
         m_fileName = path;
         m_modified = false;
+        m_history.clear();
         UpdateAllViews();
     }
     return result;
@@ -91,6 +101,7 @@ std::string CQuorvelDoc::SaveBytes() const {
 void CQuorvelDoc::OnDocumentSaved(const std::filesystem::path& path) {
     m_fileName = path;
     m_modified = false;
+    m_history.markSaved(path);
     UpdateAllViews();
 }
 
@@ -135,9 +146,15 @@ template <typename Flow> void CQuorvelDoc::runGeneration(Flow&& flow) {
     CharacterRecord working = m_record;
     const GenerationEnd end = flow(working);
     m_record = std::move(working);
-    // A new character has no file yet; it is unsaved work once it was completed.
+    // A new character has no file yet; it is unsaved work once it was completed. One that ended
+    // at its name adds no unsaved work (an undoable command leaves the judgement to the history,
+    // which still counts unsaved changes the step replaced).
     m_fileName.clear();
-    m_modified = end == GenerationEnd::Completed;
+    if (end == GenerationEnd::Completed) {
+        SetModifiedFlag(true);
+    } else if (m_commandDepth == 0) {
+        SetModifiedFlag(false);
+    }
     UpdateAllViews();
 }
 
@@ -226,6 +243,91 @@ void CQuorvelDoc::OnRuleTable(Interaction& ui, int commandId) {
 
 void CQuorvelDoc::OnRulesTips() {
     m_record.m_bRulesTips = m_record.m_bRulesTips == 0 ? 1 : 0;
+    UpdateAllViews();
+}
+
+void CQuorvelDoc::OnCharacterDetails(Interaction& ui) {
+    CharacterRecord working = m_record;
+    if (runCharacterDetailsDialog(ui, working) && !sameCharacter(m_record, working)) {
+        m_record = std::move(working);
+        UpdateAllViews();
+        SetModifiedFlag(true);
+    }
+}
+
+void CQuorvelDoc::runCommand(const DocumentCommand& command, Interaction& ui) {
+    CharacterRecord before = m_record;
+    std::filesystem::path fileBefore = m_fileName;
+    const unsigned marksBefore = m_modifiedMarks;
+    {
+        // Left however the command ends; one that throws has changed nothing to undo.
+        struct Depth {
+            int& depth;
+            explicit Depth(int& d) : depth(++d) {}
+            ~Depth() { --depth; }
+            Depth(const Depth&) = delete;
+            Depth& operator=(const Depth&) = delete;
+        } depth(m_commandDepth);
+        command.run(*this, ui);
+    }
+    const bool marked = m_modifiedMarks != marksBefore;
+    const bool renamed = fileBefore != m_fileName;
+    const bool changed = renamed || !sameCharacter(before, m_record);
+    if (changed) {
+        UndoStep step{std::string(commandName(command)), std::move(before), m_record, {}, marked};
+        if (renamed) {
+            step.fileChange.emplace(std::move(fileBefore), m_fileName);
+        }
+        m_history.push(std::move(step));
+    } else if (marked) {
+        m_history.forgetSavedState();
+    }
+    const bool modified = m_history.isModified();
+    if (changed || modified != m_modified) {
+        m_modified = modified;
+        UpdateAllViews();
+    }
+}
+
+void CQuorvelDoc::applyStep(const UndoStep& step, bool forward) {
+    m_record = forward ? step.after : step.before;
+    if (step.fileChange) {
+        m_fileName = forward ? step.fileChange->second : step.fileChange->first;
+    }
+    m_modified = m_history.isModified();
+    UpdateAllViews();
+}
+
+void CQuorvelDoc::OnEditUndo() {
+    if (m_history.canUndo()) {
+        applyStep(m_history.undo(), false);
+    }
+}
+
+void CQuorvelDoc::OnEditRedo() {
+    if (m_history.canRedo()) {
+        applyStep(m_history.redo(), true);
+    }
+}
+
+std::string CQuorvelDoc::undoCaption() const {
+    const UndoStep* step = m_history.undoStep();
+    return step != nullptr ? "Undo " + step->name : "Undo";
+}
+
+std::string CQuorvelDoc::redoCaption() const {
+    const UndoStep* step = m_history.redoStep();
+    return step != nullptr ? "Redo " + step->name : "Redo";
+}
+
+void CQuorvelDoc::RestoreRecovered(const CharacterRecord& record,
+                                   const std::filesystem::path& path) {
+    m_record = record;
+    m_record.m_nPage = 1;
+    m_fileName = path;
+    m_history.clear();
+    m_history.forgetSavedState();
+    m_modified = true;
     UpdateAllViews();
 }
 

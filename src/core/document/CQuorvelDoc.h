@@ -2,6 +2,7 @@
 
 #include "core/dice/Dice.h"
 #include "core/document/DocumentObserver.h"
+#include "core/document/UndoHistory.h"
 #include "core/record/CharacterFile.h"
 #include "core/record/CharacterRecord.h"
 
@@ -12,6 +13,7 @@
 namespace orthavel {
 
 class Interaction;
+struct DocumentCommand;
 
 // The one open character: its record, whether it changed since it was saved, its file and the
 // page shown. Every menu command that concerns the character is a method here; the windows only
@@ -24,6 +26,8 @@ public:
     const CharacterRecord& record() const { return m_record; }
 
     bool IsModified() const { return m_modified; }
+    // Outside a command, true means the character changed where the undo history cannot see
+    // (nothing leads back to the saved state) and false that it is as saved.
     void SetModifiedFlag(bool modified = true);
 
     // The file the character was opened from or last saved to; empty while unnamed.
@@ -52,6 +56,24 @@ public:
     std::string SaveBytes() const;
     void OnDocumentSaved(const std::filesystem::path& path);
 
+    // Carries out a command as its menu entry does. A command that changed the character (or the
+    // file it belongs to) becomes one step of the undo history, named after the command; the
+    // document is then modified unless the history leads back to the saved state.
+    void runCommand(const DocumentCommand& command, Interaction& ui);
+
+    // Edit > Undo and Redo: the character as it was before the last command done, or after the
+    // last command undone; the file name and the modified flag follow.
+    const UndoHistory& history() const { return m_history; }
+    void OnEditUndo();
+    void OnEditRedo();
+    // "Undo <command>" and "Redo <command>", or "Undo" and "Redo" when there is nothing to do.
+    std::string undoCaption() const;
+    std::string redoCaption() const;
+
+    // Takes a character brought back after a crash: unsaved, named path (empty: unnamed), on page
+    // 1, with no history.
+    void RestoreRecovered(const CharacterRecord& record, const std::filesystem::path& path);
+
     // Rolls one percentile die for the named purpose and shows it before it is used.
     int RollPercentile(Interaction& ui, const std::string& label);
 
@@ -67,6 +89,8 @@ public:
     // Rolls and Masteries, Combat and Magic.
     void OnRocRoll(Interaction& ui);
     void OnRuleTable(Interaction& ui, int commandId);
+    // Edit > Character Details.
+    void OnCharacterDetails(Interaction& ui);
     // Options > Rules Tips.
     void OnRulesTips();
 
@@ -79,12 +103,17 @@ private:
     // modified when it was completed.
     template <typename Flow> void runGeneration(Flow&& flow);
     void remindToSave(Interaction& ui);
+    void applyStep(const UndoStep& step, bool forward);
 
     CharacterRecord m_record;
     bool m_modified = false;
     std::filesystem::path m_fileName;
     std::vector<DocumentObserver*> m_observers;
     Dice m_dice;
+    UndoHistory m_history;
+    // While a command runs: SetModifiedFlag(true) counts a mark, which the command's step keeps.
+    int m_commandDepth = 0;
+    unsigned m_modifiedMarks = 0;
 };
 
 } // namespace orthavel

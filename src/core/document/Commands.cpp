@@ -3,6 +3,7 @@
 #include "core/document/CQuorvelDoc.h"
 
 #include <array>
+#include <utility>
 
 namespace orthavel {
 
@@ -48,6 +49,8 @@ constexpr std::array kCommands{
     DocumentCommand{ID_FIRED_CRIT_FAILURE, "table:32853", runTable<ID_FIRED_CRIT_FAILURE>},
     DocumentCommand{ID_MAGIC_CRIT_SUCCESS, "table:32802", runTable<ID_MAGIC_CRIT_SUCCESS>},
     DocumentCommand{ID_MAGIC_CRIT_FAILURE, "table:32803", runTable<ID_MAGIC_CRIT_FAILURE>},
+    DocumentCommand{ID_CHARACTER_DETAILS, "details",
+                    [](CQuorvelDoc& d, Interaction& ui) { d.OnCharacterDetails(ui); }},
     DocumentCommand{ID_RULES_TIPS, "rules-tips",
                     [](CQuorvelDoc& d, Interaction& /*ui*/) { d.OnRulesTips(); }},
     DocumentCommand{ID_VIEW_MAIN_MENU, "page:0", showPage<0>},
@@ -71,7 +74,30 @@ static_assert(
     }(),
     "every command has an id and a command-line name of its own");
 
+// The names of the commands that change the character, as the Edit menu shows them.
+constexpr std::pair<int, std::string_view> kCommandNames[] = {
+    {ID_FILE_NEW, "New QuickPC"},
+    {ID_FULL_GENERATION, "New Full Generation"},
+    {ID_UPDATE_ADVANTAGES, "Update Advantages"},
+    {ID_UPDATE_BIRTHDAY, "Birthday"},
+    {ID_CHANGE_PROFESSION, "Change Job/Profession"},
+    {ID_NEW_ARMOR, "New Armor"},
+    {ID_UPDATE_SKILLS, "Update Skills"},
+    {ID_UPDATE_SPECIAL_SKILLS, "Update Special Skills"},
+    {ID_CHARACTER_DETAILS, "Character Details"},
+    {ID_RULES_TIPS, "Rules Tips"},
+};
+
 } // namespace
+
+std::string_view commandName(const DocumentCommand& command) {
+    for (const auto& [id, name] : kCommandNames) {
+        if (id == command.id) {
+            return name;
+        }
+    }
+    return command.cliName;
+}
 
 std::span<const DocumentCommand> documentCommands() {
     return kCommands;

@@ -25,4 +25,7 @@ const DocumentCommand* findDocumentCommand(int id);
 const DocumentCommand* findDocumentCommand(std::string_view cliName);
 std::span<const DocumentCommand> documentCommands();
 
+// The name of a command that changes the character, as "Undo <name>" shows it.
+std::string_view commandName(const DocumentCommand& command);
+
 } // namespace orthavel

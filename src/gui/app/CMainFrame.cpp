@@ -41,6 +41,7 @@ struct ButtonIcon {
 constexpr ButtonIcon kButtonIcons[] = {
     {ID_FILE_NEW, "new_quickpc.svg"},     {ID_FULL_GENERATION, "full_generation.svg"},
     {ID_FILE_OPEN, "open.svg"},           {ID_FILE_SAVE, "save.svg"},
+    {ID_EDIT_UNDO, "undo.svg"},           {ID_EDIT_REDO, "redo.svg"},
     {ID_FILE_PRINT, "print.svg"},         {ID_APP_ABOUT, "about.svg"},
     {ID_VIEW_MAIN_MENU, "main_menu.svg"}, {ID_VIEW_PAGE1, "page1.svg"},
     {ID_VIEW_PAGE2, "page2.svg"},         {ID_VIEW_PAGE3, "page3.svg"},
@@ -132,7 +133,7 @@ QAction* CMainFrame::makeCommandAction(int id) {
     const MenuEntry* entry = findMenuEntry(id);
     auto* action = new QAction(toQString(entry->caption), this);
     if (!entry->key.empty()) {
-        action->setShortcut(QKeySequence(toQString(entry->key)));
+        action->setShortcuts(QKeySequence::listFromString(toQString(entry->key)));
     }
     if (!entry->prompt.empty()) {
         action->setStatusTip(toQString(statusPrompt(entry->prompt)));
@@ -231,6 +232,14 @@ void CMainFrame::documentChanged(const CQuorvelDoc& document) {
                        .arg(QLatin1String(kApplicationTitle), toQString(document.displayName())));
     setWindowModified(document.IsModified());
     commandAction(ID_RULES_TIPS)->setChecked(document.record().m_bRulesTips != 0);
+    // "&Undo Update Skills" while there is something to undo; the plain caption, greyed, when not.
+    const auto showEdit = [](QAction* action, bool enabled, const std::string& caption) {
+        action->setEnabled(enabled);
+        action->setText(QLatin1Char('&') + toQString(caption));
+        action->setToolTip(toQString(caption));
+    };
+    showEdit(commandAction(ID_EDIT_UNDO), document.history().canUndo(), document.undoCaption());
+    showEdit(commandAction(ID_EDIT_REDO), document.history().canRedo(), document.redoCaption());
 }
 
 void CMainFrame::runCommand(int id) {
@@ -241,12 +250,18 @@ void CMainFrame::runCommand(int id) {
         if (generation && !querySaveChanges()) {
             return;
         }
-        command->run(m_document, m_ui);
+        m_document.runCommand(*command, m_ui);
         // A checkable entry shows the document's state, not the click.
         documentChanged(m_document);
         return;
     }
     switch (id) {
+    case ID_EDIT_UNDO:
+        m_document.OnEditUndo();
+        break;
+    case ID_EDIT_REDO:
+        m_document.OnEditRedo();
+        break;
     case ID_FILE_OPEN:
         openWithDialog();
         break;

@@ -3,6 +3,7 @@
 #include "core/dialogs/Message.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/DrawnIcon.h"
+#include "gui/app/RecoveryFile.h"
 #include "gui/app/Resources.h"
 
 #include <QApplication>
@@ -38,6 +39,8 @@ bool CQuorvelApp::InitInstance(const QStringList& arguments) {
         return false;
     }
     m_frame->show();
+    m_recovery = std::make_unique<RecoveryFile>(m_document, recoveryFolder());
+    offerRecovery(m_document, m_ui, recoveryFolder(), m_frame.get());
     return true;
 }
 

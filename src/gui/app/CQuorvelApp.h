@@ -12,6 +12,7 @@ class QApplication;
 namespace orthavel {
 
 class CMainFrame;
+class RecoveryFile;
 
 // The program: its one character, the dialogs that ask the user, and the main window.
 class CQuorvelApp {
@@ -25,7 +26,8 @@ public:
     static void configure(QApplication& application);
 
     // Creates the main window and opens the character file named by the arguments (the program's
-    // name first), if any. False when start-up must end: the file could not be opened.
+    // name first), if any, then offers the characters that programs which did not close properly
+    // left unsaved. False when start-up must end: the file could not be opened.
     bool InitInstance(const QStringList& arguments);
 
     CQuorvelDoc& document() { return m_document; }
@@ -35,6 +37,7 @@ private:
     CQuorvelDoc m_document;
     QtInteraction m_ui;
     std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<RecoveryFile> m_recovery;
 };
 
 } // namespace orthavel

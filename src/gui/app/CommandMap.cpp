@@ -6,6 +6,7 @@ namespace {
 
 constexpr std::string_view kFile = "&File";
 constexpr std::string_view kUpdate = "&File>&Update Character";
+constexpr std::string_view kEdit = "&Edit";
 constexpr std::string_view kRolls = "&Rolls and Masteries";
 constexpr std::string_view kEndowment = "&Rolls and Masteries>&Endowment Skill Criticals";
 constexpr std::string_view kCombat = "&Combat";
@@ -41,6 +42,10 @@ constexpr MenuEntry kMenu[] = {
     {ID_FILE_MRU_FILE1, kFile, "Recent File", "", "Open this document"},
     {0, kFile, "", "", ""},
     {ID_APP_EXIT, kFile, "E&xit", "", "Quit the application; prompts to save documents\nExit"},
+    {ID_EDIT_UNDO, kEdit, "&Undo", "Ctrl+Z", "Undo the last action\nUndo"},
+    {ID_EDIT_REDO, kEdit, "&Redo", "Ctrl+Y; Ctrl+Shift+Z", "Redo the previously undone action\nRedo"},
+    {0, kEdit, "", "", ""},
+    {ID_CHARACTER_DETAILS, kEdit, "Character &Details...", "", "Edit the character's name, looks and background\nCharacter Details"},
     {ID_ROC_ROLL, kRolls, "&ROC Roll", "", ""},
     {ID_ENDOWMENT_CRIT_SUCCESS, kEndowment, "&Success", "", ""},
     {ID_ENDOWMENT_CRIT_FAILURE, kEndowment, "&Failure", "", ""},

@@ -9,8 +9,9 @@
 namespace orthavel {
 
 // One entry of the menu bar. A row whose id is 0 is a separator. The menu path names the menu and
-// its submenus joined with '>'; captions hold "&" before their mnemonic letter. The prompt is the
-// status-bar text, with the tooltip after a "\n".
+// its submenus joined with '>'; captions hold "&" before their mnemonic letter. The key is a
+// shortcut, or several separated by "; ". The prompt is the status-bar text, with the tooltip
+// after a "\n". Undo and Redo show the command they undo or redo after their caption.
 struct MenuEntry {
     int id;
     std::string_view menu;
@@ -28,11 +29,14 @@ std::span<const MenuEntry> menuEntries();
 const MenuEntry* findMenuEntry(int id);
 
 // The toolbar buttons from left to right; 0 is a separator.
-inline constexpr std::array<int, 13> kToolbarButtons{
+inline constexpr std::array<int, 16> kToolbarButtons{
     ID_FILE_NEW,
     ID_FULL_GENERATION,
     ID_FILE_OPEN,
     ID_FILE_SAVE,
+    0,
+    ID_EDIT_UNDO,
+    ID_EDIT_REDO,
     0,
     ID_FILE_PRINT,
     ID_APP_ABOUT,

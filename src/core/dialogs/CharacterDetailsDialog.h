@@ -1,0 +1,25 @@
+#pragma once
+
+// Character Details: one form over the character's descriptive texts, for correcting a name or a
+// description after the character was made. It shows no rule value, so none can change here.
+
+#include "core/dialogs/FormDialog.h"
+#include "core/record/CharacterRecord.h"
+
+#include <string_view>
+
+namespace orthavel {
+
+class Interaction;
+
+inline constexpr std::string_view kCharacterDetailsDialogTitle = "Character Details";
+
+// The texts of the record, each in a field of the length its creation dialog gives it (the
+// drop-down lists offer what the creation dialogs offer), with "OK" and "Cancel".
+FormDialog characterDetailsDialog(const CharacterRecord& record);
+
+// Shows the dialog; after OK every text that was edited is stored in record, and a text left
+// alone keeps every byte, even one longer than its field. Answers whether OK was pressed.
+bool runCharacterDetailsDialog(Interaction& ui, CharacterRecord& record);
+
+} // namespace orthavel

@@ -1,0 +1,161 @@
+#include "core/document/CQuorvelDoc.h"
+
+#include "core/dialogs/CharacterDetailsDialog.h"
+#include "core/document/Commands.h"
+#include "core/document/RecoveryContent.h"
+#include "core/record/CharacterFile.h"
+
+#include "support/FakeInteraction.h"
+
+#include <gtest/gtest.h>
+
+namespace orthavel {
+namespace {
+
+using test::FakeInteraction;
+
+const std::filesystem::path kSample =
+    std::filesystem::path(ORTHAVEL_TEST_DATA) / "sample_kessari.ksc";
+
+// What a generation does as far as the document sees it: a new character, unnamed and unsaved.
+const DocumentCommand kGeneration{ID_FILE_NEW, "quickpc", [](CQuorvelDoc& d, Interaction&) {
+                                      d.record() = CharacterRecord();
+                                      d.record().m_strName = "New";
+                                      d.OnDocumentSaved({});
+                                      d.SetModifiedFlag(true);
+                                  }};
+
+// Each kind of command undoes to the bytes it started from and redoes to the bytes it left, with
+// the file name and the modified mark following the saved state.
+TEST(UndoHistory, EveryCommandUndoesAndRedoesByteForByte) {
+    // The answers: a number typed, a button clicked, a name typed into the details.
+    const struct {
+        const DocumentCommand* command;
+        const char *number, *click, *name;
+        bool marksModified;
+    } cases[] = {
+        {&kGeneration, "", "", "", true},
+        {findDocumentCommand(ID_UPDATE_ADVANTAGES), "3", "", "", true},
+        {findDocumentCommand(ID_UPDATE_BIRTHDAY), "", "", "", true},
+        {findDocumentCommand(ID_NEW_ARMOR), "", "F&ield Plate", "", true},
+        {findDocumentCommand(ID_UPDATE_SKILLS), "40", "", "", true},
+        {findDocumentCommand(ID_CHARACTER_DETAILS), "", "", "Ysolde", true},
+        {findDocumentCommand(ID_RULES_TIPS), "", "", "", false},
+    };
+    for (const auto& c : cases) {
+        const std::string name(commandName(*c.command));
+        CQuorvelDoc doc;
+        ASSERT_TRUE(doc.OnOpenDocument(kSample));
+        FakeInteraction ui;
+        ui.numberEntries.emplace_back(c.number);
+        ui.choiceClicks.emplace_back(c.click);
+        ui.formEntries.push_back({{{"Character Name:", c.name}}});
+        const std::string before = doc.SaveBytes();
+        doc.runCommand(*c.command, ui);
+        const std::string after = doc.SaveBytes();
+        const auto fileAfter = doc.fileName();
+        ASSERT_NE(after, before) << name;
+        EXPECT_EQ(doc.IsModified(), c.marksModified) << name;
+        EXPECT_EQ(doc.undoCaption(), "Undo " + name);
+        EXPECT_EQ(doc.redoCaption(), "Redo");
+
+        doc.OnEditUndo();
+        EXPECT_EQ(doc.SaveBytes(), before) << name;
+        EXPECT_EQ(doc.fileName(), kSample) << name;
+        EXPECT_FALSE(doc.IsModified()) << name << ": back at the state the file holds";
+        EXPECT_EQ(doc.redoCaption(), "Redo " + name);
+        doc.OnEditRedo();
+        EXPECT_EQ(doc.SaveBytes(), after) << name;
+        EXPECT_EQ(doc.fileName(), fileAfter) << name;
+        EXPECT_EQ(doc.IsModified(), c.marksModified) << name;
+
+        // Saved after the command, the clean state moves there.
+        doc.OnDocumentSaved("/saved.ksc");
+        doc.OnEditUndo();
+        EXPECT_EQ(doc.IsModified(), c.marksModified) << name;
+        EXPECT_EQ(doc.fileName(), c.command == &kGeneration ? kSample : "/saved.ksc") << name;
+        doc.OnEditRedo();
+        EXPECT_FALSE(doc.IsModified()) << name;
+        EXPECT_EQ(doc.fileName(), "/saved.ksc") << name;
+
+        // A new command after an undo drops the redo, and with it the saved state.
+        doc.OnEditUndo();
+        ui.formEntries = {{{{"Played By:", "Robin"}}}};
+        doc.runCommand(*findDocumentCommand(ID_CHARACTER_DETAILS), ui);
+        EXPECT_FALSE(doc.history().canRedo());
+        doc.OnEditUndo();
+        EXPECT_TRUE(doc.IsModified()) << name << ": no step leads to the saved state any more";
+    }
+}
+
+// Commands that change nothing, pages included, are no steps.
+TEST(UndoHistory, CommandsThatChangeNothingAreNoSteps) {
+    CQuorvelDoc doc;
+    FakeInteraction ui;
+    ui.formEntries.push_back(FakeInteraction::FieldTexts{});
+    for (const int id : {ID_VIEW_PAGE2, ID_ROC_ROLL, ID_HIT_LOCATION, ID_CHARACTER_DETAILS}) {
+        doc.runCommand(*findDocumentCommand(id), ui);
+    }
+    EXPECT_EQ(doc.history().count(), 0U);
+    EXPECT_EQ(doc.undoCaption(), "Undo");
+    EXPECT_FALSE(doc.IsModified());
+}
+
+// A text the player edits is cut to its field; one left alone keeps every byte.
+TEST(CharacterDetails, OnlyEditedTextsAreStored) {
+    CharacterRecord record;
+    record.m_strPlayedBy = std::string(45, 'k');
+    FakeInteraction ui;
+    ui.formEntries.push_back({{{"Character Name:", std::string(40, 'n')}}});
+    ASSERT_TRUE(runCharacterDetailsDialog(ui, record));
+    EXPECT_EQ(record.m_strName, std::string(30, 'n'));
+    EXPECT_EQ(record.m_strPlayedBy, std::string(45, 'k'));
+}
+
+// Damaged recovery bytes are refused and change nothing (restoring is tested on the program).
+TEST(RecoveryContent, RefusesDamage) {
+    const std::string bytes = storeRecovery("/home/kim/ysolde.ksc", CharacterRecord());
+    const std::pair<std::string, RecoveryError> damaged[] = {
+        {storeCharacter(CharacterRecord()), RecoveryError::NotRecovery},
+        {bytes.substr(0, 25), RecoveryError::BadFileName},
+        {bytes.substr(0, bytes.size() - 1), RecoveryError::BadCharacter},
+        {bytes + "x", RecoveryError::TrailingBytes},
+    };
+    for (const auto& [input, error] : damaged) {
+        RecoveryContent kept;
+        kept.fileName = "kept";
+        const auto span =
+            std::span(reinterpret_cast<const unsigned char*>(input.data()), input.size());
+        EXPECT_EQ(loadRecovery(span, kept).error, error) << input.size();
+        EXPECT_EQ(kept.fileName, "kept");
+    }
+}
+
+} // namespace
+} // namespace orthavel
+
+namespace orthavel {
+namespace {
+
+// A generation that ends at its name adds nothing to save; undone, the character before comes
+// back with its unsaved changes still marked.
+TEST(UndoHistory, AGenerationEndedAtItsNameAddsNothingToSave) {
+    for (const bool changedBefore : {false, true}) {
+        CQuorvelDoc doc;
+        ASSERT_TRUE(doc.OnOpenDocument(kSample));
+        test::FakeInteraction ui;
+        if (changedBefore) {
+            doc.runCommand(*findDocumentCommand(ID_UPDATE_BIRTHDAY), ui);
+        }
+        doc.runCommand(*findDocumentCommand(ID_FILE_NEW), ui); // every dialog cancelled
+        EXPECT_EQ(doc.record().m_nPage, 0);
+        EXPECT_TRUE(doc.fileName().empty());
+        EXPECT_EQ(doc.IsModified(), changedBefore);
+        doc.OnEditUndo();
+        EXPECT_EQ(doc.IsModified(), changedBefore);
+        EXPECT_EQ(doc.fileName(), kSample);
+    }
+}
+
+} // namespace
+} // namespace orthavel
