@@ -146,6 +146,13 @@ private slots:
                 continue;
             }
             QCOMPARE(action, f.frame.commandAction(entry.id));
+            if (const DocumentCommand* command = findDocumentCommand(entry.id)) {
+                // orthavel-cli names the menu entry of each command it runs.
+                QCOMPARE(qs(command->menuName),
+                         QString(path)
+                             .remove(QLatin1Char('&'))
+                             .replace(QLatin1Char('>'), QStringLiteral(" > ")));
+            }
             QCOMPARE(action->shortcut(), QKeySequence(qs(entry.key)));
             QCOMPARE(action->statusTip(), qs(statusPrompt(entry.prompt)));
             if (!toolTipOf(entry.prompt).empty()) {
