@@ -388,7 +388,7 @@ QString localHelpPage() {
     const QDir programFolder(QCoreApplication::applicationDirPath());
     for (const QString& installed :
          {programFolder.filePath(name),
-          programFolder.filePath(QStringLiteral("../share/orthavel/") + name)}) {
+          programFolder.filePath(QStringLiteral(ORTHAVEL_DATA_FROM_PROGRAM "/") + name)}) {
         if (QFileInfo::exists(installed)) {
             return QDir::cleanPath(installed);
         }
