@@ -1,5 +1,6 @@
 #pragma once
 
+class QRect;
 class QString;
 class QWidget;
 
@@ -10,6 +11,14 @@ namespace orthavel {
 // Gives a dialog the program's look: black text on a light grey background (192, 192, 192) and
 // no context-help button in the title bar.
 void applyDialogLook(QWidget* dialog);
+
+// Makes a dialog fit the free area of the screen it shows on, at any scale: when its contents need
+// more room than there is, they move into a scrolling area and the dialog takes the room there
+// is; otherwise it is left as it is. Call at the end of the constructor, once the dialog's layout
+// is complete.
+void fitToScreen(QWidget* dialog);
+// The same for a free area given in the dialog's (logical) pixels.
+void fitToArea(QWidget* dialog, const QRect& area);
 
 // A label or caption with a keyboard mnemonic: "&" before its first letter that no earlier one
 // of the dialog took (used holds the letters taken and grows by the one chosen). A text that
