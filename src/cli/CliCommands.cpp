@@ -84,6 +84,27 @@ constexpr Subcommand kSubcommands[] = {
      cmdRender},
 };
 
+static_assert(
+    [] {
+        for (const Subcommand& sub : kSubcommands) {
+            for (std::string_view list : {sub.options, sub.required}) {
+                while (!list.empty()) {
+                    const auto space = list.find(' ');
+                    bool known = false;
+                    for (const OptionRow& row : kOptionRows) {
+                        known = known || row.name == list.substr(0, space);
+                    }
+                    if (!known) {
+                        return false;
+                    }
+                    list = space == std::string_view::npos ? "" : list.substr(space + 1);
+                }
+            }
+        }
+        return true;
+    }(),
+    "every option a subcommand names is in the option table");
+
 constexpr std::string_view kExitStatuses = "Exit status:\n"
                                            "  0  done\n"
                                            "  1  a file could not be read or written\n"
@@ -120,7 +141,7 @@ const OptionRow& optionRow(std::string_view name) {
             return row;
         }
     }
-    std::abort(); // a subcommand names an option the table lacks
+    std::abort(); // cannot happen: the names are checked when compiling
 }
 
 // One line of a two-column listing; a name too long for its column gets a line of its own.
