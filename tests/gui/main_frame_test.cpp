@@ -452,7 +452,7 @@ private slots:
             QVERIFY(readAll(pdf).contains(paper));
             QCOMPARE(!question.isEmpty(), locale.country() == QLocale::Germany);
             QCOMPARE(f.frame.statusBar()->currentMessage(),
-                     QStringLiteral("The sheet went to %1").arg(pdf));
+                     QStringLiteral("Sheet exported to %1").arg(pdf));
         }
         QLocale::setDefault(QLocale::c());
     }

@@ -436,7 +436,7 @@ void CMainFrame::exportPdf() {
         m_ui.showMessage({kApplicationTitle, problem->toStdString(), true});
         return;
     }
-    statusBar()->showMessage(tr("The sheet went to %1").arg(QDir::toNativeSeparators(path)));
+    statusBar()->showMessage(tr("Sheet exported to %1").arg(QDir::toNativeSeparators(path)));
 }
 
 void CMainFrame::openRecentFile(int index) {
