@@ -4,16 +4,21 @@
 #include "core/document/Commands.h"
 #include "core/record/DerivedStats.h"
 #include "qtcommon/CharacterFileIO.h"
+#include "qtcommon/QtText.h"
 #include "qtsheet/SheetRender.h"
 #include "script/RecordJson.h"
 #include "script/ScriptedInteraction.h"
 
+#include <QCommandLineParser>
 #include <QGuiApplication>
 #include <QString>
+#include <QStringList>
 
 #include <cctype>
 #include <charconv>
+#include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -23,51 +28,244 @@ namespace orthavel::cli {
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: orthavel-cli new -o FILE\n"
-    "       orthavel-cli dump FILE\n"
-    "       orthavel-cli derive FILE [-o OUT]\n"
-    "       orthavel-cli run COMMAND [--in FILE] [--script S.json] [--rolls N,N,...] [--seed N] "
-    "[-o OUT]\n"
-    "       orthavel-cli render FILE --page N -o OUT\n";
-
-// Positional arguments and --options with a value.
-struct Arguments {
-    std::vector<std::string> positional;
-    std::map<std::string, std::string> options;
+// An option a subcommand may take: its name ("o" is written -o, a longer name --in), the name of
+// its value in the help, and what it does.
+struct OptionRow {
+    std::string_view name;
+    std::string_view value;
+    std::string_view description;
 };
 
-std::optional<Arguments> parse(const std::vector<std::string>& args, std::size_t from,
-                               std::initializer_list<const char*> known) {
-    Arguments parsed;
-    for (std::size_t i = from; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a.size() > 1 && a[0] == '-') {
-            bool isKnown = false;
-            for (const char* k : known) {
-                isKnown = isKnown || a == k;
+constexpr OptionRow kOptionRows[] = {
+    {"o", "OUT", "Writes the result there: a character file, or for render the page."},
+    {"in", "FILE", "Starts from FILE, opened as File > Open opens it."},
+    {"script", "S.json",
+     "Answers the dialogs from this script; without it every one is cancelled."},
+    {"rolls", "N,N,...", "The first percentile rolls (1 to 100); later ones are random."},
+    {"seed", "N", "Seeds the random generator."},
+    {"page", "N", "The page: 0 (main menu) to 4, or all (PDF only) for pages 1 to 4."},
+};
+
+// What a subcommand was given: its operands and the value of each option used.
+struct Arguments {
+    std::vector<std::string> positional;
+    std::map<std::string, std::string, std::less<>> options;
+};
+
+int cmdNew(const Arguments& a, std::ostream& out, std::ostream& err);
+int cmdDump(const Arguments& a, std::ostream& out, std::ostream& err);
+int cmdDerive(const Arguments& a, std::ostream& out, std::ostream& err);
+int cmdRun(const Arguments& a, std::ostream& out, std::ostream& err);
+int cmdRender(const Arguments& a, std::ostream& out, std::ostream& err);
+
+// A subcommand: its name, its operands and options as the usage shows them, what it does, the
+// options it takes and the ones it needs (names separated by spaces), and how many operands.
+struct Subcommand {
+    std::string_view name;
+    std::string_view synopsis;
+    std::string_view summary;
+    std::string_view options;
+    std::string_view required;
+    std::size_t operands;
+    int (*run)(const Arguments& a, std::ostream& out, std::ostream& err);
+};
+
+constexpr Subcommand kSubcommands[] = {
+    {"new", "-o OUT", "Writes a freshly constructed character.", "o", "o", 0, cmdNew},
+    {"dump", "FILE", "Prints the character in FILE as one JSON object.", "", "", 1, cmdDump},
+    {"derive", "FILE [-o OUT]",
+     "Recomputes the derived values of FILE's character and prints it as dump does.", "o", "", 1,
+     cmdDerive},
+    {"run", "COMMAND [--in FILE] [--script S.json] [--rolls N,N,...] [--seed N] [-o OUT]",
+     "Runs one menu command and prints what it showed as JSON lines.", "in script rolls seed o", "",
+     1, cmdRun},
+    {"render", "FILE --page N -o OUT",
+     "Draws a sheet page of FILE into OUT, a .pdf, .png or .svg file.", "page o", "page o", 1,
+     cmdRender},
+};
+
+static_assert(
+    [] {
+        for (const Subcommand& sub : kSubcommands) {
+            for (std::string_view list : {sub.options, sub.required}) {
+                while (!list.empty()) {
+                    const auto space = list.find(' ');
+                    bool known = false;
+                    for (const OptionRow& row : kOptionRows) {
+                        known = known || row.name == list.substr(0, space);
+                    }
+                    if (!known) {
+                        return false;
+                    }
+                    list = space == std::string_view::npos ? "" : list.substr(space + 1);
+                }
             }
-            if (!isKnown || i + 1 >= args.size() || parsed.options.contains(a)) {
-                return std::nullopt;
-            }
-            parsed.options[a] = args[++i];
-        } else {
-            parsed.positional.push_back(a);
+        }
+        return true;
+    }(),
+    "every option a subcommand names is in the option table");
+
+constexpr std::string_view kExitStatuses = "Exit status:\n"
+                                           "  0  done\n"
+                                           "  1  a file could not be read or written\n"
+                                           "  2  wrong usage\n"
+                                           "  3  the script did not match the dialogs shown\n";
+
+// The names in a list separated by spaces.
+std::vector<std::string_view> words(std::string_view list) {
+    std::vector<std::string_view> result;
+    while (!list.empty()) {
+        const auto space = list.find(' ');
+        result.push_back(list.substr(0, space));
+        list = space == std::string_view::npos ? std::string_view() : list.substr(space + 1);
+    }
+    return result;
+}
+
+std::string optionFlag(std::string_view name) {
+    return (name.size() == 1 ? "-" : "--") + std::string(name);
+}
+
+const Subcommand* findSubcommand(std::string_view name) {
+    for (const Subcommand& sub : kSubcommands) {
+        if (sub.name == name) {
+            return &sub;
         }
     }
-    return parsed;
+    return nullptr;
+}
+
+const OptionRow& optionRow(std::string_view name) {
+    for (const OptionRow& row : kOptionRows) {
+        if (row.name == name) {
+            return row;
+        }
+    }
+    std::abort(); // cannot happen: the names are checked when compiling
+}
+
+// One line of a two-column listing; a name too long for its column gets a line of its own.
+void listed(std::ostream& out, std::string_view name, std::string_view text) {
+    constexpr std::size_t kColumn = 26;
+    out << "  " << name;
+    if (name.size() + 2 >= kColumn) {
+        out << '\n' << std::string(kColumn, ' ');
+    } else {
+        out << std::string(kColumn - 2 - name.size(), ' ');
+    }
+    out << text << '\n';
+}
+
+void printUsageLines(std::ostream& out, const Subcommand* only = nullptr) {
+    const char* lead = "usage: ";
+    for (const Subcommand& sub : kSubcommands) {
+        if (only == nullptr || only == &sub) {
+            out << lead << "orthavel-cli " << sub.name << ' ' << sub.synopsis << '\n';
+            lead = "       ";
+        }
+    }
+}
+
+void printRunCommands(std::ostream& out) {
+    for (const DocumentCommand& command : documentCommands()) {
+        listed(out, command.cliName, command.menuName);
+    }
+}
+
+void printHelp(std::ostream& out) {
+    out << "Usage: orthavel-cli COMMAND [ARGUMENTS]\n"
+           "Runs Orthavel's rules without a window: makes characters by script, checks and "
+           "repairs character files, prints sheets in batches.\n\nCommands:\n";
+    for (const Subcommand& sub : kSubcommands) {
+        listed(out, std::string(sub.name) + ' ' + std::string(sub.synopsis), sub.summary);
+    }
+    listed(out, "help", "Prints this help; COMMAND --help prints a command's own.");
+    out << "\nOptions:\n";
+    listed(out, "-h, --help", "Prints this help.");
+    listed(out, "-v, --version", "Prints the version.");
+    out << "\nRun commands (the COMMAND of run, and where the menus offer it):\n";
+    printRunCommands(out);
+    out << '\n' << kExitStatuses;
+}
+
+void printSubcommandHelp(const Subcommand& sub, std::ostream& out) {
+    out << "Usage: orthavel-cli " << sub.name << ' ' << sub.synopsis << '\n'
+        << sub.summary << "\n\nOptions:\n";
+    for (const std::string_view name : words(sub.options)) {
+        const OptionRow& row = optionRow(name);
+        listed(out, optionFlag(name) + ' ' + std::string(row.value), row.description);
+    }
+    listed(out, "-h, --help", "Prints this help.");
+    if (sub.run == cmdRun) {
+        out << "\nCommands:\n";
+        printRunCommands(out);
+    }
 }
 
 QString q(const std::string& s) {
     return QString::fromLocal8Bit(s.data(), qsizetype(s.size()));
 }
 
-int usage(std::ostream& err, const std::string& problem = {}) {
+std::string local(const QString& s) {
+    return s.toLocal8Bit().toStdString();
+}
+
+// Wrong usage: the problem, then the usage of the subcommand (or of all of them).
+int usage(std::ostream& err, const std::string& problem = {}, const Subcommand* sub = nullptr) {
     if (!problem.empty()) {
         err << "orthavel-cli: " << problem << '\n';
     }
-    err << kUsage;
+    printUsageLines(err, sub);
     return ExitUsage;
+}
+
+int runSubcommand(const Subcommand& sub, const QStringList& args, std::ostream& out,
+                  std::ostream& err) {
+    QCommandLineParser parser;
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Prints this help."));
+    parser.addOption(help);
+    for (const std::string_view name : words(sub.options)) {
+        parser.addOption(QCommandLineOption(toQString(name), toQString(optionRow(name).description),
+                                            toQString(optionRow(name).value)));
+    }
+    const std::string name(sub.name);
+    if (!parser.parse(args)) {
+        return usage(err, name + ": " + local(parser.errorText()), &sub);
+    }
+    if (parser.isSet(help)) {
+        printSubcommandHelp(sub, out);
+        return ExitDone;
+    }
+    Arguments a;
+    for (const QString& operand : parser.positionalArguments()) {
+        a.positional.push_back(local(operand));
+    }
+    if (a.positional.size() > sub.operands) {
+        return usage(err, name + ": unexpected argument \"" + a.positional[sub.operands] + "\"",
+                     &sub);
+    }
+    if (a.positional.size() < sub.operands) {
+        return usage(err,
+                     name + ": " + std::string(words(sub.synopsis)[a.positional.size()]) +
+                         " is missing",
+                     &sub);
+    }
+    for (const std::string_view option : words(sub.options)) {
+        const QStringList values = parser.values(toQString(option));
+        if (values.size() > 1) {
+            return usage(err, name + ": " + optionFlag(option) + " is given twice", &sub);
+        }
+        if (!values.isEmpty()) {
+            a.options.emplace(option, local(values.first()));
+        }
+    }
+    for (const std::string_view option : words(sub.required)) {
+        if (!a.options.contains(option)) {
+            return usage(err, name + ": " + optionFlag(option) + " is missing", &sub);
+        }
+    }
+    return sub.run(a, out, err);
 }
 
 int openOrFail(CQuorvelDoc& doc, const std::string& path, std::ostream& err) {
@@ -117,86 +315,71 @@ std::optional<std::vector<int>> parseRolls(const std::string& list) {
     return rolls;
 }
 
-int cmdNew(const std::vector<std::string>& args, std::ostream& /*out*/, std::ostream& err) {
-    const auto a = parse(args, 1, {"-o"});
-    if (!a || !a->positional.empty() || !a->options.contains("-o")) {
-        return usage(err);
-    }
+int cmdNew(const Arguments& a, std::ostream& /*out*/, std::ostream& err) {
     CQuorvelDoc doc;
-    return saveOrFail(doc, a->options.at("-o"), err);
+    return saveOrFail(doc, a.options.at("o"), err);
 }
 
-int cmdDump(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const auto a = parse(args, 1, {});
-    if (!a || a->positional.size() != 1) {
-        return usage(err);
-    }
+int cmdDump(const Arguments& a, std::ostream& out, std::ostream& err) {
     CharacterRecord record;
-    if (const int status = readOrFail(record, a->positional[0], err)) {
+    if (const int status = readOrFail(record, a.positional[0], err)) {
         return status;
     }
     printRecord(record, out);
     return ExitDone;
 }
 
-int cmdDerive(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const auto a = parse(args, 1, {"-o"});
-    if (!a || a->positional.size() != 1) {
-        return usage(err);
-    }
+int cmdDerive(const Arguments& a, std::ostream& out, std::ostream& err) {
     CQuorvelDoc doc;
-    if (const int status = readOrFail(doc.record(), a->positional[0], err)) {
+    if (const int status = readOrFail(doc.record(), a.positional[0], err)) {
         return status;
     }
     UpdateDerivedStats(doc.record());
     printRecord(doc.record(), out);
-    if (a->options.contains("-o")) {
-        return saveOrFail(doc, a->options.at("-o"), err);
+    if (a.options.contains("o")) {
+        return saveOrFail(doc, a.options.at("o"), err);
     }
     return ExitDone;
 }
 
-int cmdRun(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const auto a = parse(args, 1, {"--in", "--script", "--rolls", "--seed", "-o"});
-    if (!a || a->positional.size() != 1) {
-        return usage(err);
-    }
-    const DocumentCommand* command = findDocumentCommand(a->positional[0]);
+int cmdRun(const Arguments& a, std::ostream& out, std::ostream& err) {
+    const Subcommand* run = findSubcommand("run");
+    const DocumentCommand* command = findDocumentCommand(a.positional[0]);
     if (command == nullptr) {
-        return usage(err, "unknown command \"" + a->positional[0] + "\"");
+        return usage(err, "run: unknown command \"" + a.positional[0] + "\"", run);
     }
     nlohmann::json script = nlohmann::json::array();
-    if (a->options.contains("--script")) {
-        const std::string& path = a->options.at("--script");
+    if (a.options.contains("script")) {
+        const std::string& path = a.options.at("script");
         std::ifstream in(path, std::ios::binary);
         if (!in) {
-            return usage(err, "cannot read the script \"" + path + "\"");
+            return usage(err, "cannot read the script \"" + path + "\"", run);
         }
         std::stringstream text;
         text << in.rdbuf();
         try {
             script = parseScript(text.str());
         } catch (const std::exception& e) {
-            return usage(err, "\"" + path + "\": " + e.what());
+            return usage(err, "\"" + path + "\": " + e.what(), run);
         }
     }
     CQuorvelDoc doc;
-    if (a->options.contains("--seed")) {
+    if (a.options.contains("seed")) {
         long long seed = 0;
-        if (!parseInt(a->options.at("--seed"), seed)) {
-            return usage(err, "--seed takes an integer");
+        if (!parseInt(a.options.at("seed"), seed)) {
+            return usage(err, "--seed takes an integer", run);
         }
         doc.dice().seed(static_cast<std::uint64_t>(seed));
     }
-    if (a->options.contains("--rolls")) {
-        const auto rolls = parseRolls(a->options.at("--rolls"));
+    if (a.options.contains("rolls")) {
+        const auto rolls = parseRolls(a.options.at("rolls"));
         if (!rolls) {
-            return usage(err, "--rolls takes numbers from 1 to 100, separated by commas");
+            return usage(err, "--rolls takes numbers from 1 to 100, separated by commas", run);
         }
         doc.dice().queueRolls(*rolls);
     }
-    if (a->options.contains("--in")) {
-        if (const int status = openOrFail(doc, a->options.at("--in"), err)) {
+    if (a.options.contains("in")) {
+        if (const int status = openOrFail(doc, a.options.at("in"), err)) {
             return status;
         }
     }
@@ -209,8 +392,8 @@ int cmdRun(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return ExitScriptMismatch;
     }
     ui.writeDone(doc);
-    if (a->options.contains("-o")) {
-        return saveOrFail(doc, a->options.at("-o"), err);
+    if (a.options.contains("o")) {
+        return saveOrFail(doc, a.options.at("o"), err);
     }
     return ExitDone;
 }
@@ -227,36 +410,32 @@ std::unique_ptr<QGuiApplication> makeGuiApplication() {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-int cmdRender(const std::vector<std::string>& args, std::ostream& /*out*/, std::ostream& err) {
-    const auto a = parse(args, 1, {"--page", "-o"});
-    if (!a || a->positional.size() != 1 || !a->options.contains("--page") ||
-        !a->options.contains("-o")) {
-        return usage(err);
-    }
-    const std::string& output = a->options.at("-o");
+int cmdRender(const Arguments& a, std::ostream& /*out*/, std::ostream& err) {
+    const Subcommand* render = findSubcommand("render");
+    const std::string& output = a.options.at("o");
     const auto dot = output.find_last_of('.');
     std::string extension = dot == std::string::npos ? std::string() : output.substr(dot + 1);
     for (char& c : extension) {
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
     if (extension != "pdf" && extension != "png" && extension != "svg") {
-        return usage(err, "the output must end in .pdf, .png or .svg");
+        return usage(err, "the output must end in .pdf, .png or .svg", render);
     }
     std::vector<std::int32_t> pages;
-    const std::string& pageArg = a->options.at("--page");
+    const std::string& pageArg = a.options.at("page");
     long long page = 0;
     if (pageArg == "all") {
         if (extension != "pdf") {
-            return usage(err, "--page all writes a PDF only");
+            return usage(err, "--page all writes a PDF only", render);
         }
         pages = {1, 2, 3, 4};
     } else if (parseInt(pageArg, page) && page >= 0 && page <= 4) {
         pages = {static_cast<std::int32_t>(page)};
     } else {
-        return usage(err, "--page takes 0 to 4, or all");
+        return usage(err, "--page takes 0 to 4, or all", render);
     }
     CharacterRecord record;
-    if (const int status = readOrFail(record, a->positional[0], err)) {
+    if (const int status = readOrFail(record, a.positional[0], err)) {
         return status;
     }
     const auto app = makeGuiApplication();
@@ -280,30 +459,48 @@ int cmdRender(const std::vector<std::string>& args, std::ostream& /*out*/, std::
 } // namespace
 
 int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.empty()) {
-        return usage(err);
+    // The options before the subcommand are the tool's own; the rest is the subcommand's, with
+    // its name in the place of the program's.
+    QStringList arguments{QStringLiteral("orthavel-cli")};
+    for (const std::string& arg : args) {
+        arguments.append(q(arg));
     }
-    const std::string& sub = args[0];
-    if (sub == "new") {
-        return cmdNew(args, out, err);
+    QCommandLineParser parser;
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Prints this help."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Prints the version."));
+    parser.addOption(help);
+    parser.addOption(version);
+    if (!parser.parse(arguments)) {
+        return usage(err, local(parser.errorText()));
     }
-    if (sub == "dump") {
-        return cmdDump(args, out, err);
-    }
-    if (sub == "derive") {
-        return cmdDerive(args, out, err);
-    }
-    if (sub == "run") {
-        return cmdRun(args, out, err);
-    }
-    if (sub == "render") {
-        return cmdRender(args, out, err);
-    }
-    if (sub == "--help" || sub == "-h" || sub == "help") {
-        out << kUsage;
+    if (parser.isSet(help)) {
+        printHelp(out);
         return ExitDone;
     }
-    return usage(err, "unknown subcommand \"" + sub + "\"");
+    if (parser.isSet(version)) {
+        out << "orthavel-cli " << ORTHAVEL_VERSION << '\n';
+        return ExitDone;
+    }
+    QStringList rest = parser.positionalArguments();
+    if (rest.isEmpty()) {
+        return usage(err);
+    }
+    if (rest.first() == QStringLiteral("help")) {
+        // "help COMMAND" is "COMMAND --help".
+        if (rest.size() == 1) {
+            printHelp(out);
+            return ExitDone;
+        }
+        rest = {rest[1], QStringLiteral("--help")};
+    }
+    const std::string name = local(rest.first());
+    if (const Subcommand* sub = findSubcommand(name)) {
+        return runSubcommand(*sub, rest, out, err);
+    }
+    return usage(err, "unknown subcommand \"" + name + "\"");
 }
 
 } // namespace orthavel::cli

@@ -114,7 +114,7 @@ void SheetRenderer::paintOnPaper(QPainter& painter, int dpi, const DisplayList& 
 
 std::optional<QString> SheetRenderer::writePdf(const CharacterRecord& record,
                                                const std::vector<std::int32_t>& pages,
-                                               const QString& path) const {
+                                               const QString& path, const QPageSize& paper) const {
     QBuffer bytes;
     bytes.open(QIODevice::WriteOnly);
     {
@@ -122,8 +122,8 @@ std::optional<QString> SheetRenderer::writePdf(const CharacterRecord& record,
         pdf.setResolution(kPdfResolution);
         pdf.setCreator(QStringLiteral("Orthavel"));
         pdf.setTitle(QStringLiteral("Orthavel character sheet"));
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                                      QMarginsF(0.4, 0.5, 0.4, 0.5), QPageLayout::Inch));
+        pdf.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, QMarginsF(0.4, 0.5, 0.4, 0.5),
+                                      QPageLayout::Inch));
         QPainter painter;
         if (!painter.begin(&pdf)) {
             return notDrawn(path);

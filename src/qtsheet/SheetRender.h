@@ -9,6 +9,7 @@
 #include "qtsheet/SheetFonts.h"
 #include "qtsheet/SheetPictures.h"
 
+#include <QPageSize>
 #include <QSize>
 #include <QString>
 
@@ -55,10 +56,10 @@ public:
                                     const QString& path) const;
     std::optional<QString> writeSvg(const CharacterRecord& record, std::int32_t page,
                                     const QString& path) const;
-    // One PDF page per sheet page, on US Letter paper.
+    // One PDF page per sheet page, on paper of the size given.
     std::optional<QString> writePdf(const CharacterRecord& record,
-                                    const std::vector<std::int32_t>& pages,
-                                    const QString& path) const;
+                                    const std::vector<std::int32_t>& pages, const QString& path,
+                                    const QPageSize& paper = QPageSize(QPageSize::Letter)) const;
 
     // Draws a list on paper whose resolution is dpi: one logical unit is 1/100 inch and the
     // sheet's top-left corner is at the painter's origin (the printable area's).

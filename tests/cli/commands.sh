@@ -21,4 +21,15 @@ expect_eq "mismatch names both titles" "$(cat err.txt)" \
 [ ! -e none.ksc ] && pass || fail "a mismatch wrote the character"
 expect_status "unknown command" 2 "$CLI" run fly
 
+# Help names every subcommand, and every run command with its menu entry, one line each.
+for call in "--help" "help" "run --help" "help run"; do
+    # shellcheck disable=SC2086
+    help="$("$CLI" $call)"
+    grep -q '^  new-armor  *File > Update Character > New Armor$' <<<"$help" && pass || fail "$call"
+done
+expect_eq "subcommands" "$("$CLI" help | grep -oE '^  (new|dump|derive|run|render|help) ' | xargs)" \
+    "new dump derive run render help"
+expect_eq "version" "$("$CLI" --version | sed 's/[0-9.]*$/N/')" "orthavel-cli N"
+expect_status "an unknown option" 2 "$CLI" dump --fast x.ksc
+
 finish

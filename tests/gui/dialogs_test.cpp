@@ -9,12 +9,14 @@
 #include "core/skills/EmphasisDisplay.h"
 #include "core/skills/SkillSelection.h"
 #include "gui/dialogs/AdvantageAssignmentView.h"
+#include "gui/dialogs/DialogLook.h"
 #include "gui/dialogs/ModelSpinBox.h"
 #include "gui/dialogs/QtInteraction.h"
 #include "gui/dialogs/SkillSelectionView.h"
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QTest>
 
 using namespace orthavel;
@@ -60,6 +62,36 @@ private slots:
             QTest::keyClick(view, Qt::Key_Escape);
             QVERIFY(!view->isVisible());
             QCOMPARE(view->result(), static_cast<int>(QDialog::Rejected));
+        }
+    }
+
+    // 1280 x 1024 at scale 2: "Choose Skills" scrolls, keeping its layout, and its OK can be
+    // brought into view; "Assign Advantages" has room and is left as it is.
+    void largeDialogsFitASmallScreen() {
+        AdvantageAssignment advantages;
+        advantages.open(kRaceKessari, 0, 103, {}, 300, 1);
+        AdvantageAssignmentView advantagesView(advantages);
+        SkillSelection skills;
+        skills.open(kRaceKessari, 0, 12, 0, {}, 0);
+        SkillSelectionView skillsView(skills);
+        const std::pair<QDialog*, bool> cases[] = {{&advantagesView, false}, {&skillsView, true}};
+        for (const auto& [view, scrolls] : cases) {
+            const QSize natural = view->sizeHint();
+            fitToArea(view, QRect(0, 0, 640, 512));
+            view->show();
+            QVERIFY(QTest::qWaitForWindowExposed(view));
+            QVERIFY(view->width() <= 640 && view->height() <= 512);
+            auto* scroller = view->findChild<QScrollArea*>();
+            QCOMPARE(scroller != nullptr, scrolls);
+            if (!scrolls) {
+                QCOMPARE(view->size(), natural);
+                continue;
+            }
+            QCOMPARE(scroller->widget()->size(), natural);
+            QPushButton* ok = buttonCaptioned(*view, QStringLiteral("OK"));
+            scroller->ensureWidgetVisible(ok);
+            QVERIFY(scroller->viewport()->rect().contains(
+                QRect(ok->mapTo(scroller->viewport(), QPoint(0, 0)), ok->size())));
         }
     }
 

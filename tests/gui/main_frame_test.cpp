@@ -12,9 +12,12 @@
 #include "gui/sheet/CQuorvelView.h"
 
 #include <QAction>
+#include <QDragEnterEvent>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QPrinterInfo>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -147,6 +150,13 @@ private slots:
                 continue;
             }
             QCOMPARE(action, f.frame.commandAction(entry.id));
+            if (const DocumentCommand* command = findDocumentCommand(entry.id)) {
+                // orthavel-cli names the menu entry of each command it runs.
+                QCOMPARE(qs(command->menuName),
+                         QString(path)
+                             .remove(QLatin1Char('&'))
+                             .replace(QLatin1Char('>'), QStringLiteral(" > ")));
+            }
             QCOMPARE(action->shortcuts(), entry.key.empty()
                                               ? QList<QKeySequence>()
                                               : QKeySequence::listFromString(qs(entry.key)));
@@ -416,7 +426,7 @@ private slots:
                 dialog->selectFile(pdf);
                 static_cast<QDialog*>(dialog)->accept(); // as the Save button does
             });
-            f.frame.view()->exportPdf();
+            f.frame.exportPdf();
         }
         QCOMPARE(f.ui.messages.size(), std::size_t{3});
         const QString saving = QStringLiteral("Cannot save \"%1\": File too large.").arg(path);
@@ -433,6 +443,71 @@ private slots:
         QVERIFY(f.frame.close());
         QCOMPARE(f.ui.saveQuestions, (std::vector<std::string>{"old.ksc", "old.ksc"}));
         QCOMPARE(readAll(path), bytesOf(f.document));
+    }
+
+    // A .ksc file dropped on the sheet opens as File > Open opens it, after the save-changes
+    // question when there are changes; other files are not taken.
+    void droppedCharacterFileOpens() {
+        QTemporaryDir folder;
+        CharacterRecord dropped;
+        dropped.m_strName = "Dropped";
+        const QString path = writeCharacter(folder.filePath(QStringLiteral("drop.KSC")), dropped);
+        const std::tuple<bool, SaveAnswer, bool> cases[] = {{false, SaveAnswer::Cancel, true},
+                                                            {true, SaveAnswer::Cancel, false},
+                                                            {true, SaveAnswer::Discard, true}};
+        for (const auto& [modified, answer, opens] : cases) {
+            Frame f;
+            QVERIFY(f.shown());
+            if (modified) {
+                f.modify();
+                f.ui.saveAnswers.push_back(answer);
+            }
+            for (const QString& file : {folder.filePath(QStringLiteral("notes.txt")), path}) {
+                QMimeData data;
+                data.setUrls({QUrl::fromLocalFile(file)});
+                QWidget* sheet = f.frame.view()->viewport();
+                QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, {});
+                QApplication::sendEvent(sheet, &enter);
+                QCOMPARE(enter.isAccepted(), file == path);
+                QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+                QApplication::sendEvent(sheet, &drop);
+            }
+            QCoreApplication::processEvents();
+            QCOMPARE(f.document.record().m_strName == "Dropped", opens);
+            QCOMPARE(f.ui.saveQuestions.size(), std::size_t{modified});
+        }
+    }
+
+    // Export PDF: the dialog gives a name ".pdf" and asks before replacing a file; the paper is
+    // the locale's while there is no default printer; the status bar says where the file went.
+    void exportPdfAsksAndSaysWhere() {
+        if (!QPrinterInfo::defaultPrinter().isNull()) {
+            QSKIP("the default printer chooses the paper");
+        }
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath(QStringLiteral("sheet.pdf"));
+        const std::pair<QLocale, const char*> cases[] = {
+            {QLocale(QLocale::English, QLocale::UnitedStates), "/MediaBox [0 0 612.000000 792.0"},
+            {QLocale(QLocale::German, QLocale::Germany), "/MediaBox [0 0 595.000000 842.0"}};
+        for (const auto& [locale, paper] : cases) {
+            QLocale::setDefault(locale);
+            Frame f;
+            QString question;
+            whenOpen<QFileDialog>([&](QFileDialog* dialog) {
+                whenOpen<QMessageBox>([&](QMessageBox* box) {
+                    question = box->text();
+                    box->button(QMessageBox::Yes)->click();
+                });
+                dialog->selectFile(folder.filePath(QStringLiteral("sheet")));
+                static_cast<QDialog*>(dialog)->accept(); // as the Save button does
+            });
+            f.frame.exportPdf();
+            QVERIFY(readAll(pdf).contains(paper));
+            QCOMPARE(!question.isEmpty(), locale.country() == QLocale::Germany);
+            QCOMPARE(f.frame.statusBar()->currentMessage(),
+                     QStringLiteral("Sheet exported to %1").arg(pdf));
+        }
+        QLocale::setDefault(QLocale::c());
     }
 
     void savedNamesGetTheExtension() {

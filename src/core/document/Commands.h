@@ -12,11 +12,13 @@ namespace orthavel {
 class CQuorvelDoc;
 class Interaction;
 
-// A command the document carries out: its identifier, its name for the command-line tool and the
-// document method it runs.
+// A command the document carries out: its identifier, its name for the command-line tool, where
+// the desktop program's menus offer it ("File > Update Character > Birthday") and the document
+// method it runs.
 struct DocumentCommand {
     int id;
     std::string_view cliName;
+    std::string_view menuName;
     void (*run)(CQuorvelDoc& document, Interaction& ui);
 };
 

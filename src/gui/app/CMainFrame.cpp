@@ -16,12 +16,15 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPageSetupDialog>
 #include <QScreen>
 #include <QStandardPaths>
@@ -63,6 +66,30 @@ QString startingFolder() {
     return QDir(documents).exists() ? documents : QDir::homePath();
 }
 
+// Asks where to save as the standard dialog does. The dialog itself adds the extension to a name
+// without one, so that it asks before replacing a file under the name the file will really have.
+QString askSavePath(QWidget* parent, const QString& title, const QString& proposal,
+                    const QString& filter, const QString& extension) {
+    QFileDialog dialog(parent, title, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(extension);
+    dialog.selectFile(proposal);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+// The character file among dropped data: the first local file ending in .ksc, if any.
+QString droppedCharacterFile(const QMimeData* data) {
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile() &&
+            QFileInfo(url.toLocalFile())
+                    .suffix()
+                    .compare(QStringLiteral("ksc"), Qt::CaseInsensitive) == 0) {
+            return url.toLocalFile();
+        }
+    }
+    return {};
+}
+
 void openWebPage(const char* address) {
     QDesktopServices::openUrl(QUrl(QString::fromUtf8(address)));
 }
@@ -86,6 +113,7 @@ CMainFrame::CMainFrame(CQuorvelDoc& document, Interaction& ui, QWidget* parent)
                               Qt::WindowCloseButtonHint),
       m_document(document), m_ui(ui) {
     initResources();
+    setAcceptDrops(true);
     setWindowIcon(drawnIcon(QStringLiteral(":/icons/orthavel.svg")));
 
     m_view = new CQuorvelView(m_document, m_ui, this);
@@ -166,7 +194,7 @@ void CMainFrame::buildMenus() {
             // All four sheet pages of the character into one PDF file.
             QAction* exportPdf = menu->addAction(tr("&Export PDF..."));
             exportPdf->setStatusTip(tr("Write the four sheet pages into one PDF file"));
-            connect(exportPdf, &QAction::triggered, m_view, &CQuorvelView::exportPdf);
+            connect(exportPdf, &QAction::triggered, this, &CMainFrame::exportPdf);
         }
     }
     commandAction(ID_VIEW_TOOLBAR)->setChecked(true);
@@ -350,8 +378,8 @@ bool CMainFrame::saveAs() {
     if (proposal.isEmpty()) {
         proposal = QDir(startingFolder()).filePath(toQString(m_document.proposedFileName()));
     }
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save As"), proposal,
-                                                      QLatin1String(kCharacterFilter));
+    const QString path = askSavePath(this, tr("Save As"), proposal, QLatin1String(kCharacterFilter),
+                                     QStringLiteral("ksc"));
     if (path.isEmpty()) {
         return false;
     }
@@ -386,6 +414,46 @@ void CMainFrame::openWithDialog() {
     }
 }
 
+void CMainFrame::openAfterAsking(const QString& path) {
+    if (querySaveChanges()) {
+        openFile(path);
+    }
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedCharacterFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const QString path = droppedCharacterFile(event->mimeData());
+    if (path.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    // Once the drop is over: the program the file came from must not wait for our questions.
+    QMetaObject::invokeMethod(
+        this, [this, path] { openAfterAsking(path); }, Qt::QueuedConnection);
+}
+
+void CMainFrame::exportPdf() {
+    const QString name = QFileInfo(toQString(m_document.displayName())).completeBaseName();
+    const QString folder =
+        m_document.fileName().empty() ? startingFolder() : QFileInfo(documentPath()).absolutePath();
+    const QString path =
+        askSavePath(this, tr("Export PDF"), QDir(folder).filePath(name + QStringLiteral(".pdf")),
+                    tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (const auto problem = m_view->exportPdfTo(path)) {
+        m_ui.showMessage({kApplicationTitle, problem->toStdString(), true});
+        return;
+    }
+    statusBar()->showMessage(tr("Sheet exported to %1").arg(QDir::toNativeSeparators(path)));
+}
+
 void CMainFrame::openRecentFile(int index) {
     const QStringList& files = m_recentFiles.files();
     if (index >= files.size() || !querySaveChanges()) {
@@ -403,7 +471,7 @@ QString localHelpPage() {
     const QDir programFolder(QCoreApplication::applicationDirPath());
     for (const QString& installed :
          {programFolder.filePath(name),
-          programFolder.filePath(QStringLiteral("../share/orthavel/") + name)}) {
+          programFolder.filePath(QStringLiteral(ORTHAVEL_DATA_FROM_PROGRAM "/") + name)}) {
         if (QFileInfo::exists(installed)) {
             return QDir::cleanPath(installed);
         }

@@ -59,6 +59,9 @@ public:
     // Save: to the document's file, or under a name asked for while it has none.
     bool save();
     bool saveAs();
+    // Export PDF: the four sheet pages into one PDF file, after asking where; the status bar
+    // says where it went.
+    void exportPdf();
     // Asks whether to save a modified character; false when the user cancelled or saving failed.
     bool querySaveChanges();
 
@@ -69,6 +72,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A .ksc file dropped on the window opens as File > Open opens it.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildMenus();
@@ -80,6 +86,7 @@ private:
     void showRecentFiles();
     void openRecentFile(int index);
     void openWithDialog();
+    void openAfterAsking(const QString& path);
     void openHelpPage();
     QString documentPath() const;
 

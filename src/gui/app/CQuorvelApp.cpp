@@ -1,6 +1,5 @@
 #include "gui/app/CQuorvelApp.h"
 
-#include "core/dialogs/Message.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/DrawnIcon.h"
 #include "gui/app/RecoveryFile.h"
@@ -8,28 +7,74 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QStringList>
 
 namespace orthavel {
+
+namespace {
+
+// The names that settings, --version and the desktop go by.
+void nameProgram() {
+    QCoreApplication::setOrganizationName(QStringLiteral("Orthavel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Orthavel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ORTHAVEL_VERSION));
+}
+
+// The program's command line: the help options and the character file to open.
+void describeCommandLine(QCommandLineParser& parser) {
+    parser.setApplicationDescription(
+        QStringLiteral("Keeps Orthavel characters as .ksc files, updates them by the rules of the "
+                       "game and prints their four-page character sheets."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("A character file (.ksc) to open."),
+                                 QStringLiteral("[file]"));
+}
+
+} // namespace
 
 CQuorvelApp::CQuorvelApp() = default;
 
 CQuorvelApp::~CQuorvelApp() = default;
 
+void CQuorvelApp::answerTerminalOptions(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    QCommandLineParser parser;
+    describeCommandLine(parser);
+    // Qt's own options (-platform, -reverse ...) are still in the arguments: read as long
+    // options they cannot be taken for -h or -v. Whatever is unknown here, the start-up reports.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.parse(arguments);
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"))) {
+        // A terminal program's application is enough to print them; process() ends the program.
+        QCoreApplication terminal(argc, argv);
+        nameProgram();
+        parser.process(terminal);
+    }
+    if (parser.isSet(QStringLiteral("help-all"))) {
+        // Qt's own options are those of a window program, which needs no screen to list them.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication windows(argc, argv);
+        nameProgram();
+        parser.process(windows);
+    }
+}
+
 void CQuorvelApp::configure(QApplication& application) {
-    QApplication::setOrganizationName(QStringLiteral("Orthavel"));
-    QApplication::setApplicationName(QStringLiteral("Orthavel"));
-    QApplication::setApplicationVersion(QStringLiteral(ORTHAVEL_VERSION));
+    nameProgram();
+    QGuiApplication::setDesktopFileName(QStringLiteral(ORTHAVEL_APP_ID));
     initResources();
     application.setWindowIcon(drawnIcon(QStringLiteral(":/icons/orthavel.svg")));
 }
 
 bool CQuorvelApp::InitInstance(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QLatin1String(kApplicationTitle));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"),
-                                 QStringLiteral("A character file (.ksc) to open."));
+    describeCommandLine(parser);
     parser.process(arguments);
 
     m_frame = std::make_unique<CMainFrame>(m_document, m_ui);

@@ -22,6 +22,10 @@ public:
     CQuorvelApp(const CQuorvelApp&) = delete;
     CQuorvelApp& operator=(const CQuorvelApp&) = delete;
 
+    // Answers --help and --version on the terminal and ends the program, before any window code
+    // runs, so that they work without a display; returns when the window's start-up goes on.
+    static void answerTerminalOptions(int argc, char* argv[]);
+
     // Names the program for its settings and gives it its look; call once, before anything else.
     static void configure(QApplication& application);
 

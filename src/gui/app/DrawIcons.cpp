@@ -1,8 +1,10 @@
 // Draws SVG icons beforehand for the build, as QIcon draws them, into files of their pixels (a
 // QImage::Format_ARGB32_Premultiplied image's, row after row) named NAME-WxH.pixels, with the
-// resource list that puts them under ":/icons/drawn" (see drawnIcon).
+// resource list that puts them under ":/icons/drawn" (see drawnIcon); or, for the desktop's icon
+// themes, one icon into a PNG file.
 //
 //   draw_icons FOLDER FILE.svg=WxH[,WxH...]...
+//   draw_icons --png OUT.png FILE.svg WxH
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,10 +26,21 @@ bool writeFile(const QString& path, const char* data, qint64 size) {
 
 int main(int argc, char* argv[]) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: draw_icons FOLDER FILE.svg=WxH[,WxH...]...\n");
+        std::fprintf(stderr, "usage: draw_icons FOLDER FILE.svg=WxH[,WxH...]...\n"
+                             "       draw_icons --png OUT.png FILE.svg WxH\n");
         return 2;
     }
     const QGuiApplication application(argc, argv);
+    if (argc == 5 && QByteArray(argv[1]) == "--png") {
+        const QStringList sides = QString::fromLocal8Bit(argv[4]).split(QLatin1Char('x'));
+        const QSize size(sides.value(0).toInt(), sides.value(1).toInt());
+        const QImage image = QIcon(QString::fromLocal8Bit(argv[3])).pixmap(size, 1.0).toImage();
+        if (image.size() != size || !image.save(QString::fromLocal8Bit(argv[2]), "PNG")) {
+            std::fprintf(stderr, "draw_icons: cannot draw %s into %s\n", argv[3], argv[2]);
+            return 1;
+        }
+        return 0;
+    }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     if (!folder.mkpath(QStringLiteral("."))) {
         std::fprintf(stderr, "draw_icons: cannot make %s\n", argv[1]);

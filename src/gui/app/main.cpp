@@ -11,6 +11,7 @@
 int main(int argc, char* argv[]) {
     QElapsedTimer started;
     started.start();
+    orthavel::CQuorvelApp::answerTerminalOptions(argc, argv);
     QApplication application(argc, argv);
     orthavel::CQuorvelApp::configure(application);
 

@@ -84,6 +84,7 @@ AdvantageAssignmentView::AdvantageAssignmentView(AdvantageAssignment& model, QWi
     layout->addWidget(new QLabel(toQString(AdvantageAssignment::kTextLine2), this));
 
     refresh();
+    fitToScreen(this);
 }
 
 void AdvantageAssignmentView::refresh() {

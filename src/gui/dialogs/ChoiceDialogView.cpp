@@ -87,6 +87,7 @@ ChoiceDialogView::ChoiceDialogView(const ChoiceDialog& dialog, QWidget* parent)
         row->addWidget(ok);
         layout->addLayout(row);
     }
+    fitToScreen(this);
 }
 
 namespace {

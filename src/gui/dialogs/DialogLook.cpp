@@ -4,8 +4,13 @@
 #include <QSpacerItem>
 
 #include <QColor>
+#include <QLayout>
 #include <QPalette>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QString>
+#include <QVBoxLayout>
 #include <QWidget>
 
 namespace orthavel {
@@ -18,6 +23,17 @@ void reserveTitleWidth(QWidget* dialog, QBoxLayout* layout) {
     layout->addSpacerItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum));
 }
 
+namespace {
+
+// What the window manager's frame and title bar take around a dialog, at most.
+constexpr int kFrameWidth = 16;
+constexpr int kFrameHeight = 48;
+
+// The name of the widget that holds the contents of a dialog fitted to a small screen.
+constexpr char kFittedBody[] = "fittedBody";
+
+} // namespace
+
 void applyDialogLook(QWidget* dialog) {
     QPalette palette = dialog->palette();
     palette.setColor(QPalette::Window, QColor(192, 192, 192));
@@ -26,6 +42,50 @@ void applyDialogLook(QWidget* dialog) {
     dialog->setPalette(palette);
     dialog->setAutoFillBackground(true);
     dialog->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+void fitToScreen(QWidget* dialog) {
+    const QWidget* parent = dialog->parentWidget();
+    if (const QScreen* screen = parent != nullptr ? parent->screen() : dialog->screen()) {
+        fitToArea(dialog, screen->availableGeometry());
+    }
+}
+
+void fitToArea(QWidget* dialog, const QRect& area) {
+    dialog->ensurePolished();
+    QLayout* layout = dialog->layout();
+    const QSize room = area.size() - QSize(kFrameWidth, kFrameHeight);
+    const QSize wanted = dialog->sizeHint();
+    if (layout == nullptr || dialog->findChild<QWidget*>(QLatin1String(kFittedBody)) != nullptr ||
+        (wanted.width() <= room.width() && wanted.height() <= room.height())) {
+        return;
+    }
+    // The contents keep their layout, and their size, in a widget of their own that scrolls.
+    auto* body = new QWidget;
+    body->setObjectName(QLatin1String(kFittedBody));
+    // A window's margins, which the style makes wider than a child widget's.
+    layout->setContentsMargins(layout->contentsMargins());
+    body->setLayout(layout);
+    body->setAutoFillBackground(true);
+    auto* scroller = new QScrollArea(dialog);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidget(body);
+    auto* outer = new QVBoxLayout(dialog);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroller);
+    dialog->setMinimumSize(0, 0);
+    dialog->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+
+    // As much of the contents as there is room for, and the scroll bars that bring in the rest.
+    QSize size = wanted;
+    const int barWidth = scroller->verticalScrollBar()->sizeHint().width();
+    const int barHeight = scroller->horizontalScrollBar()->sizeHint().height();
+    bool across = size.width() > room.width();
+    const bool down = size.height() + (across ? barHeight : 0) > room.height();
+    across = across || size.width() + (down ? barWidth : 0) > room.width();
+    size += QSize(down ? barWidth : 0, across ? barHeight : 0);
+    dialog->setMaximumSize(size);
+    dialog->resize(size.boundedTo(room));
 }
 
 QString withMnemonic(const QString& text, QString& used) {

@@ -1,6 +1,7 @@
 #pragma once
 
 class QBoxLayout;
+class QRect;
 class QString;
 class QWidget;
 
@@ -15,6 +16,14 @@ void applyDialogLook(QWidget* dialog);
 // Keeps a dialog laid out by this layout wide enough that the window manager can show its whole
 // title, however narrow its contents.
 void reserveTitleWidth(QWidget* dialog, QBoxLayout* layout);
+
+// Makes a dialog fit the free area of the screen it shows on, at any scale: when its contents need
+// more room than there is, they move into a scrolling area and the dialog takes the room there
+// is; otherwise it is left as it is. Call at the end of the constructor, once the dialog's layout
+// is complete.
+void fitToScreen(QWidget* dialog);
+// The same for a free area given in the dialog's (logical) pixels.
+void fitToArea(QWidget* dialog, const QRect& area);
 
 // A label or caption with a keyboard mnemonic: "&" before its first letter that no earlier one
 // of the dialog took (used holds the letters taken and grows by the one chosen). A text that

@@ -73,6 +73,7 @@ EmphasisView::EmphasisView(EmphasisDisplay display, QWidget* parent) : QDialog(p
     buttons->addStretch();
     layout->addLayout(buttons);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    fitToScreen(this);
 }
 
 } // namespace orthavel

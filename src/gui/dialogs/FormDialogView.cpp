@@ -151,6 +151,7 @@ FormDialogView::FormDialogView(FormEntry& form, QWidget* parent) : QDialog(paren
         m_widgets.front()->setFocus();
         textBoxOf(m_widgets.front())->selectAll();
     }
+    fitToScreen(this);
 }
 
 FormDialogView::~FormDialogView() {

@@ -26,6 +26,7 @@ std::unique_ptr<QDialog> makeInfoDialog(QWidget* parent, const QString& title, Q
     buttons->setCenterButtons(true);
     QObject::connect(buttons, &QDialogButtonBox::accepted, dialog.get(), &QDialog::accept);
     layout->addWidget(buttons);
+    fitToScreen(dialog.get());
     return dialog;
 }
 

@@ -101,6 +101,7 @@ SkillSelectionView::SkillSelectionView(SkillSelection& model, QWidget* parent)
     layout->addWidget(new QLabel(toQString(SkillSelection::kTextLine2), this));
 
     refresh();
+    fitToScreen(this);
 }
 
 bool SkillSelectionView::eventFilter(QObject* watched, QEvent* event) {

@@ -6,19 +6,29 @@
 #include "core/document/Commands.h"
 #include "core/sheet/SheetView.h"
 
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QScrollBar>
 #include <QWheelEvent>
 
 namespace orthavel {
+
+namespace {
+
+// The paper where the locale's measures are: Letter for US measures, A4 for metric ones.
+QPageSize localePaper() {
+    return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                                : QPageSize::A4);
+}
+
+} // namespace
 
 CQuorvelView::CQuorvelView(CQuorvelDoc& document, Interaction& ui, QWidget* parent)
     : QAbstractScrollArea(parent), m_document(document), m_ui(ui) {
@@ -42,6 +52,9 @@ CQuorvelView::~CQuorvelView() {
 QPrinter& CQuorvelView::printer() {
     if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        if (QPrinterInfo::defaultPrinter().isNull()) {
+            m_printer->setPageSize(localePaper());
+        }
     }
     return *m_printer;
 }
@@ -190,27 +203,9 @@ void CQuorvelView::printPreview() {
     preview.exec();
 }
 
-std::optional<QString> CQuorvelView::exportPdfTo(const QString& path) const {
-    return m_renderer.writePdf(m_document.record(), {1, 2, 3, 4}, path);
-}
-
-void CQuorvelView::exportPdf() {
-    const std::string name = m_document.displayName();
-    const QString suggested =
-        QFileInfo(QString::fromLocal8Bit(name.data(), static_cast<qsizetype>(name.size())))
-            .completeBaseName() +
-        QStringLiteral(".pdf");
-    QString path =
-        QFileDialog::getSaveFileName(this, tr("Export PDF"), suggested, tr("PDF files (*.pdf)"));
-    if (path.isEmpty()) {
-        return;
-    }
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".pdf");
-    }
-    if (const auto problem = exportPdfTo(path)) {
-        m_ui.showMessage({kApplicationTitle, problem->toStdString(), true});
-    }
+std::optional<QString> CQuorvelView::exportPdfTo(const QString& path) {
+    return m_renderer.writePdf(m_document.record(), {1, 2, 3, 4}, path,
+                               printer().pageLayout().pageSize());
 }
 
 } // namespace orthavel

@@ -20,7 +20,7 @@ class Interaction;
 
 // The one view of the character: the main menu with its two covers, or a sheet page in a
 // scrolling area the size of the sheet; redrawn whenever the document changes. It prints the
-// page shown and exports the whole sheet as PDF. What it draws and how the menu reacts to the
+// page shown and writes the whole sheet as PDF. What it draws and how the menu reacts to the
 // pointer are the core's; the view only forwards events and paints the lists.
 class CQuorvelView : public QAbstractScrollArea, public DocumentObserver {
     Q_OBJECT
@@ -28,8 +28,9 @@ public:
     CQuorvelView(CQuorvelDoc& document, Interaction& ui, QWidget* parent = nullptr);
     ~CQuorvelView() override;
 
-    // The printer that Print, Print Preview and Print Setup share, made when first asked for:
-    // making it loads the system's printing libraries, which the start-up does not need.
+    // The printer that Print, Print Preview, Print Setup and Export PDF share, made when first
+    // asked for: making it loads the system's printing libraries, which the start-up does not
+    // need. Its paper is the default printer's or, without one, the locale's.
     QPrinter& printer();
 
     void documentChanged(const CQuorvelDoc& document) override;
@@ -45,12 +46,11 @@ public slots:
     void print();
     // Shows the page shown as it would print.
     void printPreview();
-    // Writes the four sheet pages into one PDF file, after asking where.
-    void exportPdf();
 
 public:
-    // The same without asking; returns the reason when the file could not be written.
-    std::optional<QString> exportPdfTo(const QString& path) const;
+    // Writes the four sheet pages into one PDF file on the printer's paper; returns the reason
+    // when the file could not be written.
+    std::optional<QString> exportPdfTo(const QString& path);
 
 signals:
     // A click on a cover asks for the command with this id (a generation); the main window

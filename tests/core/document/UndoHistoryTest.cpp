@@ -18,7 +18,8 @@ const std::filesystem::path kSample =
     std::filesystem::path(ORTHAVEL_TEST_DATA) / "sample_kessari.ksc";
 
 // What a generation does as far as the document sees it: a new character, unnamed and unsaved.
-const DocumentCommand kGeneration{ID_FILE_NEW, "quickpc", [](CQuorvelDoc& d, Interaction&) {
+const DocumentCommand kGeneration{ID_FILE_NEW, "quickpc", "File > New QuickPC",
+                                  [](CQuorvelDoc& d, Interaction&) {
                                       d.record() = CharacterRecord();
                                       d.record().m_strName = "New";
                                       d.OnDocumentSaved({});
