@@ -207,7 +207,8 @@ bool ScriptedInteraction::runAdvantageAssignment(AdvantageAssignment& model) {
         const std::string label = textOf(body.at("advantage"));
         const std::optional<Advantage> advantage = advantageByLabel(label);
         if (!advantage) {
-            throw ScriptMismatch("the dialog \"" + title + "\" has no advantage \"" + label + "\"");
+            throw ScriptMismatch("the dialog \"" + title + "\" has no advantage \"" +
+                                 shownText(label) + "\"");
         }
         return *advantage;
     };
@@ -240,7 +241,8 @@ bool ScriptedInteraction::runAdvantageAssignment(AdvantageAssignment& model) {
             }
             return Outcome::Accepted;
         }
-        throw ScriptMismatch("the dialog \"" + title + "\" has no button \"" + caption + "\"");
+        throw ScriptMismatch("the dialog \"" + title + "\" has no button \"" + shownText(caption) +
+                             "\"");
     });
 }
 
@@ -259,7 +261,8 @@ bool ScriptedInteraction::runSkillSelection(SkillSelection& model) {
                 return static_cast<SkillCategory>(c);
             }
         }
-        throw ScriptMismatch("the dialog \"" + title + "\" has no category \"" + label + "\"");
+        throw ScriptMismatch("the dialog \"" + title + "\" has no category \"" + shownText(label) +
+                             "\"");
     };
     return runDialog(title, inputs, [&](const json& action) {
         if (action.contains("choose")) {
@@ -268,7 +271,7 @@ bool ScriptedInteraction::runSkillSelection(SkillSelection& model) {
             const std::string entry = body.contains("entry") ? textOf(body.at("entry")) : "";
             if (!model.chooseEntry(category, entry)) {
                 throw ScriptMismatch("the list \"" + std::string(categoryLabel(category)) +
-                                     "\" has no entry \"" + entry + "\"");
+                                     "\" has no entry \"" + shownText(entry) + "\"");
             }
             return Outcome::Open;
         }
@@ -296,7 +299,8 @@ bool ScriptedInteraction::runSkillSelection(SkillSelection& model) {
             }
             return Outcome::Accepted;
         }
-        throw ScriptMismatch("the dialog \"" + title + "\" has no button \"" + caption + "\"");
+        throw ScriptMismatch("the dialog \"" + title + "\" has no button \"" + shownText(caption) +
+                             "\"");
     });
 }
 

@@ -78,6 +78,10 @@ expect_refused "invalid JSON" 2 "the script is not valid JSON (line 2, column 12
 printf '[{"title": "%s", "cancel": true}]' "$(head -c 300 /dev/zero | tr '\0' T)" > script.json
 expect_refused "a long title is cut" 3 "dialog \"$(head -c 200 /dev/zero | tr '\0' T)...\" but" \
     "$CLI" run update-advantages --script script.json
+printf '[{"title": "Update Advantages", "cancel": true}, {"title": "Assign Advantages", "click": "%s"}]' \
+    "$(head -c 300 /dev/zero | tr '\0' B)" > script.json
+expect_refused "a long caption is cut" 3 "no button \"$(head -c 200 /dev/zero | tr '\0' B)...\"" \
+    "$CLI" run update-advantages --script script.json
 
 # Long texts: a character file with its name replaced by TEXT, as prefix and bytes.
 "$CLI" new -o fresh.ksc
