@@ -3,8 +3,8 @@
 #include "core/dialogs/CreationDialogs.h"
 #include "core/dialogs/Interaction.h"
 #include "core/dialogs/NumberPrompt.h"
+#include "core/generation/CareerSkillStep.h"
 #include "core/generation/GenerationSteps.h"
-#include "core/generation/SpecialSkillStep.h"
 #include "core/record/DerivedStats.h"
 #include "core/skills/ChooseSkills.h"
 

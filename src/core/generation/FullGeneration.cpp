@@ -1,10 +1,10 @@
 #include "core/generation/FullGeneration.h"
 
 #include "core/dialogs/CreationDialogs.h"
+#include "core/generation/CareerSkillStep.h"
 #include "core/generation/GenerationRules.h"
 #include "core/generation/NativeSkills.h"
 #include "core/generation/RulesTips.h"
-#include "core/generation/SpecialSkillStep.h"
 #include "core/record/DerivedStats.h"
 
 namespace orthavel {

@@ -1,5 +1,5 @@
-#include "core/dice/Dice.h"
 #include "core/generation/NativeSkills.h"
+#include "core/dice/Dice.h"
 
 #include "support/FakeInteraction.h"
 

@@ -1,8 +1,8 @@
-#include "core/specialskills/SpecialSkillProcedure.h"
+#include "core/careerskills/CareerSkillProcedure.h"
 
+#include "core/careerskills/CareerSkillDialog.h"
 #include "core/record/DerivedStats.h"
 #include "core/skills/SkillSelection.h"
-#include "core/specialskills/SpecialSkillDialog.h"
 
 #include "support/FakeInteraction.h"
 

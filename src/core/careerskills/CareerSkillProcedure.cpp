@@ -1,10 +1,10 @@
-#include "core/specialskills/SpecialSkillProcedure.h"
+#include "core/careerskills/CareerSkillProcedure.h"
 
+#include "core/careerskills/CareerSkillDialog.h"
+#include "core/careerskills/CareerSkillGrants.h"
 #include "core/dialogs/Interaction.h"
 #include "core/record/DerivedStats.h"
 #include "core/skills/ChooseSkills.h"
-#include "core/specialskills/SpecialSkillDialog.h"
-#include "core/specialskills/SpecialSkillGrants.h"
 
 #include <algorithm>
 

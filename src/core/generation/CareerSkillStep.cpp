@@ -1,7 +1,7 @@
-#include "core/generation/SpecialSkillStep.h"
+#include "core/generation/CareerSkillStep.h"
 
+#include "core/careerskills/CareerSkillProcedure.h"
 #include "core/generation/CareerTable.h"
-#include "core/specialskills/SpecialSkillProcedure.h"
 
 namespace orthavel {
 

@@ -5,7 +5,7 @@
 // order of the rules.
 
 #include "core/advantages/AdvantageTable.h"
-#include "core/specialskills/SpecialSkillTable.h"
+#include "core/careerskills/CareerSkillTable.h"
 
 #include <array>
 #include <cstdint>

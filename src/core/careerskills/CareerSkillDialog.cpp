@@ -1,4 +1,4 @@
-#include "core/specialskills/SpecialSkillDialog.h"
+#include "core/careerskills/CareerSkillDialog.h"
 
 #include <string>
 

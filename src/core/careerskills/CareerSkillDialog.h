@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/careerskills/CareerSkillTable.h"
 #include "core/dialogs/ChoiceDialog.h"
 #include "core/record/CharacterRecord.h"
-#include "core/specialskills/SpecialSkillTable.h"
 
 namespace orthavel {
 

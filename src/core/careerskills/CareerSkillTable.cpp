@@ -1,4 +1,4 @@
-#include "core/specialskills/SpecialSkillTable.h"
+#include "core/careerskills/CareerSkillTable.h"
 
 // The shape of the special-skill table, checked while compiling. The values themselves (captions,
 // amounts, slots) are held against the rules row by row outside the build.

@@ -1,4 +1,4 @@
-#include "core/specialskills/SpecialSkillGrants.h"
+#include "core/careerskills/CareerSkillGrants.h"
 
 namespace orthavel {
 namespace {
