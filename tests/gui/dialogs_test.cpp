@@ -49,25 +49,10 @@ class DialogsTest : public QObject {
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void escapeCancels() {
-        // The choice dialog and the form: in their own test.
-        AdvantageAssignment advantages;
-        advantages.open(kRaceKessari, 0, 103, {}, 300, 1);
-        AdvantageAssignmentView advantagesView(advantages);
-        SkillSelection skills;
-        skills.open(kRaceKessari, 0, 12, 0, {}, 0);
-        SkillSelectionView skillsView(skills);
-        for (QDialog* view : std::initializer_list<QDialog*>{&advantagesView, &skillsView}) {
-            view->show();
-            QTest::keyClick(view, Qt::Key_Escape);
-            QVERIFY(!view->isVisible());
-            QCOMPARE(view->result(), static_cast<int>(QDialog::Rejected));
-        }
-    }
-
     // 1280 x 1024 at scale 2: "Choose Skills" scrolls, keeping its layout, and its OK can be
-    // brought into view; "Assign Advantages" has room and is left as it is.
-    void largeDialogsFitASmallScreen() {
+    // brought into view; "Assign Advantages" has room and is left as it is. Escape cancels
+    // either (the choice dialog and the form: in their own test).
+    void largeDialogsFitASmallScreenAndEscapeCancels() {
         AdvantageAssignment advantages;
         advantages.open(kRaceKessari, 0, 103, {}, 300, 1);
         AdvantageAssignmentView advantagesView(advantages);
@@ -83,15 +68,18 @@ private slots:
             QVERIFY(view->width() <= 640 && view->height() <= 512);
             auto* scroller = view->findChild<QScrollArea*>();
             QCOMPARE(scroller != nullptr, scrolls);
-            if (!scrolls) {
+            if (scrolls) {
+                QCOMPARE(scroller->widget()->size(), natural);
+                QPushButton* ok = buttonCaptioned(*view, QStringLiteral("OK"));
+                scroller->ensureWidgetVisible(ok);
+                QVERIFY(scroller->viewport()->rect().contains(
+                    QRect(ok->mapTo(scroller->viewport(), QPoint(0, 0)), ok->size())));
+            } else {
                 QCOMPARE(view->size(), natural);
-                continue;
             }
-            QCOMPARE(scroller->widget()->size(), natural);
-            QPushButton* ok = buttonCaptioned(*view, QStringLiteral("OK"));
-            scroller->ensureWidgetVisible(ok);
-            QVERIFY(scroller->viewport()->rect().contains(
-                QRect(ok->mapTo(scroller->viewport(), QPoint(0, 0)), ok->size())));
+            QTest::keyClick(view, Qt::Key_Escape);
+            QVERIFY(!view->isVisible());
+            QCOMPARE(view->result(), static_cast<int>(QDialog::Rejected));
         }
     }
 
@@ -115,11 +103,7 @@ private slots:
         const auto strength = doc.record().m_aAdvantage[0];
         doc.OnUpdateAdvantages(ui);
         QCOMPARE(doc.record().m_aAdvantage[0], strength + 1);
-        // Without the exclamation, a message box has no icon (with it: refusedClickShowsWhy...).
-        QCOMPARE(closer.seen.size(), 1);
-        QCOMPARE(closer.seen[0].caption, QStringLiteral("Don't Forget"));
-        QCOMPARE(closer.seen[0].text, QStringLiteral("Don't forget to save your character."));
-        QCOMPARE(closer.seen[0].icon, QMessageBox::NoIcon);
+        QCOMPARE(closer.seen.size(), 1); // "Don't Forget": messages in the views' own test
     }
 
     void assignAdvantagesShowsTheModel() {
