@@ -262,6 +262,16 @@ void ApplyRandomLineage(CharacterRecord& record, std::int32_t roll) {
     }
 }
 
+void SetAverageTradeHints(CharacterRecord& record) {
+    if (record.m_nRace == kRaceNeuonian) {
+        record.m_strTradeHint1 = kNeuonianHint1;
+        record.m_strTradeHint2 = "Cavalry, Musician, Thief, Trapper, Actor";
+    } else {
+        record.m_strTradeHint1 = kKessariAverageHint1;
+        record.m_strTradeHint2 = kKessariAverageHint2;
+    }
+}
+
 void ApplyAverageLineage(CharacterRecord& record, std::int32_t choice) {
     const bool neuonian = record.m_nRace == kRaceNeuonian;
     if (choice == 0) {

@@ -19,6 +19,10 @@ void ApplyStartingProfessionAdvantages(CharacterRecord& record);
 // the two trade hints, and adds the row's advantage or skill points. Other rolls change nothing.
 void ApplyRandomLineage(CharacterRecord& record, std::int32_t roll);
 
+// The trade examples of an average lineage of the record's race, which "Family Trade and
+// Background" shows unless a random lineage brings its own.
+void SetAverageTradeHints(CharacterRecord& record);
+
 // The family trade choice: 0 the average lineage with advantage points, 1 with skill points; a
 // random lineage (2) is ApplyRandomLineage with a roll.
 void ApplyAverageLineage(CharacterRecord& record, std::int32_t choice);

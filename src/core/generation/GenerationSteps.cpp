@@ -4,7 +4,10 @@
 #include "core/dialogs/CreationDialogs.h"
 #include "core/dialogs/Interaction.h"
 #include "core/dice/RollPercentile.h"
+#include "core/generation/CareerSkillStep.h"
 #include "core/generation/GenerationRules.h"
+#include "core/generation/NativeSkills.h"
+#include "core/generation/RulesTips.h"
 #include "core/record/DerivedStats.h"
 #include "core/skills/ChooseSkills.h"
 
@@ -13,6 +16,7 @@ namespace {
 
 constexpr std::int32_t kPageWaiting = 99;
 constexpr std::int32_t kRaidir = 12;
+constexpr std::int32_t kGroam = 4;
 constexpr int kAmbidextrousRoll = 57;
 
 } // namespace
@@ -31,6 +35,14 @@ bool nameAndAttitude(CharacterRecord& record, Interaction& ui) {
     }
     record.m_nPage = kPageMainMenu;
     return false;
+}
+
+void pathway(CharacterRecord& record, Interaction& ui,
+             std::optional<std::string> (*runDialog)(Interaction& ui)) {
+    ShowRulesTip(record, ui, rules_tip::kPathways);
+    if (const auto chosen = runDialog(ui)) {
+        record.m_strPathway = *chosen;
+    }
 }
 
 void houseCareer(CharacterRecord& record, Interaction& ui) {
@@ -67,6 +79,16 @@ void assignAdvantages(CharacterRecord& record, Interaction& ui, bool professionC
     UpdateDerivedStats(record);
 }
 
+void advantages(CharacterRecord& record, Interaction& ui,
+                void (*setMinimums)(CharacterRecord& record)) {
+    ShowRulesTip(record, ui, rules_tip::kMinimumAdvantages);
+    setMinimums(record);
+    if (record.m_nCulture == kGroam) {
+        ShowRulesTip(record, ui, rules_tip::kGroamMagic);
+    }
+    assignAdvantages(record, ui);
+}
+
 void physicalTraits(CharacterRecord& record, Interaction& ui) {
     if (const auto traits =
             runPhysicalTraitsDialog(ui, record.m_nAge, record.m_nStartAge, record.m_nMaxAge)) {
@@ -86,8 +108,18 @@ void chooseSkills(CharacterRecord& record, Interaction& ui) {
     AllotSkillPoints(record, record.m_nSkillPoints, ui);
 }
 
-void armor(CharacterRecord& record, Interaction& ui) {
-    record.m_aEquipment[0] = ui.runChoice(armorDialog()).value_or(0);
+void skillsToSheet(CharacterRecord& record, Dice& dice, Interaction& ui,
+                   std::span<const CareerGroup> careers) {
+    SetRaceNativeSkills(record, ui);
+    AddCultureNativeSkills(record, dice, ui);
+    chooseSkills(record, ui);
+    RunSpecialSkillStep(record, ui, careers);
+    UpdateDerivedStats(record);
+    // The armor starts at None and is kept even when the dialog was closed; Neuonians have none.
+    if (record.m_nRace == kRaceKessari) {
+        record.m_aEquipment[0] = ui.runChoice(armorDialog()).value_or(0);
+    }
+    record.m_nPage = 1;
 }
 
 } // namespace orthavel::generation_step
