@@ -3,22 +3,14 @@
 // these instead of drawing the SVG artwork while it starts.
 //
 //   draw_sheet_pictures FOLDER
+#include "qtcommon/DrawnFiles.h"
 #include "qtsheet/SheetPictureArt.h"
 
-#include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 
 #include <cstdio>
 
-namespace {
-
-bool writeFile(const QString& path, const char* data, qint64 size) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data, size) == size && file.flush();
-}
-
-} // namespace
+using namespace orthavel::drawn_files;
 
 int main(int argc, char* argv[]) {
     if (argc != 2) {
@@ -31,29 +23,22 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "draw_sheet_pictures: cannot make %s\n", argv[1]);
         return 1;
     }
-    QByteArray list = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n"
-                      "  <qresource prefix=\"/sheet/rendered\">\n";
+    ResourceList list("/sheet/rendered");
     for (int i = 0; i < orthavel::kPictureCount; ++i) {
         for (const int ratio : {1, 2}) {
             const auto id = static_cast<orthavel::PictureId>(i);
             const QString name = orthavel::sheetPictureFileName(id, ratio);
             const QImage image = orthavel::drawSheetPicture(id, ratio);
-            if (image.format() != QImage::Format_RGB32 ||
-                image.bytesPerLine() != image.width() * 4 ||
-                !writeFile(folder.filePath(name), reinterpret_cast<const char*>(image.constBits()),
-                           image.sizeInBytes())) {
+            if (image.format() != QImage::Format_RGB32 || !writePixels(folder, name, image)) {
                 std::fprintf(stderr, "draw_sheet_pictures: cannot write %s\n", qPrintable(name));
                 return 1;
             }
             // The pictures of ratio 1 are read at every start: left uncompressed, reading one is a
             // copy. Those of ratio 2 are four times larger and compress well.
-            list += ratio == 1 ? "    <file compression-algorithm=\"none\">" : "    <file>";
-            list += name.toUtf8() + "</file>\n";
+            list.add(name, ratio != 1);
         }
     }
-    list += "  </qresource>\n</RCC>\n";
-    if (!writeFile(folder.filePath(QStringLiteral("sheet_rendered.qrc")), list.constData(),
-                   list.size())) {
+    if (!list.write(folder.filePath(QStringLiteral("sheet_rendered.qrc")))) {
         std::fprintf(stderr, "draw_sheet_pictures: cannot write the resource list\n");
         return 1;
     }

@@ -5,8 +5,8 @@
 //
 //   draw_icons FOLDER FILE.svg=WxH[,WxH...]...
 //   draw_icons --png OUT.png FILE.svg WxH
-#include <QDir>
-#include <QFile>
+#include "qtcommon/DrawnFiles.h"
+
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
@@ -15,14 +15,7 @@
 
 #include <cstdio>
 
-namespace {
-
-bool writeFile(const QString& path, const char* data, qint64 size) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data, size) == size && file.flush();
-}
-
-} // namespace
+using namespace orthavel::drawn_files;
 
 int main(int argc, char* argv[]) {
     if (argc < 2) {
@@ -46,8 +39,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "draw_icons: cannot make %s\n", argv[1]);
         return 1;
     }
-    QByteArray list = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n"
-                      "  <qresource prefix=\"/icons/drawn\">\n";
+    ResourceList list("/icons/drawn");
     for (int i = 2; i < argc; ++i) {
         const QString job = QString::fromLocal8Bit(argv[i]);
         const qsizetype equals = job.lastIndexOf(QLatin1Char('='));
@@ -64,18 +56,14 @@ int main(int argc, char* argv[]) {
             // Only a picture of exactly the size asked for can stand in for drawing.
             if (equals < 0 || size.isEmpty() || image.size() != size ||
                 image.format() != QImage::Format_ARGB32_Premultiplied ||
-                image.bytesPerLine() != image.width() * 4 ||
-                !writeFile(folder.filePath(name), reinterpret_cast<const char*>(image.constBits()),
-                           image.sizeInBytes())) {
+                !writePixels(folder, name, image)) {
                 std::fprintf(stderr, "draw_icons: cannot draw %s\n", qPrintable(job));
                 return 1;
             }
-            list += "    <file>" + name.toUtf8() + "</file>\n";
+            list.add(name);
         }
     }
-    list += "  </qresource>\n</RCC>\n";
-    if (!writeFile(folder.filePath(QStringLiteral("drawn_icons.qrc")), list.constData(),
-                   list.size())) {
+    if (!list.write(folder.filePath(QStringLiteral("drawn_icons.qrc")))) {
         std::fprintf(stderr, "draw_icons: cannot write the resource list\n");
         return 1;
     }
