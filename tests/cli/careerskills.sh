@@ -11,8 +11,12 @@ expect_eq "transcript" "$out" \
 {"event":"closed","title":"Medic Special Skills","accepted":true}
 {"event":"message","caption":"Don'"'"'t Forget","text":"Don'"'"'t forget to save your character."}
 {"event":"done","page":1,"modified":true,"fileName":"'"$DATA/medic_pl6.ksc"'"}'
-expect_eq "the skills change, nothing else" \
+# The file's stored levels were not its ratings' own: after the pick they follow the ratings.
+expect_eq "the skills and the levels they give change, nothing else" \
     "$(diff <("$CLI" dump "$DATA/medic_pl6.ksc") <("$CLI" dump p.ksc) | grep '^>' | cut -d: -f1)" \
-    '>   "m_aSkill"'
+    '>   "m_aEmphasis"
+>   "m_aMastery"
+>   "m_aSkill"
+>   "m_nLifeLevel"'
 
 finish

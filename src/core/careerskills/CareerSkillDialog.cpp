@@ -1,5 +1,7 @@
 #include "core/careerskills/CareerSkillDialog.h"
 
+#include "core/skills/SkillLevels.h"
+
 #include <string>
 
 namespace orthavel {
@@ -60,6 +62,32 @@ std::optional<Message> refusalOf(const SpecialSkillDialogRow& row, int choice, s
                    "Your " + std::string(name) + " is already at " + level + ".", false};
 }
 
+// A pick that adds to ratings is refused when the profession's mastery requirements held before it
+// and fail after it (a low rating added to an emphasis can lower its average): the character would
+// no longer be what its profession demands, and the next "Choose Skills" would refuse it.
+std::optional<Message> masteryRefusalOf(const SpecialSkillDialogRow& row, int choice,
+                                        const CharacterRecord& record) {
+    if (choice < 0 || static_cast<std::size_t>(choice) >= row.choiceCount) {
+        return std::nullopt;
+    }
+    const SpecialSkillEffect& effect = row.choices()[static_cast<std::size_t>(choice)].effect;
+    if (effect.kind != EffectKind::AddSkill) {
+        return std::nullopt;
+    }
+    const auto race = record.m_nRace;
+    const auto profession = record.m_nProfession;
+    if (!ratedLevels(race, profession, record.m_aSkill).check.met) {
+        return std::nullopt;
+    }
+    SkillRatings after = record.m_aSkill;
+    addSkillEffect(after, effect);
+    const MasteryCheck check = ratedLevels(race, profession, after).check;
+    if (check.met) {
+        return std::nullopt;
+    }
+    return Message{std::string(kMasteryWarningTitle), check.warning, false};
+}
+
 } // namespace
 
 ChoiceDialog specialSkillDialog(const SpecialSkillDialogRow& row, const CharacterRecord& record) {
@@ -72,10 +100,25 @@ ChoiceDialog specialSkillDialog(const SpecialSkillDialogRow& row, const Characte
             dialog.inputs.push_back({std::string(kAdvantages[a].label), record.m_aAdvantage[a]});
         }
     }
-    dialog.refusal = [&row, race = record.m_nRace, levels = record.m_aAdvantage](int choice) {
-        return refusalOf(row, choice, race, levels);
+    dialog.refusal = [&row, record](int choice) {
+        if (auto refusal = refusalOf(row, choice, record.m_nRace, record.m_aAdvantage)) {
+            return refusal;
+        }
+        return masteryRefusalOf(row, choice, record);
     };
     return dialog;
+}
+
+void addSkillEffect(SkillRatings& ratings, const SpecialSkillEffect& effect) {
+    const auto add = [&](std::int16_t skill) {
+        auto& rating = ratings[static_cast<std::size_t>(skill)];
+        rating = static_cast<std::int32_t>(static_cast<std::uint32_t>(rating) +
+                                           static_cast<std::uint32_t>(effect.amount));
+    };
+    add(effect.target);
+    if (effect.target2 >= 0) {
+        add(effect.target2);
+    }
 }
 
 } // namespace orthavel

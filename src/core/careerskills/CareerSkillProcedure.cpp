@@ -132,12 +132,7 @@ void applyEffect(CharacterRecord& record, const SpecialSkillEffect& effect,
         break;
     }
     case EffectKind::AddSkill:
-        record.m_aSkill[at(effect.target)] =
-            plus(record.m_aSkill[at(effect.target)], effect.amount);
-        if (effect.target2 >= 0) {
-            record.m_aSkill[at(effect.target2)] =
-                plus(record.m_aSkill[at(effect.target2)], effect.amount);
-        }
+        addSkillEffect(record.m_aSkill, effect);
         break;
     case EffectKind::AddSpecial:
         record.m_aSpecialSkill[at(effect.target)] =

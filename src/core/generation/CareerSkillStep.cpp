@@ -2,6 +2,7 @@
 
 #include "core/careerskills/CareerSkillProcedure.h"
 #include "core/generation/CareerTable.h"
+#include "core/skills/SkillLevels.h"
 
 namespace orthavel {
 
@@ -11,6 +12,8 @@ void RunSpecialSkillStep(CharacterRecord& record, Interaction& ui,
     if (step.specialSkills) {
         SpecialSkillProcedure(record, ui);
     }
+    // Picks and grants change ratings outside "Choose Skills": the stored levels follow them.
+    UpdateSkillLevels(record);
     if (step.careerLevel != kCareerLevelUnchanged) {
         record.m_nCareerLevel = step.careerLevel;
     }

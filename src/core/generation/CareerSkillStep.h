@@ -11,8 +11,9 @@ class Interaction;
 
 // The career step that ends a generation, a change of profession and the special-skills update:
 // the special-skill procedure of the character's profession when the career table gives it one,
-// then the career level the table sets (or leaves). Quick generation passes the table of the
-// starting careers.
+// then the career level the table sets (or leaves); the stored emphases, masteries, profession
+// and life levels then follow the ratings. Quick generation passes the table of the starting
+// careers.
 void RunSpecialSkillStep(CharacterRecord& record, Interaction& ui,
                          std::span<const CareerGroup> table = kCareerTable);
 

@@ -1,6 +1,7 @@
 #include "core/careerskills/CareerSkillProcedure.h"
 
 #include "core/careerskills/CareerSkillDialog.h"
+#include "core/generation/CareerSkillStep.h"
 #include "core/record/DerivedStats.h"
 #include "core/skills/SkillSelection.h"
 
@@ -96,6 +97,51 @@ TEST(SpecialSkillDialog, ARaiseIsRefusedAtTheRaceMaximum) {
         EXPECT_EQ(refused ? refused->caption : "Maximum Advantage Limits",
                   "Maximum Advantage Limits");
     }
+}
+
+// Six Archaic Science skills (274 to 279) at one rating, as "Choose Skills" left a Medic.
+CharacterRecord medicWithArchaicScience(std::int32_t rating) {
+    CharacterRecord r = character(0, 4);
+    std::fill(r.m_aSkill.begin() + 274, r.m_aSkill.begin() + 280, rating);
+    return r;
+}
+
+// A pick that adds a low rating to an emphasis lowers its average; where that breaks the
+// profession's requirements the pick is refused, as "Choose Skills" would refuse the ratings.
+TEST(SpecialSkillDialog, APickThatBreaksTheMasteryRequirementsIsRefused) {
+    const struct {
+        std::int32_t rating;
+        const char* caption;
+        const char* text; // "" when accepted
+    } cases[] = {
+        {40, "+10 S&urgery", "You have Archaic Science:3   You need Archaic Science:4"},
+        {50, "+10 S&urgery", ""},           // (300 + 15) / 7 still gives 4
+        {40, "+30 &Bandage and Bones", ""}, // a rated skill: the average rises
+        {0, "+10 S&urgery", ""},            // not met before: nothing to keep
+    };
+    for (const auto& c : cases) {
+        const ChoiceDialog d = dialogOf(medicWithArchaicScience(c.rating));
+        const auto refused = d.refusal(d.findButton(c.caption)->result);
+        EXPECT_EQ(refused ? refused->text : "", c.text) << c.rating << " " << c.caption;
+        EXPECT_EQ(refused ? refused->caption : "Required Masteries Not Correct",
+                  "Required Masteries Not Correct");
+    }
+}
+
+// After the picks the sheet shows the levels the new ratings give, not those "Choose Skills" left.
+TEST(SpecialSkillStep, TheStoredLevelsFollowThePicks) {
+    CharacterRecord r = medicWithArchaicScience(45);
+    r.m_nSocialLevel = 3;
+    r.m_nFiscalLevel = 4;
+    r.m_nLifeLevel = r.m_nMaxLifeLevel = 3;
+    Person ui{"+30 &Bandage and Bones"};
+    RunSpecialSkillStep(r, ui);
+    EXPECT_EQ(skill(r, "Bandaging & Bones"), 75);
+    EXPECT_EQ(r.m_aEmphasis[33], 5);    // (5 * 45 + 75) / 6 / 10
+    EXPECT_EQ(r.m_aMastery[10], 5);     // Scholastics
+    EXPECT_EQ(r.m_nProfessionLevel, 5); // the Medic's level is Archaic Science
+    EXPECT_EQ(r.m_nLifeLevel, 4);       // (3 + 5 + 4) / 3
+    EXPECT_EQ(r.m_nMaxLifeLevel, 4);
 }
 
 TEST(SpecialSkillDialog, ButtonsStandInTheirColumnsWithTheChoiceIndexAsResult) {
