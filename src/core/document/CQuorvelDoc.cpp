@@ -275,7 +275,9 @@ void CQuorvelDoc::runCommand(const DocumentCommand& command, Interaction& ui) {
     const bool changed = renamed || !sameCharacter(before, m_record);
     if (changed) {
         UndoStep step{std::string(commandName(command)), std::move(before), m_record, {}, marked};
-        if (renamed) {
+        // A new character takes the document's file name with it: a save after it names the
+        // step, so that undo brings back the previous document under its own name.
+        if (renamed || command.replacesCharacter) {
             step.fileChange.emplace(std::move(fileBefore), m_fileName);
         }
         m_history.push(std::move(step));

@@ -18,9 +18,9 @@ template <int Page> void showPage(CQuorvelDoc& d, Interaction& /*ui*/) {
 
 constexpr std::array kCommands{
     DocumentCommand{ID_FILE_NEW, "quickpc", "File > New QuickPC",
-                    [](CQuorvelDoc& d, Interaction& ui) { d.OnFileNew(ui); }},
+                    [](CQuorvelDoc& d, Interaction& ui) { d.OnFileNew(ui); }, true},
     DocumentCommand{ID_FULL_GENERATION, "full", "File > New Full Generation",
-                    [](CQuorvelDoc& d, Interaction& ui) { d.OnFullGeneration(ui); }},
+                    [](CQuorvelDoc& d, Interaction& ui) { d.OnFullGeneration(ui); }, true},
     DocumentCommand{ID_UPDATE_ADVANTAGES, "update-advantages",
                     "File > Update Character > Advantages",
                     [](CQuorvelDoc& d, Interaction& ui) { d.OnUpdateAdvantages(ui); }},

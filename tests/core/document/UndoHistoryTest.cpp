@@ -24,7 +24,8 @@ const DocumentCommand kGeneration{ID_FILE_NEW, "quickpc", "File > New QuickPC",
                                       d.record().m_strName = "New";
                                       d.OnDocumentSaved({});
                                       d.SetModifiedFlag(true);
-                                  }};
+                                  },
+                                  true};
 
 // Each kind of command undoes to the bytes it started from and redoes to the bytes it left, with
 // the file name and the modified mark following the saved state.
@@ -137,6 +138,31 @@ TEST(RecoveryContent, RefusesDamage) {
 
 namespace orthavel {
 namespace {
+
+// A new character saved as A.ksc and undone brings back the previous document whole, its name
+// included: a save then goes to the previous file (or asks for a name), never over A.ksc.
+TEST(UndoHistory, UndoingANewCharacterBringsBackThePreviousFileName) {
+    for (const bool named : {false, true}) {
+        CQuorvelDoc doc;
+        if (named) {
+            ASSERT_TRUE(doc.OnOpenDocument(kSample));
+        }
+        const auto before = doc.fileName();
+        FakeInteraction ui;
+        ui.choiceClicks.emplace_back("&Kessari");
+        ui.formEntries.emplace_back(FakeInteraction::FieldTexts{});
+        doc.runCommand(*findDocumentCommand(ID_FILE_NEW), ui);
+        ASSERT_EQ(doc.record().m_nPage, 1) << "the generation completed";
+        doc.OnDocumentSaved("/A.ksc");
+        doc.OnEditUndo();
+        EXPECT_EQ(doc.fileName(), before);
+        EXPECT_EQ(doc.displayName(), named ? "sample_kessari.ksc" : "Untitled");
+        EXPECT_TRUE(doc.IsModified()) << "the clean state is the one saved as A.ksc";
+        doc.OnEditRedo();
+        EXPECT_EQ(doc.fileName(), "/A.ksc");
+        EXPECT_FALSE(doc.IsModified());
+    }
+}
 
 // A generation that ends at its name adds nothing to save; undone, the character before comes
 // back with its unsaved changes still marked.
