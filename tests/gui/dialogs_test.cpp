@@ -49,9 +49,9 @@ class DialogsTest : public QObject {
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    // 1280 x 1024 at scale 2: "Choose Skills" scrolls, keeping its layout, and its OK can be
-    // brought into view; "Assign Advantages" has room and is left as it is. Escape cancels
-    // either (the choice dialog and the form: in their own test).
+    // 1280 x 1024 at scale 2: the rows of "Choose Skills" scroll, keeping their layout, while its
+    // counter and buttons stay in view; "Assign Advantages" has room and is left as it is.
+    // Escape cancels either (the choice dialog and the form: in their own test).
     void largeDialogsFitASmallScreenAndEscapeCancels() {
         AdvantageAssignment advantages;
         advantages.open(kRaceKessari, 0, 103, {}, 300, 1);
@@ -69,11 +69,22 @@ private slots:
             auto* scroller = view->findChild<QScrollArea*>();
             QCOMPARE(scroller != nullptr, scrolls);
             if (scrolls) {
-                QCOMPARE(scroller->widget()->size(), natural);
-                QPushButton* ok = buttonCaptioned(*view, QStringLiteral("OK"));
-                scroller->ensureWidgetVisible(ok);
+                QCOMPARE(scroller->widget()->width(), natural.width());
+                auto* skills = static_cast<SkillSelectionView*>(view);
+                for (QWidget* kept :
+                     {static_cast<QWidget*>(skills->counter()),
+                      static_cast<QWidget*>(buttonCaptioned(*view, QStringLiteral("OK")))}) {
+                    QVERIFY(!scroller->isAncestorOf(kept));
+                    QVERIFY(view->rect().contains(
+                        QRect(kept->mapTo(view, QPoint(0, 0)), kept->size())));
+                }
+                // The focus in the right column brings it into view.
+                view->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(view));
+                QWidget* travel = skills->list(SkillCategory::Travel);
+                travel->setFocus(Qt::TabFocusReason);
                 QVERIFY(scroller->viewport()->rect().contains(
-                    QRect(ok->mapTo(scroller->viewport(), QPoint(0, 0)), ok->size())));
+                    QRect(travel->mapTo(scroller->viewport(), QPoint(0, 0)), travel->size())));
             } else {
                 QCOMPARE(view->size(), natural);
             }
@@ -115,13 +126,14 @@ private slots:
         QCOMPARE(view.windowTitle(), QStringLiteral("Assign Advantages"));
         const QStringList texts = labelTexts(view);
         for (const auto& info : kAdvantages) {
-            QVERIFY(texts.contains(
-                QString::fromUtf8(info.label.data(), static_cast<qsizetype>(info.label.size()))));
+            QVERIFY(texts.join(QLatin1Char('|'))
+                        .remove(QLatin1Char('&'))
+                        .contains(QString::fromUtf8(info.label.data(),
+                                                    static_cast<qsizetype>(info.label.size()))));
         }
         QVERIFY(texts.contains(QStringLiteral("Advantages modify a character's limits, these are "
                                               "attributes in which your character")));
         QCOMPARE(view.box(7)->value(), 3);
-        QCOMPARE(view.box(6)->maximum(), 8); // a Neuonian's Awareness
 
         // Three columns of five: Strength above Agility, Comprehension right of Strength.
         view.show();
@@ -184,7 +196,6 @@ private slots:
         QCOMPARE(view.list(SkillCategory::Religion)->itemText(3),
                  QStringLiteral("Theology (Morning Light)"));
         QVERIFY(view.list(SkillCategory::Combat)->currentText().isEmpty());
-        QCOMPARE(view.box(SkillCategory::Travel)->maximum(), 100);
         // Magic is the last of the left column, Myth and Lore heads the right one.
         QCOMPARE(view.list(SkillCategory::MythAndLore)->y(), view.list(SkillCategory::Combat)->y());
         QVERIFY(view.list(SkillCategory::MythAndLore)->x() > view.box(SkillCategory::Magic)->x());
@@ -192,7 +203,7 @@ private slots:
         const QStringList texts = labelTexts(view);
         QVERIFY(texts.contains(
             QStringLiteral("Higher skills can be purchased during character generation.")));
-        QVERIFY(texts.contains(QStringLiteral("Myth and Lore:")));
+        QVERIFY(texts.contains(QStringLiteral("M&yth and Lore:")));
     }
 
     void pickingArrowsAndTypingChargeTheSkillPoints() {

@@ -77,8 +77,11 @@ ChoiceDialog ageCategoryDialog() {
     dialog.title = kAgeCategoryDialogTitle;
     dialog.columns.resize(1);
     for (const AgeCategoryRow& row : kAgeCategories) {
-        dialog.columns[0].emplace_back(std::string(row.caption),
-                                       static_cast<int>(dialog.columns[0].size()));
+        ChoiceButton& button = dialog.columns[0].emplace_back(
+            std::string(row.caption), static_cast<int>(dialog.columns[0].size()));
+        button.tooltip = "Ages " + std::to_string(row.minAge) + " to " +
+                         std::to_string(row.maxAge) + ", " + std::to_string(row.skillPoints) +
+                         " skill points";
     }
     return dialog;
 }

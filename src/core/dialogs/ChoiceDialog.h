@@ -33,6 +33,8 @@ struct ChoiceButton {
     DialogPicture picture = DialogPicture::None;
     // The button closes the dialog as cancelled, as Escape does.
     bool cancels = false;
+    // What the pointer resting on the button explains; empty for nothing.
+    std::string tooltip;
 };
 
 // One value a dialog was given, by name, as a transcript of the dialog shows it.

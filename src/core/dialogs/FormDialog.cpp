@@ -42,18 +42,52 @@ FormField dropDownField(std::string label, std::size_t maxLength, std::vector<st
     return field;
 }
 
+namespace {
+
+// Whether a comes before b as a person reads lists: letters without regard to case, and a run of
+// digits by its number, so 5' 4" comes before 5' 10".
+bool readsBefore(std::string_view a, std::string_view b) {
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (digit(a[i]) && digit(b[j])) {
+            const std::size_t startA = i;
+            const std::size_t startB = j;
+            while (i < a.size() && digit(a[i])) {
+                ++i;
+            }
+            while (j < b.size() && digit(b[j])) {
+                ++j;
+            }
+            // Without leading zeros the longer run is the larger number.
+            std::string_view x = a.substr(startA, i - startA);
+            std::string_view y = b.substr(startB, j - startB);
+            x.remove_prefix(std::min(x.find_first_not_of('0'), x.size()));
+            y.remove_prefix(std::min(y.find_first_not_of('0'), y.size()));
+            if (x.size() != y.size()) {
+                return x.size() < y.size();
+            }
+            if (x != y) {
+                return x < y;
+            }
+            continue;
+        }
+        const int x = std::tolower(static_cast<unsigned char>(a[i++]));
+        const int y = std::tolower(static_cast<unsigned char>(b[j++]));
+        if (x != y) {
+            return x < y;
+        }
+    }
+    return a.size() - i < b.size() - j;
+}
+
+} // namespace
+
 std::vector<std::string> shownItems(const FormField& field) {
     std::vector<std::string> items = field.items;
     if (field.sorted) {
-        const auto lower = [](unsigned char c) { return std::tolower(c); };
-        std::stable_sort(items.begin(), items.end(),
-                         [&](const std::string& a, const std::string& b) {
-                             return std::lexicographical_compare(
-                                 a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) {
-                                     return lower(static_cast<unsigned char>(x)) <
-                                            lower(static_cast<unsigned char>(y));
-                                 });
-                         });
+        std::stable_sort(items.begin(), items.end(), readsBefore);
     }
     return items;
 }

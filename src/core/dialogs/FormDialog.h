@@ -50,8 +50,9 @@ FormField numberField(std::string label, std::int32_t initial, std::int32_t mini
 FormField dropDownField(std::string label, std::size_t maxLength, std::vector<std::string> items,
                         std::string initial, bool sorted = false);
 
-// The entries of a drop-down list in the order it shows them: sorted as a sorted list sorts,
-// letters without regard to case, otherwise as given.
+// The entries of a drop-down list in the order it shows them: a sorted list as a person reads
+// (letters without regard to case, numbers by their value: 5' 4" before 5' 10"), otherwise as
+// given.
 std::vector<std::string> shownItems(const FormField& field);
 
 // A dialog of labelled fields: static texts above them, notes below, "OK" (the default button)

@@ -27,7 +27,7 @@ constexpr MenuEntry kMenu[] = {
     {ID_UPDATE_ADVANTAGES, kUpdate, "&Advantages", "", "Alter your character's advantages\nAdvantages"},
     {ID_UPDATE_BIRTHDAY, kUpdate, "&Birthday", "", "Change your character's age\nBirthday"},
     {ID_CHANGE_PROFESSION, kUpdate, "&Change Job/Profession", "", ""},
-    {ID_NEW_ARMOR, kUpdate, "New &Armor", "", "Change the type of armor worn by your character.\nArmor"},
+    {ID_NEW_ARMOR, kUpdate, "New A&rmor", "", "Change the type of armor worn by your character.\nArmor"},
     {ID_UPDATE_SKILLS, kUpdate, "&Skills", "", "Alter your character's skills\nSkills"},
     {ID_UPDATE_SPECIAL_SKILLS, kUpdate, "S&pecial Skills", "", "Give your character one new special skill\nSpecial Skills"},
     {0, kFile, "", "", ""},

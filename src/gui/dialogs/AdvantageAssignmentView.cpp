@@ -13,8 +13,6 @@
 
 namespace orthavel {
 
-namespace {} // namespace
-
 AdvantageAssignmentView::AdvantageAssignmentView(AdvantageAssignment& model, QWidget* parent)
     : QDialog(parent), m_model(model) {
     applyDialogLook(this);
@@ -25,13 +23,15 @@ AdvantageAssignmentView::AdvantageAssignmentView(AdvantageAssignment& model, QWi
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(12);
+    QString mnemonics;
     for (int a = 0; a < kAdvantageCount; ++a) {
         const AdvantageInfo& info = kAdvantages[static_cast<std::size_t>(a)];
-        auto* label = new QLabel(toQString(info.label), this);
+        auto* label = new QLabel(withMnemonic(toQString(info.label), mnemonics), this);
         auto* box = new ModelSpinBox(this);
         box->setObjectName(toQString(info.label));
         box->setMinimumWidth(56);
         label->setBuddy(box);
+        nameAfterLabel(box, label->text());
         const int column = (info.column - 1) * 2;
         grid->addWidget(label, info.row - 1, column, Qt::AlignRight);
         grid->addWidget(box, info.row - 1, column + 1);
@@ -48,13 +48,17 @@ AdvantageAssignmentView::AdvantageAssignmentView(AdvantageAssignment& model, QWi
     }
     layout->addLayout(grid);
 
+    // The counters, the buttons and the two lines stay in view when the rows must scroll.
+    auto* footer = new QWidget(this);
+    auto* footerLayout = new QVBoxLayout(footer);
+    footerLayout->setContentsMargins(0, 0, 0, 0);
     auto* counters = new QHBoxLayout;
     m_advantageCounter = new QLabel(this);
     m_skillCounter = new QLabel(this);
     counters->addWidget(m_advantageCounter);
     counters->addStretch();
     counters->addWidget(m_skillCounter);
-    layout->addLayout(counters);
+    footerLayout->addLayout(counters);
 
     auto* buttons = new QHBoxLayout;
     auto* toSkillPoints =
@@ -69,7 +73,7 @@ AdvantageAssignmentView::AdvantageAssignmentView(AdvantageAssignment& model, QWi
     buttons->addWidget(ok);
     buttons->addStretch();
     buttons->addWidget(toAdvantages);
-    layout->addLayout(buttons);
+    footerLayout->addLayout(buttons);
     connect(toSkillPoints, &QPushButton::clicked, this, [this] {
         m_model.advantagesToSkillPoints();
         refresh();
@@ -80,8 +84,10 @@ AdvantageAssignmentView::AdvantageAssignmentView(AdvantageAssignment& model, QWi
     });
     connect(ok, &QPushButton::clicked, this, &AdvantageAssignmentView::confirm);
 
-    layout->addWidget(new QLabel(toQString(AdvantageAssignment::kTextLine1), this));
-    layout->addWidget(new QLabel(toQString(AdvantageAssignment::kTextLine2), this));
+    footerLayout->addWidget(new QLabel(toQString(AdvantageAssignment::kTextLine1), this));
+    footerLayout->addWidget(new QLabel(toQString(AdvantageAssignment::kTextLine2), this));
+    keepInView(footer);
+    layout->addWidget(footer);
 
     refresh();
     fitToScreen(this);

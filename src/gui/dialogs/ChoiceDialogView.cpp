@@ -62,8 +62,10 @@ ChoiceDialogView::ChoiceDialogView(const ChoiceDialog& dialog, QWidget* parent)
                 buttons->addWidget(radio);
                 continue;
             }
+            // Enter presses the button that has the focus, as Space does.
             auto* button = new QPushButton(toQString(choice.caption), this);
-            button->setAutoDefault(false);
+            button->setAutoDefault(true);
+            button->setToolTip(toQString(choice.tooltip));
             button->setMinimumWidth(130);
             if (choice.cancels) {
                 connect(button, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,6 +1,14 @@
 #include "gui/dialogs/DialogLook.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QBoxLayout>
+#include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QSpacerItem>
 
 #include <QColor>
@@ -13,14 +21,19 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace orthavel {
 
-void reserveTitleWidth(QWidget* dialog, QBoxLayout* layout) {
+int titleWidth(const QWidget* dialog) {
     // Room for the title in the dialog's own font, and for the title bar's icon and buttons.
     constexpr int kTitleBarExtras = 96;
-    const int width =
-        dialog->fontMetrics().horizontalAdvance(dialog->windowTitle()) + kTitleBarExtras;
-    layout->addSpacerItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Minimum));
+    return dialog->fontMetrics().horizontalAdvance(dialog->windowTitle()) + kTitleBarExtras;
+}
+
+void reserveTitleWidth(QWidget* dialog, QBoxLayout* layout) {
+    layout->addSpacerItem(
+        new QSpacerItem(titleWidth(dialog), 0, QSizePolicy::Fixed, QSizePolicy::Minimum));
 }
 
 namespace {
@@ -31,8 +44,132 @@ constexpr int kFrameHeight = 48;
 
 // The name of the widget that holds the contents of a dialog fitted to a small screen.
 constexpr char kFittedBody[] = "fittedBody";
+// The property that marks the part of a dialog kept out of the scrolling area.
+constexpr char kFooterProperty[] = "keptInView";
+
+// Places a dialog on the screen as it is shown, once its size is known, and again when the window
+// manager has framed it and the frame turns out to reach past the screen's free area (a window
+// is placed before its frame is known).
+class ScreenPlacer : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* dialog = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Show) {
+            placeOnScreen(dialog);
+            m_checks = 3;
+        } else if (event->type() == QEvent::Move && m_checks > 0) {
+            --m_checks;
+            keepFrameOnScreen(dialog);
+        }
+        return false;
+    }
+
+private:
+    int m_checks = 0;
+};
+
+// Presses a default button on Enter in a drop-down list's edit field, unless its list is open
+// (then Enter picks the entry under the cursor, as always).
+class EnterToDefault : public QObject {
+public:
+    EnterToDefault(QComboBox* list, QPushButton* button)
+        : QObject(list), m_list(list), m_button(button) {}
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
+            (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier ||
+            m_list->view()->isVisible() || !m_button->isEnabled()) {
+            return false;
+        }
+        m_button->click();
+        return true;
+    }
+
+private:
+    QComboBox* m_list;
+    QPushButton* m_button;
+};
+
+// The size of a scrolling area over contents of this size in this much room: the contents and the
+// scroll bars that bring in what does not fit.
+QSize scrolledSize(const QScrollArea* scroller, QSize size, const QSize& room) {
+    const int barWidth = scroller->verticalScrollBar()->sizeHint().width();
+    const int barHeight = scroller->horizontalScrollBar()->sizeHint().height();
+    bool across = size.width() > room.width();
+    const bool down = size.height() + (across ? barHeight : 0) > room.height();
+    across = across || size.width() + (down ? barWidth : 0) > room.width();
+    return size + QSize(down ? barWidth : 0, across ? barHeight : 0);
+}
 
 } // namespace
+
+void placeOnScreen(QWidget* dialog) {
+    QWidget* main = dialog->parentWidget();
+    while (main != nullptr && main->parentWidget() != nullptr) {
+        main = main->parentWidget();
+    }
+    const QScreen* screen = main != nullptr ? main->screen() : dialog->screen();
+    if (screen == nullptr) {
+        return;
+    }
+    // Before the window manager has framed the window its frame is not known, and some window
+    // managers put the title bar above the place asked for: the place leaves room for one.
+    const QRect area = screen->availableGeometry().adjusted(
+        kFrameWidth / 2, kFrameHeight - kFrameWidth / 2, -kFrameWidth / 2, -kFrameWidth / 2);
+    const QSize size = dialog->size();
+    const QPoint centre = main != nullptr ? main->frameGeometry().center() : area.center();
+    const auto within = [](int wanted, int lowest, int highest) {
+        return std::max(lowest, std::min(wanted, highest));
+    };
+    dialog->move(
+        within(centre.x() - size.width() / 2, area.left(), area.right() + 1 - size.width()),
+        within(centre.y() - size.height() / 2, area.top(), area.bottom() + 1 - size.height()));
+}
+
+void keepFrameOnScreen(QWidget* dialog) {
+    const QScreen* screen = dialog->screen();
+    const QRect frame = dialog->frameGeometry();
+    if (screen == nullptr || frame.size() == dialog->size()) {
+        return; // not framed yet
+    }
+    const QRect area = screen->availableGeometry();
+    QPoint corner = frame.topLeft();
+    corner.setX(std::max(area.left(), std::min(corner.x(), area.right() + 1 - frame.width())));
+    corner.setY(std::max(area.top(), std::min(corner.y(), area.bottom() + 1 - frame.height())));
+    if (corner != frame.topLeft()) {
+        dialog->move(corner);
+    }
+}
+
+void enterPressesDefault(QComboBox* list, QPushButton* defaultButton) {
+    auto* filter = new EnterToDefault(list, defaultButton);
+    list->installEventFilter(filter);
+    if (list->lineEdit() != nullptr) {
+        list->lineEdit()->installEventFilter(filter);
+    }
+}
+
+void nameAfterLabel(QWidget* input, const QString& label) {
+    QString name = label;
+    name.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    name.replace(QStringLiteral("&&"), QStringLiteral("&"));
+    if (name.endsWith(QLatin1Char(':'))) {
+        name.chop(1);
+    }
+    input->setAccessibleName(name.trimmed());
+}
+
+void keepInView(QWidget* footer) {
+    footer->setProperty(kFooterProperty, true);
+}
 
 void applyDialogLook(QWidget* dialog) {
     QPalette palette = dialog->palette();
@@ -42,6 +179,9 @@ void applyDialogLook(QWidget* dialog) {
     dialog->setPalette(palette);
     dialog->setAutoFillBackground(true);
     dialog->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    if (dialog->findChild<ScreenPlacer*>(QString(), Qt::FindDirectChildrenOnly) == nullptr) {
+        dialog->installEventFilter(new ScreenPlacer(dialog));
+    }
 }
 
 void fitToScreen(QWidget* dialog) {
@@ -60,32 +200,59 @@ void fitToArea(QWidget* dialog, const QRect& area) {
         (wanted.width() <= room.width() && wanted.height() <= room.height())) {
         return;
     }
-    // The contents keep their layout, and their size, in a widget of their own that scrolls.
+    // The part kept in view leaves the layout before the rest moves into the scrolling area.
+    QWidget* footer = nullptr;
+    if (const int last = layout->count() - 1; last >= 0) {
+        QWidget* widget = layout->itemAt(last)->widget();
+        if (widget != nullptr && widget->property(kFooterProperty).toBool()) {
+            delete layout->takeAt(last);
+            footer = widget;
+        }
+    }
+    // The contents keep their layout, and their size, in a widget of their own that scrolls; the
+    // window's margins, which the style makes wider than a child widget's, go with them.
+    const QMargins margins = layout->contentsMargins();
+    layout->setContentsMargins(margins.left(), margins.top(), margins.right(),
+                               footer != nullptr ? 0 : margins.bottom());
     auto* body = new QWidget;
     body->setObjectName(QLatin1String(kFittedBody));
-    // A window's margins, which the style makes wider than a child widget's.
-    layout->setContentsMargins(layout->contentsMargins());
     body->setLayout(layout);
     body->setAutoFillBackground(true);
     auto* scroller = new QScrollArea(dialog);
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setWidget(body);
+    // Whatever takes the focus (Tab, a mnemonic, a click) scrolls into view.
+    QObject::connect(qApp, &QApplication::focusChanged, scroller,
+                     [scroller, body](QWidget* /*old*/, QWidget* now) {
+                         if (now != nullptr && body->isAncestorOf(now)) {
+                             // The whole widget, not only its text cursor.
+                             const QRect shown(now->mapTo(body, QPoint(0, 0)), now->size());
+                             scroller->ensureVisible(shown.center().x(), shown.center().y(),
+                                                     shown.width() / 2 + 8, shown.height() / 2 + 8);
+                         }
+                     });
     auto* outer = new QVBoxLayout(dialog);
     outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
     outer->addWidget(scroller);
+    int footerHeight = 0;
+    if (footer != nullptr) {
+        auto* kept = new QVBoxLayout;
+        kept->setContentsMargins(margins.left(), layout->spacing(), margins.right(),
+                                 margins.bottom());
+        kept->addWidget(footer);
+        outer->addLayout(kept);
+        footerHeight = kept->sizeHint().height();
+    }
     dialog->setMinimumSize(0, 0);
     dialog->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 
-    // As much of the contents as there is room for, and the scroll bars that bring in the rest.
-    QSize size = wanted;
-    const int barWidth = scroller->verticalScrollBar()->sizeHint().width();
-    const int barHeight = scroller->horizontalScrollBar()->sizeHint().height();
-    bool across = size.width() > room.width();
-    const bool down = size.height() + (across ? barHeight : 0) > room.height();
-    across = across || size.width() + (down ? barWidth : 0) > room.width();
-    size += QSize(down ? barWidth : 0, across ? barHeight : 0);
-    dialog->setMaximumSize(size);
-    dialog->resize(size.boundedTo(room));
+    // As much of the contents as there is room for, the scroll bars that bring in the rest, and
+    // below them the part kept in view.
+    const QSize rows = scrolledSize(scroller, body->sizeHint(), room - QSize(0, footerHeight));
+    const QSize whole = rows + QSize(0, footerHeight);
+    dialog->setMaximumSize(whole);
+    dialog->resize(whole.boundedTo(room));
 }
 
 QString withMnemonic(const QString& text, QString& used) {

@@ -1,6 +1,8 @@
 #pragma once
 
 class QBoxLayout;
+class QComboBox;
+class QPushButton;
 class QRect;
 class QString;
 class QWidget;
@@ -10,12 +12,33 @@ class QWidget;
 namespace orthavel {
 
 // Gives a dialog the program's look: black text on a light grey background (192, 192, 192) and
-// no context-help button in the title bar.
+// no context-help button in the title bar. When it is shown it opens centred on the main window
+// and wholly on the screen, title bar included.
 void applyDialogLook(QWidget* dialog);
+
+// Moves a window, frame and title bar included, to the centre of the main window (the outermost
+// window it belongs to), then into the free area of the screen.
+void placeOnScreen(QWidget* dialog);
+// Moves a framed window whose frame reaches past the free area of its screen back into it.
+void keepFrameOnScreen(QWidget* dialog);
+
+// Enter in an editable drop-down list presses the dialog's default button and leaves the text as
+// it stands, instead of letting the list replace a text that is none of its entries.
+void enterPressesDefault(QComboBox* list, QPushButton* defaultButton);
+
+// Names an input for screen readers after its label: the label's text without its mnemonic mark
+// and closing colon ("&Eye Color:" names it "Eye Color").
+void nameAfterLabel(QWidget* input, const QString& label);
+
+// The part of a dialog that stays in view when fitToScreen makes the rest scroll, such as a
+// counter and the buttons below scrolling rows; it must be the last item of the dialog's layout.
+void keepInView(QWidget* footer);
 
 // Keeps a dialog laid out by this layout wide enough that the window manager can show its whole
 // title, however narrow its contents.
 void reserveTitleWidth(QWidget* dialog, QBoxLayout* layout);
+// How wide a dialog must be for the window manager to show its whole title.
+int titleWidth(const QWidget* dialog);
 
 // Makes a dialog fit the free area of the screen it shows on, at any scale: when its contents need
 // more room than there is, they move into a scrolling area and the dialog takes the room there

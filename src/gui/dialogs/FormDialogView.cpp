@@ -122,6 +122,7 @@ FormDialogView::FormDialogView(FormEntry& form, QWidget* parent) : QDialog(paren
         }
         auto* label = new QLabel(withMnemonic(toQString(field.label), mnemonics), this);
         label->setBuddy(widget);
+        nameAfterLabel(widget, label->text());
         const int row = static_cast<int>(i);
         grid->addWidget(label, row, 0);
         grid->addWidget(widget, row, 1);
@@ -146,6 +147,11 @@ FormDialogView::FormDialogView(FormEntry& form, QWidget* parent) : QDialog(paren
         connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     }
     layout->addLayout(buttons);
+    for (QWidget* widget : m_widgets) {
+        if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+            enterPressesDefault(combo, m_ok);
+        }
+    }
 
     if (!m_widgets.empty()) {
         m_widgets.front()->setFocus();

@@ -2,10 +2,19 @@
 
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 
 #include <algorithm>
 
 namespace orthavel {
+namespace {
+
+// The box holds whatever number was typed, up to nine digits and a sign; the model's own range
+// is only where the arrows stop.
+constexpr int kTypedLimit = 999'999'999;
+
+} // namespace
 
 ModelSpinBox::ModelSpinBox(QWidget* parent) : QSpinBox(parent) {
     setKeyboardTracking(false);
@@ -25,7 +34,7 @@ void ModelSpinBox::showValue(int value, int minimum, int maximum) {
     const QSignalBlocker blocker(this);
     m_minimum = minimum;
     m_maximum = maximum;
-    setRange(std::min(minimum, value), std::max(maximum, value));
+    setRange(std::min(-kTypedLimit, value), std::max(kTypedLimit, value));
     setValue(value);
     lineEdit()->setModified(false);
 }
@@ -35,6 +44,31 @@ void ModelSpinBox::stepBy(int steps) {
     for (int i = 0; i < std::abs(steps); ++i) {
         emit stepped(delta);
     }
+}
+
+QValidator::State ModelSpinBox::validate(QString& text, int& /*position*/) const {
+    const QString typed = text.trimmed();
+    if (typed.isEmpty() || typed == QStringLiteral("-") || typed == QStringLiteral("+")) {
+        return QValidator::Intermediate;
+    }
+    bool whole = false;
+    const int number = typed.toInt(&whole);
+    return whole && number >= -kTypedLimit && number <= kTypedLimit ? QValidator::Acceptable
+                                                                    : QValidator::Invalid;
+}
+
+// As wide as a rating or a level needs, not as the nine digits a box can hold.
+QSize ModelSpinBox::sizeHint() const {
+    ensurePolished();
+    QStyleOptionSpinBox option;
+    initStyleOption(&option);
+    const QSize text(fontMetrics().horizontalAdvance(QStringLiteral("-1000")) + 4,
+                     lineEdit()->sizeHint().height());
+    return style()->sizeFromContents(QStyle::CT_SpinBox, &option, text, this);
+}
+
+QSize ModelSpinBox::minimumSizeHint() const {
+    return sizeHint();
 }
 
 QAbstractSpinBox::StepEnabled ModelSpinBox::stepEnabled() const {

@@ -6,7 +6,8 @@ namespace orthavel {
 
 // A number box whose arrows and committed text go to a core model instead of changing the value
 // itself: it reports an arrow click as stepped(+1 / -1) and a committed entry (the box was left
-// or Enter pressed) as committed(text); the view then shows the model's value again.
+// or Enter pressed) as committed(text); the view then shows the model's value again. Any whole
+// number can be typed whole: the model takes it or refuses it, the box never shortens it.
 class ModelSpinBox : public QSpinBox {
     Q_OBJECT
 public:
@@ -16,6 +17,9 @@ public:
     void showValue(int value, int minimum, int maximum);
 
     void stepBy(int steps) override;
+    QValidator::State validate(QString& text, int& position) const override;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
     // Commits text typed and not yet committed, as leaving the box would.
     void commitPending();

@@ -8,7 +8,9 @@
 #include "gui/dialogs/SkillSelectionView.h"
 #include "qtcommon/QtText.h"
 
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 namespace orthavel {
 
@@ -16,6 +18,13 @@ void showMessageBox(QWidget* parent, const Message& message) {
     QMessageBox box(message.exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
                     toQString(message.caption), toQString(message.text), QMessageBox::Ok, parent);
     applyDialogLook(&box);
+    // At least as wide as its caption, so that the title bar shows what the box is about
+    // ("Random Dice Roll (You need a 57 to be ambidextrous)").
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(
+            new QSpacerItem(titleWidth(&box), 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+            grid->rowCount(), 0, 1, grid->columnCount());
+    }
     box.exec();
 }
 

@@ -8,9 +8,9 @@
 #include "qtcommon/QtText.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,9 +35,11 @@ SkillSelectionView::SkillSelectionView(SkillSelection& model, QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
+    // Each list takes the first free letter of its label; "E" belongs to "&Emphasis Levels".
+    QString mnemonics = QStringLiteral("e");
     for (int c = 0; c < kSkillCategoryCount; ++c) {
         const auto category = static_cast<SkillCategory>(c);
-        auto* label = new QLabel(toQString(categoryLabel(category)), this);
+        auto* label = new QLabel(withMnemonic(toQString(categoryLabel(category)), mnemonics), this);
         auto* list = new QComboBox(this);
         list->setEditable(true);
         list->setInsertPolicy(QComboBox::NoInsert);
@@ -52,6 +54,8 @@ SkillSelectionView::SkillSelectionView(SkillSelection& model, QWidget* parent)
         auto* box = new ModelSpinBox(this);
         box->setMinimumWidth(52);
         label->setBuddy(list);
+        nameAfterLabel(list, label->text());
+        nameAfterLabel(box, label->text() + QStringLiteral(" rating"));
 
         const int row = c < kLeftColumnRows ? c : c - kLeftColumnRows;
         const int column = c < kLeftColumnRows ? 0 : 3;
@@ -59,10 +63,11 @@ SkillSelectionView::SkillSelectionView(SkillSelection& model, QWidget* parent)
         grid->addWidget(list, row, column + 1);
         grid->addWidget(box, row, column + 2);
 
-        // Only a pick from the list chooses an entry; typed text chooses nothing.
-        list->lineEdit()->installEventFilter(this);
+        // Only a pick from the list chooses an entry; typed text chooses nothing, not even
+        // when leaving the field makes the list take a typed text that names one of its entries.
+        list->installEventFilter(this);
         connect(list, &QComboBox::activated, this, [this, category, list](int index) {
-            if (m_returnInEditField) {
+            if (m_leavingEditField) {
                 return;
             }
             m_model.chooseEntry(category, list->itemText(index).toStdString());
@@ -82,6 +87,10 @@ SkillSelectionView::SkillSelectionView(SkillSelection& model, QWidget* parent)
     grid->setColumnMinimumWidth(2 + 1, 24);
     layout->addLayout(grid);
 
+    // The counter, the buttons and the two lines stay in view when the rows must scroll.
+    auto* footer = new QWidget(this);
+    auto* footerLayout = new QVBoxLayout(footer);
+    footerLayout->setContentsMargins(0, 0, 0, 0);
     auto* bottom = new QHBoxLayout;
     m_counter = new QLabel(this);
     m_counter->setMinimumWidth(140);
@@ -93,24 +102,26 @@ SkillSelectionView::SkillSelectionView(SkillSelection& model, QWidget* parent)
     bottom->addStretch();
     bottom->addWidget(emphasis);
     bottom->addWidget(ok);
-    layout->addLayout(bottom);
+    footerLayout->addLayout(bottom);
     connect(emphasis, &QPushButton::clicked, this, &SkillSelectionView::showEmphasis);
     connect(ok, &QPushButton::clicked, this, &SkillSelectionView::confirm);
 
-    layout->addWidget(new QLabel(toQString(SkillSelection::kTextLine1), this));
-    layout->addWidget(new QLabel(toQString(SkillSelection::kTextLine2), this));
+    footerLayout->addWidget(new QLabel(toQString(SkillSelection::kTextLine1), this));
+    footerLayout->addWidget(new QLabel(toQString(SkillSelection::kTextLine2), this));
+    keepInView(footer);
+    layout->addWidget(footer);
+    for (QComboBox* list : m_lists) {
+        enterPressesDefault(list, ok);
+    }
 
     refresh();
     fitToScreen(this);
 }
 
 bool SkillSelectionView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            m_returnInEditField = true;
-            QTimer::singleShot(0, this, [this] { m_returnInEditField = false; });
-        }
+    if (event->type() == QEvent::FocusOut) {
+        m_leavingEditField = true;
+        QTimer::singleShot(0, this, [this] { m_leavingEditField = false; });
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -38,9 +38,9 @@ private:
     std::array<QComboBox*, kSkillCategoryCount> m_lists{};
     std::array<ModelSpinBox*, kSkillCategoryCount> m_boxes{};
     QLabel* m_counter = nullptr;
-    // Set while Return in a list's edit field is handled: the list then reports the typed text
-    // as activated, but typing chooses nothing.
-    bool m_returnInEditField = false;
+    // Set while a list's edit field loses the focus: the list then reports a typed text that
+    // names one of its entries as activated, but typing chooses nothing.
+    bool m_leavingEditField = false;
 };
 
 } // namespace orthavel

@@ -91,8 +91,11 @@ TEST(FormEntry, SortedListsShowTheirEntriesSorted) {
     EXPECT_EQ(shown(2), (std::vector<std::string>{"Blue", "Brown", "Green", "Hazel"}));
     EXPECT_EQ(shown(3), (std::vector<std::string>{"Red", "Brown", "Blonde", "Black"}));
     EXPECT_EQ(shown(5), (std::vector<std::string>{"Fit", "Healthy", "Muscular", "Pudgy", "Thin"}));
+    // Heights by height, not as text; numbers by value, letters without regard to case.
     EXPECT_EQ(shown(6),
-              (std::vector<std::string>{"5 feet", "5' 10\"", "5' 4\"", "5' 6\"", "6 feet"}));
+              (std::vector<std::string>{"5 feet", "5' 4\"", "5' 6\"", "5' 10\"", "6 feet"}));
+    FormField any = dropDownField("Any:", 15, {"b 10", "B 9", "a", "b 09x", "b 009"}, "", true);
+    EXPECT_EQ(shownItems(any), (std::vector<std::string>{"a", "B 9", "b 009", "b 09x", "b 10"}));
 }
 
 } // namespace
