@@ -42,7 +42,7 @@ ChoiceDialogView::ChoiceDialogView(const ChoiceDialog& dialog, QWidget* parent)
     }
     auto* columns = new QHBoxLayout;
     QString mnemonics;
-    for (const auto& column : dialog.columns) {
+    for (const auto& column : m_dialog.columns) {
         auto* buttons = new QVBoxLayout;
         for (const auto& choice : column) {
             if (choice.picture != DialogPicture::None) {

@@ -29,7 +29,7 @@ protected:
 private:
     void choose(int result);
 
-    const ChoiceDialog& m_dialog;
+    const ChoiceDialog m_dialog;
     int m_stored = 0;
     std::optional<int> m_chosen;
 };

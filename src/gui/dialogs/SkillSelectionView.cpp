@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace orthavel {
@@ -55,7 +54,7 @@ SkillSelectionView::SkillSelectionView(SkillSelection& model, QWidget* parent)
         box->setMinimumWidth(52);
         label->setBuddy(list);
         nameAfterLabel(list, label->text());
-        nameAfterLabel(box, label->text() + QStringLiteral(" rating"));
+        box->setAccessibleName(list->accessibleName() + QStringLiteral(" rating"));
 
         const int row = c < kLeftColumnRows ? c : c - kLeftColumnRows;
         const int column = c < kLeftColumnRows ? 0 : 3;
@@ -119,11 +118,14 @@ SkillSelectionView::SkillSelectionView(SkillSelection& model, QWidget* parent)
 }
 
 bool SkillSelectionView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut) {
-        m_leavingEditField = true;
-        QTimer::singleShot(0, this, [this] { m_leavingEditField = false; });
+    if (event->type() != QEvent::FocusOut) {
+        return QDialog::eventFilter(watched, event);
     }
-    return QDialog::eventFilter(watched, event);
+    // The list handles its focus out here and now, with its activation ignored meanwhile.
+    m_leavingEditField = true;
+    watched->event(event);
+    m_leavingEditField = false;
+    return true;
 }
 
 QComboBox* SkillSelectionView::list(SkillCategory category) const {

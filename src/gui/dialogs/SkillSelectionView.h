@@ -38,8 +38,8 @@ private:
     std::array<QComboBox*, kSkillCategoryCount> m_lists{};
     std::array<ModelSpinBox*, kSkillCategoryCount> m_boxes{};
     QLabel* m_counter = nullptr;
-    // Set while a list's edit field loses the focus: the list then reports a typed text that
-    // names one of its entries as activated, but typing chooses nothing.
+    // Set while a list loses the focus: the list then reports a typed text that names one of its
+    // entries as activated, but typing chooses nothing.
     bool m_leavingEditField = false;
 };
 

@@ -1,0 +1,236 @@
+// Every dialog shape worked from the keyboard alone, as a player at the table does: Enter accepts
+// with every value as shown, Escape cancels, Tab reaches every input, every input is named after
+// its label, and a number typed out of range is refused with the value restored.
+
+#include "GuiTestSupport.h"
+
+#include "core/dialogs/AppearanceDialogs.h"
+#include "core/dialogs/ArmorDialog.h"
+#include "core/dialogs/CareerDialogs.h"
+#include "core/dialogs/CharacterDetailsDialog.h"
+#include "core/dialogs/OriginDialogs.h"
+#include "gui/dialogs/AdvantageAssignmentView.h"
+#include "gui/dialogs/ChoiceDialogView.h"
+#include "gui/dialogs/FormDialogView.h"
+#include "gui/dialogs/ModelSpinBox.h"
+#include "gui/dialogs/QtInteraction.h"
+#include "gui/dialogs/SkillSelectionView.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSpinBox>
+
+using namespace orthavel;
+
+namespace {
+
+// Shows a dialog and waits until it has the keyboard.
+bool opened(QDialog& view) {
+    view.show();
+    view.activateWindow();
+    return QTest::qWaitForWindowActive(&view);
+}
+
+// The inputs Tab visits, starting from the focus, once round the dialog.
+QList<QWidget*> tabOrder() {
+    QList<QWidget*> seen;
+    for (int i = 0; i < 200; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        if (focus == nullptr || seen.contains(focus)) {
+            break;
+        }
+        seen.append(focus);
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    return seen;
+}
+
+// Every input of a dialog: Tab reaches it and a screen reader can name it.
+void everyInputIsReachedAndNamed(const QList<QWidget*>& inputs) {
+    const QList<QWidget*> visited = tabOrder();
+    for (QWidget* input : inputs) {
+        QVERIFY2(visited.contains(input), qPrintable(input->accessibleName()));
+        QVERIFY2(!input->accessibleName().isEmpty(), input->metaObject()->className());
+    }
+}
+
+} // namespace
+
+class KeyboardTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    // Push buttons in one column or two: Enter presses the focused one, Tab moves on, Escape
+    // cancels.
+    void enterPressesTheFocusedChoiceButton() {
+        const struct {
+            ChoiceDialog dialog;
+            int tabs;
+            std::optional<int> result;
+        } cases[] = {
+            {careerDialog(kSpecialistJobDialog), 0, 0},
+            {careerDialog(kSpecialistJobDialog), 2, 10},
+            {armorDialog(), 8, 8}, // the second column
+            {armorDialog(), -1, std::nullopt},
+        };
+        for (const auto& c : cases) {
+            ChoiceDialogView view(c.dialog);
+            QVERIFY(opened(view));
+            for (int i = 0; i < c.tabs; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            }
+            QTest::keyClick(QApplication::focusWidget(),
+                            c.tabs < 0 ? Qt::Key_Escape : Qt::Key_Return);
+            QVERIFY(!view.isVisible());
+            QCOMPARE(view.chosen(), c.result);
+        }
+    }
+
+    // Radio buttons then OK: an arrow moves to the next one, Space selects it, Enter accepts.
+    void enterAcceptsTheSelectedRadioButton() {
+        ChoiceDialogView view(houseDialog());
+        QVERIFY(opened(view));
+        auto* focus = QApplication::focusWidget();
+        QVERIFY(focus->inherits("QRadioButton"));
+        QTest::keyClick(focus, Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(!view.isVisible());
+        QCOMPARE(view.chosen().value_or(-1), houseDialog().columns[0][1].result);
+    }
+
+    // A text in a drop-down that is none of its entries, typed or from the file, stays as it is
+    // through Enter, which accepts the dialog at once; Escape leaves every value.
+    void enterAcceptsAFormWithEveryFieldAsShown() {
+        CharacterRecord record;
+        record.m_strHeight = "5' 10\"";
+        record.m_strSkinColor = "White";
+        const struct {
+            FormDialog dialog;
+            const char* label;
+            const char* typed;
+        } cases[] = {
+            {physicalTraitsDialog(30, 21, 300), "Eye Color:", "Silver-grey"},
+            {physicalTraitsDialog(30, 21, 300), "Skin Color:", "Whit"},
+            {characterDetailsDialog(record), "Height:", "5' 11\""},
+            {characterDetailsDialog(record), "Skin Color:", ""}, // as the file has it
+        };
+        for (const auto& c : cases) {
+            FormEntry entry(c.dialog);
+            FormDialogView view(entry);
+            QVERIFY(opened(view));
+            const std::size_t field = *entry.findField(c.label);
+            auto* list = qobject_cast<QComboBox*>(view.fieldWidget(field));
+            QVERIFY(list != nullptr);
+            list->setFocus();
+            if (*c.typed != '\0') {
+                list->lineEdit()->selectAll();
+                QTest::keyClicks(list->lineEdit(), QString::fromUtf8(c.typed));
+            }
+            const QString shown = list->currentText();
+            QTest::keyClick(list->lineEdit(), Qt::Key_Return);
+            QVERIFY2(!view.isVisible(), c.label);
+            QCOMPARE(view.result(), static_cast<int>(QDialog::Accepted));
+            QCOMPARE(QString::fromStdString(entry.text(field)), shown);
+        }
+        FormEntry entry(physicalTraitsDialog(30, 21, 300));
+        FormDialogView view(entry);
+        QVERIFY(opened(view));
+        QList<QWidget*> inputs;
+        for (std::size_t i = 0; i < entry.fieldCount(); ++i) {
+            inputs.append(view.fieldWidget(i));
+        }
+        everyInputIsReachedAndNamed(inputs);
+        QCOMPARE(view.fieldWidget(2)->accessibleName(), QStringLiteral("Eye Color"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCOMPARE(view.result(), static_cast<int>(QDialog::Rejected));
+    }
+
+    // "Assign Advantages": a level typed out of the race's range is refused and the level shown
+    // again; Enter accepts when the points are spent.
+    void advantagesRefuseATypedLevelOutOfRange() {
+        AdvantageAssignment model;
+        model.open(kRaceKessari, 0, 103, {}, 300, 0);
+        AdvantageAssignmentView view(model);
+        QVERIFY(opened(view));
+        QList<QWidget*> boxes;
+        for (int a = 0; a < kAdvantageCount; ++a) {
+            boxes.append(view.box(a));
+        }
+        everyInputIsReachedAndNamed(boxes);
+        ModelSpinBox* strength = view.box(0);
+        QCOMPARE(strength->accessibleName(), QStringLiteral("Strength"));
+        strength->setFocus();
+        strength->selectAll();
+        QTest::keyClicks(strength, QStringLiteral("15"));
+        QCOMPARE(strength->text(), QStringLiteral("15")); // typed whole
+        QTest::keyClick(strength, Qt::Key_Tab);
+        QCOMPARE(model.level(Advantage::Strength), 0);
+        QCOMPARE(strength->text(), QStringLiteral("0"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(view.result(), static_cast<int>(QDialog::Accepted));
+    }
+
+    // "Choose Skills": 150 typed into a rating box is refused whole, the rating and the points
+    // stay; Enter in a list presses OK; Escape leaves the ratings.
+    void skillsRefuseATypedRatingOutOfRange() {
+        SkillSelection model;
+        SkillRatings ratings{};
+        ratings[3] = 30; // Long Sword
+        model.open(kRaceNeuonian, 103, 0, 0, ratings, 0);
+        SkillSelectionView view(model);
+        QVERIFY(opened(view));
+        QList<QWidget*> inputs;
+        for (int c = 0; c < kSkillCategoryCount; ++c) {
+            inputs.append(view.list(static_cast<SkillCategory>(c)));
+            inputs.append(view.box(static_cast<SkillCategory>(c)));
+        }
+        everyInputIsReachedAndNamed(inputs);
+        QCOMPARE(view.box(SkillCategory::Travel)->accessibleName(),
+                 QStringLiteral("Travel rating"));
+        QCOMPARE(view.list(SkillCategory::Travel)->accessibleName(), QStringLiteral("Travel"));
+
+        QComboBox* combat = view.list(SkillCategory::Combat);
+        combat->setFocus();
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(combat, Qt::Key_Down); // Long Sword is the fourth entry
+        }
+        QCOMPARE(model.chosenEntry(SkillCategory::Combat), std::string_view("Long Sword"));
+        ModelSpinBox* box = view.box(SkillCategory::Combat);
+        for (const char* typed : {"150", "-1", "101"}) {
+            box->setFocus();
+            box->selectAll();
+            QTest::keyClicks(box, QString::fromUtf8(typed));
+            QCOMPARE(box->text(), QString::fromUtf8(typed));
+            QTest::keyClick(box, Qt::Key_Tab);
+            QCOMPARE(model.ratings()[3], 30);
+            QCOMPARE(box->text(), QStringLiteral("30"));
+            QCOMPARE(view.counter()->text(), QStringLiteral("Skill Points: 0"));
+        }
+        MessageBoxCloser closer;
+        QTest::keyClick(combat->lineEdit(), Qt::Key_Return);
+        QCOMPARE(closer.seen.size(), 0);
+        QCOMPARE(view.result(), static_cast<int>(QDialog::Accepted));
+        QCOMPARE(model.ratings()[3], 30);
+    }
+
+    // A message box shows its whole caption and closes on Enter.
+    void aMessageBoxIsAsWideAsItsCaption() {
+        const Message message{"Random Dice Roll (You need a 57 to be ambidextrous)",
+                              "You rolled a: 62.", false};
+        int width = 0;
+        int captionWidth = 0;
+        whenOpen<QMessageBox>([&](QMessageBox* box) {
+            width = box->width();
+            captionWidth = box->fontMetrics().horizontalAdvance(box->windowTitle());
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        showMessageBox(nullptr, message);
+        QVERIFY2(width > captionWidth, qPrintable(QString::number(width)));
+    }
+};
+
+QTEST_MAIN(KeyboardTest)
+#include "keyboard_test.moc"
