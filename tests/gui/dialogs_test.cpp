@@ -10,12 +10,14 @@
 #include "core/skills/SkillSelection.h"
 #include "gui/dialogs/AdvantageAssignmentView.h"
 #include "gui/dialogs/DialogLook.h"
+#include "gui/dialogs/EmphasisView.h"
 #include "gui/dialogs/ModelSpinBox.h"
 #include "gui/dialogs/QtInteraction.h"
 #include "gui/dialogs/SkillSelectionView.h"
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QScreen>
 #include <QScrollArea>
 #include <QTest>
 
@@ -92,6 +94,21 @@ private slots:
             QVERIFY(!view->isVisible());
             QCOMPARE(view->result(), static_cast<int>(QDialog::Rejected));
         }
+    }
+
+    // A dialog taller than the main window opens centred on it across, and low enough that a
+    // title bar above it is on the screen.
+    void aTallDialogOpensWhollyOnScreen() {
+        QWidget main;
+        main.setGeometry(0, 0, 640, 480);
+        main.show();
+        EmphasisView view(layoutEmphasisDisplay(kRaceKessari, {}), &main);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const QRect area = view.screen()->availableGeometry();
+        QVERIFY(area.contains(view.geometry()));
+        QVERIFY2(view.y() >= area.top() + 30, qPrintable(QString::number(view.y())));
+        QVERIFY(std::abs(view.geometry().center().x() - main.frameGeometry().center().x()) <= 2);
     }
 
     // The desktop's Interaction: a number prompt, the advantage dialog and a message,

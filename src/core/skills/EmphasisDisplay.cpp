@@ -1,5 +1,7 @@
 #include "core/skills/EmphasisDisplay.h"
 
+#include <algorithm>
+
 #include "core/skills/SkillCatalogue.h"
 
 namespace orthavel {
@@ -109,6 +111,41 @@ EmphasisDisplay layoutEmphasisDisplay(std::int32_t race, const MasteryResult& le
         y += kLineStep;
     }
     return display;
+}
+
+void separateColumns(EmphasisDisplay& display,
+                     const std::function<std::int32_t(std::string_view)>& width) {
+    // A column is the run of texts from one heading's left edge to the next one's.
+    std::vector<std::int32_t> starts;
+    for (const auto& text : display.texts) {
+        if (text.heading && std::find(starts.begin(), starts.end(), text.x) == starts.end()) {
+            starts.push_back(text.x);
+        }
+    }
+    std::sort(starts.begin(), starts.end());
+    const auto columnOf = [&](std::int32_t x) {
+        const auto after = std::upper_bound(starts.begin(), starts.end(), x);
+        return after == starts.begin() ? std::size_t{0}
+                                       : static_cast<std::size_t>(after - starts.begin() - 1);
+    };
+    // The room left between one column's longest text and the next column.
+    constexpr std::int32_t kGap = 10;
+    std::vector<std::int32_t> shifts(starts.size(), 0);
+    std::int32_t right = 0; // where the column before ends, moved
+    for (std::size_t column = 0; column < starts.size(); ++column) {
+        if (column > 0) {
+            shifts[column] = std::max(shifts[column - 1], right + kGap - starts[column]);
+        }
+        right = 0;
+        for (const auto& text : display.texts) {
+            if (columnOf(text.x) == column) {
+                right = std::max(right, text.x + shifts[column] + width(text.text));
+            }
+        }
+    }
+    for (auto& text : display.texts) {
+        text.x += shifts[columnOf(text.x)];
+    }
 }
 
 } // namespace orthavel

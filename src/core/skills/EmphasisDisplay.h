@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,5 +40,11 @@ struct EmphasisDisplay {
 
 // Lays out the dialog for a character of this race with these emphases and masteries.
 EmphasisDisplay layoutEmphasisDisplay(std::int32_t race, const MasteryResult& levels);
+
+// Where a font draws a column's longest text ("Fabled Lands & Beasts: 10") past the start of the
+// next column, moves that column and those right of it over, so that no text runs into another;
+// columns that are far enough apart stay where they are. width measures a text in that font.
+void separateColumns(EmphasisDisplay& display,
+                     const std::function<std::int32_t(std::string_view)>& width);
 
 } // namespace orthavel

@@ -21,41 +21,23 @@ class EmphasisColumns : public QWidget {
 public:
     EmphasisColumns(EmphasisDisplay display, QWidget* parent)
         : QWidget(parent), m_display(std::move(display)) {
-        // The small dialog font the column positions were laid out for.
+        // The small dialog font the column positions were laid out for; where it draws a
+        // column's longest text past the next column, the columns move apart.
         QFont small = font();
         small.setPixelSize(11);
         setFont(small);
-        // A column starts where its first heading does. Where this font draws a column's
-        // longest text ("Fabled Lands & Beasts: 10") past the start of the next one, the
-        // columns to its right move over, so no text runs into another.
         const QFontMetrics metrics(font());
+        separateColumns(m_display, [&](std::string_view text) {
+            return metrics.horizontalAdvance(toQString(text));
+        });
+        int right = 0;
         for (const auto& item : m_display.texts) {
-            if (item.heading &&
-                std::find(m_starts.begin(), m_starts.end(), item.x) == m_starts.end()) {
-                m_starts.push_back(item.x);
-            }
-        }
-        std::sort(m_starts.begin(), m_starts.end());
-        std::vector<int> rights(m_starts.size(), 0);
-        m_shifts.assign(m_starts.size(), 0);
-        for (std::size_t column = 0; column < m_starts.size(); ++column) {
-            if (column > 0) {
-                m_shifts[column] = std::max(m_shifts[column - 1],
-                                            rights[column - 1] + kColumnGap - m_starts[column]);
-            }
-            for (const auto& item : m_display.texts) {
-                if (columnOf(item.x) == column) {
-                    rights[column] = std::max(rights[column],
-                                              item.x + m_shifts[column] +
-                                                  metrics.horizontalAdvance(toQString(item.text)));
-                }
-            }
+            right = std::max(right, item.x + metrics.horizontalAdvance(toQString(item.text)));
         }
         int bottom = 0;
         for (const auto& item : m_display.texts) {
             bottom = std::max(bottom, item.y + metrics.height());
         }
-        const int right = rights.empty() ? 0 : *std::max_element(rights.begin(), rights.end());
         setFixedSize(right + 10, bottom + 10);
     }
 
@@ -67,24 +49,12 @@ protected:
         painter.setPen(Qt::black);
         const int ascent = QFontMetrics(font()).ascent();
         for (const auto& item : m_display.texts) {
-            painter.drawText(item.x + m_shifts[columnOf(item.x)], item.y + ascent,
-                             toQString(item.text));
+            painter.drawText(item.x, item.y + ascent, toQString(item.text));
         }
     }
 
 private:
-    static constexpr int kColumnGap = 10;
-
-    // The column a text stands in: the last one that starts at or left of it.
-    std::size_t columnOf(int x) const {
-        const auto after = std::upper_bound(m_starts.begin(), m_starts.end(), x);
-        return after == m_starts.begin() ? 0
-                                         : static_cast<std::size_t>(after - m_starts.begin() - 1);
-    }
-
     EmphasisDisplay m_display;
-    std::vector<int> m_starts;
-    std::vector<int> m_shifts;
 };
 
 } // namespace

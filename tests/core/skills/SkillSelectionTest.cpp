@@ -160,5 +160,30 @@ TEST(EmphasisDisplay, ThreeColumnsAtTheirPositions) {
     EXPECT_EQ(neuonian.texts.back(), (T{300, 15 + 19 * 15 + 3 * 5, "Terrain Knowledge: 0", false}));
 }
 
+// A font wider than the columns were laid out for moves them apart, never into each other; a
+// narrow one leaves them where they are.
+TEST(EmphasisDisplay, ColumnsMoveApartForAWideFont) {
+    MasteryResult levels{};
+    levels.emphases[20] = 10; // "Fabled Lands & Beasts: 10", the longest text
+    for (const std::int32_t perCharacter : {4, 7, 9}) {
+        EmphasisDisplay display = layoutEmphasisDisplay(kRaceKessari, levels);
+        const EmphasisDisplay before = display;
+        const auto width = [&](std::string_view text) {
+            return perCharacter * static_cast<std::int32_t>(text.size());
+        };
+        separateColumns(display, width);
+        for (const auto& a : display.texts) {
+            for (const auto& b : display.texts) {
+                const bool overlap = a.y == b.y && a.x < b.x && a.x + width(a.text) >= b.x - 5;
+                EXPECT_FALSE(overlap) << perCharacter << ": " << a.text << " / " << b.text;
+            }
+        }
+        if (perCharacter == 4) {
+            EXPECT_EQ(display.texts, before.texts);
+        }
+        EXPECT_EQ(display.texts.front(), before.texts.front()) << "the first column stays";
+    }
+}
+
 } // namespace
 } // namespace orthavel
