@@ -175,12 +175,12 @@ private slots:
     }
 
     // "Choose Skills": 150 typed into a rating box is refused whole, the rating and the points
-    // stay; Enter in a list presses OK; Escape leaves the ratings.
+    // stay; Enter in a list presses OK; Enter in a box takes the number typed, then presses OK.
     void skillsRefuseATypedRatingOutOfRange() {
         SkillSelection model;
         SkillRatings ratings{};
         ratings[3] = 30; // Long Sword
-        model.open(kRaceNeuonian, 103, 0, 0, ratings, 0);
+        model.open(kRaceNeuonian, 103, 5, 0, ratings, 0);
         SkillSelectionView view(model);
         QVERIFY(opened(view));
         QList<QWidget*> inputs;
@@ -208,13 +208,19 @@ private slots:
             QTest::keyClick(box, Qt::Key_Tab);
             QCOMPARE(model.ratings()[3], 30);
             QCOMPARE(box->text(), QStringLiteral("30"));
-            QCOMPARE(view.counter()->text(), QStringLiteral("Skill Points: 0"));
+            QCOMPARE(view.counter()->text(), QStringLiteral("Skill Points: 5"));
         }
         MessageBoxCloser closer;
         QTest::keyClick(combat->lineEdit(), Qt::Key_Return);
-        QCOMPARE(closer.seen.size(), 0);
+        QCOMPARE(closer.seen.size(), 1); // "Not Done Yet."
+        QVERIFY(view.isVisible());
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, QStringLiteral("35"));
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(closer.seen.size(), 1);
         QCOMPARE(view.result(), static_cast<int>(QDialog::Accepted));
-        QCOMPARE(model.ratings()[3], 30);
+        QCOMPARE(model.ratings()[3], 35);
     }
 
     // A message box shows its whole caption and closes on Enter.

@@ -1,5 +1,6 @@
 #include "gui/dialogs/ModelSpinBox.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -44,6 +45,13 @@ void ModelSpinBox::stepBy(int steps) {
     for (int i = 0; i < std::abs(steps); ++i) {
         emit stepped(delta);
     }
+}
+
+void ModelSpinBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        commitPending();
+    }
+    QSpinBox::keyPressEvent(event);
 }
 
 QValidator::State ModelSpinBox::validate(QString& text, int& /*position*/) const {

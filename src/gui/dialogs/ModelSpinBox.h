@@ -30,6 +30,8 @@ signals:
 
 protected:
     StepEnabled stepEnabled() const override;
+    // Enter commits what was typed, as leaving the box does, before the dialog sees it.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     int m_minimum = 0;
