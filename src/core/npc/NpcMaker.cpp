@@ -1,0 +1,256 @@
+#include "core/npc/NpcMaker.h"
+
+#include "core/advantages/ProfessionMinimums.h"
+#include "core/dialogs/AppearanceDialogs.h"
+#include "core/dialogs/CareerDialogs.h"
+#include "core/dialogs/ChoiceDialog.h"
+#include "core/dialogs/OriginDialogs.h"
+#include "core/dice/Dice.h"
+#include "core/generation/FullGeneration.h"
+#include "core/generation/QuickGeneration.h"
+#include "core/record/Names.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+
+namespace orthavel {
+namespace {
+
+// How often a request is drawn again before it is given up.
+constexpr int kAttempts = 12;
+
+bool sameWords(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+template <typename Names>
+std::optional<std::int32_t> codeOrName(std::string_view text, const Names& names) {
+    std::int32_t code = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), code);
+    if (error == std::errc() && end == text.data() + text.size()) {
+        if (code >= 0 && static_cast<std::size_t>(code) < std::size(names)) {
+            return code;
+        }
+        return std::nullopt;
+    }
+    for (std::size_t i = 0; i < std::size(names); ++i) {
+        if (sameWords(text, names[i])) {
+            return static_cast<std::int32_t>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+bool contains(const std::vector<std::int32_t>& codes, std::int32_t code) {
+    return std::find(codes.begin(), codes.end(), code) != codes.end();
+}
+
+std::vector<std::int32_t> codesOf(const CareerDialogRow& row) {
+    std::vector<std::int32_t> codes;
+    for (const CareerButton& button : row.buttons()) {
+        codes.push_back(button.code);
+    }
+    return codes;
+}
+
+template <typename T> T drawFrom(const std::vector<T>& items, Dice& dice) {
+    return items[static_cast<std::size_t>(dice.uniform(0, static_cast<int>(items.size()) - 1))];
+}
+
+// Every profession a culture of the race offers, through either flow.
+std::vector<std::int32_t> offered(std::int32_t race, std::int32_t culture) {
+    std::vector<std::int32_t> codes = quickProfessions(race, culture);
+    for (std::int32_t code : fullProfessions(race, culture)) {
+        if (!contains(codes, code)) {
+            codes.push_back(code);
+        }
+    }
+    return codes;
+}
+
+std::string raceName(std::int32_t race) {
+    return race == kRaceNeuonian ? "Neuonian" : "Kessari";
+}
+
+// The request made whole: what it leaves open drawn from what the rest allows.
+NpcPlan drawPlan(const NpcPlan& request, Dice& dice) {
+    NpcPlan plan = request;
+    if (!plan.race) {
+        std::vector<std::int32_t> races;
+        for (const std::int32_t race : {kRaceKessari, kRaceNeuonian}) {
+            const bool culture = !request.culture || contains(npcCultures(race), *request.culture);
+            bool profession = !request.profession;
+            for (std::int32_t c : npcCultures(race)) {
+                profession = profession || ((!request.culture || c == *request.culture) &&
+                                            contains(offered(race, c), *request.profession));
+            }
+            if (culture && profession && (!request.ageClass || race == kRaceKessari)) {
+                races.push_back(race);
+            }
+        }
+        plan.race = drawFrom(races, dice);
+    }
+    if (!plan.culture) {
+        std::vector<std::int32_t> cultures;
+        for (std::int32_t c : npcCultures(*plan.race)) {
+            if (!request.profession || contains(offered(*plan.race, c), *request.profession)) {
+                cultures.push_back(c);
+            }
+        }
+        plan.culture = drawFrom(cultures, dice);
+    }
+    if (!plan.profession) {
+        plan.profession = drawFrom(offered(*plan.race, *plan.culture), dice);
+    }
+    const bool quick = !request.ageClass &&
+                       contains(quickProfessions(*plan.race, *plan.culture), *plan.profession);
+    if (!quick && !plan.ageClass) {
+        plan.ageClass = dice.uniform(0, static_cast<int>(kAgeCategories.size()) - 1);
+    }
+    return plan;
+}
+
+} // namespace
+
+std::vector<std::int32_t> npcCultures(std::int32_t race) {
+    std::vector<std::int32_t> cultures;
+    if (race == kRaceNeuonian) {
+        for (const CityStateRow& row : kCityStateRows) {
+            cultures.push_back(row.culture);
+        }
+    } else {
+        for (const HouseRow& row : kHouseRows) {
+            cultures.push_back(row.culture);
+        }
+    }
+    return cultures;
+}
+
+std::vector<std::int32_t> quickProfessions(std::int32_t race, std::int32_t culture) {
+    if (!contains(npcCultures(race), culture)) {
+        return {};
+    }
+    if (race == kRaceNeuonian) {
+        return codesOf(kStartingJobDialog);
+    }
+    for (const CareerDialogRow& row : kStartingCareerDialogs) {
+        if (row.culture == culture) {
+            return codesOf(row);
+        }
+    }
+    for (const HouseRow& row : kHouseRows) {
+        if (row.culture == culture) {
+            return {row.profession};
+        }
+    }
+    return {};
+}
+
+std::vector<std::int32_t> fullProfessions(std::int32_t race, std::int32_t culture) {
+    if (race == kRaceNeuonian || !contains(npcCultures(race), culture)) {
+        return {};
+    }
+    for (const CareerDialogRow& row : kJobsDialogs) {
+        if (row.culture == culture) {
+            return codesOf(row);
+        }
+    }
+    // A House without a jobs dialog keeps the entry job its button gives.
+    return quickProfessions(race, culture);
+}
+
+std::optional<std::int32_t> raceNamed(std::string_view text) {
+    static constexpr std::array<std::string_view, 2> kRaces{"Kessari", "Neuonian"};
+    return codeOrName(text, kRaces);
+}
+
+std::optional<std::int32_t> cultureNamed(std::string_view text) {
+    return codeOrName(text, kCultureNames);
+}
+
+std::optional<std::int32_t> professionNamed(std::string_view text) {
+    return codeOrName(text, kProfessionNames);
+}
+
+std::string_view ageClassName(std::int32_t ageClass) {
+    static const auto names = [] {
+        std::array<std::string, kAgeCategories.size()> all;
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            all[i] = stripMnemonic(kAgeCategories[i].caption);
+        }
+        return all;
+    }();
+    return ageClass >= 0 && static_cast<std::size_t>(ageClass) < names.size()
+               ? std::string_view(names[static_cast<std::size_t>(ageClass)])
+               : std::string_view();
+}
+
+std::optional<std::int32_t> ageClassNamed(std::string_view text) {
+    std::array<std::string_view, kAgeCategories.size()> names;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        names[i] = ageClassName(static_cast<std::int32_t>(i));
+    }
+    return codeOrName(text, names);
+}
+
+std::optional<std::string> requestProblem(const NpcPlan& request) {
+    if (request.ageClass && request.race == kRaceNeuonian) {
+        return "Only Kessari characters are made at an age class.";
+    }
+    for (const std::int32_t race : {kRaceKessari, kRaceNeuonian}) {
+        if ((request.race && *request.race != race) || (request.ageClass && race != kRaceKessari)) {
+            continue;
+        }
+        for (std::int32_t culture : npcCultures(race)) {
+            if (request.culture && *request.culture != culture) {
+                continue;
+            }
+            const auto codes =
+                request.ageClass ? fullProfessions(race, culture) : offered(race, culture);
+            if (!request.profession || contains(codes, *request.profession)) {
+                return std::nullopt;
+            }
+        }
+    }
+    std::string who = request.race ? raceName(*request.race) + " " : std::string();
+    if (request.culture) {
+        who +=
+            "of " + std::string(kCultureNames.at(static_cast<std::size_t>(*request.culture))) + " ";
+    }
+    if (request.profession) {
+        return "No " + who + "character can be a " +
+               std::string(kProfessionNames.at(static_cast<std::size_t>(*request.profession))) +
+               (request.ageClass ? " made at an age class." : ".");
+    }
+    return "No " + who + "character can be made that way.";
+}
+
+MadeNpc makeNpc(const NpcPlan& request, Dice& dice) {
+    if (auto problem = requestProblem(request)) {
+        return {std::nullopt, *problem};
+    }
+    std::string why;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        const NpcPlan plan = drawPlan(request, dice);
+        CharacterRecord record;
+        RandomInteraction ui(dice, plan);
+        const GenerationEnd end = plan.ageClass ? RunFullGeneration(record, dice, ui)
+                                                : RunQuickGeneration(record, dice, ui);
+        const bool minimums =
+            findProfessionMinimums(record.m_nRace, record.m_nProfession) == nullptr ||
+            meetsMinimums(record.m_nRace, record.m_nProfession, record.m_aAdvantage);
+        if (end == GenerationEnd::Completed && ui.skillsAccepted() && minimums) {
+            return {std::move(record), {}};
+        }
+        why = !ui.why().empty()
+                  ? ui.why()
+                  : std::string(minimumsWarning(record.m_nRace, record.m_nProfession));
+    }
+    return {std::nullopt, "No character could be made as asked: " + why};
+}
+
+} // namespace orthavel
