@@ -5,7 +5,7 @@
 #   line X1,Y1 X2,Y2
 #   cell LEFT TOP RIGHT BOTTOM
 # Usage: awk -f svg_outline.awk PAGE.svg
-BEGIN { RS = "<"; scale = 1; shift = 0; cell = "" }
+BEGIN { RS = "<"; scale = 1; shift = 0; down = 0; cell = "" }
 
 function attribute(name) {
     if (!match($0, " " name "=\"[^\"]*\"")) {
@@ -14,21 +14,24 @@ function attribute(name) {
     return substr($0, RSTART + length(name) + 3, RLENGTH - length(name) - 4)
 }
 
-# Texts are placed by their group's matrix(a,0,0,1,e,0): page x = a * x + e.
+# Texts are placed by their group's matrix(a,0,0,1,e,f): on the page at (a * x + e, y + f).
 /^g / {
     scale = 1
     shift = 0
+    down = 0
     if (split(attribute("transform"), m, /[(),]/) >= 7) {
         scale = m[2]
         shift = m[6]
+        down = m[7]
     }
 }
 
 /^rect / {
     x = attribute("x")
     width = attribute("width")
-    cell = sprintf("cell %g %g %g %g", scale * x + shift, attribute("y"),
-                   scale * (x + width) + shift, attribute("y") + attribute("height"))
+    y = attribute("y") + down
+    cell = sprintf("cell %g %g %g %g", scale * x + shift, y, scale * (x + width) + shift,
+                   y + attribute("height"))
 }
 
 /^text / {
@@ -38,7 +41,7 @@ function attribute(name) {
         print cell
         cell = ""
     }
-    printf "text %g %s %s %s %s|%s\n", scale * attribute("x") + shift, attribute("y"),
+    printf "text %g %g %s %s %s|%s\n", scale * attribute("x") + shift, attribute("y") + down,
            attribute("font-family"), attribute("font-size"), attribute("font-weight"), string
 }
 

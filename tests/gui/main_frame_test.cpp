@@ -205,7 +205,7 @@ private slots:
     }
 
     // Help > About: the culture book's cover in colour, as the main menu shows it lit, at its
-    // full size, beside the version line; OK (Enter) closes it.
+    // full size, beside the version line.
     void aboutShowsTheCultureBookCover() {
         const auto about = makeAboutDialog(nullptr);
         QCOMPARE(about->windowTitle(), QStringLiteral("About Orthavel Computer Aided Roleplaying"));
@@ -219,9 +219,6 @@ private slots:
         QVERIFY(std::any_of(labels.begin(), labels.end(), [](const QLabel* label) {
             return label->text() == QStringLiteral("Orthavel Version 1.5");
         }));
-        about->show();
-        QTest::keyClick(about.get(), Qt::Key_Return);
-        QCOMPARE(about->result(), int(QDialog::Accepted));
     }
 
     void lockPanesFollowTheKeys() {

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
 
 namespace orthavel {
 namespace {
@@ -128,17 +129,6 @@ TEST(Page1Layout, SpecialSkillColumnWalk) {
     EXPECT_TRUE(textsNamed(list, "Fast Draw").empty());
 }
 
-// The narrowing of the text drawn at (x, y): 0 when it is drawn at its own width, -1 when no text
-// is drawn there.
-int narrowingAt(const DisplayList& list, int x, int y) {
-    for (const TextItem& t : list.texts()) {
-        if (t.x == x && t.y == y) {
-            return t.narrowedTo;
-        }
-    }
-    return -1;
-}
-
 // Every text as long as its dialog lets the player type it (30 for the name) is drawn whole where
 // it always was; one that would run into the next text or past its box is narrowed to end 3
 // units before it. The texts that come from buttons fit their fields.
@@ -175,8 +165,11 @@ TEST(Page1Layout, TextsAsLongAsTheirDialogsAllowAreDrawnWhole) {
     r.m_strCulture = "Adventurer";
     const DisplayList list = page1(r);
     for (const Case& c : cases) {
-        EXPECT_EQ(textAt(list, c.x, c.y), r.*c.text) << c.x << "," << c.y;
-        EXPECT_EQ(narrowingAt(list, c.x, c.y), c.narrowedTo) << c.x << "," << c.y;
+        const std::vector<TextItem> drawn = textsNamed(list, r.*c.text);
+        ASSERT_EQ(drawn.size(), 1U) << r.*c.text << " is not drawn whole";
+        EXPECT_EQ(std::tie(drawn[0].x, drawn[0].y, drawn[0].narrowedTo),
+                  std::tie(c.x, c.y, c.narrowedTo))
+            << r.*c.text;
     }
     expectTexts(list, {{350 + 7 * 8, 120, "Specialist (Wizard's Apprentice)"},
                        {20 + 21 * 8, 120, "Adventurer"}});
