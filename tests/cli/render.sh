@@ -62,6 +62,8 @@ crowded="$(awk -f "$outline_awk" full_length1.svg | awk '
         }
     }')"
 expect_eq "full-length texts clear of each other and inside the page" "$crowded" ""
+"$CLI" render "$DATA/full_length.ksc" --page 1 -o full_length1.png
+expect_eq "full_length page 1 size" "$(png_size full_length1.png)" 765x900
 
 sample="$DATA/sample_kessari.ksc"
 expect_status "page 5" 2 "$CLI" render "$sample" --page 5 -o x.png
