@@ -38,7 +38,18 @@ struct Replay {
         // lies beneath.
         painter.setBackgroundMode(Qt::OpaqueMode);
         painter.setBackground(toQColor(t.background));
-        painter.drawText(QPoint(t.x, t.y + resources.metrics.ascent(t.font)), sheetText(t.text));
+        const int baseline = t.y + resources.metrics.ascent(t.font);
+        const int natural = resources.metrics.textWidth(t.font, t.text);
+        if (t.narrowedTo > 0 && natural > t.narrowedTo) {
+            // Narrowed across from its left end, the cell with it.
+            painter.save();
+            painter.translate(t.x, 0);
+            painter.scale(static_cast<qreal>(t.narrowedTo) / natural, 1.0);
+            painter.drawText(QPoint(0, baseline), sheetText(t.text));
+            painter.restore();
+            return;
+        }
+        painter.drawText(QPoint(t.x, baseline), sheetText(t.text));
     }
     void operator()(const LineItem& l) const {
         painter.setPen(linePen());
@@ -89,6 +100,13 @@ struct RasterReplay {
     }
 
     void operator()(const TextItem& t) {
+        if (t.narrowedTo > 0) {
+            // Rare: drawn as on any device, and the painter left as it was.
+            painter.save();
+            exact(t);
+            painter.restore();
+            return;
+        }
         if (font != t.font) {
             painter.setFont(resources.fonts.font(t.font));
             font = t.font;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # orthavel-cli render: every page of both sample characters as PNG, all four sheet pages as one
-# PDF, a page as SVG, and the exit statuses of wrong calls.
+# PDF, a page as SVG, what the pages show, and the exit statuses of wrong calls.
+outline_awk="$(realpath "$(dirname "$0")/svg_outline.awk")"
 source "$(dirname "$0")/common.bash"
 export XDG_RUNTIME_DIR="$WORK/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -26,6 +27,43 @@ for who in kessari neuonian; do
     expect_status "$who page 3 as SVG" 0 "$CLI" render "$sample" --page 3 -o "$who.SVG"
     expect_status "$who SVG holds an svg element" 0 grep -q "<svg" "$who.SVG"
 done
+
+# What a page shows, as texts with their places and fonts and ruled lines (svg_outline.awk).
+outline() { # character, pages
+    local page
+    for page in $2; do
+        "$CLI" render "$DATA/$1.ksc" --page "$page" -o "$1$page.svg"
+        echo "page $page"
+        awk -f "$outline_awk" "$1$page.svg" | grep -v '^cell'
+    done
+}
+# The same texts at the same places and the same lines as the sheet always drew them: the
+# outlines in tests/data were drawn before texts were ever cut. full_length's every typed text is
+# as long as its dialog allows, so each of them is drawn whole.
+for who in sample_kessari:"1 2 3 4" sample_neuonian:"1 2 3 4" full_length:1; do
+    if diff "$DATA/${who%%:*}.outline" <(outline "${who%%:*}" "${who#*:}") >&2; then pass; else
+        fail "${who%%:*}: the sheet no longer draws what it drew"
+    fi
+done
+# None of them is covered by another text (the next label on its line), or runs past the page:
+# a text that would is narrowed, but keeps at least 4.5 units a character (7.2 unnarrowed).
+crowded="$(awk -f "$outline_awk" full_length1.svg | awk '
+    function min(a, b) { return a < b ? a : b }
+    function max(a, b) { return a > b ? a : b }
+    $1 == "cell" { n++; l[n] = $2; t[n] = $3; r[n] = $4; b[n] = $5 }
+    $1 == "text" { name[n] = substr($0, index($0, "|") + 1) }
+    END {
+        for (i = 1; i <= n; i++) {
+            if (l[i] < 0 || r[i] > 765) print name[i] " runs past the page"
+            if (r[i] - l[i] < 4.5 * length(name[i])) print name[i] " is squeezed"
+            for (j = i + 1; j <= n; j++)
+                if (min(r[i], r[j]) - max(l[i], l[j]) > 1 && min(b[i], b[j]) - max(t[i], t[j]) > 1)
+                    print name[i] " and " name[j] " overlap"
+        }
+    }')"
+expect_eq "full-length texts clear of each other and inside the page" "$crowded" ""
+"$CLI" render "$DATA/full_length.ksc" --page 1 -o full_length1.png
+expect_eq "full_length page 1 size" "$(png_size full_length1.png)" 765x900
 
 sample="$DATA/sample_kessari.ksc"
 expect_status "page 5" 2 "$CLI" render "$sample" --page 5 -o x.png

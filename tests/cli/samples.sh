@@ -14,5 +14,8 @@ for who in kessari neuonian; do
         --script <(echo '[{"title":"Update Skills","click":"OK"},{"title":"Choose Skills","click":"OK"}]'))"
     expect_eq "update skills on the $who sample" "$(grep -c '"title":"Choose Skills","accepted":true' <<<"$out")" 1
 done
+if cmp -s "$DATA/full_length.ksc" full_length.ksc; then pass; else
+    fail "full_length is no longer what its scripts make"
+fi
 
 finish

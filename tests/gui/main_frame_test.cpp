@@ -9,7 +9,9 @@
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CommandMap.h"
 #include "gui/app/LockIndicators.h"
+#include "gui/dialogs/HelpDialogs.h"
 #include "gui/sheet/CQuorvelView.h"
+#include "qtsheet/SheetPictures.h"
 
 #include <QAction>
 #include <QDragEnterEvent>
@@ -200,6 +202,23 @@ private slots:
                 QCOMPARE(f.frame.commandAction(id)->isChecked(), shown);
             }
         }
+    }
+
+    // Help > About: the culture book's cover in colour, as the main menu shows it lit, at its
+    // full size, beside the version line.
+    void aboutShowsTheCultureBookCover() {
+        const auto about = makeAboutDialog(nullptr);
+        QCOMPARE(about->windowTitle(), QStringLiteral("About Orthavel Computer Aided Roleplaying"));
+        const auto* picture = about->findChild<QLabel*>(QStringLiteral("aboutPicture"));
+        QVERIFY(picture != nullptr);
+        const QPixmap shown = picture->pixmap();
+        QCOMPARE(shown.deviceIndependentSize(), QSizeF(200, 258));
+        QCOMPARE(shown.toImage().convertToFormat(QImage::Format_RGB32),
+                 SheetPictures().image(PictureId::FullCoverLit));
+        const auto labels = about->findChildren<QLabel*>();
+        QVERIFY(std::any_of(labels.begin(), labels.end(), [](const QLabel* label) {
+            return label->text() == QStringLiteral("Orthavel Version 1.5");
+        }));
     }
 
     void lockPanesFollowTheKeys() {

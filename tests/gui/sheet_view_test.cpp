@@ -97,6 +97,22 @@ private slots:
         QImage image = s.paint(); // box A's top edge runs along y 45
         QCOMPARE(image.pixel(300, 45), qRgb(0, 0, 0));
         QCOMPARE(image.pixel(300, 44), qRgb(255, 255, 255));
+        // A hair colour typed in full is narrowed to end before "Encumb Max:" at x 190, on the
+        // screen as on paper: its tail has ink up to 3 units before it.
+        s.document.record().m_strHairColor = "Copper with ash tips";
+        s.document.ShowPage(1);
+        image = s.paint();
+        const auto inked = [&image](int left, int right) {
+            bool ink = false;
+            for (int x = left; x < right; ++x) {
+                for (int y = 324; y < 337; ++y) {
+                    ink = ink || qGray(image.pixel(x, y)) < 128;
+                }
+            }
+            return ink;
+        };
+        QVERIFY(inked(175, 187));
+        QVERIFY(!inked(187, 190));
         s.document.ShowPage(7);
         QCOMPARE(s.paint().pixel(300, 45), qRgb(255, 255, 255));
         QCOMPARE(s.document.record().m_nPage, 7);

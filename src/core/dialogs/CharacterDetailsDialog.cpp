@@ -6,6 +6,7 @@
 #include "core/dialogs/OriginDialogs.h"
 #include "core/record/Cp1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -79,6 +80,14 @@ bool runCharacterDetailsDialog(Interaction& ui, CharacterRecord& record) {
         }
     }
     return true;
+}
+
+std::size_t typedTextLength(Text CharacterRecord::*text) {
+    static const FormDialog fields = characterDetailsDialog(CharacterRecord{});
+    const auto found = std::find(kDetailTexts.begin(), kDetailTexts.end(), text);
+    return found == kDetailTexts.end()
+               ? 0
+               : fields.fields.at(static_cast<std::size_t>(found - kDetailTexts.begin())).maxLength;
 }
 
 } // namespace orthavel

@@ -6,6 +6,7 @@
 #include "core/dialogs/FormDialog.h"
 #include "core/record/CharacterRecord.h"
 
+#include <cstddef>
 #include <string_view>
 
 namespace orthavel {
@@ -21,5 +22,9 @@ FormDialog characterDetailsDialog(const CharacterRecord& record);
 // Shows the dialog; after OK every text that was edited is stored in record, and a text left
 // alone keeps every byte, even one longer than its field. Answers whether OK was pressed.
 bool runCharacterDetailsDialog(Interaction& ui, CharacterRecord& record);
+
+// How many characters of a text of the record the player can type: the length of its field here,
+// which is its creation dialog's. 0 for a text no field edits (it comes from a button).
+std::size_t typedTextLength(Text CharacterRecord::*text);
 
 } // namespace orthavel

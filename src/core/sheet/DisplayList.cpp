@@ -32,7 +32,9 @@ DisplayList::Extent DisplayList::extent(const TextMetrics& metrics) const {
     };
     for (const auto& item : m_items) {
         if (const auto* t = std::get_if<TextItem>(&item)) {
-            grow(t->x + metrics.textWidth(t->font, t->text), t->y + metrics.textHeight(t->font));
+            const int width =
+                t->narrowedTo > 0 ? t->narrowedTo : metrics.textWidth(t->font, t->text);
+            grow(t->x + width, t->y + metrics.textHeight(t->font));
         } else if (const auto* l = std::get_if<LineItem>(&item)) {
             grow(std::max(l->x1, l->x2) + 1, std::max(l->y1, l->y2) + 1);
         } else if (const auto* f = std::get_if<FillItem>(&item)) {

@@ -26,6 +26,8 @@ enum class Align { Left, Right, Centre };
 // A text drawn with the left end and top of its cell at (x, y), on an opaque cell of the
 // background colour, as text output does by default. For aligned texts, anchor is the x the
 // alignment refers to (the end, or the centre) and x already holds the measured left end.
+// A text with a narrowedTo above 0 is wider than that: it is drawn narrowed across, cell and
+// all, to exactly that width.
 struct TextItem {
     FontId font = FontId::CourierNew;
     int x = 0;
@@ -35,6 +37,7 @@ struct TextItem {
     int anchor = 0;
     Rgb color = kBlack;
     Rgb background = kWhite;
+    int narrowedTo = 0;
     bool operator==(const TextItem&) const = default;
 };
 

@@ -1,6 +1,7 @@
 #include "core/sheet/Page1Layout.h"
 
 #include "core/advantages/AdvantageTable.h"
+#include "core/dialogs/CharacterDetailsDialog.h"
 #include "core/record/Names.h"
 #include "core/sheet/SheetWriter.h"
 
@@ -16,23 +17,30 @@ using Record = CharacterRecord;
 using ValueOf = std::string (*)(const Record&);
 
 // A label and, right after it, a value of the record. A label that carries its own "%i" is
-// drawn as one text with the value in its place. Rows without a value are left for the player.
-// A text of the record is drawn only as far as its field reaches: end, the next column or the
-// box's edge (negative: counted from W). Numbers and labels reach the sheet's edge, so a number
-// is never cut short.
+// drawn as one text with the number in its place; numbers are never cut. A text of the record
+// has a field that ends at end (negative: counted from W): the next text on its line, or its
+// box's edge. Rows without a value are left for the player.
 struct DataRow {
     int x;
     int y;
     std::string_view label;
-    ValueOf value;
-    int end;
+    ValueOf number = nullptr;
+    Text Record::*text = nullptr;
+    int end = 0;
 };
 
-constexpr int kSheetEdge = SheetWriter::kToSheetEdge;
 constexpr int kToBoxEdge = -5;
 
 constexpr int fromWidth(int value, int w) {
     return value < 0 ? w + value : value;
+}
+
+constexpr DataRow numberRow(int x, int y, std::string_view label, ValueOf number) {
+    return {x, y, label, number};
+}
+
+constexpr DataRow textRow(int x, int y, std::string_view label, Text Record::*text, int end) {
+    return {x, y, label, nullptr, text, end};
 }
 
 std::string moveRates(const Record& r) {
@@ -44,79 +52,87 @@ std::string moveRates(const Record& r) {
 
 // Boxes A and B, in the order they are drawn.
 constexpr DataRow kIdentityRows[] = {
-    {20, 50, "Character Name:", [](const Record& r) { return r.m_strName; }, 350},
-    {350, 50, "Pathway:", [](const Record& r) { return r.m_strPathway; }, kToBoxEdge},
-    {20, 65, "Played by:", [](const Record& r) { return r.m_strPlayedBy; }, 350},
-    {350, 65, "Attitude:", [](const Record& r) { return r.m_strAttitude; }, kToBoxEdge},
-    {350, 90, "Current Life Level:%i", [](const Record& r) { return intText(r.m_nLifeLevel); },
-     kSheetEdge},
-    {350, 105, "Maximum Achieved Life Level:%i",
-     [](const Record& r) { return intText(r.m_nMaxLifeLevel); }, kSheetEdge},
-    {350, 120, "Career:", [](const Record& r) { return r.m_strProfession; }, kToBoxEdge},
+    textRow(20, 50, "Character Name:", &Record::m_strName, 350),
+    textRow(350, 50, "Pathway:", &Record::m_strPathway, kToBoxEdge),
+    textRow(20, 65, "Played by:", &Record::m_strPlayedBy, 350),
+    textRow(350, 65, "Attitude:", &Record::m_strAttitude, kToBoxEdge),
+    numberRow(350, 90, "Current Life Level:%i",
+              [](const Record& r) { return intText(r.m_nLifeLevel); }),
+    numberRow(350, 105, "Maximum Achieved Life Level:%i",
+              [](const Record& r) { return intText(r.m_nMaxLifeLevel); }),
+    textRow(350, 120, "Career:", &Record::m_strProfession, kToBoxEdge),
 };
 
-// Box D, column by column.
+// Box D, column by column. The birth date has its line to itself as far as the box's line.
 constexpr DataRow kPersonalRows[] = {
-    {10, 278, "Age:", [](const Record& r) { return intText(r.m_nAge); }, kSheetEdge},
-    {10, 293, "Gender:", [](const Record& r) { return r.m_strGender; }, 190},
-    {10, 308, "Eye Color:", [](const Record& r) { return r.m_strEyeColor; }, 190},
-    {10, 323, "Hair Color:", [](const Record& r) { return r.m_strHairColor; }, 190},
-    {10, 338, "Skin Color:", [](const Record& r) { return r.m_strSkinColor; }, 190},
-    {10, 353, "Handedness:", [](const Record& r) { return r.m_strHandedness; }, 190},
-    {10, 368, "Birth Date:", [](const Record& r) { return r.m_strBirthDate; }, 190},
-    {10, 383, "Height:", [](const Record& r) { return r.m_strHeight; }, 190},
+    numberRow(10, 278, "Age:", [](const Record& r) { return intText(r.m_nAge); }),
+    textRow(10, 293, "Gender:", &Record::m_strGender, 190),
+    textRow(10, 308, "Eye Color:", &Record::m_strEyeColor, 190),
+    textRow(10, 323, "Hair Color:", &Record::m_strHairColor, 190),
+    textRow(10, 338, "Skin Color:", &Record::m_strSkinColor, 190),
+    textRow(10, 353, "Handedness:", &Record::m_strHandedness, 190),
+    textRow(10, 368, "Birth Date:", &Record::m_strBirthDate, 345),
+    textRow(10, 383, "Height:", &Record::m_strHeight, 190),
 
-    {190, 278, "Move Rate:", moveRates, kSheetEdge},
-    {190, 293, "Size Level:%i", [](const Record& r) { return intText(r.m_nSizeLevel); },
-     kSheetEdge},
-    {190, 308, "Lift Cap:", [](const Record& r) { return pairText(r.m_nLiftCap, r.m_nLiftCapAdj); },
-     kSheetEdge},
-    {190, 323, "Encumb Max:",
-     [](const Record& r) { return pairText(r.m_nEncumbMax, r.m_nEncumbMaxAdj); }, kSheetEdge},
-    {190, 338, "Build:", [](const Record& r) { return r.m_strBuild; }, 345},
-    {190, 353, "Sleep Level:",
-     [](const Record& r) { return pairText(r.m_nSleepLevel, r.m_nSleepLevelAdj); }, kSheetEdge},
-    {190, 383, "Weight:", [](const Record& r) { return r.m_strWeight; }, 345},
+    numberRow(190, 278, "Move Rate:", moveRates),
+    numberRow(190, 293, "Size Level:%i", [](const Record& r) { return intText(r.m_nSizeLevel); }),
+    numberRow(190, 308,
+              "Lift Cap:", [](const Record& r) { return pairText(r.m_nLiftCap, r.m_nLiftCapAdj); }),
+    numberRow(190, 323, "Encumb Max:",
+              [](const Record& r) { return pairText(r.m_nEncumbMax, r.m_nEncumbMaxAdj); }),
+    textRow(190, 338, "Build:", &Record::m_strBuild, 345),
+    numberRow(190, 353, "Sleep Level:",
+              [](const Record& r) { return pairText(r.m_nSleepLevel, r.m_nSleepLevelAdj); }),
+    textRow(190, 383, "Weight:", &Record::m_strWeight, 345),
 
-    {355, 280, "Profess Level(PL):%i",
-     [](const Record& r) { return intText(r.m_nProfessionLevel); }, kSheetEdge},
-    {355, 299, "Social Pts:", [](const Record& r) { return intText(r.m_nSocialPoints); },
-     kSheetEdge},
-    {355, 314, "Social Level(SL):", [](const Record& r) { return intText(r.m_nSocialLevel); },
-     kSheetEdge},
-    {355, 333, "Fiscal Pts:", [](const Record& r) { return intText(r.m_nFiscalPoints); },
-     kSheetEdge},
-    {355, 348, "Fiscal Level:%i", [](const Record& r) { return intText(r.m_nFiscalLevel); },
-     kSheetEdge},
-    {355, 367, "Experience Pts:", [](const Record& r) { return intText(r.m_nExperience); },
-     kSheetEdge},
-    {355, 382, "EP Bonus:", [](const Record& r) { return intText(r.m_nEPBonus); }, kSheetEdge},
+    numberRow(355, 280, "Profess Level(PL):%i",
+              [](const Record& r) { return intText(r.m_nProfessionLevel); }),
+    numberRow(355, 299, "Social Pts:", [](const Record& r) { return intText(r.m_nSocialPoints); }),
+    numberRow(355, 314,
+              "Social Level(SL):", [](const Record& r) { return intText(r.m_nSocialLevel); }),
+    numberRow(355, 333, "Fiscal Pts:", [](const Record& r) { return intText(r.m_nFiscalPoints); }),
+    numberRow(355, 348, "Fiscal Level:%i",
+              [](const Record& r) { return intText(r.m_nFiscalLevel); }),
+    numberRow(355, 367,
+              "Experience Pts:", [](const Record& r) { return intText(r.m_nExperience); }),
+    numberRow(355, 382, "EP Bonus:", [](const Record& r) { return intText(r.m_nEPBonus); }),
 
-    {525, 280, "Heal Rate:",
-     [](const Record& r) { return pairText(r.m_nHealRate, r.m_nHealRateAdj); }, kSheetEdge},
-    {525, 299, "Max Health Pts:",
-     [](const Record& r) { return pairText(r.m_nMaxHealth, r.m_nMaxHealthAdj); }, kSheetEdge},
-    {525, 314, "Max WP Pts:",
-     [](const Record& r) { return pairText(r.m_nMaxWillpower, r.m_nMaxWillpowerAdj); }, kSheetEdge},
-    {525, 333, "Power Tolerance:", [](const Record& r) { return intText(r.m_nPowerTolerance); },
-     kSheetEdge},
-    {525, 352, "Magical Pbse:", nullptr, kSheetEdge},
-    {525, 367, "Channeling Pbse:", nullptr, kSheetEdge},
-    {525, 382, "Metaphysical Pbse:", nullptr, kSheetEdge},
+    numberRow(525, 280, "Heal Rate:",
+              [](const Record& r) { return pairText(r.m_nHealRate, r.m_nHealRateAdj); }),
+    numberRow(525, 299, "Max Health Pts:",
+              [](const Record& r) { return pairText(r.m_nMaxHealth, r.m_nMaxHealthAdj); }),
+    numberRow(525, 314, "Max WP Pts:",
+              [](const Record& r) { return pairText(r.m_nMaxWillpower, r.m_nMaxWillpowerAdj); }),
+    numberRow(525, 333,
+              "Power Tolerance:", [](const Record& r) { return intText(r.m_nPowerTolerance); }),
+    {525, 352, "Magical Pbse:"},
+    {525, 367, "Channeling Pbse:"},
+    {525, 382, "Metaphysical Pbse:"},
 };
+
+// A text of the record in its field: as much of it as the player can type is drawn whole.
+void drawRecordText(SheetWriter& w, int x, int y, std::string_view label, const Record& record,
+                    Text Record::*text, int end) {
+    w.labelValue(x, y, label, record.*text,
+                 {fromWidth(end, w.sheetWidth()), typedTextLength(text)});
+}
 
 void drawRow(SheetWriter& w, const Record& record, const DataRow& row) {
-    if (row.value == nullptr) {
+    if (row.text != nullptr) {
+        drawRecordText(w, row.x, row.y, row.label, record, row.text, row.end);
+        return;
+    }
+    if (row.number == nullptr) {
         w.text(row.x, row.y, row.label);
         return;
     }
-    const std::string value = row.value(record);
+    const std::string value = row.number(record);
     if (const auto at = row.label.find("%i"); at != std::string_view::npos) {
         std::string whole(row.label);
         whole.replace(at, 2, value);
         w.text(row.x, row.y, whole);
     } else {
-        w.labelValue(row.x, row.y, row.label, value, fromWidth(row.end, w.sheetWidth()));
+        w.labelValue(row.x, row.y, row.label, value);
     }
 }
 
@@ -265,9 +281,9 @@ void drawIdentity(SheetWriter& w, const Record& r) {
             w.text(20, 105, neuonian ? "Culture:Neuonian" : "Culture:Kessari");
         } else if (row.y == 120) {
             const bool cityState = r.m_nCulture == 15 || neuonian;
-            w.labelValue(20, 120,
-                         cityState ? "Sub Culture: City State of " : "Sub Culture:House of ",
-                         r.m_strCulture, 350);
+            drawRecordText(w, 20, 120,
+                           cityState ? "Sub Culture: City State of " : "Sub Culture:House of ", r,
+                           &Record::m_strCulture, 350);
         }
         drawRow(w, r, row);
     }
@@ -355,7 +371,7 @@ void drawPossessions(SheetWriter& w, const Record& r) {
     w.selectFont(FontId::CourierNew);
     for (const HandRow& row : kHandRows) {
         if (row.y == kFamilyTradeY) {
-            w.labelValue(10, row.y, row.text, r.m_strFamilyTrade, w.sheetWidth() + kToBoxEdge);
+            drawRecordText(w, 10, row.y, row.text, r, &Record::m_strFamilyTrade, kToBoxEdge);
         } else {
             w.text(10, row.y, row.text);
         }

@@ -33,11 +33,13 @@ void SheetWriter::setColors(Rgb text, Rgb background) {
     m_background = background;
 }
 
-void SheetWriter::put(int x, int y, std::string_view text, Align align, int anchor) {
+void SheetWriter::put(int x, int y, std::string_view text, Align align, int anchor,
+                      int narrowedTo) {
     if (text.empty()) {
         return;
     }
-    m_list.add(TextItem{m_font, x, y, std::string(text), align, anchor, m_textColor, m_background});
+    m_list.add(TextItem{m_font, x, y, std::string(text), align, anchor, m_textColor, m_background,
+                        narrowedTo});
 }
 
 std::string_view SheetWriter::partInField(int x, int end, std::string_view text) const {
@@ -74,6 +76,22 @@ void SheetWriter::text(int x, int y, std::string_view text, int end) {
     put(x, y, partInField(x, end, text), Align::Left, x);
 }
 
+void SheetWriter::recordText(int x, int y, std::string_view text, Field field) {
+    if (field.typed == 0) {
+        this->text(x, y, text, field.end);
+        return;
+    }
+    // A narrowed text keeps this far from its field's end, clear of the next text.
+    constexpr int kClearance = 3;
+    const std::string_view typed = text.substr(0, std::min(text.size(), field.typed));
+    const int room = std::min(field.end, m_sheetWidth) - kClearance - x;
+    if (room <= 0) {
+        return;
+    }
+    const int natural = width(typed);
+    put(x, y, typed, Align::Left, x, natural > room ? room : 0);
+}
+
 void SheetWriter::rightAligned(int end, int y, std::string_view text) {
     put(end - width(text), y, text, Align::Right, end);
 }
@@ -84,9 +102,9 @@ void SheetWriter::centred(int y, std::string_view text) {
 }
 
 void SheetWriter::labelValue(int x, int y, std::string_view label, std::string_view value,
-                             int end) {
-    text(x, y, label, end);
-    text(x + width(label), y, value, end);
+                             Field field) {
+    text(x, y, label, field.end);
+    recordText(x + width(label), y, value, field);
 }
 
 void SheetWriter::line(int x1, int y1, int x2, int y2) {

@@ -3,6 +3,7 @@
 #include "core/sheet/DisplayList.h"
 #include "core/sheet/TextMetrics.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <limits>
@@ -27,6 +28,13 @@ public:
     // A field that reaches the sheet's right edge.
     static constexpr int kToSheetEdge = std::numeric_limits<int>::max();
 
+    // Where a text of the record goes: its field ends at end (the next text on its line, or its
+    // box's edge), and the player can type typed characters of it (0: it comes from a button).
+    struct Field {
+        int end = kToSheetEdge;
+        std::size_t typed = 0;
+    };
+
     SheetWriter(DisplayList& list, const TextMetrics& metrics, int sheetWidth);
 
     void selectFont(FontId font) { m_font = font; }
@@ -41,13 +49,19 @@ public:
     // characters that end at end at the latest, and never past the sheet's right edge, however
     // long the text is.
     void text(int x, int y, std::string_view text, int end = kToSheetEdge);
+    // A text of the record. As much as the player can type is drawn whole, narrowed across where
+    // it would pass the end of its field; anything longer can only come from a foreign file, and
+    // the rest is left out. A text from a button is drawn as far as its field reaches.
+    void recordText(int x, int y, std::string_view text, Field field);
     // Drawn so that it ends at x = end.
     void rightAligned(int end, int y, std::string_view text);
     // Drawn centred on the sheet: at W/2 minus half its width.
     void centred(int y, std::string_view text);
-    // The label at x and the value right after it, at x plus the label's width, reaching end.
-    void labelValue(int x, int y, std::string_view label, std::string_view value,
-                    int end = kToSheetEdge);
+    // The label at x and the value right after it, at x plus the label's width, in field.
+    void labelValue(int x, int y, std::string_view label, std::string_view value, Field field);
+    void labelValue(int x, int y, std::string_view label, std::string_view value) {
+        labelValue(x, y, label, value, Field{});
+    }
 
     void line(int x1, int y1, int x2, int y2);
     // A rectangle drawn as four lines.
@@ -59,7 +73,7 @@ private:
     // The longest beginning of text that, drawn from x, ends at end (and the sheet's right edge)
     // at the latest. Measures only as much of the text as can reach that far.
     std::string_view partInField(int x, int end, std::string_view text) const;
-    void put(int x, int y, std::string_view text, Align align, int anchor);
+    void put(int x, int y, std::string_view text, Align align, int anchor, int narrowedTo = 0);
 
     DisplayList& m_list;
     const TextMetrics& m_metrics;

@@ -1,12 +1,14 @@
 #include "gui/dialogs/HelpDialogs.h"
 
 #include "gui/dialogs/DialogLook.h"
+#include "qtsheet/SheetPictures.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -41,15 +43,21 @@ QLabel* wrappedLabel(const QString& text, int width) {
 
 std::unique_ptr<QDialog> makeAboutDialog(QWidget* parent) {
     auto* content = new QHBoxLayout;
+    // The culture book's cover in colour, as the main menu shows it lit, in the screen's pixels.
     auto* picture = new QLabel;
-    picture->setPixmap(QIcon(QStringLiteral(":/icons/about_picture.svg")).pixmap(QSize(64, 80)));
+    picture->setObjectName(QStringLiteral("aboutPicture"));
+    const qreal ratio = parent != nullptr ? parent->devicePixelRatioF() : qApp->devicePixelRatio();
+    picture->setPixmap(QPixmap::fromImage(SheetPictures().image(PictureId::FullCoverLit, ratio)));
     picture->setAlignment(Qt::AlignTop);
     content->addWidget(picture);
     auto* lines = new QVBoxLayout;
     lines->addWidget(new QLabel(QStringLiteral("Orthavel Version 1.5")));
+    // The notices wrap beside the cover, so the box stays narrow enough for a screen at twice the
+    // scale.
+    lines->addWidget(wrappedLabel(
+        QObject::tr("A companion for players and game masters of the Orthavel game."), 240));
     lines->addWidget(
-        new QLabel(QObject::tr("A companion for players and game masters of the Orthavel game.")));
-    lines->addWidget(new QLabel(QObject::tr("Provided as is; see Help > Legal Disclaimer.")));
+        wrappedLabel(QObject::tr("Provided as is; see Help > Legal Disclaimer."), 240));
     lines->addStretch();
     content->addLayout(lines);
     content->setSpacing(16);

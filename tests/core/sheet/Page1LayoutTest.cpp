@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
 
 namespace orthavel {
 namespace {
@@ -128,9 +129,56 @@ TEST(Page1Layout, SpecialSkillColumnWalk) {
     EXPECT_TRUE(textsNamed(list, "Fast Draw").empty());
 }
 
-// A text of the record stops where its field ends, however long it is, and is measured only as
-// far as it can reach; a number is never cut.
-TEST(Page1Layout, LongTextsStopWhereTheirFieldEnds) {
+// Every text as long as its dialog lets the player type it (30 for the name) is drawn whole where
+// it always was; one that would run into the next text or past its box is narrowed to end 3
+// units before it. The texts that come from buttons fit their fields.
+TEST(Page1Layout, TextsAsLongAsTheirDialogsAllowAreDrawnWhole) {
+    struct Case {
+        Text CharacterRecord::*text;
+        std::size_t length;
+        int x, y;
+        int narrowedTo;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {&CharacterRecord::m_strName, 30, 20 + 15 * 8, 50, 350 - 3 - 140},
+        {&CharacterRecord::m_strPlayedBy, 30, 20 + 10 * 8, 65, 0},
+        {&CharacterRecord::m_strAttitude, 30, 350 + 9 * 8, 65, 0},
+        {&CharacterRecord::m_strPathway, 20, 350 + 8 * 8, 50, 0},
+        {&CharacterRecord::m_strEyeColor, 15, 10 + 10 * 7, 308, 0},
+        {&CharacterRecord::m_strHairColor, 20, 10 + 11 * 7, 323, 190 - 3 - 87},
+        {&CharacterRecord::m_strSkinColor, 20, 10 + 11 * 7, 338, 190 - 3 - 87},
+        {&CharacterRecord::m_strHandedness, 15, 10 + 11 * 7, 353, 190 - 3 - 87},
+        {&CharacterRecord::m_strBirthDate, 20, 10 + 11 * 7, 368, 0}, // nothing beside it
+        {&CharacterRecord::m_strHeight, 15, 10 + 7 * 7, 383, 0},
+        {&CharacterRecord::m_strBuild, 15, 190 + 6 * 7, 338, 0},
+        {&CharacterRecord::m_strWeight, 15, 190 + 7 * 7, 383, 345 - 3 - 239},
+        {&CharacterRecord::m_strFamilyTrade, 80, 10 + 26 * 7, 725, 0},
+    };
+    // clang-format on
+    CharacterRecord r;
+    char letter = 'a';
+    for (const Case& c : cases) {
+        r.*c.text = std::string(c.length, letter++);
+    }
+    r.m_strProfession = "Specialist (Wizard's Apprentice)";
+    r.m_strCulture = "Adventurer";
+    const DisplayList list = page1(r);
+    for (const Case& c : cases) {
+        const std::vector<TextItem> drawn = textsNamed(list, r.*c.text);
+        ASSERT_EQ(drawn.size(), 1U) << r.*c.text << " is not drawn whole";
+        EXPECT_EQ(std::tie(drawn[0].x, drawn[0].y, drawn[0].narrowedTo),
+                  std::tie(c.x, c.y, c.narrowedTo))
+            << r.*c.text;
+    }
+    expectTexts(list, {{350 + 7 * 8, 120, "Specialist (Wizard's Apprentice)"},
+                       {20 + 21 * 8, 120, "Adventurer"}});
+}
+
+// A text longer than any dialog lets the player type can only come from a file made elsewhere:
+// only as much as could be typed is drawn, and only that much is measured, however long the text
+// is. A text that comes from a button stops where its field ends; a number is never cut.
+TEST(Page1Layout, TextsLongerThanTheirDialogsAllowAreCut) {
     struct CountingMetrics : FixedPitchMetrics {
         mutable std::size_t measured = 0;
         int textWidth(FontId font, std::string_view text) const override {
@@ -151,11 +199,9 @@ TEST(Page1Layout, LongTextsStopWhereTheirFieldEnds) {
         int x, y;
         std::string text;
     } cases[] = {
-        {20 + 15 * 8, 50, std::string(26, 'N')},         // to the right column at 350
-        {350 + 8 * 8, 50, std::string(43, 'P')},         // to the box's edge at W - 5
-        {10 + 7 * 7, 293, std::string(18, 'G')},         // to the next column at 190
-        {190 + 7 * 7, 383, std::string(15, 'W')},        // to the box's line at 345
-        {10 + 26 * 7, 725, std::string(81, 'F')},        // to the box's edge
+        {20 + 15 * 8, 50, std::string(30, 'N')},         {350 + 8 * 8, 50, std::string(20, 'P')},
+        {10 + 7 * 7, 293, std::string(18, 'G')}, // to the next column at 190
+        {190 + 7 * 7, 383, std::string(15, 'W')},        {10 + 26 * 7, 725, std::string(80, 'F')},
         {355 + 15 * 7, 367, std::string("-2147483648")}, // past the inner box, but whole
     };
     for (const auto& c : cases) {
