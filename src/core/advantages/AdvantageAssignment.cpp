@@ -1,5 +1,7 @@
 #include "core/advantages/AdvantageAssignment.h"
 
+#include <algorithm>
+
 #include "core/dialogs/ArrowClicks.h"
 #include "core/dialogs/NumberPrompt.h"
 
@@ -27,6 +29,7 @@ void AdvantageAssignment::open(std::int32_t race, std::int32_t updateMode, std::
     m_profession = profession;
     m_previousLevel = levels;
     m_skillPoints = skillPoints;
+    m_openingSkillPoints = skillPoints;
     m_advantagePoints = advantagePoints;
 }
 
@@ -123,11 +126,13 @@ std::optional<Message> AdvantageAssignment::confirm() const {
                        true};
     }
     if (m_skillPoints < kSkillPointFloor) {
-        if (m_updateMode == 0) {
+        // A character that came with fewer (a young one of a Full Generation) may keep what it
+        // has; it may not spend any of it on advantages.
+        if (m_updateMode == 0 && m_skillPoints < std::min(kSkillPointFloor, m_openingSkillPoints)) {
             return Message{"Skill Points Warning",
                            "You must have at least 200 skill points to continue.", true};
         }
-        if (!m_professionChange) {
+        if (m_updateMode != 0 && !m_professionChange) {
             return std::nullopt;
         }
     }

@@ -26,7 +26,7 @@ public:
         "is above the norm.  You may trade 25 Skill Points for 1 Advantage.";
     // Skill points one advantage point is worth.
     static constexpr std::int32_t kTradeRate = 25;
-    // Skill points a generated character must keep.
+    // Skill points a generated character must keep (or as many as it came with, if fewer).
     static constexpr std::int32_t kSkillPointFloor = 200;
 
     // Copies the inputs in; every level counts as already charged.
@@ -84,6 +84,8 @@ private:
     // The level of each advantage already charged to the pools.
     AdvantageLevels m_previousLevel{};
     std::int32_t m_skillPoints = 0;
+    // The skill points it was opened with: below 200, the floor a generated character keeps.
+    std::int32_t m_openingSkillPoints = 0;
     std::int32_t m_advantagePoints = 0;
     bool m_professionChange = false;
 };

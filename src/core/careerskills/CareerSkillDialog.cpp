@@ -62,6 +62,32 @@ std::optional<Message> refusalOf(const SpecialSkillDialogRow& row, int choice, s
                    "Your " + std::string(name) + " is already at " + level + ".", false};
 }
 
+// A pick that would carry a rating past 100, the highest "Choose Skills" knows, is refused with
+// the rating it stands at, as a raise past an advantage's maximum is.
+std::optional<Message> ratingRefusalOf(const SpecialSkillDialogRow& row, int choice,
+                                       const CharacterRecord& record) {
+    if (choice < 0 || static_cast<std::size_t>(choice) >= row.choiceCount) {
+        return std::nullopt;
+    }
+    const SpecialSkillEffect& effect = row.choices()[static_cast<std::size_t>(choice)].effect;
+    if (effect.kind != EffectKind::AddSkill) {
+        return std::nullopt;
+    }
+    for (const std::int16_t skill : {effect.target, effect.target2}) {
+        if (skill < 0) {
+            continue;
+        }
+        const std::int32_t rating = record.m_aSkill[static_cast<std::size_t>(skill)];
+        if (rating > kHighestRating - effect.amount) {
+            return Message{std::string(kSkillLimitCaption),
+                           "Your " + std::string(skillName(skill)) + " is already at " +
+                               std::to_string(rating) + ".",
+                           false};
+        }
+    }
+    return std::nullopt;
+}
+
 // A pick that adds to ratings is refused when the profession's mastery requirements held before it
 // and fail after it (a low rating added to an emphasis can lower its average): the character would
 // no longer be what its profession demands, and the next "Choose Skills" would refuse it.
@@ -102,6 +128,9 @@ ChoiceDialog specialSkillDialog(const SpecialSkillDialogRow& row, const Characte
     }
     dialog.refusal = [&row, record](int choice) {
         if (auto refusal = refusalOf(row, choice, record.m_nRace, record.m_aAdvantage)) {
+            return refusal;
+        }
+        if (auto refusal = ratingRefusalOf(row, choice, record)) {
             return refusal;
         }
         return masteryRefusalOf(row, choice, record);

@@ -171,7 +171,7 @@ TEST(AdvantageAssignment, ConfirmChecksPointsThenSkillPointsThenMinimums) {
     const Case cases[] = {
         {"points left come first", 0, 150, 1, {}, advantageWarning},
         {"negative points are points left", 0, 300, -1, medic, advantageWarning},
-        {"too few skill points in generation", 0, 199, 0, medic, skillWarning},
+        {"fewer than 200 from the start are kept", 0, 122, 0, medic, std::nullopt},
         {"exactly 200 skill points go on to the minimums", 0, 200, 0, {}, medicWarning},
         {"minimums met", 0, 200, 0, medic, std::nullopt},
         {"update mode with 50 skill points skips the minimums", 1, 50, 0, {}, std::nullopt},
@@ -188,6 +188,12 @@ TEST(AdvantageAssignment, ConfirmChecksPointsThenSkillPointsThenMinimums) {
         EXPECT_EQ(model.skillPoints(), c.skillPoints) << c.what;
         EXPECT_EQ(model.advantagePoints(), c.advantagePoints) << c.what;
         EXPECT_EQ(model.levels(), c.levels) << c.what;
+    }
+    // Skill points spent below 200 in the dialog are refused, whatever the start.
+    for (const std::int32_t start : {210, 199}) {
+        AdvantageAssignment model = opened(start, 0, kRaceKessari, 0, Medic, medic);
+        ASSERT_TRUE(model.setLevel(Advantage::Strength, 1));
+        EXPECT_EQ(model.confirm(), skillWarning) << start;
     }
 }
 

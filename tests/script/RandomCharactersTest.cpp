@@ -1,0 +1,149 @@
+// Every character the program can make obeys its own rules: many characters made by the real
+// flows with every dialog answered at random (Quick PC, Full Generation at every age class, a
+// change of profession of a made character), each checked against the rules whatever its path.
+// ORTHAVEL_RANDOM_CHARACTERS sets how many (2,000 by default; scripts/random-characters runs more).
+
+#include "core/advantages/ProfessionMinimums.h"
+#include "core/document/CQuorvelDoc.h"
+#include "core/document/Commands.h"
+#include "core/npc/NpcMaker.h"
+#include "core/record/CharacterFile.h"
+#include "core/record/DerivedStats.h"
+#include "core/sheet/SheetView.h"
+#include "core/skills/SkillLevels.h"
+#include "script/ScriptedInteraction.h"
+
+#include "core/sheet/FixedPitchMetrics.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sstream>
+
+namespace orthavel {
+namespace {
+
+int characterCount() {
+    const char* count = std::getenv("ORTHAVEL_RANDOM_CHARACTERS");
+    return count != nullptr ? std::atoi(count) : 2000;
+}
+
+// Update Skills with no new points, OK at once: the program must take its own character.
+bool updateSkillsAccepts(const CharacterRecord& record) {
+    CQuorvelDoc doc;
+    doc.record() = record;
+    std::ostringstream transcript;
+    ScriptedInteraction ui(nlohmann::json::parse(R"([
+            {"title": "Update Skills", "fields": {"Enter number of new skill points:": "0"},
+             "click": "OK"},
+            {"title": "Choose Skills", "steps": [{"click": "OK"}]}])"),
+                           transcript);
+    doc.OnUpdateSkills(ui);
+    return transcript.str().find(R"({"event":"closed","title":"Choose Skills","accepted":true})") !=
+           std::string::npos;
+}
+
+// What is wrong with a made character by its own rules; empty when nothing is.
+std::vector<std::string> faultsOf(const CharacterRecord& r, bool advantagesAccepted,
+                                  bool skillsAccepted) {
+    std::vector<std::string> faults;
+    const auto expect = [&](bool holds, const std::string& what) {
+        if (!holds) {
+            faults.push_back(what);
+        }
+    };
+    const RatedLevels rated = ratedLevels(r.m_nRace, r.m_nProfession, r.m_aSkill);
+    expect(r.m_aEmphasis == rated.levels.emphases, "stored emphases are not the ratings' own");
+    expect(r.m_aMastery == rated.levels.masteries, "stored masteries are not the ratings' own");
+    expect(!rated.check.professionLevel || r.m_nProfessionLevel == *rated.check.professionLevel,
+           "profession level " + std::to_string(r.m_nProfessionLevel) + " is not the ratings' " +
+               std::to_string(rated.check.professionLevel.value_or(0)));
+    if (skillsAccepted) {
+        expect(rated.check.met, "mastery requirements fail: " + rated.check.warning);
+        expect(r.m_nSkillPoints == 0, "skill points left: " + std::to_string(r.m_nSkillPoints));
+        expect(updateSkillsAccepts(r), "Update Skills refuses it");
+    }
+    if (advantagesAccepted) {
+        expect(findProfessionMinimums(r.m_nRace, r.m_nProfession) == nullptr ||
+                   meetsMinimums(r.m_nRace, r.m_nProfession, r.m_aAdvantage),
+               "minimum advantages fail");
+        expect(r.m_nAdvantagePoints == 0, "advantage points left");
+    }
+    for (int a = 0; a < kAdvantageCount; ++a) {
+        expect(r.m_aAdvantage[static_cast<std::size_t>(a)] <=
+                   AdvantageMaximum(r.m_nRace, advantageAt(a)),
+               "advantage " + std::to_string(a) + " above its race maximum");
+    }
+    for (std::size_t s = 0; s < r.m_aSkill.size(); ++s) {
+        expect(r.m_aSkill[s] >= 0 && r.m_aSkill[s] <= 100,
+               "skill " + std::to_string(s) + " rated " + std::to_string(r.m_aSkill[s]));
+    }
+    CharacterRecord derived = r;
+    UpdateDerivedStats(derived);
+    expect(derived == r, "derived values are not the record's own");
+    const std::string bytes = storeCharacter(r);
+    CharacterRecord loaded;
+    const std::span<const unsigned char> raw(reinterpret_cast<const unsigned char*>(bytes.data()),
+                                             bytes.size());
+    expect(loadCharacter(raw, loaded) && storeCharacter(loaded) == bytes,
+           "the file does not read back byte for byte");
+    // The texts the character brings to its sheet (those of a new character's sheet are the
+    // same for everyone) stay on the page.
+    const test::FixedPitchMetrics metrics;
+    for (std::int32_t page = 1; page <= 4; ++page) {
+        const auto fixed = layoutSheetPage(CharacterRecord(), metrics, page).texts();
+        for (const TextItem& t : layoutSheetPage(r, metrics, page).texts()) {
+            if (std::find(fixed.begin(), fixed.end(), t) != fixed.end()) {
+                continue;
+            }
+            const int width = t.narrowedTo > 0 ? t.narrowedTo : metrics.textWidth(t.font, t.text);
+            expect(t.x >= 0 && t.y >= 0 && t.x + width <= kSheetWidth &&
+                       t.y + metrics.textHeight(t.font) <= kSheetHeight,
+                   "page " + std::to_string(page) + " draws \"" + t.text + "\" off the page");
+        }
+    }
+    return faults;
+}
+
+std::string describe(const CharacterRecord& r) {
+    return r.m_strCulture + " " + r.m_strProfession + " (" + std::to_string(r.m_nProfession) +
+           "), age " + std::to_string(r.m_nAge);
+}
+
+TEST(RandomCharacters, EveryOneObeysItsOwnRules) {
+    const int count = characterCount();
+    int failures = 0;
+    for (int seed = 1; seed <= count && failures < 20; ++seed) {
+        Dice dice(static_cast<std::uint64_t>(seed));
+        // By turns: a starting career, Full Generation at each age class, a change of profession.
+        NpcPlan request;
+        if (seed % 3 == 1) {
+            request.ageClass = (seed / 3) % 7;
+        }
+        MadeNpc made = makeNpc(request, dice);
+        if (!made.record) {
+            ASSERT_TRUE(request.ageClass) << seed << ": " << made.why;
+            continue; // an age class too young for every profession drawn: the why is tested
+        }
+        CharacterRecord record = *made.record;
+        bool advantages = true;
+        bool skills = true;
+        if (seed % 3 == 2) {
+            CQuorvelDoc doc;
+            doc.record() = record;
+            RandomInteraction ui(dice, {});
+            doc.OnChangeProfession(ui);
+            record = doc.record();
+            advantages = ui.advantagesAccepted();
+            skills = ui.skillsAccepted();
+        }
+        const auto faults = faultsOf(record, advantages, skills);
+        for (const std::string& fault : faults) {
+            ADD_FAILURE() << "seed " << seed << ", " << describe(record) << ": " << fault;
+        }
+        failures += faults.empty() ? 0 : 1;
+    }
+}
+
+} // namespace
+} // namespace orthavel
