@@ -18,6 +18,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 namespace orthavel {
@@ -140,6 +142,12 @@ TEST(RandomCharacters, EveryOneObeysItsOwnRules) {
         const auto faults = faultsOf(record, advantages, skills);
         for (const std::string& fault : faults) {
             ADD_FAILURE() << "seed " << seed << ", " << describe(record) << ": " << fault;
+        }
+        if (!faults.empty()) {
+            // Kept for a look: orthavel opens it, orthavel-cli dumps and renders it.
+            const auto kept = std::filesystem::temp_directory_path() /
+                              ("random-character-" + std::to_string(seed) + ".ksc");
+            std::ofstream(kept, std::ios::binary) << storeCharacter(record);
         }
         failures += faults.empty() ? 0 : 1;
     }

@@ -4,7 +4,10 @@
 #include "core/sheet/SkillSheetTables.h"
 #include "core/skills/SkillCatalogue.h"
 
+#include <algorithm>
 #include <span>
+#include <string>
+#include <vector>
 
 namespace orthavel {
 
@@ -87,34 +90,82 @@ void drawColumn(SheetWriter& w, const CharacterRecord& r, int c,
     }
 }
 
-// The spells held, one under the other from y 442, with no column break.
-void drawSpells(SheetWriter& w, const CharacterRecord& r) {
-    int y = 442;
-    for (std::size_t i = 0; i < kSpellLabels.size(); ++i) {
-        const std::int32_t rating = r.m_aSkill[kFirstSpell + i];
-        if (rating > 0) {
-            drawSkillLine(w, 500, 525, y, rating, kSpellLabels[i]);
-            y += 14;
+// A held spell or endowment: its rating and its sheet label.
+struct HeldLine {
+    std::int32_t rating;
+    std::string_view label;
+};
+
+template <std::size_t N>
+std::vector<HeldLine> heldLines(const CharacterRecord& r, std::size_t first,
+                                const std::array<std::string_view, N>& labels) {
+    std::vector<HeldLine> held;
+    for (std::size_t i = 0; i < N; ++i) {
+        if (const std::int32_t rating = r.m_aSkill[first + i]; rating > 0) {
+            held.push_back({rating, labels[i]});
         }
     }
+    return held;
+}
+
+// A stretch of a column a list runs down: the rating at x (the label 25 further right), lines
+// 14 apart from top while they start above end.
+struct ListRoom {
+    int x;
+    int top;
+    int end;
+};
+
+constexpr int kListStep = 14;
+// The last line of a list that runs to the page's foot starts here, so its cell ends on the page.
+constexpr int kPageFoot = kSheetHeight - kListStep;
+
+// The top of the free room at the foot of the column from x to x + 240: under its lowest text.
+int freeRoomBelow(const DisplayList& list, int x) {
+    int lowest = 0;
+    for (const TextItem& t : list.texts()) {
+        if (t.x >= x && t.x < x + 240) {
+            lowest = std::max(lowest, t.y);
+        }
+    }
+    return lowest + 2 * kListStep;
+}
+
+// Draws a list through its rooms, one after the other. What no room is left for is not drawn
+// past the page or over another line: the last line that fits counts it ("... and 12 more").
+void drawHeld(SheetWriter& w, const std::vector<HeldLine>& held, std::span<const ListRoom> rooms) {
+    std::vector<std::pair<int, int>> places;
+    for (const ListRoom& room : rooms) {
+        for (int y = room.top; y < room.end && places.size() < held.size(); y += kListStep) {
+            places.emplace_back(room.x, y);
+        }
+    }
+    const bool cut = places.size() < held.size();
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        const auto [x, y] = places[i];
+        if (cut && i + 1 == places.size()) {
+            w.selectFont(FontId::CourierNew);
+            w.text(x, y, "... and " + std::to_string(held.size() - i) + " more");
+            break;
+        }
+        drawSkillLine(w, x, x + 25, y, held[i].rating, held[i].label);
+    }
+}
+
+// The spells held, one under the other from y 442 in column 3; a list longer than the page goes
+// on at the foot of column 2, then of column 1.
+void drawSpells(SheetWriter& w, const CharacterRecord& r, const DisplayList& list) {
+    const ListRoom rooms[] = {{500, 442, kPageFoot + 1},
+                              {250, freeRoomBelow(list, 245), kPageFoot + 1},
+                              {10, freeRoomBelow(list, 5), kPageFoot + 1}};
+    drawHeld(w, heldLines(r, kFirstSpell, kSpellLabels), rooms);
 }
 
 // The endowments held, from (250, 697) down column 2; past y 877 they go on at (500, 731),
 // under "Endowments (Continued)".
 void drawEndowments(SheetWriter& w, const CharacterRecord& r) {
-    int x = 250;
-    int y = 697;
-    for (std::size_t i = 0; i < kEndowmentLabels.size(); ++i) {
-        const std::int32_t rating = r.m_aSkill[kFirstEndowment + i];
-        if (rating > 0) {
-            drawSkillLine(w, x, x + 25, y, rating, kEndowmentLabels[i]);
-            y += 14;
-            if (y >= 877) {
-                x = 500;
-                y = 731;
-            }
-        }
-    }
+    const ListRoom rooms[] = {{250, 697, 877}, {500, 731, 877}};
+    drawHeld(w, heldLines(r, kFirstEndowment, kEndowmentLabels), rooms);
 }
 
 void fillPage(SheetWriter& w, const CharacterRecord& r) {
@@ -153,7 +204,7 @@ DisplayList layoutPage2(const CharacterRecord& record, const TextMetrics& metric
     }
     drawColumn(w, record, 245, kPage2Column2);
     drawColumn(w, record, 495, kPage2Column3);
-    drawSpells(w, record);
+    drawSpells(w, record, list);
     return list;
 }
 

@@ -52,13 +52,23 @@ TEST(Page2Layout, FrameTitleAndHeadings) {
 TEST(Page23Layout, EverySkillIsListedOnceForItsRace) {
     for (const std::int32_t race : {0, 1, 2}) {
         std::vector<int> shown(kSkillCount);
+        int counted = 0; // the held spells and endowments no room was left for
         for (const DisplayList& list : {page2(numbered(race)), page3(numbered(race))}) {
             for (const TextItem& t : list.texts()) {
                 if (t.text.size() == 4 && t.text.starts_with('1') && t.font == Plain) {
                     ++shown.at(static_cast<std::size_t>(std::stoi(t.text) - 1000));
                 }
+                counted += t.text.starts_with("... and ") ? std::stoi(t.text.substr(8)) : 0;
             }
         }
+        int heldShown = 0;
+        for (int skill : {85, 227}) {
+            for (int i = skill; i < (skill == 85 ? 147 : 274); ++i) {
+                heldShown += shown[static_cast<std::size_t>(i)];
+                shown[static_cast<std::size_t>(i)] = 1; // checked as a whole below
+            }
+        }
+        EXPECT_EQ(heldShown + counted, 62 + 47) << race;
         for (int skill = 0; skill < kSkillCount; ++skill) {
             const bool neuonianOnly = skill >= 314 && skill <= 321;
             const bool kessariOnly = skill == 13 || skill == 23;
@@ -86,7 +96,7 @@ TEST(Page2Layout, LinesOfEachColumn) {
     // clang-format on
 }
 
-TEST(Page2Layout, SpellsListedInIndexOrderWithoutColumnBreak) {
+TEST(Page2Layout, SpellsListedInIndexOrderOnThePage) {
     CharacterRecord r;
     r.m_aSkill[90] = 12;
     r.m_aSkill[85] = 3;
@@ -100,9 +110,24 @@ TEST(Page2Layout, SpellsListedInIndexOrderWithoutColumnBreak) {
     EXPECT_TRUE(textsNamed(list, "Paralyzing Touch (16)").empty());
     EXPECT_TRUE(textsNamed(list, "Super Adhesion (17)").empty());
 
+    // More spells than column 3 holds go on at the foot of column 2, then of column 1; what
+    // finds no room is counted on the last line, never drawn past the page.
     CharacterRecord all;
     std::fill(all.m_aSkill.begin() + 85, all.m_aSkill.begin() + 147, 1);
-    expectTexts(page2(all), {{525, 442 + 61 * 14, "Water Walk (15)", Plain}});
+    const DisplayList full = page2(all);
+    EXPECT_EQ(textAt(full, 525, 876), "Parabola (19)") << "column 3 runs to 876";
+    int drawn = 0;
+    int counted = 0;
+    for (const TextItem& t : full.texts()) {
+        EXPECT_LE(t.y + 14, 900) << t.text;
+        drawn += t.text == "1" && t.y >= 442 ? 1 : 0;
+        if (t.text.starts_with("... and ")) {
+            counted = std::stoi(t.text.substr(8));
+            EXPECT_LT(t.x, 245) << "column 1 takes the last ones";
+        }
+    }
+    EXPECT_EQ(drawn + counted, 62);
+    EXPECT_GT(drawn, 32);
 
     // No spells: nothing under Theory, whose fixed line shows 0.
     const DisplayList none = page2(CharacterRecord{});
@@ -125,7 +150,7 @@ TEST(Page3Layout, LinesOfEachColumn) {
 }
 
 // Thirteen endowments fill column 2 from y 697 to 865; the fourteenth starts column 3 at
-// (500, 731); a further overflow starts there again.
+// (500, 731).
 TEST(Page3Layout, EndowmentOverflow) {
     CharacterRecord r;
     for (int i = 227; i < 227 + 14; ++i) {
@@ -137,15 +162,14 @@ TEST(Page3Layout, EndowmentOverflow) {
                            {500, 731, "40", Plain},
                            {525, 731, "Tears of Zariah (15)", Plain}});
 
+    // 13 in column 2, 11 down column 3 (731 to 871); the 24th place counts the rest instead of
+    // starting over on top of the others.
     CharacterRecord many;
     std::fill(many.m_aSkill.begin() + 227, many.m_aSkill.begin() + 274, 1);
     const DisplayList overflowing = page3(many);
-    // 13 in column 2, 11 per pass down column 3 (731 to 871): the 25th starts over at 731.
-    expectTexts(overflowing, {{525, 871, "Prayer of Knowledge (14)", Plain},
-                              {525, 731, "Prayer of Power (14)", Plain}});
-    for (const TextItem& t : overflowing.texts()) {
-        EXPECT_LT(t.y, 880) << t.text;
-    }
+    expectTexts(overflowing,
+                {{525, 857, "Nightshade (10)", Plain}, {500, 871, "... and 24 more", Plain}});
+    EXPECT_TRUE(textsNamed(overflowing, "Prayer of Knowledge (14)").empty());
 }
 
 } // namespace
