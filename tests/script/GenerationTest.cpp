@@ -139,6 +139,9 @@ TEST(Generation, EveryHouseGetsItsCareersAndNativeSkills) {
             EXPECT_EQ(run.record().m_strGender, h.culture == 12 ? "Female" : "Male");
             EXPECT_EQ(run.skillSum(h.first, h.last), h.sum);
             EXPECT_EQ(run.record().m_aSkill[23], 100); // Natural Form, of every Kessari
+            // The race's natives first, then the culture's: the Raidir add 20 to the 30 "Kessari"
+            // every Kessari starts with.
+            EXPECT_EQ(run.record().m_aSkill[183], h.culture == 12 ? 50 : 30);
             EXPECT_EQ(run.said(rules_tip::kGroamMagic), h.culture == 4);
             EXPECT_EQ(run.shown().back(), "Choose a set of Armor");
             EXPECT_EQ(run.record().m_nPage, 1);
@@ -253,19 +256,22 @@ TEST(Generation, TheRulesWorkedExamplesComeOut) {
     EXPECT_EQ(sage.inputsOf("Assign Advantages")["levels"],
               (json{0, 0, 0, 0, 1, 2, 2, 4, 0, 0, 0, 0, 0, 0, 0}));
 
-    // A family-trade roll of 57: a Kessari lineage 4 and 75 skill points; a Neuonian lineage 2
-    // and 2 advantage points, with that row's trade examples.
+    // Family-trade rolls at the ends of lineage rows, and 57: a Kessari lineage 4 and 75 skill
+    // points; a Neuonian lineage 2 and 2 advantage points, with that row's trade examples. The
+    // Kessari is the reset's Medic, whose minimums are paid first.
     const struct {
         std::string race;
-        int lineage, skillPoints, advantagePoints;
+        int roll, lineage, skillPoints, advantagePoints;
         std::string hint1;
     } rolls[] = {
-        // The Kessari is the reset's Medic: 1 point less her 5.
-        {"&Kessari", 4, 405 + 75 - 4 * 25, 0, "Guardian, Sergeant at Arms, Holy Warrior, Musician"},
-        {"&Neuonian", 2, 506, 1 + 2, "City Guard, Artillery Agent, Craftsman, Artist,"},
+        {"&Kessari", 57, 4, 405 + 75 - 4 * 25, 0,
+         "Guardian, Sergeant at Arms, Holy Warrior, Musician"},
+        {"&Kessari", 10, 0, 405, 0, "Peasant/Farmer, Illigitimate birth"},
+        {"&Kessari", 11, 1, 405 - 1 * 25, 0, "Medic, Recruit, Initiate, Apprentice, Itinerant,"},
+        {"&Neuonian", 57, 2, 506, 1 + 2, "City Guard, Artillery Agent, Craftsman, Artist,"},
     };
     for (const auto& r : rolls) {
-        SCOPED_TRACE(r.race);
+        SCOPED_TRACE(r.race + " " + std::to_string(r.roll));
         Session run;
         const bool kessari = r.race == "&Kessari";
         json script = {click("Choose a Race", r.race), kNamed, cancel("Pathway")};
@@ -275,13 +281,22 @@ TEST(Generation, TheRulesWorkedExamplesComeOut) {
             script.push_back(cancel("Choose a Starting Job"));
         }
         script.push_back(click("Family Trade", "&Random Lineage"));
-        run("quickpc", script, {57});
-        EXPECT_EQ(run.textOf("Random Dice Roll (Family Trade)"), "You rolled a: 57.");
+        run("quickpc", script, {r.roll});
+        EXPECT_EQ(run.textOf("Random Dice Roll (Family Trade)"),
+                  "You rolled a: " + std::to_string(r.roll) + ".");
         EXPECT_EQ(run.record().m_nLineage, r.lineage);
         EXPECT_EQ(run.inputsOf("Assign Advantages")["skillPoints"], r.skillPoints);
         EXPECT_EQ(run.inputsOf("Assign Advantages")["advantagePoints"], r.advantagePoints);
         EXPECT_EQ(run.inputsOf("Family Trade and Background")["hint1"], r.hint1);
     }
+
+    // A Cortez Warrior of Full Generation starts with Reflex 1: raised to the Warrior's minimums,
+    // each advantage costs only the levels it rises by.
+    Session warrior;
+    warrior("full", {kNamed, cancel("Select a Pathway"), radio(kHouseRows[1].caption),
+                     click("Cortez Jobs and Professions", "&Warrior"),
+                     click("Kessari Age Delineations", "&Adulthood"), cancel("Family Trade")});
+    EXPECT_EQ(warrior.inputsOf("Assign Advantages")["skillPoints"], 305);
 
     // Only a 57 makes a character ambidextrous; any other roll asks.
     for (const int roll : {56, 57, 58}) {
@@ -380,6 +395,18 @@ TEST(Generation, AChangeOfProfessionKeepsTheRestOfTheCharacter) {
     EXPECT_EQ(run.record().m_nPage, 1);
     EXPECT_TRUE(run.doc.IsModified());
     EXPECT_EQ(run.inputsOf("Assign Advantages")["updateMode"], 1);
+
+    // Out of update mode for the special skills: a Medic of level 6 changed to Medic gets the
+    // two picks of her level, not the one pick of an update.
+    Session medic;
+    ASSERT_TRUE(
+        medic.doc.OnOpenDocument(std::filesystem::path(ORTHAVEL_TEST_DATA) / "medic_pl6.ksc"));
+    medic("change-profession",
+          {radio(kHouseRows[0].caption), click(kJobsDialogs[0].title, "&Medic"),
+           cancel("Update Advantages"), cancel("Assign Advantages"), cancel("Update Skills"),
+           cancel("Choose Skills")});
+    const auto shown = medic.shown();
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), "Medic Special Skills"), 2);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "core/dice/CriticalTables.h"
 #include "core/document/CQuorvelDoc.h"
+#include "core/document/Commands.h"
 
 #include "support/FakeInteraction.h"
 
@@ -14,12 +15,13 @@ namespace {
 
 using test::FakeInteraction;
 
-// Runs a table's menu command with the roll fixed; answers the messages shown.
+// Runs a table's menu command, as the menu runs it, with the roll fixed; answers the messages
+// shown.
 std::vector<Message> tableMessages(int commandId, int roll) {
     CQuorvelDoc doc;
     doc.dice().queueRolls({roll});
     FakeInteraction ui;
-    doc.OnRuleTable(ui, commandId);
+    findDocumentCommand(commandId)->run(doc, ui);
     return ui.messages;
 }
 
