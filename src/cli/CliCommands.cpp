@@ -2,6 +2,8 @@
 
 #include "core/document/CQuorvelDoc.h"
 #include "core/document/Commands.h"
+#include "core/npc/NpcMaker.h"
+#include "core/record/Cp1252.h"
 #include "core/record/DerivedStats.h"
 #include "qtcommon/CharacterFileIO.h"
 #include "qtcommon/QtText.h"
@@ -10,18 +12,22 @@
 #include "script/ScriptedInteraction.h"
 
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QString>
 #include <QStringList>
 
 #include <cctype>
 #include <charconv>
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <map>
 #include <memory>
 #include <optional>
+#include <random>
 #include <sstream>
 
 namespace orthavel::cli {
@@ -44,6 +50,11 @@ constexpr OptionRow kOptionRows[] = {
     {"rolls", "N,N,...", "The first percentile rolls (1 to 100); later ones are random."},
     {"seed", "N", "Seeds the random generator."},
     {"page", "N", "The page: 0 (main menu) to 4, or all (PDF only) for pages 1 to 4."},
+    {"race", "R", "The race: Kessari or Neuonian (any when not given)."},
+    {"culture", "C", "The House or city-state, by name (any of the race's when not given)."},
+    {"profession", "CODE|NAME", "The job or profession, by code or name (any when not given)."},
+    {"age", "CLASS", "The age class of Full Generation, Youngster to Legendary."},
+    {"count", "N", "How many characters to make (1 when not given)."},
 };
 
 // What a subcommand was given: its operands and the value of each option used.
@@ -57,6 +68,7 @@ int cmdDump(const Arguments& a, std::ostream& out, std::ostream& err);
 int cmdDerive(const Arguments& a, std::ostream& out, std::ostream& err);
 int cmdRun(const Arguments& a, std::ostream& out, std::ostream& err);
 int cmdRender(const Arguments& a, std::ostream& out, std::ostream& err);
+int cmdNpc(const Arguments& a, std::ostream& out, std::ostream& err);
 
 // A subcommand: its name, its operands and options as the usage shows them, what it does, the
 // options it takes and the ones it needs (names separated by spaces), and how many operands.
@@ -82,6 +94,12 @@ constexpr Subcommand kSubcommands[] = {
     {"render", "FILE --page N -o OUT",
      "Draws a sheet page of FILE into OUT, a .pdf, .png or .svg file.", "page o", "page o", 1,
      cmdRender},
+    {"npc",
+     "[--race R] [--culture C] [--profession CODE|NAME] [--age CLASS] [--count N] [--seed S] -o "
+     "FOLDER",
+     "Makes N random characters that obey the rules and writes each as FOLDER/NAME.ksc; the same "
+     "seed makes the same files.",
+     "race culture profession age count seed o", "o", 0, cmdNpc},
 };
 
 static_assert(
@@ -394,6 +412,97 @@ int cmdRun(const Arguments& a, std::ostream& out, std::ostream& err) {
     ui.writeDone(doc);
     if (a.options.contains("o")) {
         return saveOrFail(doc, a.options.at("o"), err);
+    }
+    return ExitDone;
+}
+
+// Set by Ctrl+C or a request to stop: the characters made so far stay, each file whole.
+volatile std::sig_atomic_t g_stopRequested = 0;
+
+extern "C" void requestStop(int /*signal*/) {
+    g_stopRequested = 1;
+}
+
+int cmdNpc(const Arguments& a, std::ostream& out, std::ostream& err) {
+    const Subcommand* npc = findSubcommand("npc");
+    NpcPlan request;
+    const auto read = [&](const char* option, auto named, std::optional<std::int32_t>& into,
+                          const char* what) {
+        if (!a.options.contains(option)) {
+            return true;
+        }
+        into = named(a.options.at(option));
+        if (!into) {
+            usage(err,
+                  "npc: no " + std::string(what) + " is called \"" + a.options.at(option) + "\"",
+                  npc);
+        }
+        return into.has_value();
+    };
+    if (!read("race", raceNamed, request.race, "race") ||
+        !read("culture", cultureNamed, request.culture, "House or city-state") ||
+        !read("profession", professionNamed, request.profession, "job or profession") ||
+        !read("age", ageClassNamed, request.ageClass, "age class")) {
+        return ExitUsage;
+    }
+    if (const auto problem = requestProblem(request)) {
+        return usage(err, "npc: " + *problem, npc);
+    }
+    long long count = 1;
+    if (a.options.contains("count") &&
+        (!parseInt(a.options.at("count"), count) || count < 1 || count > 1'000'000)) {
+        return usage(err, "npc: --count takes a number from 1 to 1000000", npc);
+    }
+    long long seed = std::random_device{}();
+    if (a.options.contains("seed") && !parseInt(a.options.at("seed"), seed)) {
+        return usage(err, "npc: --seed takes an integer", npc);
+    }
+    const QString folder = q(a.options.at("o"));
+    if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()) {
+        err << "orthavel-cli: cannot make the folder \"" << a.options.at("o") << "\"\n";
+        return ExitFileError;
+    }
+    g_stopRequested = 0;
+    std::signal(SIGINT, requestStop);
+    std::signal(SIGTERM, requestStop);
+    Dice dice(static_cast<std::uint64_t>(seed));
+    // What the request leaves open is dealt from a shuffled deck of every race and profession it
+    // allows, so a large batch has every one of them.
+    std::vector<NpcPlan> deck;
+    for (long long made = 0; made < count; ++made) {
+        if (g_stopRequested != 0) {
+            err << "orthavel-cli: npc: stopped after " << made << " of " << count << '\n';
+            return ExitFileError;
+        }
+        if (deck.empty()) {
+            deck = professionChoices(request);
+            for (std::size_t i = deck.size(); i > 1; --i) {
+                std::swap(deck[i - 1],
+                          deck[static_cast<std::size_t>(dice.uniform(0, static_cast<int>(i) - 1))]);
+            }
+        }
+        const NpcPlan dealt = deck.back();
+        deck.pop_back();
+        const MadeNpc npc = makeNpc(dealt, dice);
+        if (!npc.record) {
+            return usage(err, "npc: " + npc.why, findSubcommand("npc"));
+        }
+        CQuorvelDoc doc;
+        doc.record() = *npc.record;
+        // Named after the character, made unique with a number.
+        const std::string name = doc.proposedFileName();
+        QString path = QDir(folder).filePath(QString::fromStdString(name));
+        for (int n = 2; QFileInfo::exists(path); ++n) {
+            path = QDir(folder).filePath(QString::fromStdString(name.substr(0, name.size() - 4) +
+                                                                " " + std::to_string(n) + ".ksc"));
+        }
+        if (const int status = saveOrFail(doc, local(path), err)) {
+            return status;
+        }
+        out << local(path) << '\n';
+        if (count >= 100 && (made + 1) % 100 == 0) {
+            err << "made " << made + 1 << " of " << count << '\n';
+        }
     }
     return ExitDone;
 }

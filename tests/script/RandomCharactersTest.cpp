@@ -20,6 +20,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <sstream>
 
 namespace orthavel {
@@ -151,6 +152,25 @@ TEST(RandomCharacters, EveryOneObeysItsOwnRules) {
         }
         failures += faults.empty() ? 0 : 1;
     }
+}
+
+// The characters of a folder, as orthavel-cli npc wrote them (scripts/random-characters names
+// the folder in ORTHAVEL_CHECK_FOLDER): every one obeys the rules.
+TEST(RandomCharacters, FilesOfAFolderObeyTheirOwnRules) {
+    const char* folder = std::getenv("ORTHAVEL_CHECK_FOLDER");
+    if (folder == nullptr) {
+        GTEST_SKIP() << "no folder named";
+    }
+    int checked = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        CharacterRecord record;
+        ASSERT_TRUE(loadCharacterFile(entry.path(), record)) << entry.path();
+        for (const std::string& fault : faultsOf(record, true, true)) {
+            ADD_FAILURE() << entry.path() << ": " << fault;
+        }
+        ++checked;
+    }
+    std::cout << checked << " characters checked\n";
 }
 
 } // namespace

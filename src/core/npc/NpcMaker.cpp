@@ -201,6 +201,11 @@ std::optional<std::string> requestProblem(const NpcPlan& request) {
     if (request.ageClass && request.race == kRaceNeuonian) {
         return "Only Kessari characters are made at an age class.";
     }
+    if (request.race && request.culture && !contains(npcCultures(*request.race), *request.culture)) {
+        return std::string(kCultureNames.at(static_cast<std::size_t>(*request.culture))) +
+               (*request.race == kRaceNeuonian ? " is not a city-state of the Neuonians."
+                                               : " is not a House of the Kessari.");
+    }
     for (const std::int32_t race : {kRaceKessari, kRaceNeuonian}) {
         if ((request.race && *request.race != race) || (request.ageClass && race != kRaceKessari)) {
             continue;
@@ -209,24 +214,56 @@ std::optional<std::string> requestProblem(const NpcPlan& request) {
             if (request.culture && *request.culture != culture) {
                 continue;
             }
-            const auto codes =
-                request.ageClass ? fullProfessions(race, culture) : offered(race, culture);
+            const auto codes = request.ageClass ? fullProfessions(race, culture)
+                                                : offered(race, culture);
             if (!request.profession || contains(codes, *request.profession)) {
                 return std::nullopt;
             }
         }
     }
-    std::string who = request.race ? raceName(*request.race) + " " : std::string();
+    std::string who = request.race ? raceName(*request.race) + " character" : "character";
     if (request.culture) {
-        who +=
-            "of " + std::string(kCultureNames.at(static_cast<std::size_t>(*request.culture))) + " ";
+        who += " of " + std::string(kCultureNames.at(static_cast<std::size_t>(*request.culture)));
     }
     if (request.profession) {
-        return "No " + who + "character can be a " +
+        return "No " + who + " can be a " +
                std::string(kProfessionNames.at(static_cast<std::size_t>(*request.profession))) +
-               (request.ageClass ? " made at an age class." : ".");
+               (request.ageClass ? " at an age class." : ".");
     }
-    return "No " + who + "character can be made that way.";
+    return "No " + who + " is made at an age class.";
+}
+
+std::vector<NpcPlan> professionChoices(const NpcPlan& request) {
+    std::vector<NpcPlan> choices;
+    for (const std::int32_t race : {kRaceKessari, kRaceNeuonian}) {
+        if (request.race && *request.race != race) {
+            continue;
+        }
+        std::vector<std::int32_t> codes;
+        for (std::int32_t culture : npcCultures(race)) {
+            if (request.culture && *request.culture != culture) {
+                continue;
+            }
+            for (std::int32_t code :
+                 request.ageClass ? fullProfessions(race, culture) : offered(race, culture)) {
+                if (!contains(codes, code)) {
+                    codes.push_back(code);
+                }
+            }
+        }
+        for (std::int32_t code : codes) {
+            if (request.profession && *request.profession != code) {
+                continue;
+            }
+            NpcPlan choice = request;
+            choice.race = race;
+            choice.profession = code;
+            if (!requestProblem(choice)) {
+                choices.push_back(choice);
+            }
+        }
+    }
+    return choices;
 }
 
 MadeNpc makeNpc(const NpcPlan& request, Dice& dice) {
@@ -234,8 +271,8 @@ MadeNpc makeNpc(const NpcPlan& request, Dice& dice) {
         return {std::nullopt, *problem};
     }
     std::string why;
+    NpcPlan plan = drawPlan(request, dice);
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        const NpcPlan plan = drawPlan(request, dice);
         CharacterRecord record;
         RandomInteraction ui(dice, plan);
         const GenerationEnd end = plan.ageClass ? RunFullGeneration(record, dice, ui)
@@ -249,6 +286,14 @@ MadeNpc makeNpc(const NpcPlan& request, Dice& dice) {
         why = !ui.why().empty()
                   ? ui.why()
                   : std::string(minimumsWarning(record.m_nRace, record.m_nProfession));
+        // An older age class has more skill points to pay with; past the oldest, or with the age
+        // class asked for, the request is drawn anew.
+        const int oldest = static_cast<int>(kAgeCategories.size()) - 1;
+        if (!request.ageClass && plan.ageClass && *plan.ageClass < oldest) {
+            plan.ageClass = dice.uniform(*plan.ageClass + 1, oldest);
+        } else {
+            plan = drawPlan(request, dice);
+        }
     }
     return {std::nullopt, "No character could be made as asked: " + why};
 }

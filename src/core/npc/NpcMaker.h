@@ -32,6 +32,10 @@ std::string_view ageClassName(std::int32_t ageClass);
 // does not offer, an age class for a Neuonian); nothing when some can.
 std::optional<std::string> requestProblem(const NpcPlan& request);
 
+// Every race and profession a request leaves open, as requests with both set: dealt in a
+// shuffled order, they make a batch of every profession.
+std::vector<NpcPlan> professionChoices(const NpcPlan& request);
+
 struct MadeNpc {
     std::optional<CharacterRecord> record; // unnamed, on sheet page 1
     std::string why;                       // when none could be made

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# orthavel-cli npc: a batch of random characters, the same for the same seed, each named after
+# its character; a request nothing can answer says why; Ctrl+C leaves only whole files.
+source "$(dirname "$0")/common.bash"
+
+"$CLI" npc --count 12 --seed 9 -o a > a.list
+"$CLI" npc --count 12 --seed 9 -o b > /dev/null
+expect_eq "the same seed makes the same files" "$(diff -r a b && echo same)" same
+expect_eq "one file a character, as listed" "$(ls a | wc -l) $(wc -l < a.list)" "12 12"
+# Twelve characters of a small name list: names repeat, files never do.
+"$CLI" npc --count 60 --seed 9 -o a > /dev/null
+expect_eq "names made unique" "$(ls a | wc -l)" 72
+
+# What was asked for is what is made; the rest is the rules' own.
+"$CLI" npc --race neuonian --culture Jondric --profession "City Guard" --seed 2 -o c > c.list
+file="$(cat c.list)"
+expect_eq "asked for" "$("$CLI" dump "$file" | grep -E '"m_n(Race|Culture|Profession)"' | tr -d ' ,' | sort)" \
+'"m_nCulture":7
+"m_nProfession":87
+"m_nRace":1'
+"$CLI" npc --profession 9 --age legendary --seed 3 -o d > d.list
+expect_eq "a House Lord at the oldest age" \
+    "$("$CLI" dump "$(cat d.list)" | grep -E '"m_n(Profession|StartAge)"' | tr -d ' ,' | sort)" \
+'"m_nProfession":9
+"m_nStartAge":801'
+
+for request in "--race neuonian --culture Balentin|Balentin is not a city-state of the Neuonians." \
+    "--race neuonian --age Youngster|Only Kessari characters are made at an age class." \
+    "--culture Groam --profession Medic|No character of Groam can be a Medic." \
+    "--profession Wizard|no job or profession is called \"Wizard\"" \
+    "--count 0|--count takes a number from 1 to 1000000"; do
+    status=0
+    # shellcheck disable=SC2086
+    "$CLI" npc ${request%%|*} -o e 2> err || status=$?
+    expect_eq "refused: ${request%%|*}" "$status $(head -n 1 err)" "2 orthavel-cli: npc: ${request#*|}"
+done
+expect_eq "nothing written for a refused request" "$(ls e 2>/dev/null | wc -l)" 0
+
+# Stopped part way, every file written is whole and no half-written one is left.
+"$CLI" npc --count 1000000 --seed 5 -o f > /dev/null 2> f.err &
+sleep 0.3
+kill -INT $!
+status=0
+wait $! || status=$?
+expect_eq "stopped by Ctrl+C" "$status $(grep -c 'stopped after' f.err)" "1 1"
+whole=yes
+for written in f/*; do
+    "$CLI" dump "$written" > /dev/null 2>&1 || whole="no: $written"
+done
+expect_eq "only whole character files" "$whole" yes
+
+finish
