@@ -441,8 +441,10 @@ int cmdNpc(const Arguments& a, std::ostream& out, std::ostream& err) {
     };
     if (!read("race", raceNamed, request.race, "race") ||
         !read("culture", cultureNamed, request.culture, "House or city-state") ||
-        !read("profession", professionNamed, request.profession, "job or profession") ||
-        !read("age", ageClassNamed, request.ageClass, "age class")) {
+        !read("age", ageClassNamed, request.ageClass, "age class") ||
+        !read(
+            "profession", [&](std::string_view text) { return professionNamed(text, request); },
+            request.profession, "job or profession")) {
         return ExitUsage;
     }
     if (const auto problem = requestProblem(request)) {

@@ -154,6 +154,38 @@ TEST(RandomCharacters, EveryOneObeysItsOwnRules) {
     }
 }
 
+// File > New Random NPC: what no character can be is refused and the form comes back as it was
+// filled in; then the character asked for replaces the open one as a generation does, one undo
+// step, and the same seed makes it again.
+TEST(RandomCharacters, NewRandomNpcMakesWhatIsAskedFor) {
+    const auto run = [](CQuorvelDoc& doc, const char* script) {
+        std::ostringstream transcript;
+        ScriptedInteraction ui(nlohmann::json::parse(script), transcript);
+        doc.runCommand(*findDocumentCommand("npc"), ui);
+        return transcript.str();
+    };
+    const char* script = R"([
+        {"title": "New Random NPC", "fields": {"Race:": "Neuonian", "Profession:": "Medic",
+                                               "Seed:": "77"}, "click": "OK"},
+        {"title": "New Random NPC", "fields": {"Race:": "Any"}, "click": "OK"}])";
+    CQuorvelDoc doc;
+    ASSERT_TRUE(
+        doc.OnOpenDocument(std::filesystem::path(ORTHAVEL_TEST_DATA) / "sample_kessari.ksc"));
+    const std::string transcript = run(doc, script);
+    EXPECT_NE(transcript.find("No Neuonian character can be a Medic."), std::string::npos);
+    EXPECT_EQ(doc.record().m_nProfession, 0) << "the form came back with the Medic in it";
+    EXPECT_EQ(doc.record().m_nPage, 1);
+    EXPECT_TRUE(doc.fileName().empty());
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.undoCaption(), "Undo New Random NPC");
+    EXPECT_TRUE(faultsOf(doc.record(), true, true).empty());
+    CQuorvelDoc again;
+    run(again, script);
+    EXPECT_EQ(again.SaveBytes(), doc.SaveBytes());
+    doc.OnEditUndo();
+    EXPECT_EQ(doc.displayName(), "sample_kessari.ksc");
+}
+
 // The characters of a folder, as orthavel-cli npc wrote them (scripts/random-characters names
 // the folder in ORTHAVEL_CHECK_FOLDER): every one obeys the rules.
 TEST(RandomCharacters, FilesOfAFolderObeyTheirOwnRules) {

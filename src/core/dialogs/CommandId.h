@@ -6,6 +6,7 @@ namespace orthavel {
 enum CommandId : int {
     ID_FILE_NEW = 57600,
     ID_FULL_GENERATION = 32848,
+    ID_NEW_RANDOM_NPC = 32880,
     ID_UPDATE_ADVANTAGES = 32856,
     ID_UPDATE_BIRTHDAY = 32855,
     ID_CHANGE_PROFESSION = 32859,

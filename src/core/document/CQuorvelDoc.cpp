@@ -13,11 +13,14 @@
 #include "core/generation/ChangeProfession.h"
 #include "core/generation/FullGeneration.h"
 #include "core/generation/QuickGeneration.h"
+#include "core/npc/NpcMaker.h"
+#include "core/npc/NpcRequestDialog.h"
 #include "core/record/Cp1252.h"
 #include "core/record/DerivedStats.h"
 #include "core/skills/ChooseSkills.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace orthavel {
 
@@ -164,6 +167,24 @@ void CQuorvelDoc::OnFileNew(Interaction& ui) {
 
 void CQuorvelDoc::OnFullGeneration(Interaction& ui) {
     runGeneration([&](CharacterRecord& r) { return RunFullGeneration(r, m_dice, ui); });
+}
+
+void CQuorvelDoc::OnNewRandomNpc(Interaction& ui) {
+    const auto order = askNpcOrder(ui, {{}, m_dice.uniform(0, std::numeric_limits<int>::max())});
+    if (!order) {
+        return;
+    }
+    // A dice of its own, so that the same seed makes the same character.
+    Dice dice(static_cast<std::uint64_t>(order->seed));
+    const MadeNpc made = makeNpc(order->request, dice);
+    if (!made.record) {
+        ui.showMessage({std::string(kNpcDialogTitle), made.why, true});
+        return;
+    }
+    m_record = *made.record;
+    m_fileName.clear();
+    SetModifiedFlag(true);
+    UpdateAllViews();
 }
 
 void CQuorvelDoc::OnUpdateAdvantages(Interaction& ui) {

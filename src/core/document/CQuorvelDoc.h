@@ -80,6 +80,9 @@ public:
     // Commands of the File menu.
     void OnFileNew(Interaction& ui); // New QuickPC
     void OnFullGeneration(Interaction& ui);
+    // New Random NPC: asks what kind of character, then makes one at random that obeys the
+    // rules; it replaces the open character as a generation does.
+    void OnNewRandomNpc(Interaction& ui);
     void OnUpdateAdvantages(Interaction& ui);
     void OnBirthday(Interaction& ui);
     void OnChangeProfession(Interaction& ui);

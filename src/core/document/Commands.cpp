@@ -21,6 +21,8 @@ constexpr std::array kCommands{
                     [](CQuorvelDoc& d, Interaction& ui) { d.OnFileNew(ui); }, true},
     DocumentCommand{ID_FULL_GENERATION, "full", "File > New Full Generation",
                     [](CQuorvelDoc& d, Interaction& ui) { d.OnFullGeneration(ui); }, true},
+    DocumentCommand{ID_NEW_RANDOM_NPC, "npc", "File > New Random NPC...",
+                    [](CQuorvelDoc& d, Interaction& ui) { d.OnNewRandomNpc(ui); }, true},
     DocumentCommand{ID_UPDATE_ADVANTAGES, "update-advantages",
                     "File > Update Character > Advantages",
                     [](CQuorvelDoc& d, Interaction& ui) { d.OnUpdateAdvantages(ui); }},
@@ -107,6 +109,7 @@ static_assert(
 constexpr std::pair<int, std::string_view> kCommandNames[] = {
     {ID_FILE_NEW, "New QuickPC"},
     {ID_FULL_GENERATION, "New Full Generation"},
+    {ID_NEW_RANDOM_NPC, "New Random NPC"},
     {ID_UPDATE_ADVANTAGES, "Update Advantages"},
     {ID_UPDATE_BIRTHDAY, "Birthday"},
     {ID_CHANGE_PROFESSION, "Change Job/Profession"},

@@ -76,35 +76,23 @@ std::string raceName(std::int32_t race) {
     return race == kRaceNeuonian ? "Neuonian" : "Kessari";
 }
 
-// The request made whole: what it leaves open drawn from what the rest allows.
+// The request made whole: what it leaves open drawn from what the rest allows, every race and
+// profession as likely as another, then a culture that offers the profession.
 NpcPlan drawPlan(const NpcPlan& request, Dice& dice) {
     NpcPlan plan = request;
-    if (!plan.race) {
-        std::vector<std::int32_t> races;
-        for (const std::int32_t race : {kRaceKessari, kRaceNeuonian}) {
-            const bool culture = !request.culture || contains(npcCultures(race), *request.culture);
-            bool profession = !request.profession;
-            for (std::int32_t c : npcCultures(race)) {
-                profession = profession || ((!request.culture || c == *request.culture) &&
-                                            contains(offered(race, c), *request.profession));
-            }
-            if (culture && profession && (!request.ageClass || race == kRaceKessari)) {
-                races.push_back(race);
-            }
-        }
-        plan.race = drawFrom(races, dice);
+    if (!plan.race || !plan.profession) {
+        plan = drawFrom(professionChoices(request), dice);
     }
     if (!plan.culture) {
         std::vector<std::int32_t> cultures;
         for (std::int32_t c : npcCultures(*plan.race)) {
-            if (!request.profession || contains(offered(*plan.race, c), *request.profession)) {
+            const auto codes =
+                request.ageClass ? fullProfessions(*plan.race, c) : offered(*plan.race, c);
+            if (contains(codes, *plan.profession)) {
                 cultures.push_back(c);
             }
         }
         plan.culture = drawFrom(cultures, dice);
-    }
-    if (!plan.profession) {
-        plan.profession = drawFrom(offered(*plan.race, *plan.culture), dice);
     }
     const bool quick = !request.ageClass &&
                        contains(quickProfessions(*plan.race, *plan.culture), *plan.profession);
@@ -176,6 +164,19 @@ std::optional<std::int32_t> professionNamed(std::string_view text) {
     return codeOrName(text, kProfessionNames);
 }
 
+std::optional<std::int32_t> professionNamed(std::string_view text, const NpcPlan& request) {
+    const auto first = professionNamed(text);
+    for (std::size_t code = 0; first && code < kProfessionNames.size(); ++code) {
+        NpcPlan asked = request;
+        asked.profession = static_cast<std::int32_t>(code);
+        if (kProfessionNames[code] == kProfessionNames[static_cast<std::size_t>(*first)] &&
+            !requestProblem(asked)) {
+            return asked.profession;
+        }
+    }
+    return first;
+}
+
 std::string_view ageClassName(std::int32_t ageClass) {
     static const auto names = [] {
         std::array<std::string, kAgeCategories.size()> all;
@@ -201,7 +202,8 @@ std::optional<std::string> requestProblem(const NpcPlan& request) {
     if (request.ageClass && request.race == kRaceNeuonian) {
         return "Only Kessari characters are made at an age class.";
     }
-    if (request.race && request.culture && !contains(npcCultures(*request.race), *request.culture)) {
+    if (request.race && request.culture &&
+        !contains(npcCultures(*request.race), *request.culture)) {
         return std::string(kCultureNames.at(static_cast<std::size_t>(*request.culture))) +
                (*request.race == kRaceNeuonian ? " is not a city-state of the Neuonians."
                                                : " is not a House of the Kessari.");
@@ -214,8 +216,8 @@ std::optional<std::string> requestProblem(const NpcPlan& request) {
             if (request.culture && *request.culture != culture) {
                 continue;
             }
-            const auto codes = request.ageClass ? fullProfessions(race, culture)
-                                                : offered(race, culture);
+            const auto codes =
+                request.ageClass ? fullProfessions(race, culture) : offered(race, culture);
             if (!request.profession || contains(codes, *request.profession)) {
                 return std::nullopt;
             }

@@ -25,6 +25,9 @@ std::vector<std::int32_t> fullProfessions(std::int32_t race, std::int32_t cultur
 std::optional<std::int32_t> raceNamed(std::string_view text);
 std::optional<std::int32_t> cultureNamed(std::string_view text);
 std::optional<std::int32_t> professionNamed(std::string_view text);
+// A name some professions share ("Temple Guard" of Feznoth and of Rosenthal) means the one the
+// rest of the request allows.
+std::optional<std::int32_t> professionNamed(std::string_view text, const NpcPlan& request);
 std::optional<std::int32_t> ageClassNamed(std::string_view text);
 std::string_view ageClassName(std::int32_t ageClass);
 

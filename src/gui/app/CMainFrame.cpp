@@ -274,8 +274,7 @@ void CMainFrame::runCommand(int id) {
     if (const DocumentCommand* command = findDocumentCommand(id)) {
         // A generation replaces the open character: unsaved changes are offered for saving
         // first, as before opening another file.
-        const bool generation = id == ID_FILE_NEW || id == ID_FULL_GENERATION;
-        if (generation && !querySaveChanges()) {
+        if (command->replacesCharacter && !querySaveChanges()) {
             return;
         }
         m_document.runCommand(*command, m_ui);

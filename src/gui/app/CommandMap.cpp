@@ -24,6 +24,7 @@ constexpr std::string_view kHelp = "&Help";
 constexpr MenuEntry kMenu[] = {
     {ID_FILE_NEW, kFile, "&New QuickPC", "Ctrl+N", "Create a new (starting) character\nQuick PC"},
     {ID_FULL_GENERATION, kFile, "New Full &Generation", "", "Generate any Profession or Job\nFull PC"},
+    {ID_NEW_RANDOM_NPC, kFile, "New Ran&dom NPC...", "", "Make a random character that obeys the rules\nRandom NPC"},
     {ID_UPDATE_ADVANTAGES, kUpdate, "&Advantages", "", "Alter your character's advantages\nAdvantages"},
     {ID_UPDATE_BIRTHDAY, kUpdate, "&Birthday", "", "Change your character's age\nBirthday"},
     {ID_CHANGE_PROFESSION, kUpdate, "&Change Job/Profession", "", ""},
