@@ -11,6 +11,9 @@ expect_eq "one file a character, as listed" "$(ls a | wc -l) $(wc -l < a.list)" 
 "$CLI" npc --count 60 --seed 9 -o a > /dev/null
 expect_eq "names made unique" "$(ls a | wc -l)" 72
 
+"$CLI" npc --count 100 --seed 9 -o g > /dev/null 2> g.err
+expect_eq "a line of progress for each hundred" "$(cat g.err)" "made 100 of 100"
+
 # What was asked for is what is made; the rest is the rules' own.
 "$CLI" npc --race neuonian --culture Jondric --profession "City Guard" --seed 2 -o c > c.list
 file="$(cat c.list)"

@@ -77,8 +77,9 @@ private slots:
                      {static_cast<QWidget*>(skills->counter()),
                       static_cast<QWidget*>(buttonCaptioned(*view, QStringLiteral("OK")))}) {
                     QVERIFY(!scroller->isAncestorOf(kept));
-                    QVERIFY(view->rect().contains(
-                        QRect(kept->mapTo(view, QPoint(0, 0)), kept->size())));
+                    const QRect place(kept->mapTo(view, QPoint(0, 0)), kept->size());
+                    QVERIFY(view->rect().contains(place));
+                    QVERIFY2(place.top() >= scroller->geometry().bottom(), "under the rows");
                 }
                 // The focus in the right column brings it into view.
                 view->activateWindow();

@@ -17,6 +17,7 @@
 #include "gui/dialogs/QtInteraction.h"
 #include "gui/dialogs/SkillSelectionView.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -131,7 +132,7 @@ private slots:
                 QTest::keyClicks(list->lineEdit(), QString::fromUtf8(c.typed));
             }
             const QString shown = list->currentText();
-            QTest::keyClick(list->lineEdit(), Qt::Key_Return);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             QVERIFY2(!view.isVisible(), c.label);
             QCOMPARE(view.result(), static_cast<int>(QDialog::Accepted));
             QCOMPARE(QString::fromStdString(entry.text(field)), shown);
@@ -139,6 +140,16 @@ private slots:
         FormEntry entry(physicalTraitsDialog(30, 21, 300));
         FormDialogView view(entry);
         QVERIFY(opened(view));
+        // With its list open, Enter picks the entry under the cursor and the dialog stays.
+        auto* eyes = qobject_cast<QComboBox*>(view.fieldWidget(2));
+        eyes->setFocus();
+        QTest::keyClick(eyes, Qt::Key_Down, Qt::AltModifier);
+        QTRY_VERIFY(eyes->view()->isVisible());
+        QTest::keyClick(eyes->view(), Qt::Key_Down);
+        QTest::keyClick(eyes->view(), Qt::Key_Return);
+        QTRY_VERIFY(!eyes->view()->isVisible());
+        QCOMPARE(eyes->currentText(), QStringLiteral("Brown"));
+        QVERIFY(view.isVisible());
         QList<QWidget*> inputs;
         for (std::size_t i = 0; i < entry.fieldCount(); ++i) {
             inputs.append(view.fieldWidget(i));

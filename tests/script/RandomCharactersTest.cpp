@@ -7,6 +7,7 @@
 #include "core/document/CQuorvelDoc.h"
 #include "core/document/Commands.h"
 #include "core/npc/NpcMaker.h"
+#include "core/npc/NpcRequestDialog.h"
 #include "core/record/CharacterFile.h"
 #include "core/record/DerivedStats.h"
 #include "core/sheet/SheetView.h"
@@ -21,6 +22,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <set>
 #include <sstream>
 
 namespace orthavel {
@@ -179,11 +181,27 @@ TEST(RandomCharacters, NewRandomNpcMakesWhatIsAskedFor) {
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.undoCaption(), "Undo New Random NPC");
     EXPECT_TRUE(faultsOf(doc.record(), true, true).empty());
+    EXPECT_EQ(npcRequestDialog({}).fields[3].items.size(), 1U + 7U) << "Any and every age class";
     CQuorvelDoc again;
     run(again, script);
     EXPECT_EQ(again.SaveBytes(), doc.SaveBytes());
     doc.OnEditUndo();
     EXPECT_EQ(doc.displayName(), "sample_kessari.ksc");
+}
+
+// A profession that is no starting career is made by Full Generation at an age class drawn at
+// random, each of the seven in turn.
+TEST(RandomCharacters, EveryAgeClassIsDrawn) {
+    std::set<std::int32_t> startAges;
+    Dice dice(4);
+    NpcPlan mimic;
+    mimic.profession = 1;
+    for (int i = 0; i < 60; ++i) {
+        const MadeNpc made = makeNpc(mimic, dice);
+        ASSERT_TRUE(made.record) << made.why;
+        startAges.insert(made.record->m_nStartAge);
+    }
+    EXPECT_EQ(startAges, (std::set<std::int32_t>{1, 12, 21, 301, 506, 676, 801}));
 }
 
 // The characters of a folder, as orthavel-cli npc wrote them (scripts/random-characters names
