@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 #include <limits>
 #include <sstream>
@@ -167,10 +168,37 @@ TEST(ScriptedInteraction, AnswersForAnotherDialogAreAMismatch) {
     }
 }
 
-TEST(ScriptedInteraction, ScriptsMustBeArrays) {
-    EXPECT_THROW(parseScript("{}"), std::runtime_error);
-    EXPECT_THROW(parseScript("[{"), std::runtime_error);
-    EXPECT_NO_THROW(parseScript("[]"));
+// A refused script is named by what is wrong and where: a line and a column counted in
+// characters from 1, or the answer and step.
+TEST(ScriptedInteraction, RefusedScriptsSayWhereTheyAreWrong) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"{}", "the script must be a JSON array of answers"},
+        {"[{", "the script is not valid JSON (line 1, column 3)"},
+        {"x\n", "the script is not valid JSON (line 1, column 1)"},
+        {"[\"\xC3\xA9\xE2\x82\xAC\", x]", "the script is not valid JSON (line 1, column 8)"},
+        {"[1,\n \xC3\xA9]", "the script is not valid JSON (line 2, column 2)"},
+    };
+    for (const auto& [script, problem] : cases) {
+        try {
+            parseScript(script);
+            ADD_FAILURE() << script << " was accepted";
+        } catch (const std::runtime_error& e) {
+            EXPECT_EQ(e.what(), problem) << script;
+        }
+    }
+}
+
+// Parsing takes time in proportion to the script: 200,000 answers in well under a second
+// (quadratic parsing took seconds; the benchmark measures 10 MB).
+TEST(ScriptedInteraction, ParsingTakesTimeInProportionToTheScript) {
+    std::string script = "[{}";
+    for (int i = 1; i < 200000; ++i) {
+        script += ",{}";
+    }
+    script += ']';
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(parseScript(script).size(), 200000U);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
 }
 
 // The sample characters' dumps show the rest of the format.
