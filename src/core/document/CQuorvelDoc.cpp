@@ -274,7 +274,10 @@ void CQuorvelDoc::runCommand(const DocumentCommand& command, Interaction& ui) {
     const bool renamed = fileBefore != m_fileName;
     const bool changed = renamed || !sameCharacter(before, m_record);
     if (changed) {
-        UndoStep step{std::string(commandName(command)), std::move(before), m_record, {}, marked};
+        UndoStep step{std::string(commandName(command)),
+                      RecordChange(std::move(before), m_record),
+                      {},
+                      marked};
         if (renamed) {
             step.fileChange.emplace(std::move(fileBefore), m_fileName);
         }
@@ -290,7 +293,11 @@ void CQuorvelDoc::runCommand(const DocumentCommand& command, Interaction& ui) {
 }
 
 void CQuorvelDoc::applyStep(const UndoStep& step, bool forward) {
-    m_record = forward ? step.after : step.before;
+    if (forward) {
+        step.change.apply(m_record);
+    } else {
+        step.change.revert(m_record);
+    }
     if (step.fileChange) {
         m_fileName = forward ? step.fileChange->second : step.fileChange->first;
     }
