@@ -4,6 +4,7 @@
 #include "core/dialogs/ChoiceDialog.h"
 #include "core/dialogs/FormDialog.h"
 #include "core/document/CQuorvelDoc.h"
+#include "core/record/Cp1252.h"
 #include "core/skills/EmphasisDisplay.h"
 #include "core/skills/SkillSelection.h"
 
@@ -402,6 +403,10 @@ void checkBoxStep(const json& body, const std::string& name, const std::string& 
             refuse(where, name + " " + key + " must be a text");
         }
     }
+    if (body.contains("value") &&
+        holdsControlCharacter(body.at("value").get_ref<const std::string&>())) {
+        refuse(where, name + " value must not hold control characters");
+    }
     if (body.contains("delta")) {
         const json& delta = body.at("delta");
         if (!delta.is_number_integer()) {
@@ -437,6 +442,10 @@ void checkActions(const json& holder, const std::string& where) {
         for (const auto& [label, value] : fields.items()) {
             if (!value.is_string()) {
                 refuse(where, "the field \"" + shownText(label) + "\" must be a text");
+            }
+            if (holdsControlCharacter(value.get_ref<const std::string&>())) {
+                refuse(where,
+                       "the field \"" + shownText(label) + "\" must not hold control characters");
             }
         }
     }

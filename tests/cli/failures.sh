@@ -103,6 +103,11 @@ with_name '\377\377\377\160\021\001\000' 70000 > 70k.ksc
 "$CLI" run page:1 --in 70k.ksc -o once.ksc > /dev/null && "$CLI" run page:1 --in once.ksc -o twice.ksc > /dev/null
 expect_eq "a 70,000-character name round-trips" "$(cmp once.ksc twice.ksc && stat -c %s twice.ksc)" \
     "$(stat -c %s 70k.ksc)"
+# Control characters in a text from a file are drawn without them: the SVG stays well-formed.
+with_name '\006A\001B\000\037C' 0 > control.ksc
+"$CLI" render control.ksc --page 1 -o control.svg
+xmllint --noout control.svg && pass || fail "the SVG of a name with control characters"
+grep -q ">ABC<" control.svg && pass || fail "the name without its control characters"
 with_name '\377\377\377\001\000\020\000' 1048577 > huge.ksc
 expect_refused "a text over 1 MiB" 1 "damaged (unexpected format: a text is longer than 1 MiB)" \
     "$CLI" dump huge.ksc

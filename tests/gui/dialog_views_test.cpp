@@ -186,6 +186,7 @@ private slots:
         QCOMPARE(birth->maxLength(), 20);
         for (auto [typed, state] :
              {std::pair(QStringLiteral("1\u65E5"), QValidator::Invalid),
+              std::pair(QStringLiteral("a\u0001"), QValidator::Invalid),
               std::pair(QStringLiteral("\u20AC\u00E9"), QValidator::Acceptable)}) {
             int position = 0;
             QCOMPARE(birth->validator()->validate(typed, position), state);

@@ -177,6 +177,12 @@ TEST(ScriptedInteraction, RefusedScriptsSayWhereTheyAreWrong) {
         {"x\n", "the script is not valid JSON (line 1, column 1)"},
         {"[\"\xC3\xA9\xE2\x82\xAC\", x]", "the script is not valid JSON (line 1, column 8)"},
         {"[1,\n \xC3\xA9]", "the script is not valid JSON (line 2, column 2)"},
+        {R"([{"title":"T","fields":{"Character Name:":"Ysolde\u0001"}}])",
+         "answer 1: the field \"Character Name:\" must not hold control characters"},
+        {R"([{"title":"T"},{"title":"U","steps":[{"type":{"field":"Age:","value":"\u0000"}}]}])",
+         "answer 2, step 1: type value must not hold control characters"},
+        {R"([{"title":"T","fields":{"Hair Color:":"Red\u0085"}}])",
+         "answer 1: the field \"Hair Color:\" must not hold control characters"},
     };
     for (const auto& [script, problem] : cases) {
         try {
@@ -186,6 +192,7 @@ TEST(ScriptedInteraction, RefusedScriptsSayWhereTheyAreWrong) {
             EXPECT_EQ(e.what(), problem) << script;
         }
     }
+    EXPECT_NO_THROW(parseScript(R"([{"title":"T","fields":{"Name:":"Tab\u00e9 \u20ac"}}])"));
 }
 
 // Parsing takes time in proportion to the script: 200,000 answers in well under a second

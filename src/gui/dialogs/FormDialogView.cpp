@@ -22,14 +22,14 @@
 namespace orthavel {
 namespace {
 
-// Takes only characters that a character file can hold.
+// Takes only characters that a character file can hold, and no control characters.
 class Cp1252Validator : public QValidator {
 public:
     using QValidator::QValidator;
 
     State validate(QString& input, int& /*position*/) const override {
         for (const char32_t codePoint : input.toUcs4()) {
-            if (!codePointToCp1252(codePoint)) {
+            if (!codePointToCp1252(codePoint) || isControlCharacter(codePoint)) {
                 return Invalid;
             }
         }
