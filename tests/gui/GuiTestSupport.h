@@ -40,13 +40,14 @@ public:
     struct Seen {
         QString caption, text;
         QMessageBox::Icon icon;
+        Qt::TextFormat format;
     };
     QList<Seen> seen;
 
     MessageBoxCloser() {
         connect(&m_timer, &QTimer::timeout, this, [this] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                seen.append({box->windowTitle(), box->text(), box->icon()});
+                seen.append({box->windowTitle(), box->text(), box->icon(), box->textFormat()});
                 box->button(QMessageBox::Ok)->click();
             }
         });

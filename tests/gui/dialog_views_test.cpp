@@ -5,6 +5,7 @@
 
 #include "core/dialogs/CreationDialogs.h"
 #include "core/dialogs/NumberPrompt.h"
+#include "gui/app/RecoveryFile.h"
 #include "gui/dialogs/ChoiceDialogView.h"
 #include "gui/dialogs/FormDialogView.h"
 #include "gui/dialogs/QtInteraction.h"
@@ -263,6 +264,51 @@ private slots:
             QCOMPARE(closer.seen[0].icon,
                      message.exclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
         }
+    }
+
+    // A text from a file, a script or the player that looks like HTML is shown as it is, neither
+    // bold nor a picture: in messages, the save and restore questions and the dialogs' texts.
+    void textsThatLookLikeHtmlAreShownAsTheyAre() {
+        const QString html =
+            QStringLiteral("<img src=\"/x.png\" width=\"3000\" height=\"3000\"><b>Bold</b>");
+        QList<Qt::TextFormat> formats;
+        QtInteraction ui;
+        {
+            MessageBoxCloser closer;
+            ui.showMessage({"Birthday", html.toStdString(), false});
+            formats.append(closer.seen.value(0).format);
+        }
+        // Each question is answered with its Discard button.
+        const auto discard = [&formats](QMessageBox* box) {
+            formats.append(box->textFormat());
+            for (QAbstractButton* button : box->buttons()) {
+                if (box->buttonRole(button) == QMessageBox::DestructiveRole) {
+                    button->click();
+                }
+            }
+        };
+        whenOpen<QMessageBox>(discard);
+        QCOMPARE(ui.askSaveChanges(html.toStdString()), SaveAnswer::Discard);
+        whenOpen<QMessageBox>(discard);
+        QCOMPARE(askRestore(nullptr, html), std::optional<bool>(false));
+
+        FormDialog form{"Family Trade and Background", {html.toStdString()}, {}, {}, {}, true};
+        FormEntry entry(form);
+        ChoiceDialog choice;
+        choice.title = "Pick";
+        choice.texts = {html.toStdString()};
+        choice.columns = {{{"&Yes", 1}}};
+        const FormDialogView formView(entry);
+        const ChoiceDialogView choiceView(choice);
+        for (const QWidget* view :
+             {static_cast<const QWidget*>(&formView), static_cast<const QWidget*>(&choiceView)}) {
+            for (const auto* label : view->findChildren<QLabel*>()) {
+                if (label->text() == html) {
+                    formats.append(label->textFormat());
+                }
+            }
+        }
+        QCOMPARE(formats, QList<Qt::TextFormat>(5, Qt::PlainText));
     }
 
     void numberPromptTakesOnlyNumbersInRange() {

@@ -145,6 +145,7 @@ std::optional<bool> askRestore(QWidget* parent, const QString& question) {
     }
     QMessageBox box(QMessageBox::Question, QLatin1String(kApplicationTitle), question,
                     QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
     QPushButton* restore = box.addButton(QStringLiteral("&Restore"), QMessageBox::AcceptRole);
     QPushButton* discard = box.addButton(QStringLiteral("&Discard"), QMessageBox::DestructiveRole);
     box.setDefaultButton(restore);

@@ -4,6 +4,7 @@
 #include <QSpacerItem>
 
 #include <QColor>
+#include <QLabel>
 #include <QLayout>
 #include <QPalette>
 #include <QScreen>
@@ -42,6 +43,12 @@ void applyDialogLook(QWidget* dialog) {
     dialog->setPalette(palette);
     dialog->setAutoFillBackground(true);
     dialog->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+QLabel* plainLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
 }
 
 void fitToScreen(QWidget* dialog) {

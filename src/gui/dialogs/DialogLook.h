@@ -1,6 +1,7 @@
 #pragma once
 
 class QBoxLayout;
+class QLabel;
 class QRect;
 class QString;
 class QWidget;
@@ -12,6 +13,10 @@ namespace orthavel {
 // Gives a dialog the program's look: black text on a light grey background (192, 192, 192) and
 // no context-help button in the title bar.
 void applyDialogLook(QWidget* dialog);
+
+// A label that shows its text as written: a dialog's texts may repeat what came from a file, so
+// nothing in them is taken for HTML.
+QLabel* plainLabel(const QString& text, QWidget* parent);
 
 // Keeps a dialog laid out by this layout wide enough that the window manager can show its whole
 // title, however narrow its contents.

@@ -81,7 +81,7 @@ FormDialogView::FormDialogView(FormEntry& form, QWidget* parent) : QDialog(paren
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     for (const auto& text : dialog.texts) {
-        layout->addWidget(new QLabel(toQString(text), this));
+        layout->addWidget(plainLabel(toQString(text), this));
     }
     auto* grid = new QGridLayout;
     QString mnemonics;
@@ -130,7 +130,7 @@ FormDialogView::FormDialogView(FormEntry& form, QWidget* parent) : QDialog(paren
     }
     layout->addLayout(grid);
     for (const auto& note : dialog.notes) {
-        layout->addWidget(new QLabel(toQString(note), this));
+        layout->addWidget(plainLabel(toQString(note), this));
     }
 
     auto* buttons = new QHBoxLayout;

@@ -15,6 +15,8 @@ namespace orthavel {
 void showMessageBox(QWidget* parent, const Message& message) {
     QMessageBox box(message.exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
                     toQString(message.caption), toQString(message.text), QMessageBox::Ok, parent);
+    // Messages repeat names from files and scripts: what looks like HTML is shown as written.
+    box.setTextFormat(Qt::PlainText);
     applyDialogLook(&box);
     box.exec();
 }
@@ -58,6 +60,7 @@ SaveAnswer QtInteraction::askSaveChanges(std::string_view documentName) {
                                                static_cast<qsizetype>(documentName.size()))),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_parent);
     box.setDefaultButton(QMessageBox::Save);
+    box.setTextFormat(Qt::PlainText);
     applyDialogLook(&box);
     switch (box.exec()) {
     case QMessageBox::Save:
