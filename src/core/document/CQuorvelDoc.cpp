@@ -87,6 +87,7 @@ LoadResult CQuorvelDoc::OnOpenDocument(const std::filesystem::path& path) {
         m_record = std::move(loaded);
         m_record.m_nPage = 1;
         m_fileName = path;
+        m_unconfirmedFileName.clear();
         m_modified = false;
         m_history.clear();
         UpdateAllViews();
@@ -100,6 +101,7 @@ std::string CQuorvelDoc::SaveBytes() const {
 
 void CQuorvelDoc::OnDocumentSaved(const std::filesystem::path& path) {
     m_fileName = path;
+    m_unconfirmedFileName.clear();
     m_modified = false;
     m_history.markSaved(path);
     UpdateAllViews();
@@ -332,6 +334,7 @@ void CQuorvelDoc::RestoreRecovered(const CharacterRecord& record,
     m_record = record;
     m_record.m_nPage = 1;
     m_fileName = path;
+    m_unconfirmedFileName = path;
     m_history.clear();
     m_history.forgetSavedState();
     m_modified = true;
