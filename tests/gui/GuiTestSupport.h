@@ -40,14 +40,13 @@ public:
     struct Seen {
         QString caption, text;
         QMessageBox::Icon icon;
-        Qt::TextFormat format;
     };
     QList<Seen> seen;
 
     MessageBoxCloser() {
         connect(&m_timer, &QTimer::timeout, this, [this] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                seen.append({box->windowTitle(), box->text(), box->icon(), box->textFormat()});
+                seen.append({box->windowTitle(), box->text(), box->icon()});
                 box->button(QMessageBox::Ok)->click();
             }
         });
