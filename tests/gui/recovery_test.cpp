@@ -219,29 +219,37 @@ private slots:
         clearFolder();
     }
 
-    // A recovery file that cannot be written is reported in the status bar once, and again when
-    // it can be written.
+    // A recovery file that cannot be written (its folder is a file, or its own name a folder) is
+    // reported in the status bar once, and again when it can be written, and when it fails again.
     void aFailingAutosaveIsShownInTheStatusBar() {
-        QTemporaryDir home;
-        const QString blocked = plant(home.path(), QStringLiteral("recovery"), {});
-        Frame f;
-        QStatusBar* bar = f.frame.statusBar();
-        RecoveryFile recovery(f.document, blocked, &f.frame);
-        for (const int age : {12, 13, 14}) {
-            bar->clearMessage();
-            if (age == 14) {
-                QVERIFY(QFile::remove(blocked));
+        for (const bool folderBlocked : {true, false}) {
+            QTemporaryDir home;
+            Frame f;
+            QStatusBar* bar = f.frame.statusBar();
+            RecoveryFile recovery(f.document, home.filePath(QStringLiteral("recovery")), &f.frame);
+            const auto block = [&](bool folder) {
+                return folder ? !plant(home.path(), QStringLiteral("recovery"), {}).isEmpty()
+                              : QDir().mkpath(recovery.path());
+            };
+            QVERIFY(block(folderBlocked));
+            const QString shown[] = {QStringLiteral("Autosave is failing:"), QString(),
+                                     QStringLiteral("Autosave works again"),
+                                     QStringLiteral("Autosave is failing:")};
+            for (int age = 0; age < 4; ++age) {
+                bar->clearMessage();
+                if (age == 2) {
+                    QVERIFY(QFile::remove(home.filePath(QStringLiteral("recovery"))) ||
+                            QDir().rmdir(recovery.path()));
+                } else if (age == 3) {
+                    QVERIFY(QFile::remove(recovery.path()) && block(false));
+                }
+                f.document.record().m_nAge = age;
+                f.document.SetModifiedFlag(true);
+                f.document.UpdateAllViews();
+                QTest::qWait(50);
+                QCOMPARE(bar->currentMessage().left(20), shown[age]);
             }
-            f.document.record().m_nAge = age;
-            f.document.SetModifiedFlag(true);
-            f.document.UpdateAllViews();
-            QTest::qWait(50);
-            QCOMPARE(bar->currentMessage().left(20),
-                     QStringList({QStringLiteral("Autosave is failing:"), QString(),
-                                  QStringLiteral("Autosave works again")})
-                         .at(age - 12));
         }
-        QVERIFY(QFile::exists(recovery.path()));
     }
 
     // A damaged file is refused with a message and set aside; a saved character needs no file.

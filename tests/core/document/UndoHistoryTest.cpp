@@ -105,7 +105,8 @@ TEST(UndoHistory, CommandsThatChangeNothingAreNoSteps) {
 
 // A character as large as a file holds (every text 1 MiB, 18.9 MB in all) keeps a step as what
 // it changed, so a birthday costs bytes, not two whole characters; each step still undoes byte for
-// byte. A normal character keeps 100 steps; steps whose texts change go first past 64 MiB.
+// byte. A normal character keeps 100 steps (the saved state still found when the oldest go);
+// steps whose texts change go first past 64 MiB.
 TEST(UndoHistory, StepsKeepWhatChangedWithinStepAndByteLimits) {
     const auto withTexts = [](char c) {
         CharacterRecord r;
@@ -124,11 +125,14 @@ TEST(UndoHistory, StepsKeepWhatChangedWithinStepAndByteLimits) {
         }
         FakeInteraction ui;
         const std::string first = doc.SaveBytes();
-        const int commands = large ? 10 : 120;
+        const int commands = large ? 10 : 101;
         for (int i = 0; i < commands; ++i) {
             doc.runCommand(birthday, ui);
             ui.messages.clear();
             ui.events.clear();
+            if (i == 0 && !large) {
+                doc.OnDocumentSaved("/hero.ksc");
+            }
         }
         EXPECT_EQ(doc.history().count(), large ? 10U : UndoHistory::kLimit);
         EXPECT_LT(doc.history().bytes(), std::size_t{1} << 20);
@@ -138,7 +142,8 @@ TEST(UndoHistory, StepsKeepWhatChangedWithinStepAndByteLimits) {
         if (large) {
             EXPECT_EQ(doc.SaveBytes(), first);
         } else {
-            EXPECT_EQ(doc.record().m_nAge, CharacterRecord().m_nAge + 20);
+            EXPECT_EQ(doc.record().m_nAge, CharacterRecord().m_nAge + 1);
+            EXPECT_FALSE(doc.IsModified());
         }
     }
 
@@ -151,6 +156,8 @@ TEST(UndoHistory, StepsKeepWhatChangedWithinStepAndByteLimits) {
     CharacterRecord undone = withTexts('d');
     history.undo().change.revert(undone);
     EXPECT_EQ(undone, withTexts('c'));
+    history.push({"Character Details", RecordChange(withTexts('c'), withTexts('e')), {}, true});
+    EXPECT_LE(history.bytes(), UndoHistory::kByteLimit); // the step undone is gone
 }
 
 // A text the player edits is cut to its field; one left alone keeps every byte.
