@@ -6,6 +6,7 @@
 #include <cassert>
 #include <string_view>
 #include <type_traits>
+#include <vector>
 
 namespace orthavel {
 
@@ -32,13 +33,14 @@ RecordChange::RecordChange(CharacterRecord before, CharacterRecord after)
     : m_before(std::move(before)), m_after(std::move(after)) {
     const std::vector<Text*> beforeTexts = textsOf(m_before);
     const std::vector<Text*> afterTexts = textsOf(m_after);
+    assert(beforeTexts.size() <= sizeof m_textChanged * 8);
     for (std::size_t i = 0; i < beforeTexts.size(); ++i) {
-        const bool changed = *beforeTexts[i] != *afterTexts[i];
-        if (!changed) {
+        if (*beforeTexts[i] != *afterTexts[i]) {
+            m_textChanged |= std::uint32_t{1} << i;
+        } else {
             Text().swap(*beforeTexts[i]);
             Text().swap(*afterTexts[i]);
         }
-        m_textChanged.push_back(changed);
     }
 }
 
@@ -47,7 +49,7 @@ void RecordChange::restore(const CharacterRecord& kept, CharacterRecord& record)
     const std::vector<Text*> restoredTexts = textsOf(restored);
     const std::vector<Text*> texts = textsOf(record);
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        if (!m_textChanged[i]) {
+        if ((m_textChanged & (std::uint32_t{1} << i)) == 0) {
             *restoredTexts[i] = std::move(*texts[i]);
         }
     }
@@ -55,7 +57,7 @@ void RecordChange::restore(const CharacterRecord& kept, CharacterRecord& record)
 }
 
 std::size_t RecordChange::bytes() const {
-    std::size_t bytes = m_textChanged.capacity() / 8;
+    std::size_t bytes = 0;
     for (const CharacterRecord* record : {&m_before, &m_after}) {
         forEachStoredField(*record, [&](std::string_view, const auto& field) {
             if constexpr (std::is_same_v<std::remove_cvref_t<decltype(field)>, Text>) {
@@ -85,7 +87,7 @@ void UndoHistory::push(UndoStep step) {
 
 void UndoHistory::dropOldest() {
     m_bytes -= bytesOf(m_steps.front());
-    m_steps.erase(m_steps.begin());
+    m_steps.pop_front();
     --m_index;
     if (m_clean) {
         m_clean = *m_clean == 0 ? std::nullopt : std::optional(*m_clean - 1);

@@ -3,11 +3,12 @@
 #include "core/record/CharacterRecord.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <utility>
-#include <vector>
 
 namespace orthavel {
 
@@ -31,8 +32,8 @@ private:
     // The texts left alone are empty here.
     CharacterRecord m_before;
     CharacterRecord m_after;
-    // Which texts changed, in the order the character file stores them.
-    std::vector<bool> m_textChanged;
+    // Which texts changed, a bit each in the order the character file stores them.
+    std::uint32_t m_textChanged = 0;
 };
 
 // One command that changed the character: what it changed, and, for a command that makes a new
@@ -87,7 +88,9 @@ public:
 private:
     void dropOldest();
 
-    std::vector<UndoStep> m_steps;
+    // A deque, so that no step moves when another comes or goes: the memory a step holds stays
+    // what it was when it was counted.
+    std::deque<UndoStep> m_steps;
     std::size_t m_bytes = 0;
     std::size_t m_index = 0;
     std::optional<std::size_t> m_clean = 0;

@@ -158,6 +158,18 @@ TEST(UndoHistory, StepsKeepWhatChangedWithinStepAndByteLimits) {
     EXPECT_EQ(undone, withTexts('c'));
     history.push({"Character Details", RecordChange(withTexts('c'), withTexts('e')), {}, true});
     EXPECT_LE(history.bytes(), UndoHistory::kByteLimit); // the step undone is gone
+
+    // Steps with a long text and without one taking turns: 50 long texts within 100 steps.
+    UndoHistory mixed;
+    for (int i = 0; i < 150; ++i) {
+        CharacterRecord before;
+        before.m_nAge = i;
+        before.m_strPlayedBy.assign(i % 2 == 0 ? std::size_t{1} << 20 : 0, 'k');
+        mixed.push({"Character Details", RecordChange(before, CharacterRecord()), {}, true});
+    }
+    EXPECT_EQ(mixed.count(), UndoHistory::kLimit);
+    EXPECT_GT(mixed.bytes(), std::size_t{50} << 20);
+    EXPECT_LT(mixed.bytes(), std::size_t{51} << 20);
 }
 
 // A text the player edits is cut to its field; one left alone keeps every byte.
