@@ -193,7 +193,7 @@ private slots:
     // left where it is, and the message says where it is now. A lock that is no lock (a folder)
     // does not hide its file: it is offered, with a note.
     void filesThatCannotBeReadOrLockedAreKept() {
-        for (const int taken : {1, 10}) {
+        for (const int taken : {9, 10}) {
             clearFolder();
             const QByteArray damaged("Orthavel recovery 1\n\n\x05");
             const QString path = plant(m_folder, QStringLiteral("9-0.recovery"), damaged);
@@ -202,7 +202,7 @@ private slots:
                 QVERIFY(QDir().mkpath(aside));
                 aside = path + QStringLiteral(".damaged.%1").arg(i);
             }
-            const QString now = taken == 1 ? aside : path;
+            const QString now = taken == 9 ? aside : path;
             const QString locked = plant(m_folder, QStringLiteral("10-0.recovery"),
                                          QByteArray::fromStdString(storeRecovery({}, {})));
             QVERIFY(QDir().mkpath(locked + QStringLiteral(".lock")));
@@ -214,7 +214,8 @@ private slots:
                          said.contains('"' + now.toUtf8() + "\".\n"),
                      said.constData());
             QCOMPARE(readAll(now), damaged);
-            QVERIFY(said.contains("its lock is damaged") && !QFile::exists(locked));
+            QVERIFY(said.contains("\"Aldo Verrick\", never saved, kept on ") &&
+                    said.contains("its lock is damaged") && !QFile::exists(locked));
         }
         clearFolder();
     }
@@ -260,6 +261,7 @@ private slots:
         Frame f;
         QVERIFY(!offerRecovery(f.document, f.ui, folder.path(), nullptr));
         QCOMPARE(f.ui.messages.size(), std::size_t{1});
+        QVERIFY(f.ui.messages[0].exclamation);
         QVERIFY(f.ui.messages[0].text.find("cannot be restored: its character is damaged") !=
                 std::string::npos);
         QVERIFY(!QFile::exists(damaged) && QFile::exists(damaged + QStringLiteral(".damaged")));

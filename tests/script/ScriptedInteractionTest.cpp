@@ -171,7 +171,13 @@ TEST(ScriptedInteraction, AnswersForAnotherDialogAreAMismatch) {
 // A refused script is named by what is wrong and where: a line and a column counted in
 // characters from 1, or the answer and step.
 TEST(ScriptedInteraction, RefusedScriptsSayWhereTheyAreWrong) {
+    // Lists nested depth deep in all, after a text that holds brackets.
+    const auto nested = [](std::size_t depth) {
+        return "[\"[\\\"\"," + std::string(depth - 1, '[') + std::string(depth, ']');
+    };
     const std::pair<std::string, std::string> cases[] = {
+        {nested(64), "answer 1 must be an object"},
+        {nested(65), "the script is nested too deeply"},
         {"{}", "the script must be a JSON array of answers"},
         {"[{", "the script is not valid JSON (line 1, column 3)"},
         {"x\n", "the script is not valid JSON (line 1, column 1)"},
