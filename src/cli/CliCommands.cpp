@@ -18,10 +18,14 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -294,7 +298,12 @@ int openOrFail(CQuorvelDoc& doc, const std::string& path, std::ostream& err) {
     return ExitDone;
 }
 
-int saveOrFail(CQuorvelDoc& doc, const std::string& path, std::ostream& err) {
+// Saves the character once everything printed before has reached standard output: a command that
+// fails changes nothing, so output that cannot be written leaves the file as it was.
+int saveOrFail(CQuorvelDoc& doc, const std::string& path, std::ostream& out, std::ostream& err) {
+    if (!out.flush()) {
+        return ExitFileError; // main() names the reason
+    }
     if (const auto problem = saveDocument(doc, q(path))) {
         err << problem->toStdString() << '\n';
         return ExitFileError;
@@ -333,9 +342,9 @@ std::optional<std::vector<int>> parseRolls(const std::string& list) {
     return rolls;
 }
 
-int cmdNew(const Arguments& a, std::ostream& /*out*/, std::ostream& err) {
+int cmdNew(const Arguments& a, std::ostream& out, std::ostream& err) {
     CQuorvelDoc doc;
-    return saveOrFail(doc, a.options.at("o"), err);
+    return saveOrFail(doc, a.options.at("o"), out, err);
 }
 
 int cmdDump(const Arguments& a, std::ostream& out, std::ostream& err) {
@@ -355,9 +364,44 @@ int cmdDerive(const Arguments& a, std::ostream& out, std::ostream& err) {
     UpdateDerivedStats(doc.record());
     printRecord(doc.record(), out);
     if (a.options.contains("o")) {
-        return saveOrFail(doc, a.options.at("o"), err);
+        return saveOrFail(doc, a.options.at("o"), out, err);
     }
     return ExitDone;
+}
+
+// A script is far smaller than this; a larger one, or one that never ends (/dev/zero), is
+// refused before it fills the memory.
+constexpr std::size_t kMostScriptBytes = std::size_t{16} << 20;
+
+// Reads the text of a script: a regular file or a pipe of at most kMostScriptBytes. Otherwise
+// the answer says what is wrong.
+std::optional<std::string> readScript(const std::string& path, std::string& text) {
+    std::error_code error;
+    const auto status = std::filesystem::status(std::filesystem::path(path), error);
+    if (std::filesystem::is_directory(status)) {
+        return "the script is a folder";
+    }
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status) &&
+        !std::filesystem::is_fifo(status)) {
+        return "the script is not a regular file or a pipe";
+    }
+    errno = 0;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return std::string("the script cannot be read: ") + std::strerror(errno);
+    }
+    std::array<char, 1 << 16> chunk{};
+    text.clear();
+    while (in.read(chunk.data(), chunk.size()) || in.gcount() > 0) {
+        text.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
+        if (text.size() > kMostScriptBytes) {
+            return "the script is larger than 16 MiB";
+        }
+    }
+    if (in.bad()) {
+        return "the script cannot be read";
+    }
+    return std::nullopt;
 }
 
 int cmdRun(const Arguments& a, std::ostream& out, std::ostream& err) {
@@ -368,17 +412,18 @@ int cmdRun(const Arguments& a, std::ostream& out, std::ostream& err) {
     }
     nlohmann::json script = nlohmann::json::array();
     if (a.options.contains("script")) {
+        // A script that cannot be used is named in one line, with what is wrong.
         const std::string& path = a.options.at("script");
-        std::ifstream in(path, std::ios::binary);
-        if (!in) {
-            return usage(err, "cannot read the script \"" + path + "\"", run);
+        std::string text;
+        if (const auto problem = readScript(path, text)) {
+            err << "orthavel-cli: \"" << path << "\": " << *problem << '\n';
+            return ExitUsage;
         }
-        std::stringstream text;
-        text << in.rdbuf();
         try {
-            script = parseScript(text.str());
+            script = parseScript(text);
         } catch (const std::exception& e) {
-            return usage(err, "\"" + path + "\": " + e.what(), run);
+            err << "orthavel-cli: \"" << path << "\": " << e.what() << '\n';
+            return ExitUsage;
         }
     }
     CQuorvelDoc doc;
@@ -411,7 +456,7 @@ int cmdRun(const Arguments& a, std::ostream& out, std::ostream& err) {
     }
     ui.writeDone(doc);
     if (a.options.contains("o")) {
-        return saveOrFail(doc, a.options.at("o"), err);
+        return saveOrFail(doc, a.options.at("o"), out, err);
     }
     return ExitDone;
 }
@@ -498,7 +543,7 @@ int cmdNpc(const Arguments& a, std::ostream& out, std::ostream& err) {
             path = QDir(folder).filePath(QString::fromStdString(name.substr(0, name.size() - 4) +
                                                                 " " + std::to_string(n) + ".ksc"));
         }
-        if (const int status = saveOrFail(doc, local(path), err)) {
+        if (const int status = saveOrFail(doc, local(path), out, err)) {
             return status;
         }
         out << local(path) << '\n';

@@ -18,7 +18,8 @@ bool isSymbolicLinkLoop(const QString& path) {
     return error == std::errc::too_many_symbolic_link_levels;
 }
 
-std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes) {
+std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes,
+                                      std::optional<QFileDevice::Permissions> permissions) {
     if (isSymbolicLinkLoop(path)) {
         return QStringLiteral("its symbolic links go round in a loop");
     }
@@ -29,6 +30,11 @@ std::optional<QString> writeWholeFile(const QString& path, const QByteArray& byt
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
+        return file.errorString();
+    }
+    // Before a byte is written, so that no one else can read them meanwhile.
+    if (permissions && !file.setPermissions(*permissions)) {
+        file.cancelWriting();
         return file.errorString();
     }
     // write() only fills a buffer, and commit() renames the temporary file over the old one even

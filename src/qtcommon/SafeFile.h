@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFileDevice>
 #include <QString>
 
 #include <optional>
@@ -11,9 +12,11 @@ namespace orthavel {
 // the old one only once every byte is on disk. A write that fails part way (a full disk, a file
 // size limit) leaves the old file as it was. A path that names something other than a regular
 // file (a folder, a FIFO, a device) is refused, so it is never replaced by a file; a symbolic
-// link to a regular file writes that file. On failure the answer is the reason, in words.
-// Every file the program writes goes through here.
-std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes);
+// link to a regular file writes that file. The new file has the old one's permissions, or those
+// given. On failure the answer is the reason, in words. Every file the program writes goes
+// through here.
+std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes,
+                                      std::optional<QFileDevice::Permissions> permissions = {});
 
 // Whether following path's symbolic links goes round in a loop.
 bool isSymbolicLinkLoop(const QString& path);

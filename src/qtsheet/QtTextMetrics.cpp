@@ -5,7 +5,7 @@
 namespace orthavel {
 
 QString sheetText(std::string_view cp1252) {
-    const std::string utf8 = cp1252ToUtf8(cp1252);
+    const std::string utf8 = cp1252ToUtf8(withoutControlCharacters(cp1252));
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 

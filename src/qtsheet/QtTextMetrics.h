@@ -27,7 +27,8 @@ private:
     mutable std::array<TextMap<int>, kFontCount> m_widths;
 };
 
-// Windows-1252 bytes as a QString.
+// Windows-1252 bytes as a QString, as the sheet draws them: without control characters, which
+// nothing shows and SVG cannot hold.
 QString sheetText(std::string_view cp1252);
 
 } // namespace orthavel

@@ -4,10 +4,12 @@
 #include "core/dialogs/ChoiceDialog.h"
 #include "core/dialogs/FormDialog.h"
 #include "core/document/CQuorvelDoc.h"
+#include "core/record/Cp1252.h"
 #include "core/skills/EmphasisDisplay.h"
 #include "core/skills/SkillSelection.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace orthavel {
 
@@ -401,6 +403,10 @@ void checkBoxStep(const json& body, const std::string& name, const std::string& 
             refuse(where, name + " " + key + " must be a text");
         }
     }
+    if (body.contains("value") &&
+        holdsControlCharacter(body.at("value").get_ref<const std::string&>())) {
+        refuse(where, name + " value must not hold control characters");
+    }
     if (body.contains("delta")) {
         const json& delta = body.at("delta");
         if (!delta.is_number_integer()) {
@@ -437,6 +443,10 @@ void checkActions(const json& holder, const std::string& where) {
             if (!value.is_string()) {
                 refuse(where, "the field \"" + shownText(label) + "\" must be a text");
             }
+            if (holdsControlCharacter(value.get_ref<const std::string&>())) {
+                refuse(where,
+                       "the field \"" + shownText(label) + "\" must not hold control characters");
+            }
         }
     }
     for (const char* key : {"arrow", "type", "choose"}) {
@@ -446,32 +456,60 @@ void checkActions(const json& holder, const std::string& where) {
     }
 }
 
-// Where a parse error happened, as a person counts: line and column, both from 1.
-std::string positionOf(const std::string& text, std::size_t byte) {
-    const std::size_t end = std::min(byte == 0 ? 0 : byte - 1, text.size());
-    const std::size_t lineStart = text.rfind('\n', end == 0 ? std::string::npos : end - 1);
-    const auto line =
-        1 + std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(end), '\n');
-    const std::size_t column = lineStart == std::string::npos ? end + 1 : end - lineStart;
-    return "line " + std::to_string(line) + ", column " + std::to_string(column);
+// Where a parse error happened, as a person counts: the line, and the character in that line,
+// both from 1. byte counts the bytes read, the wrong one included.
+std::string positionOf(std::string_view text, std::size_t byte) {
+    const std::string_view before = text.substr(0, byte == 0 ? 0 : byte - 1);
+    const std::size_t lastNewline = before.rfind('\n');
+    const std::string_view line =
+        lastNewline == std::string_view::npos ? before : before.substr(lastNewline + 1);
+    // A character is a byte that does not continue a UTF-8 sequence.
+    const auto column = 1 + std::count_if(line.begin(), line.end(), [](char c) {
+                            return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+                        });
+    return "line " + std::to_string(1 + std::count(before.begin(), before.end(), '\n')) +
+           ", column " + std::to_string(column);
+}
+
+// Whether the lists and objects of a script's text nest deeper than kMaxScriptDepth, found in
+// one pass over the text before it is parsed. Texts are skipped; invalid JSON is left to the
+// parser.
+bool nestedTooDeeply(std::string_view text) {
+    int depth = 0;
+    bool inText = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (inText) {
+            if (c == '\\') {
+                ++i;
+            } else if (c == '"') {
+                inText = false;
+            }
+        } else if (c == '"') {
+            inText = true;
+        } else if (c == '[' || c == '{') {
+            if (++depth > kMaxScriptDepth) {
+                return true;
+            }
+        } else if (c == ']' || c == '}') {
+            --depth;
+        }
+    }
+    return false;
 }
 
 } // namespace
 
 json parseScript(const std::string& text) {
-    // The parser itself keeps no stack; the depth is checked as each list or object opens, so a
-    // script nested without end is refused before it is built.
-    const json::parser_callback_t limitDepth = [](int depth, json::parse_event_t event, json&) {
-        if ((event == json::parse_event_t::array_start ||
-             event == json::parse_event_t::object_start) &&
-            depth >= kMaxScriptDepth) {
-            throw std::runtime_error("the script is nested too deeply");
-        }
-        return true;
-    };
+    // A script nested without end is refused before anything is built. The parser is given no
+    // callback: with one, each object closed makes it walk the list that holds it again, which
+    // makes a long list of answers take time in the square of its length.
+    if (nestedTooDeeply(text)) {
+        throw std::runtime_error("the script is nested too deeply");
+    }
     json script;
     try {
-        script = json::parse(text, limitDepth);
+        script = json::parse(text);
     } catch (const json::parse_error& e) {
         throw std::runtime_error("the script is not valid JSON (" + positionOf(text, e.byte) + ")");
     } catch (const json::out_of_range&) {

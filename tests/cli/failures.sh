@@ -37,6 +37,14 @@ old.svg render s.ksc --page 2 -o
 CALLS
 expect_refused "dump onto a full device" 1 "cannot write the output: No space left on device" \
     to_full "$CLI" dump s.ksc
+# A command whose output failed has saved nothing either.
+"$CLI" new -o fresh.ksc
+for args in "derive s.ksc" "run birthday --in s.ksc"; do
+    cp fresh.ksc out.ksc
+    # shellcheck disable=SC2086
+    expect_refused "$args onto a full device" 1 "No space left on device" to_full "$CLI" $args -o out.ksc
+    cmp -s fresh.ksc out.ksc && pass || fail "$args: out.ksc was replaced though the command failed"
+done
 expect_refused "render into a missing folder" 1 '"no/such/x.pdf": No such file or directory' \
     "$CLI" render s.ksc --page 1 -o no/such/x.pdf
 
@@ -72,6 +80,20 @@ SCRIPTS
 printf '%s[{"arrow":{"advantage":"Logic","delta":-1000}},{"arrow":{"advantage":"Logic","delta":1000}}]}]' \
     "$A" > script.json
 expect_status "arrows of 1000 clicks" 0 "$CLI" run update-advantages --script script.json
+# A script is a regular file or a pipe of at most 16 MiB: anything else is refused in one line.
+head -c $((16 * 1048576 + 1)) /dev/zero | tr '\0' ' ' > big.json
+mkdir folder.json
+while IFS='|' read -r script pattern; do
+    expect_refused "script $script" 2 "$pattern" timeout 60 "$CLI" run roc --script "$script"
+    [ "$(wc -l < err.txt)" -eq 1 ] && pass || fail "script $script: $(wc -l < err.txt) lines"
+done <<SCRIPTS
+/dev/zero|"/dev/zero": the script is not a regular file or a pipe
+folder.json|"folder.json": the script is a folder
+big.json|"big.json": the script is larger than 16 MiB
+SCRIPTS
+expect_refused "a script pipe over 16 MiB" 2 "the script is larger than 16 MiB" \
+    "$CLI" run roc --script <(head -c $((16 * 1048576 + 1)) /dev/zero)
+expect_status "a script through a pipe" 0 "$CLI" run roc --rolls 5 --script <(echo '[]')
 printf '[{"title": "Update Advantages",\n  "click": OK}]' > script.json
 expect_refused "invalid JSON" 2 "the script is not valid JSON (line 2, column 12)" \
     "$CLI" run update-advantages --script script.json
@@ -103,6 +125,11 @@ with_name '\377\377\377\160\021\001\000' 70000 > 70k.ksc
 "$CLI" run page:1 --in 70k.ksc -o once.ksc > /dev/null && "$CLI" run page:1 --in once.ksc -o twice.ksc > /dev/null
 expect_eq "a 70,000-character name round-trips" "$(cmp once.ksc twice.ksc && stat -c %s twice.ksc)" \
     "$(stat -c %s 70k.ksc)"
+# Control characters in a text from a file are drawn without them: the SVG stays well-formed.
+with_name '\006A\001B\000\037C' 0 > control.ksc
+"$CLI" render control.ksc --page 1 -o control.svg
+xmllint --noout control.svg && pass || fail "the SVG of a name with control characters"
+grep -q ">ABC<" control.svg && pass || fail "the name without its control characters"
 with_name '\377\377\377\001\000\020\000' 1048577 > huge.ksc
 expect_refused "a text over 1 MiB" 1 "damaged (unexpected format: a text is longer than 1 MiB)" \
     "$CLI" dump huge.ksc

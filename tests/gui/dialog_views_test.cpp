@@ -5,6 +5,7 @@
 
 #include "core/dialogs/CreationDialogs.h"
 #include "core/dialogs/NumberPrompt.h"
+#include "gui/app/RecoveryFile.h"
 #include "gui/dialogs/ChoiceDialogView.h"
 #include "gui/dialogs/FormDialogView.h"
 #include "gui/dialogs/QtInteraction.h"
@@ -186,6 +187,7 @@ private slots:
         QCOMPARE(birth->maxLength(), 20);
         for (auto [typed, state] :
              {std::pair(QStringLiteral("1\u65E5"), QValidator::Invalid),
+              std::pair(QStringLiteral("a\u0001"), QValidator::Invalid),
               std::pair(QStringLiteral("\u20AC\u00E9"), QValidator::Acceptable)}) {
             int position = 0;
             QCOMPARE(birth->validator()->validate(typed, position), state);
@@ -262,6 +264,44 @@ private slots:
             QCOMPARE(closer.seen[0].icon,
                      message.exclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
         }
+    }
+
+    // A text from a file, a script or the player that looks like HTML is shown as it is, neither
+    // bold nor a picture: in messages, the save and restore questions and the dialogs' texts.
+    void textsThatLookLikeHtmlAreShownAsTheyAre() {
+        const QString html =
+            QStringLiteral("<img src=\"/x.png\" width=\"3000\" height=\"3000\"><b>Bold</b>");
+        QList<Qt::TextFormat> formats;
+        const auto closeNext = [&formats] {
+            whenOpen<QMessageBox>([&formats](QMessageBox* box) {
+                formats.append(box->textFormat());
+                static_cast<QDialog*>(box)->done(0);
+            });
+        };
+        QtInteraction ui;
+        closeNext();
+        ui.showMessage({"Birthday", html.toStdString(), false});
+        closeNext();
+        ui.askSaveChanges(html.toStdString());
+        closeNext();
+        askRestore(nullptr, html);
+
+        FormDialog form{"Family Trade and Background", {html.toStdString()}, {}, {}, {}, true};
+        FormEntry entry(form);
+        ChoiceDialog choice;
+        choice.title = "Pick";
+        choice.texts = {html.toStdString()};
+        choice.columns = {{{"&Yes", 1}}};
+        const FormDialogView formView(entry);
+        const ChoiceDialogView choiceView(choice);
+        for (const QWidget* view : std::initializer_list<const QWidget*>{&formView, &choiceView}) {
+            for (const auto* label : view->findChildren<QLabel*>()) {
+                if (label->text() == html) {
+                    formats.append(label->textFormat());
+                }
+            }
+        }
+        QCOMPARE(formats, QList<Qt::TextFormat>(5, Qt::PlainText));
     }
 
     void numberPromptTakesOnlyNumbersInRange() {

@@ -6,9 +6,12 @@
 
 #include "core/document/RecoveryContent.h"
 #include "gui/app/RecoveryFile.h"
+#include "qtcommon/CharacterFileIO.h"
 
 #include <QDir>
+#include <QFileDialog>
 #include <QProcess>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,6 +20,9 @@
 using namespace orthavel;
 
 namespace {
+
+constexpr QFile::Permissions kOthers = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                       QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
 
 // The recovery files in folder, without the locks.
 QStringList recoveryFiles(const QString& folder) {
@@ -60,6 +66,21 @@ class RecoveryTest : public QObject {
         return found.isEmpty() ? found : QDir(m_folder).filePath(found);
     }
 
+    // Leaves a recovery file as a program that crashed would; its path, or nothing.
+    static QString plant(const QString& folder, const QString& name, const QByteArray& bytes) {
+        QFile file(QDir(folder).filePath(name));
+        return QDir().mkpath(folder) && file.open(QIODevice::WriteOnly) &&
+                       file.write(bytes) == bytes.size()
+                   ? file.fileName()
+                   : QString();
+    }
+
+    // Empties the recovery folder.
+    void clearFolder() {
+        QDir(m_folder).removeRecursively();
+        QVERIFY(QDir().mkpath(m_folder));
+    }
+
     static void kill(QProcess& program) {
         ::kill(static_cast<pid_t>(program.processId()), SIGKILL);
         QVERIFY(program.waitForFinished(10000));
@@ -80,14 +101,14 @@ private slots:
         ysolde.m_nAge = 140;
         ysolde.m_nPage = 1;
         const QByteArray left = QByteArray::fromStdString(storeRecovery("/tmp/ysolde.ksc", ysolde));
-        QVERIFY(QDir().mkpath(m_folder));
-        QFile file(QDir(m_folder).filePath(QStringLiteral("1-0.recovery")));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(left) == left.size());
-        file.close();
+        QVERIFY(!plant(m_folder, QStringLiteral("1-0.recovery"), left).isEmpty());
 
         auto first = start("restore");
         const QString written = waitForNewFile(QStringLiteral("1-0.recovery"));
         QCOMPARE(readAll(written), left); // kept at once, under its file name
+        // Only its owner may read it, even in a folder made before.
+        QCOMPARE(QFileInfo(written).permissions() & kOthers, QFile::Permissions());
+        QCOMPARE(QFileInfo(m_folder).permissions() & kOthers, QFile::Permissions());
         kill(*first);
 
         // The next start asks, and Restore brings the character back byte for byte.
@@ -95,7 +116,7 @@ private slots:
         const QString again = waitForNewFile(QFileInfo(written).fileName());
         QVERIFY(second->readAllStandardError().contains(
             "recovery question: Orthavel did not close properly. Restore the unsaved character "
-            "\"Ysolde\" from "));
+            "\"Ysolde\" of \"/tmp/ysolde.ksc\", kept "));
         QCOMPARE(readAll(again), left);
 
         // A program starting while that one runs leaves its file alone.
@@ -114,16 +135,133 @@ private slots:
         QVERIFY(QDir(m_folder).entryList(QDir::Files).isEmpty());
     }
 
+    // The file a restored character belongs to is shown in the question; a path that is not
+    // absolute, or names something that is not a character file, comes back unnamed, and the
+    // file it names is never touched.
+    void aRestoredCharacterKeepsOnlyTheNameOfACharacterFile() {
+        const QString notes = m_home.filePath(QStringLiteral("notes.txt"));
+        QVERIFY(!plant(m_home.path(), QStringLiteral("notes.txt"), "my notes").isEmpty());
+        const QString hero = writeCharacter(m_home.filePath(QStringLiteral("hero.ksc")), {});
+        const QString missing = m_home.filePath(QStringLiteral("missing.ksc"));
+        const std::pair<QString, QString> cases[] = {
+            {notes, {}},         {QStringLiteral("relative/ysolde.ksc"), {}},
+            {m_home.path(), {}}, {hero, hero},
+            {missing, missing},
+        };
+        for (const auto& [left, restored] : cases) {
+            clearFolder();
+            const QString planted =
+                plant(m_folder, QStringLiteral("7-0.recovery"),
+                      QByteArray::fromStdString(storeRecovery(toPath(left), {})));
+            auto program = start("restore");
+            const QString kept = waitForNewFile(QFileInfo(planted).fileName());
+            QVERIFY2(program->readAllStandardError().contains('"' + left.toUtf8() + '"'),
+                     qPrintable(left));
+            // The path line of the file the program keeps for the restored character.
+            QCOMPARE(QString::fromUtf8(readAll(kept).split('\n').value(1)), restored);
+            kill(*program);
+        }
+        clearFolder();
+        QCOMPARE(readAll(notes), QByteArray("my notes"));
+    }
+
+    // Restored under its file's name, the character is saved there only once the player has
+    // confirmed it in Save As; after that, Save writes without asking.
+    void theFirstSaveAfterARestoreAsksWhere() {
+        QTemporaryDir folder;
+        const QString hero = writeCharacter(folder.filePath(QStringLiteral("hero.ksc")), {});
+        QVERIFY(!plant(folder.path(), QStringLiteral("8-0.recovery"),
+                       QByteArray::fromStdString(storeRecovery(toPath(hero), {})))
+                     .isEmpty());
+        qputenv("ORTHAVEL_RECOVERY_ANSWER", "restore");
+        Frame f;
+        QVERIFY(offerRecovery(f.document, f.ui, folder.path(), &f.frame));
+        qunsetenv("ORTHAVEL_RECOVERY_ANSWER");
+        QStringList proposed;
+        whenOpen<QFileDialog>([&](QFileDialog* dialog) {
+            proposed = dialog->selectedFiles();
+            static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
+        });
+        QVERIFY(f.frame.save());
+        QCOMPARE(proposed, QStringList{hero});
+        f.document.record().m_nAge = 30;
+        QVERIFY(f.frame.save()); // no dialog: it would wait for an answer
+        QCOMPARE(readAll(hero), bytesOf(f.document));
+    }
+
+    // A file that cannot be read is never removed: it is set aside under the first free name, or
+    // left where it is, and the message says where it is now. A lock that is no lock (a folder)
+    // does not hide its file: it is offered, with a note.
+    void filesThatCannotBeReadOrLockedAreKept() {
+        for (const int taken : {9, 10}) {
+            clearFolder();
+            const QByteArray damaged("Orthavel recovery 1\n\n\x05");
+            const QString path = plant(m_folder, QStringLiteral("9-0.recovery"), damaged);
+            QString aside = path + QStringLiteral(".damaged");
+            for (int i = 1; i <= taken; ++i) {
+                QVERIFY(QDir().mkpath(aside));
+                aside = path + QStringLiteral(".damaged.%1").arg(i);
+            }
+            const QString now = taken == 9 ? aside : path;
+            const QString locked = plant(m_folder, QStringLiteral("10-0.recovery"),
+                                         QByteArray::fromStdString(storeRecovery({}, {})));
+            QVERIFY(QDir().mkpath(locked + QStringLiteral(".lock")));
+            auto program = start("discard", true);
+            QVERIFY(program->waitForFinished(10000));
+            const QByteArray said = program->readAllStandardError();
+            QVERIFY2(said.contains("recovery message: The unsaved character in \"" + path.toUtf8() +
+                                   "\" cannot be restored: its character is damaged") &&
+                         said.contains('"' + now.toUtf8() + "\".\n"),
+                     said.constData());
+            QCOMPARE(readAll(now), damaged);
+            QVERIFY(said.contains("\"Aldo Verrick\", never saved, kept on ") &&
+                    said.contains("its lock is damaged") && !QFile::exists(locked));
+        }
+        clearFolder();
+    }
+
+    // A recovery file that cannot be written (its folder is a file, or its own name a folder) is
+    // reported in the status bar once, and again when it can be written, and when it fails again.
+    void aFailingAutosaveIsShownInTheStatusBar() {
+        for (const bool folderBlocked : {true, false}) {
+            QTemporaryDir home;
+            Frame f;
+            QStatusBar* bar = f.frame.statusBar();
+            RecoveryFile recovery(f.document, home.filePath(QStringLiteral("recovery")), &f.frame);
+            const auto block = [&](bool folder) {
+                return folder ? !plant(home.path(), QStringLiteral("recovery"), {}).isEmpty()
+                              : QDir().mkpath(recovery.path());
+            };
+            QVERIFY(block(folderBlocked));
+            const QString shown[] = {QStringLiteral("Autosave is failing:"), QString(),
+                                     QStringLiteral("Autosave works again"),
+                                     QStringLiteral("Autosave is failing:")};
+            for (int age = 0; age < 4; ++age) {
+                bar->clearMessage();
+                if (age == 2) {
+                    QVERIFY(QFile::remove(home.filePath(QStringLiteral("recovery"))) ||
+                            QDir().rmdir(recovery.path()));
+                } else if (age == 3) {
+                    QVERIFY(QFile::remove(recovery.path()) && block(false));
+                }
+                f.document.record().m_nAge = age;
+                f.document.SetModifiedFlag(true);
+                f.document.UpdateAllViews();
+                QTest::qWait(50);
+                QCOMPARE(bar->currentMessage().left(20), shown[age]);
+            }
+        }
+    }
+
     // A damaged file is refused with a message and set aside; a saved character needs no file.
     void damagedFileIsSetAsideAndSavingRemovesTheFile() {
         QTemporaryDir folder;
-        const QString damaged = folder.filePath(QStringLiteral("2-0.recovery"));
-        QFile file(damaged);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("Orthavel recovery 1\n\n\x05") > 0);
-        file.close();
+        const QString damaged =
+            plant(folder.path(), QStringLiteral("2-0.recovery"), "Orthavel recovery 1\n\n\x05");
         Frame f;
         QVERIFY(!offerRecovery(f.document, f.ui, folder.path(), nullptr));
         QCOMPARE(f.ui.messages.size(), std::size_t{1});
+        QVERIFY(f.ui.messages[0].exclamation);
         QVERIFY(f.ui.messages[0].text.find("cannot be restored: its character is damaged") !=
                 std::string::npos);
         QVERIFY(!QFile::exists(damaged) && QFile::exists(damaged + QStringLiteral(".damaged")));

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 #include <limits>
 #include <sstream>
@@ -167,10 +168,50 @@ TEST(ScriptedInteraction, AnswersForAnotherDialogAreAMismatch) {
     }
 }
 
-TEST(ScriptedInteraction, ScriptsMustBeArrays) {
-    EXPECT_THROW(parseScript("{}"), std::runtime_error);
-    EXPECT_THROW(parseScript("[{"), std::runtime_error);
-    EXPECT_NO_THROW(parseScript("[]"));
+// A refused script is named by what is wrong and where: a line and a column counted in
+// characters from 1, or the answer and step.
+TEST(ScriptedInteraction, RefusedScriptsSayWhereTheyAreWrong) {
+    // Lists nested depth deep in all, after a text that holds brackets.
+    const auto nested = [](std::size_t depth) {
+        return "[\"[\\\"\"," + std::string(depth - 1, '[') + std::string(depth, ']');
+    };
+    const std::pair<std::string, std::string> cases[] = {
+        {nested(64), "answer 1 must be an object"},
+        {nested(65), "the script is nested too deeply"},
+        {"{}", "the script must be a JSON array of answers"},
+        {"[{", "the script is not valid JSON (line 1, column 3)"},
+        {"x\n", "the script is not valid JSON (line 1, column 1)"},
+        {"[\"\xC3\xA9\xE2\x82\xAC\", x]", "the script is not valid JSON (line 1, column 8)"},
+        {"[1,\n \xC3\xA9]", "the script is not valid JSON (line 2, column 2)"},
+        {R"([{"title":"T","fields":{"Character Name:":"Ysolde\u0001"}}])",
+         "answer 1: the field \"Character Name:\" must not hold control characters"},
+        {R"([{"title":"T"},{"title":"U","steps":[{"type":{"field":"Age:","value":"\u0000"}}]}])",
+         "answer 2, step 1: type value must not hold control characters"},
+        {R"([{"title":"T","fields":{"Hair Color:":"Red\u0085"}}])",
+         "answer 1: the field \"Hair Color:\" must not hold control characters"},
+    };
+    for (const auto& [script, problem] : cases) {
+        try {
+            parseScript(script);
+            ADD_FAILURE() << script << " was accepted";
+        } catch (const std::runtime_error& e) {
+            EXPECT_EQ(e.what(), problem) << script;
+        }
+    }
+    EXPECT_NO_THROW(parseScript(R"([{"title":"T","fields":{"Name:":"Tab\u00e9 \u20ac"}}])"));
+}
+
+// Parsing takes time in proportion to the script: 200,000 answers in well under a second
+// (quadratic parsing took seconds; the benchmark measures 10 MB).
+TEST(ScriptedInteraction, ParsingTakesTimeInProportionToTheScript) {
+    std::string script = "[{}";
+    for (int i = 1; i < 200000; ++i) {
+        script += ",{}";
+    }
+    script += ']';
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(parseScript(script).size(), 200000U);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
 }
 
 // The sample characters' dumps show the rest of the format.

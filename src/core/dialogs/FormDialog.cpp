@@ -128,7 +128,7 @@ std::int32_t FormEntry::number(std::size_t field) const {
 }
 
 void FormEntry::type(std::size_t field, std::string_view utf8) {
-    std::string value = utf8ToCp1252(utf8);
+    std::string value = withoutControlCharacters(utf8ToCp1252(utf8));
     value.resize(std::min(value.size(), m_dialog.fields.at(field).maxLength));
     m_values.at(field) = std::move(value);
 }

@@ -90,7 +90,9 @@ public:
     std::int32_t number(std::size_t field) const;
 
     // Replaces what the field holds by a UTF-8 entry, cut to the field's length; characters
-    // Windows-1252 cannot hold become '?' (a window does not let them be typed at all).
+    // Windows-1252 cannot hold become '?' and control characters are left out (a window does not
+    // let either be typed at all, a script holding a control character is refused, and a text
+    // from a file shows without them).
     void type(std::size_t field, std::string_view utf8);
     // Leaving the field forces a whole number in a field with arrows into their range.
     void leave(std::size_t field);

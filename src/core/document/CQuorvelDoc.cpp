@@ -90,6 +90,7 @@ LoadResult CQuorvelDoc::OnOpenDocument(const std::filesystem::path& path) {
         m_record = std::move(loaded);
         m_record.m_nPage = 1;
         m_fileName = path;
+        m_unconfirmedFileName.clear();
         m_modified = false;
         m_history.clear();
         UpdateAllViews();
@@ -103,6 +104,7 @@ std::string CQuorvelDoc::SaveBytes() const {
 
 void CQuorvelDoc::OnDocumentSaved(const std::filesystem::path& path) {
     m_fileName = path;
+    m_unconfirmedFileName.clear();
     m_modified = false;
     m_history.markSaved(path);
     UpdateAllViews();
@@ -295,7 +297,10 @@ void CQuorvelDoc::runCommand(const DocumentCommand& command, Interaction& ui) {
     const bool renamed = fileBefore != m_fileName;
     const bool changed = renamed || !sameCharacter(before, m_record);
     if (changed) {
-        UndoStep step{std::string(commandName(command)), std::move(before), m_record, {}, marked};
+        UndoStep step{std::string(commandName(command)),
+                      RecordChange(std::move(before), m_record),
+                      {},
+                      marked};
         // A new character takes the document's file name with it: a save after it names the
         // step, so that undo brings back the previous document under its own name.
         if (renamed || command.replacesCharacter) {
@@ -313,7 +318,11 @@ void CQuorvelDoc::runCommand(const DocumentCommand& command, Interaction& ui) {
 }
 
 void CQuorvelDoc::applyStep(const UndoStep& step, bool forward) {
-    m_record = forward ? step.after : step.before;
+    if (forward) {
+        step.change.apply(m_record);
+    } else {
+        step.change.revert(m_record);
+    }
     if (step.fileChange) {
         m_fileName = forward ? step.fileChange->second : step.fileChange->first;
     }
@@ -348,6 +357,7 @@ void CQuorvelDoc::RestoreRecovered(const CharacterRecord& record,
     m_record = record;
     m_record.m_nPage = 1;
     m_fileName = path;
+    m_unconfirmedFileName = path;
     m_history.clear();
     m_history.forgetSavedState();
     m_modified = true;

@@ -32,6 +32,11 @@ public:
 
     // The file the character was opened from or last saved to; empty while unnamed.
     const std::filesystem::path& fileName() const { return m_fileName; }
+    // Whether Save asks where to save: while the character is unnamed, and while its name is one
+    // a recovery file gave it that no save has confirmed yet.
+    bool saveAsksForName() const {
+        return m_fileName.empty() || m_fileName == m_unconfirmedFileName;
+    }
     // The name windows show: the file's name, or "Untitled" while unnamed.
     std::string displayName() const;
 
@@ -71,7 +76,7 @@ public:
     std::string redoCaption() const;
 
     // Takes a character brought back after a crash: unsaved, named path (empty: unnamed), on page
-    // 1, with no history.
+    // 1, with no history. Its first save asks where to save it, proposing path.
     void RestoreRecovered(const CharacterRecord& record, const std::filesystem::path& path);
 
     // Rolls one percentile die for the named purpose and shows it before it is used.
@@ -111,6 +116,8 @@ private:
     CharacterRecord m_record;
     bool m_modified = false;
     std::filesystem::path m_fileName;
+    // The name a restored character came back with, until it is saved or another one is opened.
+    std::filesystem::path m_unconfirmedFileName;
     std::vector<DocumentObserver*> m_observers;
     Dice m_dice;
     UndoHistory m_history;

@@ -1,29 +1,102 @@
 #include "core/document/UndoHistory.h"
 
+#include "core/record/StoredFields.h"
+
 #include <algorithm>
 #include <cassert>
+#include <string_view>
+#include <type_traits>
+#include <vector>
 
 namespace orthavel {
 
+namespace {
+
+// The texts of a record, in the order the character file stores them.
+std::vector<Text*> textsOf(CharacterRecord& record) {
+    std::vector<Text*> texts;
+    forEachStoredField(record, [&](std::string_view, auto& field) {
+        if constexpr (std::is_same_v<std::remove_cvref_t<decltype(field)>, Text>) {
+            texts.push_back(&field);
+        }
+    });
+    return texts;
+}
+
+std::size_t bytesOf(const UndoStep& step) {
+    return sizeof step + step.name.capacity() + step.change.bytes();
+}
+
+} // namespace
+
+RecordChange::RecordChange(CharacterRecord before, CharacterRecord after)
+    : m_before(std::move(before)), m_after(std::move(after)) {
+    const std::vector<Text*> beforeTexts = textsOf(m_before);
+    const std::vector<Text*> afterTexts = textsOf(m_after);
+    assert(beforeTexts.size() <= sizeof m_textChanged * 8);
+    for (std::size_t i = 0; i < beforeTexts.size(); ++i) {
+        if (*beforeTexts[i] != *afterTexts[i]) {
+            m_textChanged |= std::uint32_t{1} << i;
+        } else {
+            Text().swap(*beforeTexts[i]);
+            Text().swap(*afterTexts[i]);
+        }
+    }
+}
+
+void RecordChange::restore(const CharacterRecord& kept, CharacterRecord& record) const {
+    CharacterRecord restored = kept;
+    const std::vector<Text*> restoredTexts = textsOf(restored);
+    const std::vector<Text*> texts = textsOf(record);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if ((m_textChanged & (std::uint32_t{1} << i)) == 0) {
+            *restoredTexts[i] = std::move(*texts[i]);
+        }
+    }
+    record = std::move(restored);
+}
+
+std::size_t RecordChange::bytes() const {
+    std::size_t bytes = 0;
+    for (const CharacterRecord* record : {&m_before, &m_after}) {
+        forEachStoredField(*record, [&](std::string_view, const auto& field) {
+            if constexpr (std::is_same_v<std::remove_cvref_t<decltype(field)>, Text>) {
+                bytes += field.capacity();
+            }
+        });
+    }
+    return bytes;
+}
+
 void UndoHistory::push(UndoStep step) {
-    m_steps.resize(m_index);
+    while (m_steps.size() > m_index) {
+        m_bytes -= bytesOf(m_steps.back());
+        m_steps.pop_back();
+    }
     if (m_clean && *m_clean > m_index) {
         // The saved state was among the steps undone: nothing leads back to it now.
         m_clean.reset();
     }
+    m_bytes += bytesOf(step);
     m_steps.push_back(std::move(step));
     ++m_index;
-    if (m_steps.size() > kLimit) {
-        m_steps.erase(m_steps.begin());
-        --m_index;
-        if (m_clean) {
-            m_clean = *m_clean == 0 ? std::nullopt : std::optional(*m_clean - 1);
-        }
+    while (m_steps.size() > kLimit || (m_bytes > kByteLimit && m_steps.size() > 1)) {
+        dropOldest();
+    }
+}
+
+void UndoHistory::dropOldest() {
+    m_bytes -= bytesOf(m_steps.front());
+    m_steps.pop_front();
+    --m_index;
+    if (m_clean) {
+        m_clean = *m_clean == 0 ? std::nullopt : std::optional(*m_clean - 1);
     }
 }
 
 void UndoHistory::clear() {
     m_steps.clear();
+    m_bytes = 0;
     m_index = 0;
     m_clean = 0;
 }

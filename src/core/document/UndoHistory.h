@@ -3,20 +3,44 @@
 #include "core/record/CharacterRecord.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <utility>
-#include <vector>
 
 namespace orthavel {
 
-// One command that changed the character: the whole record before and after it, and, for a
-// command that makes a new character, the file name it left behind.
+// What a command changed in the character: every number before and after it, and only the texts
+// it changed. The texts it left alone are taken from the character the change is undone or
+// redone on, so a step of a character with long texts holds little more than its numbers.
+class RecordChange {
+public:
+    RecordChange(CharacterRecord before, CharacterRecord after);
+
+    // Turns the character after the change into the one before it, and back.
+    void revert(CharacterRecord& record) const { restore(m_before, record); }
+    void apply(CharacterRecord& record) const { restore(m_after, record); }
+
+    // The memory the change holds besides its own size: the texts that changed.
+    std::size_t bytes() const;
+
+private:
+    void restore(const CharacterRecord& kept, CharacterRecord& record) const;
+
+    // The texts left alone are empty here.
+    CharacterRecord m_before;
+    CharacterRecord m_after;
+    // Which texts changed, a bit each in the order the character file stores them.
+    std::uint32_t m_textChanged = 0;
+};
+
+// One command that changed the character: what it changed, and, for a command that makes a new
+// character, the file name it left behind.
 struct UndoStep {
     std::string name; // the command's name, as "Undo <name>" shows it
-    CharacterRecord before;
-    CharacterRecord after;
+    RecordChange change;
     // The document's file name before and after, for a step that changed it.
     std::optional<std::pair<std::filesystem::path, std::filesystem::path>> fileChange;
     // Whether the command marked the document modified; Rules Tips does not.
@@ -27,8 +51,10 @@ struct UndoStep {
 // Undo walks back one step at a time and redo forward again; a new step drops the steps undone.
 class UndoHistory {
 public:
-    // The most steps kept; the oldest ones go first.
+    // The most steps kept, and the most memory they may hold; the oldest steps go first, but the
+    // newest is always kept.
     static constexpr std::size_t kLimit = 100;
+    static constexpr std::size_t kByteLimit = std::size_t{64} << 20;
 
     // Adds a step after the current one, dropping every step that was undone.
     void push(UndoStep step);
@@ -45,6 +71,8 @@ public:
     const UndoStep& redo();
 
     std::size_t count() const { return m_steps.size(); }
+    // The memory the steps hold.
+    std::size_t bytes() const { return m_bytes; }
     // How many steps are done: the place between the steps undone and the steps done.
     std::size_t index() const { return m_index; }
 
@@ -58,7 +86,12 @@ public:
     std::optional<std::size_t> cleanIndex() const { return m_clean; }
 
 private:
-    std::vector<UndoStep> m_steps;
+    void dropOldest();
+
+    // A deque, so that no step moves when another comes or goes: the memory a step holds stays
+    // what it was when it was counted.
+    std::deque<UndoStep> m_steps;
+    std::size_t m_bytes = 0;
     std::size_t m_index = 0;
     std::optional<std::size_t> m_clean = 0;
 };

@@ -113,4 +113,26 @@ std::string utf8ToCp1252(std::string_view utf8) {
     return out;
 }
 
+bool holdsControlCharacter(std::string_view utf8) {
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const auto cp = decodeUtf8(utf8, pos);
+        if (cp && isControlCharacter(*cp)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string withoutControlCharacters(std::string_view cp1252) {
+    std::string out;
+    out.reserve(cp1252.size());
+    for (const char c : cp1252) {
+        if (!isControlCharacter(cp1252ToCodePoint(static_cast<unsigned char>(c)))) {
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
 } // namespace orthavel

@@ -22,4 +22,16 @@ std::string cp1252ToUtf8(std::string_view cp1252);
 // become '?'.
 std::string utf8ToCp1252(std::string_view utf8);
 
+// Whether a code point is a control character (C0, DELETE or C1): no text is meant to hold one,
+// and XML cannot hold most of them.
+constexpr bool isControlCharacter(char32_t codePoint) {
+    return codePoint < 0x20 || (codePoint >= 0x7F && codePoint < 0xA0);
+}
+
+// Whether UTF-8 text holds a control character.
+bool holdsControlCharacter(std::string_view utf8);
+
+// Windows-1252 text without its control characters.
+std::string withoutControlCharacters(std::string_view cp1252);
+
 } // namespace orthavel

@@ -366,7 +366,7 @@ bool CMainFrame::saveFile(const QString& path) {
 }
 
 bool CMainFrame::save() {
-    if (m_document.fileName().empty()) {
+    if (m_document.saveAsksForName()) {
         return saveAs();
     }
     return saveFile(documentPath());

@@ -56,7 +56,8 @@ public:
     bool openFile(const QString& path);
     // Saves the character to path; a failure is shown and leaves the document modified.
     bool saveFile(const QString& path);
-    // Save: to the document's file, or under a name asked for while it has none.
+    // Save: to the document's file, or under a name asked for while it has none or its name came
+    // from a recovery file (Save As proposes that name).
     bool save();
     bool saveAs();
     // Export PDF: the four sheet pages into one PDF file, after asking where; the status bar

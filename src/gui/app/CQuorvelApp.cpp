@@ -84,7 +84,7 @@ bool CQuorvelApp::InitInstance(const QStringList& arguments) {
         return false;
     }
     m_frame->show();
-    m_recovery = std::make_unique<RecoveryFile>(m_document, recoveryFolder());
+    m_recovery = std::make_unique<RecoveryFile>(m_document, recoveryFolder(), m_frame.get());
     offerRecovery(m_document, m_ui, recoveryFolder(), m_frame.get());
     return true;
 }

@@ -14,10 +14,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QStandardPaths>
+#include <QStatusBar>
 
 #include <chrono>
 #include <cstdio>
@@ -30,6 +32,12 @@ constexpr auto kWriteInterval = std::chrono::seconds(30);
 const QString kSuffix = QStringLiteral(".recovery");
 // Far more than a character can use: a bigger file is not read at all.
 constexpr qint64 kMostBytes = 64 * 1024 * 1024;
+// A recovery file holds a character others should not read.
+constexpr QFile::Permissions kFilePermissions = QFile::ReadOwner | QFile::WriteOwner;
+constexpr QFile::Permissions kFolderPermissions =
+    QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+// The numbered names a damaged file may be set aside under: name.damaged.1 to name.damaged.9.
+constexpr int kMostAsideNumbers = 9;
 
 QString lockPathOf(const QString& path) {
     return path + QStringLiteral(".lock");
@@ -64,15 +72,75 @@ std::optional<QString> readRecovery(const QString& path, RecoveryContent& conten
     return std::nullopt;
 }
 
-// Sets a file that cannot be read aside, where it is never offered again but can be looked at.
+// Sets a file that cannot be read aside under the first free name, where it is never offered
+// again but can be looked at; nothing is removed or replaced. Answers where the file is now:
+// where it was when it cannot be moved.
 QString setAside(const QString& path) {
-    QString aside = path + QStringLiteral(".damaged");
-    QFile::remove(aside);
-    if (!QFile::rename(path, aside)) {
-        QFile::remove(path);
+    for (int number = 0; number <= kMostAsideNumbers; ++number) {
+        QString aside = path + QStringLiteral(".damaged");
+        if (number > 0) {
+            aside += QStringLiteral(".%1").arg(number);
+        }
+        const QFileInfo taken(aside);
+        if (taken.exists() || taken.isSymLink()) {
+            continue;
+        }
+        return QFile::rename(path, aside) ? aside : path;
+    }
+    return path;
+}
+
+// The messages of the recovery go where its question goes.
+void tell(Interaction& ui, const QString& text) {
+    if (!qEnvironmentVariableIsEmpty("ORTHAVEL_RECOVERY_ANSWER")) {
+        std::fprintf(stderr, "recovery message: %s\n", qPrintable(text));
+        return;
+    }
+    ui.showMessage({kApplicationTitle, text.toStdString(), true});
+}
+
+// Why a restored character cannot keep the file name its recovery file gives: only a full path
+// naming a character file, or nothing, is kept. Empty when it can.
+QString refusedName(const QString& name) {
+    if (name.isEmpty()) {
         return {};
     }
-    return aside;
+    if (!QDir::isAbsolutePath(name)) {
+        return QStringLiteral("which is not a full path");
+    }
+    const QFileInfo info(name);
+    CharacterRecord record;
+    if ((info.exists() || info.isSymLink()) && readCharacter(name, record)) {
+        return QStringLiteral("which is not a character file");
+    }
+    return {};
+}
+
+// The question for a left character, which names where it belongs.
+QString restoreQuestion(const RecoveryContent& content, const QString& name, const QString& refused,
+                        const QDateTime& kept, bool lockDamaged) {
+    const QString who =
+        toQString(content.record.m_strName.empty() ? std::string("Untitled")
+                                                   : cp1252ToUtf8(content.record.m_strName));
+    const QString when = QLocale().toString(kept, QLocale::ShortFormat);
+    QString question =
+        QStringLiteral("Orthavel did not close properly. Restore the unsaved character \"%1\"")
+            .arg(who);
+    if (name.isEmpty()) {
+        question += QStringLiteral(", never saved, kept on %1?").arg(when);
+    } else if (refused.isEmpty()) {
+        question += QStringLiteral(" of \"%1\", kept on %2?\n\nThe first save asks where to save "
+                                   "it, proposing that file.")
+                        .arg(name, when);
+    } else {
+        question += QStringLiteral(", kept on %1?\n\nIt names \"%2\", %3: it comes back unnamed.")
+                        .arg(when, name, refused);
+    }
+    if (lockDamaged) {
+        question += QStringLiteral("\n\nNote: its lock is damaged, so an Orthavel running now may "
+                                   "still be keeping it.");
+    }
+    return question;
 }
 
 } // namespace
@@ -115,18 +183,37 @@ void RecoveryFile::update() {
         return;
     }
     // The lock goes first: a program starting meanwhile must not take the file for a dead one's.
+    const QString folder = QFileInfo(m_path).absolutePath();
     if (!m_lock.isLocked() &&
-        (!QDir().mkpath(QFileInfo(m_path).absolutePath()) || !m_lock.tryLock(0))) {
-        std::fprintf(stderr, "orthavel: cannot keep a recovery file in %s\n",
-                     qPrintable(QFileInfo(m_path).absolutePath()));
+        (!QDir().mkpath(folder) || !QFile::setPermissions(folder, kFolderPermissions) ||
+         !m_lock.tryLock(0))) {
+        failed(QStringLiteral("cannot keep a recovery file in %1").arg(folder));
         return;
     }
-    if (const auto problem = writeWholeFile(m_path, bytes)) {
-        std::fprintf(stderr, "orthavel: cannot write the recovery file %s: %s\n",
-                     qPrintable(m_path), qPrintable(*problem));
+    if (const auto problem = writeWholeFile(m_path, bytes, kFilePermissions)) {
+        failed(QStringLiteral("cannot write the recovery file %1: %2").arg(m_path, *problem));
         return;
     }
     m_written = bytes;
+    if (m_failing) {
+        m_failing = false;
+        showStatus(QStringLiteral("Autosave works again."));
+    }
+}
+
+void RecoveryFile::failed(const QString& problem) {
+    if (m_failing) {
+        return;
+    }
+    m_failing = true;
+    std::fprintf(stderr, "orthavel: %s\n", qPrintable(problem));
+    showStatus(QStringLiteral("Autosave is failing: %1.").arg(problem));
+}
+
+void RecoveryFile::showStatus(const QString& text) const {
+    if (auto* window = qobject_cast<QMainWindow*>(parent())) {
+        window->statusBar()->showMessage(text);
+    }
 }
 
 void RecoveryFile::remove() {
@@ -145,6 +232,7 @@ std::optional<bool> askRestore(QWidget* parent, const QString& question) {
     }
     QMessageBox box(QMessageBox::Question, QLatin1String(kApplicationTitle), question,
                     QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
     QPushButton* restore = box.addButton(QStringLiteral("&Restore"), QMessageBox::AcceptRole);
     QPushButton* discard = box.addButton(QStringLiteral("&Discard"), QMessageBox::DestructiveRole);
     box.setDefaultButton(restore);
@@ -164,41 +252,45 @@ bool offerRecovery(CQuorvelDoc& document, Interaction& ui, const QString& folder
     for (const QFileInfo& info : left) {
         const QString path = info.absoluteFilePath();
         QLockFile lock(lockPathOf(path));
-        // Only a dead owner's lock can be taken, however long its live owner has held it.
+        // Only a dead owner's lock can be taken, however long its live owner has held it. A lock
+        // that names no program (a folder, bytes that are no lock) or cannot be made protects
+        // nothing: its file is offered, with a note.
         lock.setStaleLockTime(0);
+        bool lockDamaged = false;
         if (!lock.tryLock(0)) {
-            continue;
+            qint64 owner = 0;
+            QString host;
+            QString program;
+            if (lock.error() == QLockFile::LockFailedError &&
+                lock.getLockInfo(&owner, &host, &program)) {
+                continue;
+            }
+            lockDamaged = true;
         }
         RecoveryContent content;
         if (const auto problem = readRecovery(path, content)) {
-            const QString aside = setAside(path);
-            ui.showMessage(
-                {kApplicationTitle,
-                 QStringLiteral("The unsaved character in \"%1\" cannot be restored: "
-                                "%2.%3")
-                     .arg(path, *problem,
-                          aside.isEmpty()
-                              ? QStringLiteral(" The file was removed.")
-                              : QStringLiteral(" The file was set aside as \"%1\".").arg(aside))
-                     .toStdString(),
-                 true});
+            const QString now = setAside(path);
+            tell(ui, QStringLiteral("The unsaved character in \"%1\" cannot be restored: %2. %3")
+                         .arg(path, *problem,
+                              now == path
+                                  ? QStringLiteral("It could not be set aside and stays at "
+                                                   "\"%1\".")
+                                        .arg(path)
+                                  : QStringLiteral("The file was set aside as \"%1\".").arg(now)));
             continue;
         }
-        const std::string name = content.record.m_strName.empty()
-                                     ? std::string("Untitled")
-                                     : cp1252ToUtf8(content.record.m_strName);
-        const QString question =
-            QStringLiteral("Orthavel did not close properly. Restore the unsaved character "
-                           "\"%1\" from %2?")
-                .arg(toQString(name),
-                     QLocale().toString(info.lastModified(), QLocale::ShortFormat));
-        const std::optional<bool> answer = askRestore(parent, question);
+        const QString name =
+            QFile::decodeName(QByteArray::fromStdString(content.fileName.string()));
+        const QString refused = refusedName(name);
+        const std::optional<bool> answer = askRestore(
+            parent, restoreQuestion(content, name, refused, info.lastModified(), lockDamaged));
         if (!answer) {
             continue; // offered again at the next start
         }
         QFile::remove(path);
         if (*answer) {
-            document.RestoreRecovered(content.record, content.fileName);
+            document.RestoreRecovered(content.record, refused.isEmpty() ? content.fileName
+                                                                        : std::filesystem::path());
             return true;
         }
     }

@@ -20,10 +20,12 @@ QString recoveryFolder();
 
 // While the character is modified, keeps it in a recovery file of this program's own in folder:
 // after every change the document reports, and every 30 seconds. The file goes through the same
-// checked writer as saving, and is removed as soon as the character is saved, discarded or no
-// longer modified, and when the program ends normally. A lock beside the file tells other
-// programs that its owner is alive; only a program that ended without removing its file leaves
-// one whose lock can be taken.
+// checked writer as saving, readable by its owner only in a folder only its owner can enter, and
+// is removed as soon as the character is saved, discarded or no longer modified, and when the
+// program ends normally. A lock beside the file tells other programs that its owner is alive;
+// only a program that ended without removing its file leaves one whose lock can be taken. When
+// the file cannot be written, the status bar of the main window it belongs to (parent) says so,
+// once, and again when it can be.
 class RecoveryFile : public QObject, public DocumentObserver {
 public:
     RecoveryFile(CQuorvelDoc& document, const QString& folder, QObject* parent = nullptr);
@@ -40,27 +42,35 @@ public:
 
 private:
     void remove();
+    void failed(const QString& problem);
+    void showStatus(const QString& text) const;
 
     CQuorvelDoc& m_document;
     QString m_path;
     QLockFile m_lock;
     QByteArray m_written;
+    // Whether the last write failed.
+    bool m_failing = false;
     QTimer m_periodic;
     QTimer m_soon;
 };
 
 // Offers the characters left in folder by programs that did not end normally, newest first: each
-// question ("Orthavel did not close properly. Restore the unsaved character ...?") answered
-// Restore brings that character into document as modified and not yet saved, under its own file
-// name, and ends the offers; Discard removes the file. A file that cannot be read is refused with
-// a message and set aside with ".damaged" added to its name. Files of programs still running are
-// left alone. Answers whether a character was restored.
+// question ("Orthavel did not close properly. Restore the unsaved character ...?") names the
+// file the character belongs to. Restore brings that character into document as modified and
+// not yet saved, and ends the offers; it keeps its file name only when that is a full path
+// naming a character file or nothing, and its first save then asks where to save it. Discard
+// removes the file. A file that cannot be read is refused with a message and set aside under
+// the first free name of ".damaged", ".damaged.1" to ".damaged.9" added to its name, or left
+// where it is; the message says where. Files of programs still running are left alone; a file
+// whose lock is damaged is offered with a note. Answers whether a character was restored.
 bool offerRecovery(CQuorvelDoc& document, Interaction& ui, const QString& folder, QWidget* parent);
 
 // The question, as a message box with "&Restore" and "&Discard"; true for Restore, false for
 // Discard, nothing when it was closed without an answer. The environment variable
 // ORTHAVEL_RECOVERY_ANSWER ("restore" or "discard") answers it without showing it, writing the
-// question to the standard error instead, for tests of the program as a whole.
+// question to the standard error instead, for tests of the program as a whole; the messages of
+// offerRecovery then go there too.
 std::optional<bool> askRestore(QWidget* parent, const QString& question);
 
 } // namespace orthavel

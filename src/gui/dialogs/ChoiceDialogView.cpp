@@ -38,7 +38,7 @@ ChoiceDialogView::ChoiceDialogView(const ChoiceDialog& dialog, QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     reserveTitleWidth(this, layout);
     for (const auto& text : dialog.texts) {
-        layout->addWidget(new QLabel(toQString(text), this));
+        layout->addWidget(plainLabel(toQString(text), this));
     }
     auto* columns = new QHBoxLayout;
     QString mnemonics;
@@ -49,7 +49,7 @@ ChoiceDialogView::ChoiceDialogView(const ChoiceDialog& dialog, QWidget* parent)
                 buttons->addWidget(pictureLabel(choice.picture, this));
             }
             if (!choice.heading.empty()) {
-                buttons->addWidget(new QLabel(toQString(choice.heading), this));
+                buttons->addWidget(plainLabel(toQString(choice.heading), this));
             }
             if (radios) {
                 auto* radio =

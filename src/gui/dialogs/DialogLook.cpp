@@ -12,6 +12,7 @@
 #include <QSpacerItem>
 
 #include <QColor>
+#include <QLabel>
 #include <QLayout>
 #include <QPalette>
 #include <QScreen>
@@ -182,6 +183,12 @@ void applyDialogLook(QWidget* dialog) {
     if (dialog->findChild<ScreenPlacer*>(QString(), Qt::FindDirectChildrenOnly) == nullptr) {
         dialog->installEventFilter(new ScreenPlacer(dialog));
     }
+}
+
+QLabel* plainLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
 }
 
 void fitToScreen(QWidget* dialog) {

@@ -2,6 +2,7 @@
 
 class QBoxLayout;
 class QComboBox;
+class QLabel;
 class QPushButton;
 class QRect;
 class QString;
@@ -33,6 +34,10 @@ void nameAfterLabel(QWidget* input, const QString& label);
 // The part of a dialog that stays in view when fitToScreen makes the rest scroll, such as a
 // counter and the buttons below scrolling rows; it must be the last item of the dialog's layout.
 void keepInView(QWidget* footer);
+
+// A label that shows its text as written: a dialog's texts may repeat what came from a file, so
+// nothing in them is taken for HTML.
+QLabel* plainLabel(const QString& text, QWidget* parent);
 
 // Keeps a dialog laid out by this layout wide enough that the window manager can show its whole
 // title, however narrow its contents.

@@ -22,14 +22,14 @@
 namespace orthavel {
 namespace {
 
-// Takes only characters that a character file can hold.
+// Takes only characters that a character file can hold, and no control characters.
 class Cp1252Validator : public QValidator {
 public:
     using QValidator::QValidator;
 
     State validate(QString& input, int& /*position*/) const override {
         for (const char32_t codePoint : input.toUcs4()) {
-            if (!codePointToCp1252(codePoint)) {
+            if (!codePointToCp1252(codePoint) || isControlCharacter(codePoint)) {
                 return Invalid;
             }
         }
@@ -81,7 +81,7 @@ FormDialogView::FormDialogView(FormEntry& form, QWidget* parent) : QDialog(paren
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     for (const auto& text : dialog.texts) {
-        layout->addWidget(new QLabel(toQString(text), this));
+        layout->addWidget(plainLabel(toQString(text), this));
     }
     auto* grid = new QGridLayout;
     QString mnemonics;
@@ -131,7 +131,7 @@ FormDialogView::FormDialogView(FormEntry& form, QWidget* parent) : QDialog(paren
     }
     layout->addLayout(grid);
     for (const auto& note : dialog.notes) {
-        layout->addWidget(new QLabel(toQString(note), this));
+        layout->addWidget(plainLabel(toQString(note), this));
     }
 
     auto* buttons = new QHBoxLayout;

@@ -17,6 +17,8 @@ namespace orthavel {
 void showMessageBox(QWidget* parent, const Message& message) {
     QMessageBox box(message.exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
                     toQString(message.caption), toQString(message.text), QMessageBox::Ok, parent);
+    // Messages repeat names from files and scripts: what looks like HTML is shown as written.
+    box.setTextFormat(Qt::PlainText);
     applyDialogLook(&box);
     // At least as wide as its caption, so that the title bar shows what the box is about
     // ("Random Dice Roll (You need a 57 to be ambidextrous)").
@@ -67,6 +69,7 @@ SaveAnswer QtInteraction::askSaveChanges(std::string_view documentName) {
                                                static_cast<qsizetype>(documentName.size()))),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_parent);
     box.setDefaultButton(QMessageBox::Save);
+    box.setTextFormat(Qt::PlainText);
     applyDialogLook(&box);
     switch (box.exec()) {
     case QMessageBox::Save:

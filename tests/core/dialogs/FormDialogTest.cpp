@@ -82,6 +82,9 @@ TEST(FormEntry, TextsKeepTheirLimitAndWhatWindows1252Holds) {
     form.type(hair, "Caf\xC3\xA9 \xE2\x82\xAC \xE6\x97\xA5"); // an e acute, the euro, a kanji
     EXPECT_EQ(form.value(hair), "Caf\xE9 \x80 ?");
     EXPECT_EQ(form.text(hair), "Caf\xC3\xA9 \xE2\x82\xAC ?");
+    // Control characters of either range never reach a field.
+    form.type(hair, std::string_view("R\001e\000d\177\302\201", 8));
+    EXPECT_EQ(form.value(hair), "Red");
     EXPECT_FALSE(form.findField("Hair Colour:"));
 }
 

@@ -4,6 +4,7 @@
 #include "core/document/Commands.h"
 #include "core/document/RecoveryContent.h"
 #include "core/record/CharacterFile.h"
+#include "core/record/StoredFields.h"
 
 #include "support/FakeInteraction.h"
 
@@ -101,6 +102,75 @@ TEST(UndoHistory, CommandsThatChangeNothingAreNoSteps) {
     EXPECT_EQ(doc.history().count(), 0U);
     EXPECT_EQ(doc.undoCaption(), "Undo");
     EXPECT_FALSE(doc.IsModified());
+}
+
+// A character as large as a file holds (every text 1 MiB, 18.9 MB in all) keeps a step as what
+// it changed, so a birthday costs bytes, not two whole characters; each step still undoes byte for
+// byte. A normal character keeps 100 steps (the saved state still found when the oldest go);
+// steps whose texts change go first past 64 MiB.
+TEST(UndoHistory, StepsKeepWhatChangedWithinStepAndByteLimits) {
+    const auto withTexts = [](char c) {
+        CharacterRecord r;
+        forEachStoredField(r, [&](std::string_view, auto& field) {
+            if constexpr (std::is_same_v<std::remove_cvref_t<decltype(field)>, Text>) {
+                field.assign(std::size_t{1} << 20, c);
+            }
+        });
+        return r;
+    };
+    const DocumentCommand& birthday = *findDocumentCommand(ID_UPDATE_BIRTHDAY);
+    for (const bool large : {true, false}) {
+        CQuorvelDoc doc;
+        if (large) {
+            doc.record() = withTexts('x');
+        }
+        FakeInteraction ui;
+        const std::string first = doc.SaveBytes();
+        const int commands = large ? 10 : 101;
+        for (int i = 0; i < commands; ++i) {
+            doc.runCommand(birthday, ui);
+            ui.messages.clear();
+            ui.events.clear();
+            if (i == 0 && !large) {
+                doc.OnDocumentSaved("/hero.ksc");
+            }
+        }
+        EXPECT_EQ(doc.history().count(), large ? 10U : UndoHistory::kLimit);
+        EXPECT_LT(doc.history().bytes(), std::size_t{1} << 20);
+        while (doc.history().canUndo()) {
+            doc.OnEditUndo();
+        }
+        if (large) {
+            EXPECT_EQ(doc.SaveBytes(), first);
+        } else {
+            EXPECT_EQ(doc.record().m_nAge, CharacterRecord().m_nAge + 1);
+            EXPECT_FALSE(doc.IsModified());
+        }
+    }
+
+    UndoHistory history;
+    for (const char c : {'a', 'b', 'c'}) {
+        history.push({"Character Details", RecordChange(withTexts(c), withTexts(c + 1)), {}, true});
+    }
+    EXPECT_EQ(history.count(), 1U);
+    EXPECT_LE(history.bytes(), UndoHistory::kByteLimit);
+    CharacterRecord undone = withTexts('d');
+    history.undo().change.revert(undone);
+    EXPECT_EQ(undone, withTexts('c'));
+    history.push({"Character Details", RecordChange(withTexts('c'), withTexts('e')), {}, true});
+    EXPECT_LE(history.bytes(), UndoHistory::kByteLimit); // the step undone is gone
+
+    // Steps with a long text and without one taking turns: 50 long texts within 100 steps.
+    UndoHistory mixed;
+    for (int i = 0; i < 150; ++i) {
+        CharacterRecord before;
+        before.m_nAge = i;
+        before.m_strPlayedBy.assign(i % 2 == 0 ? std::size_t{1} << 20 : 0, 'k');
+        mixed.push({"Character Details", RecordChange(before, CharacterRecord()), {}, true});
+    }
+    EXPECT_EQ(mixed.count(), UndoHistory::kLimit);
+    EXPECT_GT(mixed.bytes(), std::size_t{50} << 20);
+    EXPECT_LT(mixed.bytes(), std::size_t{51} << 20);
 }
 
 // A text the player edits is cut to its field; one left alone keeps every byte.
