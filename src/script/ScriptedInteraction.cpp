@@ -1,9 +1,9 @@
 #include "script/ScriptedInteraction.h"
 
 #include "core/advantages/AdvantageAssignment.h"
-#include "core/dialogs/ChoiceDialog.h"
-#include "core/dialogs/FormDialog.h"
 #include "core/document/CQuorvelDoc.h"
+#include "core/interaction/ChoiceDialog.h"
+#include "core/interaction/FormDialog.h"
 #include "core/record/Cp1252.h"
 #include "core/skills/EmphasisDisplay.h"
 #include "core/skills/SkillSelection.h"

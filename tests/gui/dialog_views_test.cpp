@@ -3,8 +3,8 @@
 
 #include "GuiTestSupport.h"
 
-#include "core/dialogs/CreationDialogs.h"
-#include "core/dialogs/NumberPrompt.h"
+#include "core/generation/CreationDialogs.h"
+#include "core/interaction/NumberPrompt.h"
 #include "gui/app/RecoveryFile.h"
 #include "gui/dialogs/ChoiceDialogView.h"
 #include "gui/dialogs/FormDialogView.h"

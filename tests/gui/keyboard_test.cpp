@@ -4,11 +4,11 @@
 
 #include "GuiTestSupport.h"
 
-#include "core/dialogs/AppearanceDialogs.h"
-#include "core/dialogs/ArmorDialog.h"
-#include "core/dialogs/CareerDialogs.h"
-#include "core/dialogs/CharacterDetailsDialog.h"
-#include "core/dialogs/OriginDialogs.h"
+#include "core/generation/AppearanceDialogs.h"
+#include "core/generation/ArmorDialog.h"
+#include "core/generation/CareerDialogs.h"
+#include "core/generation/CharacterDetailsDialog.h"
+#include "core/generation/OriginDialogs.h"
 #include "gui/dialogs/AdvantageAssignmentView.h"
 #include "gui/dialogs/ChoiceDialogView.h"
 #include "gui/dialogs/DialogLook.h"

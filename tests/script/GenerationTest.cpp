@@ -2,9 +2,9 @@
 // interaction, and the transcript and the resulting character are checked.
 
 #include "core/advantages/ProfessionMinimums.h"
-#include "core/dialogs/CreationDialogs.h"
 #include "core/document/CQuorvelDoc.h"
 #include "core/document/Commands.h"
+#include "core/generation/CreationDialogs.h"
 #include "core/generation/RulesTips.h"
 #include "core/record/Names.h"
 #include "script/ScriptedInteraction.h"

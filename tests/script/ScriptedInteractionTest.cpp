@@ -1,8 +1,8 @@
 #include "script/ScriptedInteraction.h"
 
-#include "core/dialogs/ChoiceDialog.h"
-#include "core/dialogs/CreationDialogs.h"
-#include "core/dialogs/NumberPrompt.h"
+#include "core/generation/CreationDialogs.h"
+#include "core/interaction/ChoiceDialog.h"
+#include "core/interaction/NumberPrompt.h"
 #include "script/RecordJson.h"
 
 #include <gtest/gtest.h>

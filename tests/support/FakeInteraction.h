@@ -6,9 +6,9 @@
 // message and the dialog stays open for the next answer, as on screen.
 
 #include "core/advantages/AdvantageAssignment.h"
-#include "core/dialogs/ChoiceDialog.h"
-#include "core/dialogs/FormDialog.h"
-#include "core/dialogs/Interaction.h"
+#include "core/interaction/ChoiceDialog.h"
+#include "core/interaction/FormDialog.h"
+#include "core/interaction/Interaction.h"
 #include "core/skills/EmphasisDisplay.h"
 #include "core/skills/SkillSelection.h"
 

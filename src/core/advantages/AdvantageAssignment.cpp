@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "core/dialogs/ArrowClicks.h"
-#include "core/dialogs/NumberPrompt.h"
+#include "core/interaction/ArrowClicks.h"
+#include "core/interaction/NumberPrompt.h"
 
 namespace orthavel {
 

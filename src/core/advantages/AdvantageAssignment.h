@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/advantages/ProfessionMinimums.h"
-#include "core/dialogs/Message.h"
+#include "core/interaction/Message.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,7 +1,7 @@
 #include "core/advantages/AssignAdvantages.h"
 
 #include "core/advantages/AdvantageAssignment.h"
-#include "core/dialogs/Interaction.h"
+#include "core/interaction/Interaction.h"
 
 namespace orthavel {
 

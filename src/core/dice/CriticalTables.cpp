@@ -1,8 +1,8 @@
 #include "core/dice/CriticalTables.h"
 
-#include "core/dialogs/CommandId.h"
-#include "core/dialogs/Interaction.h"
 #include "core/dice/RollPercentile.h"
+#include "core/document/CommandId.h"
+#include "core/interaction/Interaction.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #include "core/dice/RocRoll.h"
 
-#include "core/dialogs/Interaction.h"
 #include "core/dice/RollPercentile.h"
+#include "core/interaction/Interaction.h"
 #include "core/record/Format.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/dialogs/NumberPrompt.h"
+#include "core/interaction/NumberPrompt.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "core/dice/RollPercentile.h"
 
-#include "core/dialogs/Interaction.h"
 #include "core/dice/Dice.h"
+#include "core/interaction/Interaction.h"
 
 namespace orthavel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/dialogs/CommandId.h"
+#include "core/document/CommandId.h"
 
 #include <array>
 #include <optional>

@@ -1,7 +1,7 @@
 #include "core/generation/CareerTable.h"
 
-#include "core/careerskills/CareerSkillGrants.h"
 #include "core/record/Names.h"
+#include "core/specialskills/SpecialSkillGrants.h"
 
 namespace orthavel {
 namespace {

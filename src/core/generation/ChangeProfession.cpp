@@ -1,10 +1,10 @@
 #include "core/generation/ChangeProfession.h"
 
-#include "core/dialogs/CreationDialogs.h"
-#include "core/dialogs/Interaction.h"
-#include "core/dialogs/NumberPrompt.h"
-#include "core/generation/CareerSkillStep.h"
+#include "core/generation/CreationDialogs.h"
 #include "core/generation/GenerationSteps.h"
+#include "core/generation/SpecialSkillStep.h"
+#include "core/interaction/Interaction.h"
+#include "core/interaction/NumberPrompt.h"
 #include "core/record/DerivedStats.h"
 #include "core/skills/ChooseSkills.h"
 

@@ -1,7 +1,7 @@
 #include "core/generation/GenerationRules.h"
 
 #include "core/advantages/ProfessionMinimums.h"
-#include "core/dialogs/AppearanceDialogs.h"
+#include "core/generation/AppearanceDialogs.h"
 
 #include <algorithm>
 #include <array>

@@ -1,13 +1,13 @@
 #include "core/generation/GenerationSteps.h"
 
 #include "core/advantages/AssignAdvantages.h"
-#include "core/dialogs/CreationDialogs.h"
-#include "core/dialogs/Interaction.h"
 #include "core/dice/RollPercentile.h"
-#include "core/generation/CareerSkillStep.h"
+#include "core/generation/CreationDialogs.h"
 #include "core/generation/GenerationRules.h"
 #include "core/generation/NativeSkills.h"
 #include "core/generation/RulesTips.h"
+#include "core/generation/SpecialSkillStep.h"
+#include "core/interaction/Interaction.h"
 #include "core/record/DerivedStats.h"
 #include "core/skills/ChooseSkills.h"
 

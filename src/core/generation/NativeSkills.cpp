@@ -1,9 +1,9 @@
 #include "core/generation/NativeSkills.h"
 
-#include "core/dialogs/AppearanceDialogs.h"
-#include "core/dialogs/Interaction.h"
 #include "core/dice/Dice.h"
+#include "core/generation/AppearanceDialogs.h"
 #include "core/generation/RulesTips.h"
+#include "core/interaction/Interaction.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #include "core/generation/QuickGeneration.h"
 
-#include "core/dialogs/CreationDialogs.h"
+#include "core/generation/CreationDialogs.h"
 #include "core/generation/GenerationRules.h"
 #include "core/generation/RulesTips.h"
 

@@ -1,6 +1,6 @@
 #include "core/generation/RulesTips.h"
 
-#include "core/dialogs/Interaction.h"
+#include "core/interaction/Interaction.h"
 
 namespace orthavel {
 

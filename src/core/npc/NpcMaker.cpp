@@ -1,13 +1,13 @@
 #include "core/npc/NpcMaker.h"
 
 #include "core/advantages/ProfessionMinimums.h"
-#include "core/dialogs/AppearanceDialogs.h"
-#include "core/dialogs/CareerDialogs.h"
-#include "core/dialogs/ChoiceDialog.h"
-#include "core/dialogs/OriginDialogs.h"
 #include "core/dice/Dice.h"
+#include "core/generation/AppearanceDialogs.h"
+#include "core/generation/CareerDialogs.h"
 #include "core/generation/FullGeneration.h"
+#include "core/generation/OriginDialogs.h"
 #include "core/generation/QuickGeneration.h"
+#include "core/interaction/ChoiceDialog.h"
 #include "core/record/Names.h"
 
 #include <algorithm>

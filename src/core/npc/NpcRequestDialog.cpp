@@ -1,6 +1,6 @@
 #include "core/npc/NpcRequestDialog.h"
 
-#include "core/dialogs/Interaction.h"
+#include "core/interaction/Interaction.h"
 #include "core/npc/NpcMaker.h"
 #include "core/record/Names.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/dialogs/FormDialog.h"
+#include "core/interaction/FormDialog.h"
 #include "core/npc/RandomInteraction.h"
 
 #include <cstdint>

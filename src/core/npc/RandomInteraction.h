@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/dialogs/Interaction.h"
+#include "core/interaction/Interaction.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "core/sheet/MainMenu.h"
 
-#include "core/dialogs/CommandId.h"
+#include "core/document/CommandId.h"
 #include "core/sheet/SheetWriter.h"
 
 namespace orthavel {

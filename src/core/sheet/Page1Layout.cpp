@@ -1,7 +1,7 @@
 #include "core/sheet/Page1Layout.h"
 
 #include "core/advantages/AdvantageTable.h"
-#include "core/dialogs/CharacterDetailsDialog.h"
+#include "core/generation/CharacterDetailsDialog.h"
 #include "core/record/Names.h"
 #include "core/sheet/SheetWriter.h"
 

@@ -1,6 +1,6 @@
 #include "core/skills/ChooseSkills.h"
 
-#include "core/dialogs/Interaction.h"
+#include "core/interaction/Interaction.h"
 #include "core/record/DerivedStats.h"
 #include "core/skills/SkillSelection.h"
 

@@ -1,7 +1,7 @@
 #include "core/skills/SkillSelection.h"
 
-#include "core/dialogs/ArrowClicks.h"
-#include "core/dialogs/NumberPrompt.h"
+#include "core/interaction/ArrowClicks.h"
+#include "core/interaction/NumberPrompt.h"
 #include "core/skills/Masteries.h"
 
 namespace orthavel {

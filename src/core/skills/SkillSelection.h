@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/dialogs/Message.h"
+#include "core/interaction/Message.h"
 #include "core/skills/MasteryRequirements.h"
 #include "core/skills/SkillCatalogue.h"
 

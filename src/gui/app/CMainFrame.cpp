@@ -1,8 +1,8 @@
 #include "gui/app/CMainFrame.h"
 
-#include "core/dialogs/Interaction.h"
 #include "core/document/CQuorvelDoc.h"
 #include "core/document/Commands.h"
+#include "core/interaction/Interaction.h"
 #include "gui/app/CommandMap.h"
 #include "gui/app/DrawnIcon.h"
 #include "gui/app/LockIndicators.h"

@@ -1,8 +1,8 @@
 #include "gui/app/RecoveryFile.h"
 
-#include "core/dialogs/Interaction.h"
 #include "core/document/CQuorvelDoc.h"
 #include "core/document/RecoveryContent.h"
+#include "core/interaction/Interaction.h"
 #include "core/record/Cp1252.h"
 #include "qtcommon/CharacterFileIO.h"
 #include "qtcommon/QtText.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/dialogs/ChoiceDialog.h"
+#include "core/interaction/ChoiceDialog.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/dialogs/FormDialog.h"
+#include "core/interaction/FormDialog.h"
 
 #include <QDialog>
 

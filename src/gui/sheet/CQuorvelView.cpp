@@ -1,9 +1,9 @@
 #include "gui/sheet/CQuorvelView.h"
 
-#include "core/dialogs/Interaction.h"
-#include "core/dialogs/Message.h"
 #include "core/document/CQuorvelDoc.h"
 #include "core/document/Commands.h"
+#include "core/interaction/Interaction.h"
+#include "core/interaction/Message.h"
 #include "core/sheet/SheetView.h"
 
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
 #include "core/document/CQuorvelDoc.h"
 
-#include "core/dialogs/CharacterDetailsDialog.h"
 #include "core/document/Commands.h"
 #include "core/document/RecoveryContent.h"
+#include "core/generation/CharacterDetailsDialog.h"
 #include "core/record/CharacterFile.h"
 #include "core/record/StoredFields.h"
 

@@ -1,0 +1,62 @@
+#include "core/interaction/ChoiceDialog.h"
+
+#include "core/interaction/Interaction.h"
+
+namespace orthavel {
+
+const ChoiceButton* ChoiceDialog::findButton(std::string_view caption) const {
+    for (const auto& column : columns) {
+        for (const auto& button : column) {
+            if (button.caption == caption) {
+                return &button;
+            }
+        }
+    }
+    return nullptr;
+}
+
+const ChoiceButton* ChoiceDialog::findResult(int result) const {
+    for (const auto& column : columns) {
+        for (const auto& button : column) {
+            if (button.result == result) {
+                return &button;
+            }
+        }
+    }
+    return nullptr;
+}
+
+std::string stripMnemonic(std::string_view caption) {
+    std::string out;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size()) {
+            ++i;
+        }
+        out.push_back(caption[i]);
+    }
+    return out;
+}
+
+ChoiceDialog buttonColumn(std::string title, std::vector<std::string> texts,
+                          std::initializer_list<std::string_view> captions) {
+    ChoiceDialog dialog;
+    dialog.title = std::move(title);
+    dialog.texts = std::move(texts);
+    dialog.columns.resize(1);
+    for (const std::string_view caption : captions) {
+        dialog.columns[0].emplace_back(std::string(caption),
+                                       static_cast<int>(dialog.columns[0].size()));
+    }
+    return dialog;
+}
+
+std::optional<std::string> runForCaption(Interaction& ui, const ChoiceDialog& dialog) {
+    const std::optional<int> result = ui.runChoice(dialog);
+    const ChoiceButton* button = result ? dialog.findResult(*result) : nullptr;
+    if (button == nullptr) {
+        return std::nullopt;
+    }
+    return stripMnemonic(button->caption);
+}
+
+} // namespace orthavel

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "core/interaction/Message.h"
+
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <variant>
+#include <vector>
+
+namespace orthavel {
+
+class Interaction;
+
+// The pictures a dialog can show; the desktop program draws each from its own artwork.
+enum class DialogPicture : std::uint8_t { None, KessariRace, NeuonianRace };
+
+// One button of a choice dialog. The caption may hold "&" before its mnemonic letter.
+struct ChoiceButton {
+    ChoiceButton() = default;
+    ChoiceButton(std::string caption_, int result_)
+        : caption(std::move(caption_)), result(result_) {}
+
+    std::string caption;
+    int result = 0;
+    // A label standing above the button, such as a column's "Jobs"; empty for none.
+    std::string heading;
+    // A picture standing above the button and its heading.
+    DialogPicture picture = DialogPicture::None;
+    // The button closes the dialog as cancelled, as Escape does.
+    bool cancels = false;
+    // What the pointer resting on the button explains; empty for nothing.
+    std::string tooltip;
+};
+
+// One value a dialog was given, by name, as a transcript of the dialog shows it.
+struct DialogInput {
+    std::string name;
+    std::variant<std::int32_t, std::string> value;
+
+    bool operator==(const DialogInput&) const = default;
+};
+
+// How the buttons of a choice dialog work. Push buttons: a click stores the button's result and
+// accepts. Radio buttons then "OK": a click on a radio button stores its result (see
+// ChoiceDialog::afterRadio) and "OK" accepts with what the clicks stored.
+enum class ChoiceStyle : std::uint8_t { PushButtons, RadioThenOk };
+
+inline constexpr std::string_view kOkCaption = "OK";
+
+// The common shape of the creation dialogs: a fixed title, static texts above, buttons in
+// columns (each column top to bottom, columns left to right). Accepting with a result asks
+// refusal first: when it answers a message, the message is shown and the dialog stays. Escape or
+// the close box cancel.
+struct ChoiceDialog {
+    std::string title;
+    std::vector<std::string> texts;
+    std::vector<std::vector<ChoiceButton>> columns;
+    std::vector<DialogInput> inputs;
+    std::function<std::optional<Message>(int result)> refusal;
+    ChoiceStyle style = ChoiceStyle::PushButtons;
+    // Radio buttons: what "OK" accepts with when no radio button was clicked.
+    int initialResult = 0;
+    // Radio buttons: the bits of the result that a click leaves as earlier clicks set them, so
+    // a choice that sets one of them keeps it through later clicks.
+    int keptBits = 0;
+
+    // The button with exactly this caption, if any.
+    const ChoiceButton* findButton(std::string_view caption) const;
+    // The first button with this result, if any.
+    const ChoiceButton* findResult(int result) const;
+
+    // The result after a click on a radio button, from the result stored before it.
+    int afterRadio(int stored, const ChoiceButton& button) const {
+        return (stored & keptBits) | button.result;
+    }
+};
+
+// A caption without its mnemonic marks ("&&" stays a single "&").
+std::string stripMnemonic(std::string_view caption);
+
+// Whether a caption reads name once its mnemonic marks are left out; for the tables' checks.
+constexpr bool captionReads(std::string_view caption, std::string_view name) {
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size()) {
+            ++i;
+        }
+        if (n == name.size() || caption[i] != name[n++]) {
+            return false;
+        }
+    }
+    return n == name.size();
+}
+
+// A dialog of push buttons in one column, top to bottom, whose results count from 0.
+ChoiceDialog buttonColumn(std::string title, std::vector<std::string> texts,
+                          std::initializer_list<std::string_view> captions);
+
+// Shows the dialog and answers the caption of the button that accepted it, without its
+// mnemonic mark; nothing when it was cancelled.
+std::optional<std::string> runForCaption(Interaction& ui, const ChoiceDialog& dialog);
+
+} // namespace orthavel

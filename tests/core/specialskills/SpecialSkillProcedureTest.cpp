@@ -1,0 +1,361 @@
+#include "core/specialskills/SpecialSkillProcedure.h"
+
+#include "core/generation/SpecialSkillStep.h"
+#include "core/record/DerivedStats.h"
+#include "core/skills/SkillSelection.h"
+#include "core/specialskills/SpecialSkillDialog.h"
+
+#include "support/FakeInteraction.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+namespace orthavel {
+namespace {
+
+using A = Advantage;
+using Points = std::vector<std::int32_t>;
+
+// The fake person clicks the given captions in turn (nullopt: Escape) and escapes every
+// "Choose Skills" unless told otherwise.
+struct Person : test::FakeInteraction {
+    Person(std::initializer_list<std::optional<std::string>> clicks = {}) {
+        choiceClicks.assign(clicks.begin(), clicks.end());
+    }
+    Points pointsOffered() const {
+        Points points;
+        for (const SkillSelection& given : skillsGiven) {
+            points.push_back(given.skillPoints());
+        }
+        return points;
+    }
+    std::size_t showings() const {
+        return static_cast<std::size_t>(std::count_if(
+            events.begin(), events.end(), [](auto& e) { return e.starts_with("choice:"); }));
+    }
+};
+
+CharacterRecord character(std::int32_t profession, std::int32_t level,
+                          std::int32_t race = kRaceKessari) {
+    CharacterRecord r;
+    if (race == kRaceNeuonian) {
+        r.ApplyNeuonianDefaults();
+    }
+    r.m_nProfession = profession;
+    r.m_nProfessionLevel = level;
+    UpdateDerivedStats(r);
+    return r;
+}
+
+std::int32_t& advantage(CharacterRecord& r, A a) {
+    return r.m_aAdvantage[static_cast<std::size_t>(a)];
+}
+std::int32_t& skill(CharacterRecord& r, std::string_view name) {
+    return r.m_aSkill[static_cast<std::size_t>(*skillIndexByName(name))];
+}
+std::int32_t& special(CharacterRecord& r, std::string_view name) {
+    const auto* slot = std::find(kSpecialSkillNames.begin(), kSpecialSkillNames.end(), name);
+    return r.m_aSpecialSkill[static_cast<std::size_t>(slot - kSpecialSkillNames.begin())];
+}
+
+ChoiceDialog dialogOf(const CharacterRecord& r) {
+    return specialSkillDialog(*findSpecialSkillDialog(r.m_nProfession), r);
+}
+
+TEST(SpecialSkillDialog, ARaiseIsRefusedAtTheRaceMaximum) {
+    struct Case {
+        std::int32_t profession, race;
+        const char* caption;
+        A advantage;
+        std::int32_t level;
+        const char* text; // "" when accepted
+    };
+    // clang-format off
+    const Case cases[] = {
+        {0,  kRaceKessari,  "+1 &Comprehension", A::Comprehension, 6,  ""},
+        {0,  kRaceKessari,  "+1 &Comprehension", A::Comprehension, 7,  "Your Comprehension is already at 7."},
+        // A Neuonian in a Kessari profession is held to the Neuonian maximum.
+        {0,  kRaceNeuonian, "+1 &Comprehension", A::Comprehension, 8,  "Your Comprehension is already at 8."},
+        // Above the maximum, as a file may hold it.
+        {4,  kRaceKessari,  "+1 A&voidance",     A::Avoidance,     9,  "Your Avoidance is already at 3."},
+        {58, kRaceKessari,  "+2 &Dexterity",     A::Dexterity,     3,  ""},
+        {58, kRaceKessari,  "+2 &Dexterity",     A::Dexterity,     4,  "Your Dexterity is already at 4/5."},
+        // Each dialog spells Perseverance its own way.
+        {11, kRaceKessari,  "+1 &Persevearance", A::Persevearance, 8,  "Your Persevearance is already at 8."},
+        {12, kRaceKessari,  "+1 &Persevearance", A::Persevearance, 8,  "Your Perseverance is already at 8."},
+        {0,  kRaceKessari,  "+60 &Sense Injury", A::Comprehension, 7,  ""},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        CharacterRecord r = character(c.profession, 4, c.race);
+        advantage(r, c.advantage) = c.level;
+        const ChoiceDialog d = dialogOf(r);
+        const auto refused = d.refusal(d.findButton(c.caption)->result);
+        EXPECT_EQ(refused ? refused->text : "", c.text) << c.profession << " " << c.caption;
+        EXPECT_EQ(refused ? refused->caption : "Maximum Advantage Limits",
+                  "Maximum Advantage Limits");
+    }
+}
+
+// Six Archaic Science skills (274 to 279) at one rating, as "Choose Skills" left a Medic.
+CharacterRecord medicWithArchaicScience(std::int32_t rating) {
+    CharacterRecord r = character(0, 4);
+    std::fill(r.m_aSkill.begin() + 274, r.m_aSkill.begin() + 280, rating);
+    return r;
+}
+
+// A pick that adds a low rating to an emphasis lowers its average; where that breaks the
+// profession's requirements the pick is refused, as "Choose Skills" would refuse the ratings.
+TEST(SpecialSkillDialog, APickThatBreaksTheMasteryRequirementsIsRefused) {
+    const struct {
+        std::int32_t rating;
+        const char* caption;
+        const char* text; // "" when accepted
+    } cases[] = {
+        {40, "+10 S&urgery", "You have Archaic Science:3   You need Archaic Science:4"},
+        {50, "+10 S&urgery", ""},           // (300 + 15) / 7 still gives 4
+        {40, "+30 &Bandage and Bones", ""}, // a rated skill: the average rises
+        {0, "+10 S&urgery", ""},            // not met before: nothing to keep
+    };
+    for (const auto& c : cases) {
+        const ChoiceDialog d = dialogOf(medicWithArchaicScience(c.rating));
+        const auto refused = d.refusal(d.findButton(c.caption)->result);
+        EXPECT_EQ(refused ? refused->text : "", c.text) << c.rating << " " << c.caption;
+        EXPECT_EQ(refused ? refused->caption : "Required Masteries Not Correct",
+                  "Required Masteries Not Correct");
+    }
+}
+
+// After the picks the sheet shows the levels the new ratings give, not those "Choose Skills" left.
+TEST(SpecialSkillStep, TheStoredLevelsFollowThePicks) {
+    CharacterRecord r = medicWithArchaicScience(45);
+    r.m_nSocialLevel = 3;
+    r.m_nFiscalLevel = 4;
+    r.m_nLifeLevel = r.m_nMaxLifeLevel = 3;
+    Person ui{"+30 &Bandage and Bones"};
+    RunSpecialSkillStep(r, ui);
+    EXPECT_EQ(skill(r, "Bandaging & Bones"), 75);
+    EXPECT_EQ(r.m_aEmphasis[33], 5);    // (5 * 45 + 75) / 6 / 10
+    EXPECT_EQ(r.m_aMastery[10], 5);     // Scholastics
+    EXPECT_EQ(r.m_nProfessionLevel, 5); // the Medic's level is Archaic Science
+    EXPECT_EQ(r.m_nLifeLevel, 4);       // (3 + 5 + 4) / 3
+    EXPECT_EQ(r.m_nMaxLifeLevel, 4);
+}
+
+TEST(SpecialSkillDialog, ButtonsStandInTheirColumnsWithTheChoiceIndexAsResult) {
+    const auto shown = [](std::int32_t profession, std::size_t column, std::size_t row) {
+        const ChoiceButton b = dialogOf(character(profession, 4)).columns.at(column).at(row);
+        return std::to_string(b.result) + " " + b.caption;
+    };
+    EXPECT_EQ(shown(24, 1, 0), "9 &Weapon Mastery (Blade)");
+    EXPECT_EQ(shown(61, 0, 2), "3 +1 A&gility");
+    CharacterRecord surgeon = character(5, 7);
+    advantage(surgeon, A::Persevearance) = 3;
+    EXPECT_EQ(dialogOf(surgeon).inputs,
+              (std::vector<DialogInput>{{"Persevearance", 3}, {"Dexterity", 0}}));
+}
+
+// One pick, one click, and the record changes exactly so.
+TEST(SpecialSkillProcedure, EachKindOfChoiceChangesTheRecordAsItSays) {
+    using Change = std::function<void(CharacterRecord&)>;
+    struct Case {
+        std::int32_t profession, level;
+        const char* caption;
+        Change change;
+        Points pointsOffered;
+    };
+    const auto raised = [](A a, std::int32_t by) -> Change {
+        return [a, by](CharacterRecord& r) {
+            advantage(r, a) += by;
+            UpdateDerivedStats(r);
+        };
+    };
+    const auto allotted = [](std::int32_t points) -> Change {
+        return [points](CharacterRecord& r) {
+            r.m_nSkillPoints = points;
+            UpdateLifeLevel(r);
+        };
+    };
+    // clang-format off
+    const Case cases[] = {
+        {0,   4, "+1 &Comprehension",  raised(A::Comprehension, 1), {}},
+        {58,  5, "+2 &Dexterity",      raised(A::Dexterity, 2), {}},
+        {0,   4, "+10 S&urgery",       [](auto& r) { skill(r, "Surgery") += 15; }, {}},
+        {61,  6, "+20 1st 2 &Lunaris Dragonfay Endowments", [](auto& r) {
+            skill(r, "Shadow Claws (Lunaris)") += 20;
+            skill(r, "Shadow Leech") += 20; }, {}},
+        {0,   4, "+60 &Sense Injury",  [](auto& r) { special(r, "Sense Injury(20)") += 60; }, {}},
+        {49,  5, "&Awe",               [](auto& r) { special(r, "Awe") = 200; }, {}},
+        {1,   2, "+5 &Power Tolerance", [](auto& r) { r.m_nPowerTolerance += 5; }, {}},
+        // The allotment replaces the unspent points; escaped, they stay as allotted.
+        {1,   2, "+10 &Leadership: Any 1 Skill", allotted(10), {10}},
+        {42,  3, "+20 E&ntertainment: Music: Any 2 Skills", allotted(40), {40}},
+        {103, 4, "Ru&mor Point",       [](auto&) {}, {}},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        CharacterRecord r = character(c.profession, c.level);
+        r.m_nSkillPoints = 7;
+        CharacterRecord expected = r;
+        c.change(expected);
+        Person ui{c.caption};
+        SpecialSkillProcedure(r, ui);
+        EXPECT_EQ(r, expected) << c.caption;
+        EXPECT_EQ(ui.pointsOffered(), c.pointsOffered) << c.caption;
+        EXPECT_EQ(ui.showings(), 1U) << c.caption;
+    }
+}
+
+TEST(SpecialSkillProcedure, PicksFollowTheProfessionLevel) {
+    struct Case {
+        std::int32_t profession, level, updateMode;
+        std::size_t showings;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {0, 3, 0, 0}, {0, 4, 0, 1}, {0, 5, 0, 1}, {0, 6, 0, 2}, {0, 12, 0, 5},   // Medic
+        {0, 3, 1, 1}, {0, 12, 1, 1},                                             // updating
+        {67, 4, 0, 0}, {67, 5, 0, 2}, {67, 6, 0, 3},                             // Curator
+        {33, 3, 0, 1}, {33, 4, 0, 1}, {33, 5, 0, 2}, {33, 6, 0, 2},              // Wizard's Apprentice
+        {9, 12, 1, 0}, {71, 12, 1, 0},           // a House Lord, the Maternal Mother
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        CharacterRecord r = character(c.profession, c.level);
+        r.m_bUpdateMode = c.updateMode;
+        Person ui;
+        SpecialSkillProcedure(r, ui);
+        EXPECT_EQ(ui.showings(), c.showings) << c.profession << " at " << c.level;
+    }
+}
+
+TEST(SpecialSkillProcedure, ACancelledShowingUsesUpItsPick) {
+    // Two picks: the first showing is cancelled, the second refuses a raise and takes a skill.
+    CharacterRecord r = character(0, 6);
+    advantage(r, A::Comprehension) = 7;
+    Person ui{std::nullopt, "+1 &Comprehension", "+30 &Bandage and Bones", "+10 D&isease"};
+    SpecialSkillProcedure(r, ui);
+    EXPECT_EQ(ui.showings(), 2U);
+    EXPECT_EQ(ui.messages.size(), 1U);
+    EXPECT_EQ(skill(r, "Bandaging & Bones"), 30);
+    EXPECT_EQ(skill(r, "Disease"), 0);
+}
+
+TEST(SpecialSkillProcedure, EndowmentSeriesAreGrantedOncePerCharacter) {
+    struct Case {
+        std::int32_t profession, level, given1, given2;
+        Points pointsOffered;
+        std::int32_t given1After, given2After;
+    };
+    const Message endowment{"You receive an Endowment", "Your character receives one Endowment."};
+    // clang-format off
+    const Case cases[] = {
+        {30, 8,  0, 0, {10, 10, 10}, 1, 0},     // a Priest first handled at 8
+        {30, 10, 1, 0, {},           1, 0},     // the same Priest, later
+        {30, 5,  0, 0, {},           0, 0},
+        {29, 6,  0, 0, {10},         1, 1},     // Pastor: the second series counts zero
+        {29, 9,  1, 0, {10, 10},     1, 1},
+        {73, 6,  0, 0, {20},         1, 0},     // Flesh Master
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        CharacterRecord r = character(c.profession, c.level);
+        r.m_nSkillPoints = 3;
+        r.m_bEndowment1Given = c.given1;
+        r.m_bEndowment2Given = c.given2;
+        Person ui;
+        SpecialSkillProcedure(r, ui);
+        EXPECT_EQ(ui.pointsOffered(), c.pointsOffered) << c.profession << " at " << c.level;
+        EXPECT_EQ(ui.messages, std::vector<Message>(c.pointsOffered.size(), endowment));
+        EXPECT_EQ(r.m_bEndowment1Given, c.given1After);
+        EXPECT_EQ(r.m_bEndowment2Given, c.given2After);
+        EXPECT_EQ(r.m_nSkillPoints, 3); // an endowment's points are its own
+        if (!c.pointsOffered.empty()) {
+            EXPECT_EQ(r.m_nLifeLevel, (r.m_nSocialLevel + c.level + r.m_nFiscalLevel) / 3);
+        }
+    }
+}
+
+TEST(SpecialSkillProcedure, FixedGrantsComeByLevelWhateverThePicks) {
+    using Values = std::vector<std::pair<std::string_view, std::int32_t>>;
+    struct Case {
+        std::int32_t profession, level;
+        Values before, after; // skills and special skills by name
+    };
+    // clang-format off
+    const Case cases[] = {
+        {11, 0,  {}, {{"Forced March(6)", 200}, {"Flourentine Weapons", 200}}},
+        {67, 5,  {}, {{"Earth Speak", 20}, {"Special Howling Wind", 0}}},
+        {67, 10, {{"Earth Speak", 5}}, {{"Earth Speak", 5}, {"Special Howling Wind", 200}}},
+        {67, 10, {{"Special Howling Wind", 50}}, {{"Special Howling Wind", 50}}},
+        {70, 10, {{"Living Tongue", 5}},
+                 {{"Tangleroot (Terra)", 25}, {"Living Tongue", 5}, {"Blessed Event", 25}}},
+        // The Maternal Mother has no dialog, only grants.
+        {71, 9,  {{"Balk", 75}, {"Parabola", 10}},
+                 {{"Balk", 75}, {"Parabola", 60}, {"Intervening Shield", 60}, {"Champion", 200},
+                  {"Dragonfriend", 200}, {"Veto", 0}}},
+    };
+    // clang-format on
+    const auto value = [](CharacterRecord& r, std::string_view name) -> std::int32_t& {
+        return skillIndexByName(name) ? skill(r, name) : special(r, name);
+    };
+    for (const Case& c : cases) {
+        CharacterRecord r = character(c.profession, c.level);
+        for (const auto& [name, v] : c.before) {
+            value(r, name) = v;
+        }
+        Person ui;
+        SpecialSkillProcedure(r, ui);
+        for (const auto& [name, v] : c.after) {
+            EXPECT_EQ(value(r, name), v) << c.profession << " " << name;
+        }
+    }
+    // The Overseer's skills come after its endowments, which still see them at 0.
+    CharacterRecord overseer = character(70, 10);
+    Points tanglerootSeen;
+    Person ui;
+    ui.onSkills = [&](SkillSelection& model) {
+        tanglerootSeen.push_back(model.ratings()[*skillIndexByName("Tangleroot (Terra)")]);
+        return false;
+    };
+    SpecialSkillProcedure(overseer, ui);
+    EXPECT_EQ(tanglerootSeen, (Points{0, 0, 0}));
+}
+
+TEST(SpecialSkillProcedure, TheSquireIsRaisedAndToldWhatThePointsAreFor) {
+    struct Case {
+        std::int32_t level, strength, updateMode, strengthAfter, reflexBy;
+        Points pointsOffered;
+        const char* text;
+    };
+    const char* const k20 = "Add 20 points to any Bladed sword skill.";
+    const char* const k40 =
+        "Add 30 pts. to any Bladed sword skill.\nAnd 10 pts. to an additional blade.";
+    // clang-format off
+    const Case cases[] = {
+        {3, 1, 0, 1, 0, {},   nullptr},
+        {4, 1, 0, 2, 0, {20}, k20},
+        {5, 1, 0, 2, 1, {40}, k40},
+        {5, 5, 0, 5, 1, {40}, k40},    // Strength at its maximum stays there
+        {5, 1, 1, 1, 0, {},   nullptr}, // updating
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        CharacterRecord r = character(96, c.level, kRaceNeuonian);
+        r.m_bUpdateMode = c.updateMode;
+        advantage(r, A::Strength) = c.strength;
+        const std::int32_t reflex = advantage(r, A::Reflex);
+        Person ui;
+        SpecialSkillProcedure(r, ui);
+        EXPECT_EQ(advantage(r, A::Strength), c.strengthAfter) << c.level;
+        EXPECT_EQ(advantage(r, A::Reflex), reflex + c.reflexBy);
+        EXPECT_EQ(ui.pointsOffered(), c.pointsOffered);
+        const std::vector<Message> told{{kApplicationTitle, c.text ? c.text : ""}};
+        EXPECT_EQ(ui.messages, c.text ? told : std::vector<Message>{});
+    }
+}
+
+} // namespace
+} // namespace orthavel
