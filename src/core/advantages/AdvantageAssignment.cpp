@@ -1,5 +1,7 @@
 #include "core/advantages/AdvantageAssignment.h"
 
+#include "core/record/Wrapping.h"
+
 #include <algorithm>
 
 #include "core/interaction/ArrowClicks.h"
@@ -8,12 +10,6 @@
 namespace orthavel {
 
 namespace {
-
-// Pools are 32-bit values that wrap around, as every value of the record does; a value read
-// from a file can be anything, so no sum may overflow on the way.
-std::int32_t wrap(std::int64_t value) {
-    return static_cast<std::int32_t>(value);
-}
 
 bool validAdvantage(Advantage advantage) {
     return indexOf(advantage) < kAdvantages.size();
@@ -54,8 +50,10 @@ void AdvantageAssignment::charge(std::int64_t advantagePointsSpent) {
         skillPoints -= -advantagePoints * kTradeRate;
         advantagePoints = 0;
     }
-    m_advantagePoints = wrap(advantagePoints);
-    m_skillPoints = wrap(skillPoints);
+    // A pool read from a file can be anything: the sums are wide, then wrap as every value of
+    // the record does.
+    m_advantagePoints = Wrapping::of(advantagePoints).value();
+    m_skillPoints = Wrapping::of(skillPoints).value();
 }
 
 bool AdvantageAssignment::setLevel(Advantage advantage, std::int32_t newLevel) {
@@ -106,14 +104,14 @@ bool AdvantageAssignment::clickArrows(Advantage advantage, int clicks) {
 void AdvantageAssignment::advantagesToSkillPoints() {
     if (m_advantagePoints > 0) {
         m_advantagePoints -= 1;
-        m_skillPoints = wrap(static_cast<std::int64_t>(m_skillPoints) + kTradeRate);
+        m_skillPoints = (Wrapping(m_skillPoints) + kTradeRate).value();
     }
 }
 
 void AdvantageAssignment::skillPointsToAdvantages() {
     // At least 201 skill points remain after the trade.
     if (m_skillPoints > kSkillPointFloor + kTradeRate) {
-        m_advantagePoints = wrap(static_cast<std::int64_t>(m_advantagePoints) + 1);
+        m_advantagePoints = (Wrapping(m_advantagePoints) + 1).value();
         m_skillPoints -= kTradeRate;
     }
 }

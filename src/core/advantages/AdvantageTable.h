@@ -9,25 +9,6 @@
 
 namespace orthavel {
 
-// The fifteen advantages in record order (the order of m_aAdvantage).
-enum class Advantage : int {
-    Strength,
-    Agility,
-    Dexterity,
-    Stamina,
-    Reflex,
-    Comprehension,
-    Awareness,
-    Logic,
-    Persevearance,
-    Confidence,
-    Appearance,
-    Charisma,
-    Etiquette,
-    Style,
-    Avoidance,
-};
-
 struct AdvantageInfo {
     std::string_view label; // as the "Assign Advantages" dialog shows it
     std::int32_t column;    // 1 to 3 in the dialog
@@ -58,14 +39,6 @@ inline constexpr std::array<AdvantageInfo, kAdvantageCount> kAdvantages{{
 
 // The lowest level of every advantage.
 inline constexpr std::int32_t kLowestAdvantageLevel = -10;
-
-// The advantage at a position of m_aAdvantage (0 to 14), and back.
-constexpr Advantage advantageAt(int index) {
-    return static_cast<Advantage>(index);
-}
-constexpr std::size_t indexOf(Advantage advantage) {
-    return static_cast<std::size_t>(advantage);
-}
 
 // The highest level of an advantage for a character of this race: the Neuonian maximum for
 // race 1, the Kessari maximum for any other. It binds every raise of an advantage.

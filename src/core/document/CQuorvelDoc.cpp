@@ -17,6 +17,7 @@
 #include "core/npc/NpcRequestDialog.h"
 #include "core/record/Cp1252.h"
 #include "core/record/DerivedStats.h"
+#include "core/record/Wrapping.h"
 #include "core/skills/ChooseSkills.h"
 
 #include <algorithm>
@@ -206,8 +207,7 @@ void CQuorvelDoc::OnUpdateAdvantages(Interaction& ui) {
 
 void CQuorvelDoc::OnBirthday(Interaction& ui) {
     runUpdate([&](CharacterRecord& r) {
-        // The age wraps like every other 32-bit value rather than overflowing.
-        r.m_nAge = static_cast<std::int32_t>(static_cast<std::uint32_t>(r.m_nAge) + 1U);
+        r.m_nAge = (Wrapping(r.m_nAge) + 1).value();
         ui.showMessage({"Birthday",
                         "Happy Birthday!  " + cp1252ToUtf8(r.m_strName) + " is now " +
                             std::to_string(r.m_nAge) +

@@ -1,5 +1,7 @@
 #include "core/generation/GenerationRules.h"
 
+#include "core/record/Wrapping.h"
+
 #include "core/advantages/ProfessionMinimums.h"
 #include "core/generation/AppearanceDialogs.h"
 
@@ -12,11 +14,6 @@ namespace orthavel {
 namespace {
 
 using A = Advantage;
-
-// Record values wrap around at 32 bits like the stored integers they are.
-std::int32_t wrap(std::int64_t value) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
-}
 
 std::int32_t& level(CharacterRecord& record, Advantage advantage) {
     return record.m_aAdvantage.at(static_cast<std::size_t>(advantage));
@@ -221,7 +218,8 @@ void RepayAdvantageDebt(CharacterRecord& record) {
     if (record.m_nAdvantagePoints < 0) {
         // One step for the whole debt: a debt read from a file may be two billion points.
         const std::int64_t debt = -static_cast<std::int64_t>(record.m_nAdvantagePoints);
-        record.m_nSkillPoints = wrap(record.m_nSkillPoints - debt * kSkillPointsPerAdvantagePoint);
+        record.m_nSkillPoints =
+            Wrapping::of(record.m_nSkillPoints - debt * kSkillPointsPerAdvantagePoint).value();
         record.m_nAdvantagePoints = 0;
     }
 }
@@ -235,7 +233,7 @@ void ApplyStartingProfessionAdvantages(CharacterRecord& record) {
         for (std::size_t i = 0; i < row.levelCount; ++i) {
             level(record, row.levelSlots.at(i).advantage) = row.levelSlots.at(i).level;
         }
-        record.m_nAdvantagePoints = wrap(std::int64_t{record.m_nAdvantagePoints} - row.cost);
+        record.m_nAdvantagePoints = (Wrapping(record.m_nAdvantagePoints) - row.cost).value();
         break;
     }
     RepayAdvantageDebt(record);
@@ -250,8 +248,8 @@ void ApplyRandomLineage(CharacterRecord& record, std::int32_t roll) {
                                       [&](const LineageRow& r) { return roll <= r.highestRoll; });
         record.m_nLineage = row->lineage;
         record.m_nAdvantagePoints =
-            wrap(std::int64_t{record.m_nAdvantagePoints} + row->advantagePoints);
-        record.m_nSkillPoints = wrap(std::int64_t{record.m_nSkillPoints} + row->skillPoints);
+            (Wrapping(record.m_nAdvantagePoints) + row->advantagePoints).value();
+        record.m_nSkillPoints = (Wrapping(record.m_nSkillPoints) + row->skillPoints).value();
         record.m_strTradeHint1 = row->hint1;
         record.m_strTradeHint2 = row->hint2;
     };
@@ -277,10 +275,10 @@ void ApplyAverageLineage(CharacterRecord& record, std::int32_t choice) {
     if (choice == 0) {
         record.m_nLineage = neuonian ? 2 : 3;
         record.m_nAdvantagePoints =
-            wrap(std::int64_t{record.m_nAdvantagePoints} + (neuonian ? 2 : 1));
+            (Wrapping(record.m_nAdvantagePoints) + (neuonian ? 2 : 1)).value();
     } else if (choice == 1) {
         record.m_nLineage = neuonian ? 2 : 3;
-        record.m_nSkillPoints = wrap(std::int64_t{record.m_nSkillPoints} + 50);
+        record.m_nSkillPoints = (Wrapping(record.m_nSkillPoints) + 50).value();
     }
 }
 
@@ -314,8 +312,9 @@ void RaiseToProfessionMinimums(CharacterRecord& record) {
                     record.m_aAdvantage.at(static_cast<std::size_t>(minimum.alternative)) >=
                         minimum.level;
                 if (current < minimum.level && !alternativeMet) {
-                    record.m_nAdvantagePoints = wrap(std::int64_t{record.m_nAdvantagePoints} -
-                                                     (std::int64_t{minimum.level} - current));
+                    record.m_nAdvantagePoints =
+                        (Wrapping(record.m_nAdvantagePoints) - (Wrapping(minimum.level) - current))
+                            .value();
                     current = minimum.level;
                 }
             }

@@ -1,5 +1,7 @@
 #include "core/generation/NativeSkills.h"
 
+#include "core/record/Wrapping.h"
+
 #include "core/dice/Dice.h"
 #include "core/generation/AppearanceDialogs.h"
 #include "core/generation/RulesTips.h"
@@ -197,8 +199,7 @@ std::int32_t& skill(CharacterRecord& record, std::int32_t index) {
 void add(CharacterRecord& record, const SkillRangeAdd& range) {
     for (std::int32_t i = range.first; i <= range.last; ++i) {
         std::int32_t& rating = skill(record, i);
-        rating = static_cast<std::int32_t>(static_cast<std::uint32_t>(rating) +
-                                           static_cast<std::uint32_t>(range.value));
+        rating = (Wrapping(rating) + range.value).value();
     }
 }
 

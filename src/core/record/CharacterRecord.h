@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -18,6 +19,34 @@ inline constexpr int kEquipmentCount = 10;
 
 // The emphasis that only Neuonian characters store (their cultural group).
 inline constexpr int kNeuonianEmphasis = 39;
+
+// The fifteen advantages in record order (the order of m_aAdvantage): five physical, five
+// mental, five social.
+enum class Advantage : int {
+    Strength,
+    Agility,
+    Dexterity,
+    Stamina,
+    Reflex,
+    Comprehension,
+    Awareness,
+    Logic,
+    Persevearance,
+    Confidence,
+    Appearance,
+    Charisma,
+    Etiquette,
+    Style,
+    Avoidance,
+};
+
+// The advantage at a position of m_aAdvantage (0 to 14), and back.
+constexpr Advantage advantageAt(int index) {
+    return static_cast<Advantage>(index);
+}
+constexpr std::size_t indexOf(Advantage advantage) {
+    return static_cast<std::size_t>(advantage);
+}
 
 // Race codes.
 inline constexpr std::int32_t kRaceKessari = 0;

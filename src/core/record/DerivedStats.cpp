@@ -1,5 +1,7 @@
 #include "core/record/DerivedStats.h"
 
+#include "core/record/Wrapping.h"
+
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -8,30 +10,6 @@
 namespace orthavel {
 
 namespace {
-
-// Signed 32-bit arithmetic with defined wrap-around: identical to plain arithmetic for every
-// in-range character, and never undefined for the values a file may hold.
-struct I32 {
-    std::int32_t v;
-};
-constexpr I32 operator+(I32 a, I32 b) {
-    return {static_cast<std::int32_t>(static_cast<std::uint32_t>(a.v) +
-                                      static_cast<std::uint32_t>(b.v))};
-}
-constexpr I32 operator*(I32 a, I32 b) {
-    return {static_cast<std::int32_t>(static_cast<std::uint32_t>(a.v) *
-                                      static_cast<std::uint32_t>(b.v))};
-}
-constexpr I32 operator/(I32 a, I32 b) {
-    // The one quotient that overflows: INT_MIN / -1.
-    if (a.v == std::numeric_limits<std::int32_t>::min() && b.v == -1) {
-        return a;
-    }
-    return {a.v / b.v};
-}
-constexpr I32 w(std::int32_t v) {
-    return {v};
-}
 
 // A double truncated toward zero and wrapped into 32 bits.
 std::int32_t truncateToInt(double value) {
@@ -87,55 +65,62 @@ std::int32_t fiscalLevelOf(std::int32_t fiscalPoints) {
     return 0;
 }
 
+namespace {
+
+// The advantages as one of a twin pair of values counts them: as they stand, or with the race's
+// adjustment (the values of the sheet's "adjust" column).
+struct Levels {
+    const CharacterRecord& record;
+    bool adjusted;
+
+    Wrapping plain(Advantage a) const { return record.m_aAdvantage[indexOf(a)]; }
+    Wrapping operator()(Advantage a) const {
+        if (!adjusted) {
+            return plain(a);
+        }
+        const auto slot = static_cast<std::size_t>(adjustmentIndex(static_cast<int>(indexOf(a))));
+        return plain(a) + record.m_aAdvantageAdjust[slot];
+    }
+};
+
+// Sets a value and its adjusted twin by one formula.
+template <typename Value, typename Formula>
+void twin(const CharacterRecord& r, Value& value, Value& adjusted, Formula formula) {
+    value = formula(Levels{r, false});
+    adjusted = formula(Levels{r, true});
+}
+
+} // namespace
+
 void UpdateDerivedStats(CharacterRecord& r) {
-    auto adv = [&r](int a) { return w(r.m_aAdvantage[static_cast<std::size_t>(a)]); };
-    // An advantage with its racial adjustment.
-    auto adjusted = [&r, &adv](int a) {
-        return adv(a) + w(r.m_aAdvantageAdjust[static_cast<std::size_t>(adjustmentIndex(a))]);
-    };
-    enum {
-        Strength = 0,
-        Agility = 1,
-        Stamina = 3,
-        Reflex = 4,
-        Awareness = 6,
-        Persevearance = 8,
-        Confidence = 9
-    };
-
-    std::array<I32, kSaveCount> save{};
-    save.fill(w(0));
-    for (int i = 0; i < 5; ++i) {
-        save[0] = save[0] + adv(i);
-        save[1] = save[1] + adv(5 + i);
-        save[2] = save[2] + adv(10 + i);
-        save[3] = save[3] + adjusted(i);
-        save[4] = save[4] + adjusted(5 + i);
-        save[5] = save[5] + adjusted(10 + i);
+    using A = Advantage;
+    // The saves of the three groups of five, physical, mental and social, each 5 a level.
+    for (int group = 0; group < 3; ++group) {
+        twin(r, r.m_aSave[static_cast<std::size_t>(group)],
+             r.m_aSave[static_cast<std::size_t>(group + 3)], [group](const Levels& at) {
+                 Wrapping sum = 0;
+                 for (int a = group * 5; a < group * 5 + 5; ++a) {
+                     sum = sum + at(advantageAt(a));
+                 }
+                 return (sum * 5).value();
+             });
     }
-    for (std::size_t i = 0; i < save.size(); ++i) {
-        r.m_aSave[i] = (save[i] * w(5)).v;
-    }
+    twin(r, r.m_nLiftCap, r.m_nLiftCapAdj,
+         [](const Levels& at) { return (at(A::Strength) * at(A::Strength) * 120 + 80).value(); });
+    twin(r, r.m_nDamageBonus, r.m_nDamageBonusAdj, [](const Levels& at) {
+        return ((at(A::Strength) * at(A::Strength) * 120 + 80) / 200).value();
+    });
+    twin(r, r.m_fMoveRate, r.m_fMoveRateAdj, [&r](const Levels& at) {
+        const std::int32_t base = at.adjusted ? r.m_nMoveBaseAdj : r.m_nMoveBase;
+        return static_cast<float>(static_cast<double>(base) + at(A::Agility).value() * 0.1 +
+                                  at(A::Reflex).value() * 0.2);
+    });
+    twin(r, r.m_nEncumbMax, r.m_nEncumbMaxAdj,
+         [](const Levels& at) { return (at(A::Strength) * at(A::Strength) * 50 + 30).value(); });
+    twin(r, r.m_nSleepLevel, r.m_nSleepLevelAdj,
+         [](const Levels& at) { return (at(A::Stamina) * 5 + at(A::Awareness) * 5).value(); });
 
-    const I32 strength = adv(Strength);
-    const I32 strengthAdj = adjusted(Strength);
-    r.m_nLiftCap = (strength * strength * w(120) + w(80)).v;
-    r.m_nLiftCapAdj = (strengthAdj * strengthAdj * w(120) + w(80)).v;
-    r.m_nDamageBonus = (w(r.m_nLiftCap) / w(200)).v;
-    r.m_nDamageBonusAdj = (w(r.m_nLiftCapAdj) / w(200)).v;
-
-    r.m_fMoveRate = static_cast<float>(static_cast<double>(r.m_nMoveBase) + adv(Agility).v * 0.1 +
-                                       adv(Reflex).v * 0.2);
-    r.m_fMoveRateAdj = static_cast<float>(static_cast<double>(r.m_nMoveBaseAdj) +
-                                          adjusted(Agility).v * 0.1 + adjusted(Reflex).v * 0.2);
-
-    r.m_nEncumbMax = (strength * strength * w(50) + w(30)).v;
-    r.m_nEncumbMaxAdj = (strengthAdj * strengthAdj * w(50) + w(30)).v;
-
-    r.m_nSleepLevel = (adv(Stamina) * w(5) + adv(Awareness) * w(5)).v;
-    r.m_nSleepLevelAdj = (adjusted(Stamina) * w(5) + adjusted(Awareness) * w(5)).v;
-
-    std::int32_t social = (w(r.m_nLineage) + w(r.m_nCareerLevel)).v / 3;
+    std::int32_t social = (Wrapping(r.m_nLineage) + r.m_nCareerLevel).value() / 3;
     if (social > 10) {
         social = 10;
     } else if (social < 0) {
@@ -145,35 +130,34 @@ void UpdateDerivedStats(CharacterRecord& r) {
     r.m_nSocialPoints = kSocialPoints[static_cast<std::size_t>(social)];
 
     r.m_nExperience = 0;
-    r.m_nEPBonus = (adv(Awareness) * w(5)).v;
+    r.m_nEPBonus = (Levels{r, false}(A::Awareness)*5).value();
 
-    const I32 size = w(r.m_nSizeLevel);
-    r.m_nHealRate = ((adv(Stamina) + adv(Persevearance) + w(4)) * size).v;
+    const Wrapping size = r.m_nSizeLevel;
     // The adjusted heal rate adds 5 where the base adds 4, and no adjustment of Persevearance.
-    r.m_nHealRateAdj = ((adjusted(Stamina) + w(5) + adv(Persevearance)) * size).v;
+    twin(r, r.m_nHealRate, r.m_nHealRateAdj, [size](const Levels& at) {
+        return ((at(A::Stamina) + (at.adjusted ? 5 : 4) + at.plain(A::Persevearance)) * size)
+            .value();
+    });
+    twin(r, r.m_nMaxHealth, r.m_nMaxHealthAdj, [&r](const Levels& at) {
+        return truncateToInt(maxHealth(r.m_nBaseHealth, at(A::Stamina).value()));
+    });
+    twin(r, r.m_nMaxWillpower, r.m_nMaxWillpowerAdj, [&r](const Levels& at) {
+        return (Wrapping(r.m_nBaseWillpower) + at(A::Stamina) * 5 + at(A::Confidence) * 5 +
+                at(A::Persevearance) * 10)
+            .value();
+    });
+    twin(r, r.m_nSoak, r.m_nSoakAdj,
+         [size](const Levels& at) { return (size + at(A::Stamina)).value(); });
+    twin(r, r.m_nInitiative, r.m_nInitiativeAdj,
+         [](const Levels& at) { return (at(A::Reflex) * 5 + at(A::Awareness) * 5).value(); });
 
-    r.m_nMaxHealth = truncateToInt(maxHealth(r.m_nBaseHealth, adv(Stamina).v));
-    r.m_nMaxHealthAdj = truncateToInt(maxHealth(r.m_nBaseHealth, adjusted(Stamina).v));
-
-    r.m_nMaxWillpower = (w(r.m_nBaseWillpower) + adv(Stamina) * w(5) + adv(Confidence) * w(5) +
-                         adv(Persevearance) * w(10))
-                            .v;
-    r.m_nMaxWillpowerAdj = (w(r.m_nBaseWillpower) + adjusted(Stamina) * w(5) +
-                            adjusted(Confidence) * w(5) + adjusted(Persevearance) * w(10))
-                               .v;
-
-    r.m_nSoak = (size + adv(Stamina)).v;
-    r.m_nSoakAdj = (size + adjusted(Stamina)).v;
-
-    r.m_nInitiative = (adv(Reflex) * w(5) + adv(Awareness) * w(5)).v;
-    r.m_nInitiativeAdj = (adjusted(Reflex) * w(5) + adjusted(Awareness) * w(5)).v;
-
-    r.m_nFiscalPoints = (w(r.m_nLineage) * w(5000) + w(5000)).v;
+    r.m_nFiscalPoints = (Wrapping(r.m_nLineage) * 5000 + 5000).value();
     r.m_nFiscalLevel = fiscalLevelOf(r.m_nFiscalPoints);
 }
 
 void UpdateLifeLevel(CharacterRecord& r) {
-    r.m_nLifeLevel = (w(r.m_nSocialLevel) + w(r.m_nProfessionLevel) + w(r.m_nFiscalLevel)).v / 3;
+    r.m_nLifeLevel =
+        (Wrapping(r.m_nSocialLevel) + r.m_nProfessionLevel + r.m_nFiscalLevel).value() / 3;
     if (r.m_nMaxLifeLevel < r.m_nLifeLevel) {
         r.m_nMaxLifeLevel = r.m_nLifeLevel;
     }

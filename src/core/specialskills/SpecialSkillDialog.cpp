@@ -1,5 +1,7 @@
 #include "core/specialskills/SpecialSkillDialog.h"
 
+#include "core/record/Wrapping.h"
+
 #include "core/skills/SkillLevels.h"
 
 #include <string>
@@ -141,8 +143,7 @@ ChoiceDialog specialSkillDialog(const SpecialSkillDialogRow& row, const Characte
 void addSkillEffect(SkillRatings& ratings, const SpecialSkillEffect& effect) {
     const auto add = [&](std::int16_t skill) {
         auto& rating = ratings[static_cast<std::size_t>(skill)];
-        rating = static_cast<std::int32_t>(static_cast<std::uint32_t>(rating) +
-                                           static_cast<std::uint32_t>(effect.amount));
+        rating = (Wrapping(rating) + effect.amount).value();
     };
     add(effect.target);
     if (effect.target2 >= 0) {

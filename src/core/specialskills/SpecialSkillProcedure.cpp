@@ -1,5 +1,7 @@
 #include "core/specialskills/SpecialSkillProcedure.h"
 
+#include "core/record/Wrapping.h"
+
 #include "core/interaction/Interaction.h"
 #include "core/record/DerivedStats.h"
 #include "core/skills/ChooseSkills.h"
@@ -13,7 +15,7 @@ namespace {
 
 // Record values wrap around at 32 bits, so a value read from a file never overflows.
 std::int32_t plus(std::int32_t a, std::int32_t b) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
+    return (Wrapping(a) + b).value();
 }
 
 std::size_t at(std::int32_t index) {
