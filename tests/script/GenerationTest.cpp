@@ -206,7 +206,7 @@ TEST(Generation, EveryStartingCareerStartsAtItsMinimums) {
         const json in = run.inputsOf("Assign Advantages");
         // The Specialist is a placeholder until her job is chosen; here it was not.
         EXPECT_EQ(meetsMinimums(in["race"], in["profession"], in["levels"]),
-                  c.button.code != kSpecialistCode);
+                  c.button.code != profession::kSpecialist);
     }
 }
 
@@ -347,7 +347,7 @@ TEST(Generation, CancelsEndWhereTheRulesSay) {
     run("quickpc", {click("Choose a Race", "&Kessari"), kNamed, cancel("Pathway"),
                     radio(kHouseRows[6].caption), click("Raidir Starting Careers", "&Specialist"),
                     cancel("Choose Specialist Job")});
-    EXPECT_EQ(run.record().m_nProfession, kSpecialistCode);
+    EXPECT_EQ(run.record().m_nProfession, profession::kSpecialist);
     EXPECT_EQ(run.record().m_strProfession, "Specialist");
 }
 

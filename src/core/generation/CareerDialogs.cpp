@@ -3,6 +3,7 @@
 #include "core/generation/OriginDialogs.h"
 #include "core/interaction/Interaction.h"
 #include "core/record/Cp1252.h"
+#include "core/record/Names.h"
 
 #include <algorithm>
 
@@ -60,7 +61,7 @@ constexpr bool jobsDialogsAreSound() {
         const auto row =
             std::find_if(kJobsDialogs.begin(), kJobsDialogs.end(),
                          [&](const CareerDialogRow& r) { return r.culture == house.culture; });
-        const bool adventurer = house.culture == 15;
+        const bool adventurer = house.culture == culture::kAdventurer;
         if (adventurer ? row != kJobsDialogs.end()
                        : row == kJobsDialogs.end() || row->buttons()[0].code != house.profession) {
             return false;

@@ -202,8 +202,6 @@ inline constexpr CareerDialogRow kSpecialistJobDialog = [] {
 
 // clang-format on
 
-inline constexpr std::int32_t kSpecialistCode = 66;
-
 // The starting-careers dialog of the character's House; nothing when it was cancelled or the
 // House keeps the entry job the House dialog gave.
 std::optional<Career> runStartingCareersDialog(Interaction& ui, std::int32_t culture);

@@ -12,7 +12,8 @@ namespace {
 constexpr bool agreesWithTheSpecialSkills() {
     for (std::int32_t profession = -1;
          profession <= static_cast<std::int32_t>(kProfessionNames.size()); ++profession) {
-        const bool neuonianJob = profession >= kFirstNeuonianJob && profession <= kLastNeuonianJob;
+        const bool neuonianJob = profession >= profession::kFirstNeuonianJob &&
+                                 profession <= profession::kLastNeuonianJob;
         if (careerStep(profession).specialSkills !=
             (hasSpecialSkillProcedure(profession) && !neuonianJob)) {
             return false;

@@ -1,5 +1,6 @@
 #include "core/generation/GenerationRules.h"
 
+#include "core/record/Names.h"
 #include "core/record/Wrapping.h"
 
 #include "core/advantages/ProfessionMinimums.h"
@@ -210,7 +211,6 @@ static_assert(ageClassesAgreeWithTheDialog(),
               "the age classes are the dialog's, in order, their ages following on");
 
 constexpr std::int32_t kSkillPointsPerAdvantagePoint = 25;
-constexpr std::int32_t kLastKessariProfession = 86;
 
 } // namespace
 
@@ -302,7 +302,7 @@ void ApplyAgeDelineation(CharacterRecord& record, std::int32_t delineation) {
 }
 
 void RaiseToProfessionMinimums(CharacterRecord& record) {
-    if (record.m_nProfession >= 0 && record.m_nProfession <= kLastKessariProfession) {
+    if (record.m_nProfession >= 0 && record.m_nProfession <= profession::kLastKessariProfession) {
         if (const ProfessionMinimumsRow* row = findProfessionMinimums(0, record.m_nProfession)) {
             for (std::size_t i = 0; i < row->minimumCount(); ++i) {
                 const AdvantageMinimum& minimum = row->minimums.at(i);

@@ -9,14 +9,12 @@
 #include "core/generation/SpecialSkillStep.h"
 #include "core/interaction/Interaction.h"
 #include "core/record/DerivedStats.h"
+#include "core/record/Names.h"
 #include "core/skills/ChooseSkills.h"
 
 namespace orthavel::generation_step {
 namespace {
 
-constexpr std::int32_t kPageWaiting = 99;
-constexpr std::int32_t kRaidir = 12;
-constexpr std::int32_t kGroam = 4;
 constexpr int kAmbidextrousRoll = 57;
 
 } // namespace
@@ -24,7 +22,7 @@ constexpr int kAmbidextrousRoll = 57;
 void startNewCharacter(CharacterRecord& record) {
     record.ResetToKessariDefaults();
     if (record.m_nPage == kPageMainMenu) {
-        record.m_nPage = kPageWaiting;
+        record.m_nPage = kPageGenerating;
     }
 }
 
@@ -49,7 +47,7 @@ void houseCareer(CharacterRecord& record, Interaction& ui) {
     if (const auto career = runJobsDialog(ui, record.m_nCulture)) {
         career->storeIn(record);
     }
-    if (record.m_nCulture == kRaidir && record.m_nProfession == kSpecialistCode) {
+    if (record.m_nCulture == culture::kRaidir && record.m_nProfession == profession::kSpecialist) {
         ui.showMessage({"Specialist",
                         "Choose a Job/Profession to specialize in.\nIf the profession is not on "
                         "the list recreate the character as if from a different house."});
@@ -83,7 +81,7 @@ void advantages(CharacterRecord& record, Interaction& ui,
                 void (*setMinimums)(CharacterRecord& record)) {
     ShowRulesTip(record, ui, rules_tip::kMinimumAdvantages);
     setMinimums(record);
-    if (record.m_nCulture == kGroam) {
+    if (record.m_nCulture == culture::kGroam) {
         ShowRulesTip(record, ui, rules_tip::kGroamMagic);
     }
     assignAdvantages(record, ui);

@@ -22,7 +22,7 @@ static_assert(houseRowsAgreeWithNames(),
               "each House's caption starts with its culture's name and names its entry job");
 static_assert(std::count_if(kHouseRows.begin(), kHouseRows.end(),
                             [](const HouseRow& row) { return row.female; }) == 1 &&
-                  kHouseRows[6].female && kHouseRows[6].culture == 12,
+                  kHouseRows[6].female && kHouseRows[6].culture == culture::kRaidir,
               "only the Raidir button sets the gender");
 static_assert(std::all_of(kCityStateRows.begin(), kCityStateRows.end(),
                           [](const CityStateRow& row) {

@@ -3,13 +3,12 @@
 #include "core/generation/CreationDialogs.h"
 #include "core/generation/GenerationRules.h"
 #include "core/generation/RulesTips.h"
+#include "core/record/Names.h"
 
 namespace orthavel {
 namespace {
 
 using namespace generation_step;
-
-constexpr std::int32_t kRaidir = 12;
 
 // A Neuonian chooses city-state, gender and starting job; a Kessari chooses a House (with its
 // entry job and, for the Raidir, the gender) and, in three Houses, another starting career.
@@ -32,7 +31,7 @@ void originAndCareer(CharacterRecord& record, Interaction& ui) {
     if (const auto career = runStartingCareersDialog(ui, record.m_nCulture)) {
         career->storeIn(record);
     }
-    if (record.m_nCulture == kRaidir && record.m_nProfession == kSpecialistCode) {
+    if (record.m_nCulture == culture::kRaidir && record.m_nProfession == profession::kSpecialist) {
         if (const auto job = runSpecialistJobDialog(ui)) {
             job->storeIn(record);
         }

@@ -9,7 +9,6 @@ namespace {
 constexpr std::array<std::int32_t, kAdvantageCount> kKessariAdvantages{1, 0, 0, 0, 1, 0, 0, 0,
                                                                        2, 0, 0, 0, 0, 0, 0};
 // The profession code of "City Guard", the Neuonian defaults' profession.
-constexpr std::int32_t kNeuonianCityGuard = 87;
 
 constexpr std::array<std::int32_t, kAdvantageCount> kNeuonianAdvantages{0, 0, 0, 0, 0, 0, 2, 0,
                                                                         3, 0, 0, 1, 0, 0, 0};
@@ -87,8 +86,8 @@ void CharacterRecord::ApplyNeuonianDefaults() {
     m_strPlayedBy = "Tam Orrin";
     m_strPathway = "Assertive Giver";
     m_strCulture = kCultureNames[0];
-    m_strProfession = kProfessionNames[kNeuonianCityGuard];
-    m_nProfession = kNeuonianCityGuard;
+    m_strProfession = kProfessionNames[profession::kCityGuard];
+    m_nProfession = profession::kCityGuard;
     m_nAge = 16;
     m_nStartAge = 16;
     m_nMaxAge = 40;

@@ -14,6 +14,28 @@ inline constexpr std::array<std::string_view, 16> kCultureNames{
     "LeGlasse", "LeGonne", "Per-saal", "Porter",  "Raidir", "Rosenthal", "Wayne",    "Adventurer",
 };
 
+// The culture codes the rules single out, by name.
+namespace culture {
+inline constexpr std::int32_t kBalentin = 0;
+inline constexpr std::int32_t kGroam = 4;
+inline constexpr std::int32_t kRaidir = 12;
+inline constexpr std::int32_t kAdventurer = 15;
+} // namespace culture
+
+// The profession codes the rules single out, by name: the Kessari jobs and professions run from 0
+// to 86, the Neuonian jobs from 87 to 102.
+namespace profession {
+inline constexpr std::int32_t kMedic = 0;
+inline constexpr std::int32_t kSpecialist = 66;
+inline constexpr std::int32_t kMaternalMother = 71;
+inline constexpr std::int32_t kLastKessariProfession = 86;
+inline constexpr std::int32_t kCityGuard = 87;
+inline constexpr std::int32_t kFirstNeuonianJob = 87;
+inline constexpr std::int32_t kSquire = 96;
+inline constexpr std::int32_t kLastNeuonianJob = 102;
+inline constexpr std::int32_t kAdventurer = 103;
+} // namespace profession
+
 inline constexpr std::array<std::string_view, 104> kProfessionNames{
     // Balentin
     "Medic",

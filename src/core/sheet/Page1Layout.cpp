@@ -280,7 +280,7 @@ void drawIdentity(SheetWriter& w, const Record& r) {
         } else if (row.y == 105) {
             w.text(20, 105, neuonian ? "Culture:Neuonian" : "Culture:Kessari");
         } else if (row.y == 120) {
-            const bool cityState = r.m_nCulture == 15 || neuonian;
+            const bool cityState = r.m_nCulture == culture::kAdventurer || neuonian;
             drawRecordText(w, 20, 120,
                            cityState ? "Sub Culture: City State of " : "Sub Culture:House of ", r,
                            &Record::m_strCulture, 350);

@@ -5,6 +5,7 @@
 // order of the rules.
 
 #include "core/advantages/AdvantageTable.h"
+#include "core/record/Names.h"
 #include "core/specialskills/SpecialSkillTable.h"
 
 #include <array>
@@ -16,13 +17,11 @@
 namespace orthavel {
 
 // The two professions whose procedure shows no dialog.
-inline constexpr std::int32_t kMaternalMother = 71;
-inline constexpr std::int32_t kSquire = 96;
 
 // Whether a profession has a special-skill procedure: its dialog, or one of the two without.
 constexpr bool hasSpecialSkillProcedure(std::int32_t profession) {
-    return hasSpecialSkillDialog(profession) || profession == kMaternalMother ||
-           profession == kSquire;
+    return hasSpecialSkillDialog(profession) || profession == profession::kMaternalMother ||
+           profession == profession::kSquire;
 }
 
 // Whatever the profession level: a grant made on every run.

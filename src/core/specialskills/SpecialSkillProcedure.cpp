@@ -1,5 +1,6 @@
 #include "core/specialskills/SpecialSkillProcedure.h"
 
+#include "core/record/Names.h"
 #include "core/record/Wrapping.h"
 
 #include "core/interaction/Interaction.h"
@@ -155,7 +156,7 @@ void applyEffect(CharacterRecord& record, const SpecialSkillEffect& effect,
 } // namespace
 
 void SpecialSkillProcedure(CharacterRecord& record, Interaction& interaction) {
-    if (record.m_nProfession == kSquire) {
+    if (record.m_nProfession == profession::kSquire) {
         squireProcedure(record, interaction);
         return;
     }

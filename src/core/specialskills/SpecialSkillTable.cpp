@@ -1,5 +1,6 @@
 #include "core/specialskills/SpecialSkillTable.h"
 
+#include "core/record/Names.h"
 // The shape of the special-skill table, checked while compiling. The values themselves (captions,
 // amounts, slots) are held against the rules row by row outside the build.
 
@@ -7,7 +8,8 @@ namespace orthavel {
 namespace {
 
 constexpr bool isNeuonianJob(std::int32_t profession) {
-    return profession >= kFirstNeuonianJob && profession <= kLastNeuonianJob;
+    return profession >= profession::kFirstNeuonianJob &&
+           profession <= profession::kLastNeuonianJob;
 }
 
 // Professions with special skills but no dialog, and professions without special skills.

@@ -181,8 +181,6 @@ consteval SpecialSkillDialogRow dialog(std::initializer_list<std::int16_t> profe
 } // namespace special_skill_table
 
 // The Neuonian starting jobs: their dialogs serve quick generation only.
-inline constexpr std::int32_t kFirstNeuonianJob = 87;
-inline constexpr std::int32_t kLastNeuonianJob = 102;
 
 // 73 dialogs of Kessari professions, 15 of Neuonian starting jobs and the Adventurer's.
 inline constexpr std::size_t kSpecialSkillDialogCount = 89;
