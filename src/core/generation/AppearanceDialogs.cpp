@@ -7,20 +7,6 @@
 namespace orthavel {
 namespace {
 
-constexpr bool ageCategoriesFollowEachOther() {
-    for (std::size_t i = 0; i < kAgeCategories.size(); ++i) {
-        const AgeCategoryRow& row = kAgeCategories[i];
-        if (row.minAge > row.maxAge ||
-            (i > 0 && (row.minAge != kAgeCategories[i - 1].maxAge + 1 ||
-                       row.skillPoints <= kAgeCategories[i - 1].skillPoints))) {
-            return false;
-        }
-    }
-    return kAgeCategories.front().minAge == 1;
-}
-static_assert(ageCategoriesFollowEachOther(),
-              "the age categories run on from age 1 without a gap, each with more skill points");
-
 // The age field takes any whole number in this range before it is brought into the category's.
 constexpr std::int32_t kLowestAge = 1;
 constexpr std::int32_t kHighestAge = 2000;
@@ -76,7 +62,7 @@ ChoiceDialog ageCategoryDialog() {
     ChoiceDialog dialog;
     dialog.title = kAgeCategoryDialogTitle;
     dialog.columns.resize(1);
-    for (const AgeCategoryRow& row : kAgeCategories) {
+    for (const AgeClass& row : kAgeClasses) {
         ChoiceButton& button = dialog.columns[0].emplace_back(
             std::string(row.caption), static_cast<int>(dialog.columns[0].size()));
         button.tooltip = "Ages " + std::to_string(row.minAge) + " to " +

@@ -4,6 +4,7 @@
 // two Houses (the armor dialog has its own file). Each is built as data and run by one call that
 // answers its result, or nothing when it was cancelled.
 
+#include "core/generation/AgeClasses.h"
 #include "core/interaction/ChoiceDialog.h"
 #include "core/interaction/FormDialog.h"
 #include "core/record/CharacterRecord.h"
@@ -42,28 +43,7 @@ FormDialog physicalTraitsDialog(std::int32_t age, std::int32_t minAge, std::int3
 std::optional<PhysicalTraits> runPhysicalTraitsDialog(Interaction& ui, std::int32_t age,
                                                       std::int32_t minAge, std::int32_t maxAge);
 
-// AgeCategoryDialog: the seven age categories of full generation, and what each one's baseline
-// sets: the minimum and maximum age and the skill points.
-struct AgeCategoryRow {
-    std::string_view caption;
-    std::int32_t minAge;
-    std::int32_t maxAge;
-    std::int32_t skillPoints;
-};
-
-// clang-format off
-inline constexpr std::array<AgeCategoryRow, 7> kAgeCategories{{
-    {"Y&oungster",     1,   11,  122},
-    {"&Young Adult",  12,   20,  203},
-    {"&Adulthood",    21,  300,  405},
-    {"&Midlife",     301,  505,  790},
-    {"&Elderly",     506,  675, 1296},
-    {"O&ld",         676,  800, 1731},
-    {"&Legendary",   801, 1200, 2228},
-}};
-// clang-format on
-
-// The result is the category's index in kAgeCategories.
+// AgeCategoryDialog: the result is the class's index in kAgeClasses.
 ChoiceDialog ageCategoryDialog();
 std::optional<std::int32_t> runAgeCategoryDialog(Interaction& ui);
 

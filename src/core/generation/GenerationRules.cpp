@@ -1,10 +1,10 @@
 #include "core/generation/GenerationRules.h"
 
+#include "core/advantages/AdvantageAssignment.h"
+#include "core/advantages/ProfessionMinimums.h"
+#include "core/generation/AgeClasses.h"
 #include "core/record/Names.h"
 #include "core/record/Wrapping.h"
-
-#include "core/advantages/ProfessionMinimums.h"
-#include "core/generation/AppearanceDialogs.h"
 
 #include <algorithm>
 #include <array>
@@ -167,51 +167,6 @@ template <std::size_t N> constexpr bool lineageRowsAreSound(const std::array<Lin
 static_assert(lineageRowsAreSound(kKessariLineage) && lineageRowsAreSound(kNeuonianLineage),
               "each lineage table covers every roll, rising, with one kind of point a row");
 
-// ----- Age classes -----
-
-struct AgeClassRow {
-    std::int32_t startAge;
-    std::int32_t maxAge;
-    std::int32_t skillPoints;
-    std::int32_t size;
-    std::int32_t moveBase;
-    std::int32_t moveBaseAdj;
-    std::int32_t baseHealth;
-    std::int32_t baseWillpower;
-    std::int8_t strength;
-    std::int8_t reflex;
-    std::int8_t persevearance;
-};
-
-// clang-format off
-constexpr std::array<AgeClassRow, 7> kAgeClasses{{
-    {  1,   11,  122, 3, 1, 1, 10, 130, 0, 1, 0},  // Youngster
-    { 12,   20,  203, 4, 4, 5, 20, 115, 1, 1, 1},  // Young Adult
-    { 21,  300,  405, 4, 5, 6, 25, 105, 1, 1, 2},  // Adulthood
-    {301,  505,  790, 4, 5, 6, 25, 100, 1, 1, 2},  // Midlife
-    {506,  675, 1296, 4, 4, 5, 20,  90, 1, 0, 2},  // Elderly
-    {676,  800, 1731, 4, 3, 3, 15,  75, 0, 0, 2},  // Old
-    {801, 1200, 2228, 4, 2, 2, 10,  60, 0, 0, 2},  // Legendary
-}};
-// clang-format on
-
-constexpr bool ageClassesAgreeWithTheDialog() {
-    for (std::size_t i = 0; i < kAgeClasses.size(); ++i) {
-        const AgeClassRow& row = kAgeClasses.at(i);
-        const AgeCategoryRow& shown = kAgeCategories.at(i);
-        if (row.startAge != shown.minAge || row.maxAge != shown.maxAge ||
-            row.skillPoints != shown.skillPoints ||
-            (i > 0 && row.startAge != kAgeClasses.at(i - 1).maxAge + 1)) {
-            return false;
-        }
-    }
-    return kAgeClasses.size() == kAgeCategories.size();
-}
-static_assert(ageClassesAgreeWithTheDialog(),
-              "the age classes are the dialog's, in order, their ages following on");
-
-constexpr std::int32_t kSkillPointsPerAdvantagePoint = 25;
-
 } // namespace
 
 void RepayAdvantageDebt(CharacterRecord& record) {
@@ -219,7 +174,7 @@ void RepayAdvantageDebt(CharacterRecord& record) {
         // One step for the whole debt: a debt read from a file may be two billion points.
         const std::int64_t debt = -static_cast<std::int64_t>(record.m_nAdvantagePoints);
         record.m_nSkillPoints =
-            Wrapping::of(record.m_nSkillPoints - debt * kSkillPointsPerAdvantagePoint).value();
+            Wrapping::of(record.m_nSkillPoints - debt * AdvantageAssignment::kTradeRate).value();
         record.m_nAdvantagePoints = 0;
     }
 }
@@ -286,8 +241,8 @@ void ApplyAgeDelineation(CharacterRecord& record, std::int32_t delineation) {
     if (delineation < 0 || delineation >= static_cast<std::int32_t>(kAgeClasses.size())) {
         return;
     }
-    const AgeClassRow& row = kAgeClasses.at(static_cast<std::size_t>(delineation));
-    record.m_nStartAge = row.startAge;
+    const AgeClass& row = kAgeClasses.at(static_cast<std::size_t>(delineation));
+    record.m_nStartAge = row.minAge;
     record.m_nMaxAge = row.maxAge;
     record.m_nSkillPoints = row.skillPoints;
     record.m_nSizeLevel = row.size;

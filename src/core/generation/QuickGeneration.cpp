@@ -39,11 +39,11 @@ void originAndCareer(CharacterRecord& record, Interaction& ui) {
 }
 
 // The age range and skill points a race starts with, and its trade examples.
-void raceStart(CharacterRecord& record) {
-    const bool neuonian = record.m_nRace == kRaceNeuonian;
-    record.m_nStartAge = neuonian ? 16 : 21;
-    record.m_nMaxAge = neuonian ? 40 : 300;
-    record.m_nSkillPoints = neuonian ? 506 : 405;
+void startOfRace(CharacterRecord& record) {
+    const RaceStart& start = raceStart(record.m_nRace);
+    record.m_nStartAge = start.startAge;
+    record.m_nMaxAge = start.maxAge;
+    record.m_nSkillPoints = start.skillPoints;
     SetAverageTradeHints(record);
 }
 
@@ -64,7 +64,7 @@ GenerationEnd RunQuickGeneration(CharacterRecord& record, Dice& dice, Interactio
     pathway(record, ui, runStartingPathwayDialog);
     ShowRulesTip(record, ui, rules_tip::kProfession);
     originAndCareer(record, ui);
-    raceStart(record);
+    startOfRace(record);
     familyTrade(record, dice, ui);
     advantages(record, ui, ApplyStartingProfessionAdvantages);
     physicalTraits(record, ui);

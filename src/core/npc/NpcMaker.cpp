@@ -97,7 +97,7 @@ NpcPlan drawPlan(const NpcPlan& request, Dice& dice) {
     const bool quick = !request.ageClass &&
                        contains(quickProfessions(*plan.race, *plan.culture), *plan.profession);
     if (!quick && !plan.ageClass) {
-        plan.ageClass = dice.uniform(0, static_cast<int>(kAgeCategories.size()) - 1);
+        plan.ageClass = dice.uniform(0, static_cast<int>(kAgeClasses.size()) - 1);
     }
     return plan;
 }
@@ -179,9 +179,9 @@ std::optional<std::int32_t> professionNamed(std::string_view text, const NpcPlan
 
 std::string_view ageClassName(std::int32_t ageClass) {
     static const auto names = [] {
-        std::array<std::string, kAgeCategories.size()> all;
+        std::array<std::string, kAgeClasses.size()> all;
         for (std::size_t i = 0; i < all.size(); ++i) {
-            all[i] = stripMnemonic(kAgeCategories[i].caption);
+            all[i] = stripMnemonic(kAgeClasses[i].caption);
         }
         return all;
     }();
@@ -191,7 +191,7 @@ std::string_view ageClassName(std::int32_t ageClass) {
 }
 
 std::optional<std::int32_t> ageClassNamed(std::string_view text) {
-    std::array<std::string_view, kAgeCategories.size()> names;
+    std::array<std::string_view, kAgeClasses.size()> names;
     for (std::size_t i = 0; i < names.size(); ++i) {
         names[i] = ageClassName(static_cast<std::int32_t>(i));
     }
@@ -290,7 +290,7 @@ MadeNpc makeNpc(const NpcPlan& request, Dice& dice) {
                   : std::string(minimumsWarning(record.m_nRace, record.m_nProfession));
         // An older age class has more skill points to pay with; past the oldest, or with the age
         // class asked for, the request is drawn anew.
-        const int oldest = static_cast<int>(kAgeCategories.size()) - 1;
+        const int oldest = static_cast<int>(kAgeClasses.size()) - 1;
         if (!request.ageClass && plan.ageClass && *plan.ageClass < oldest) {
             plan.ageClass = dice.uniform(*plan.ageClass + 1, oldest);
         } else {

@@ -52,6 +52,20 @@ constexpr std::size_t indexOf(Advantage advantage) {
 inline constexpr std::int32_t kRaceKessari = 0;
 inline constexpr std::int32_t kRaceNeuonian = 1;
 
+// What a new character of each race starts with before any choice: its age range and the skill
+// points it has to spend.
+struct RaceStart {
+    std::int32_t startAge;
+    std::int32_t maxAge;
+    std::int32_t skillPoints;
+};
+inline constexpr RaceStart kKessariStart{21, 300, 405};
+inline constexpr RaceStart kNeuonianStart{16, 40, 506};
+// The Neuonian start for race 1, the Kessari one for any other.
+constexpr const RaceStart& raceStart(std::int32_t race) {
+    return race == kRaceNeuonian ? kNeuonianStart : kKessariStart;
+}
+
 // Page values: the main menu, the four sheet pages, and the value a generation command sets
 // while its dialogs run.
 inline constexpr std::int32_t kPageMainMenu = 0;
