@@ -1,5 +1,7 @@
 #include "core/dice/CriticalTables.h"
 
+#include "core/dice/Dice.h"
+#include "core/dice/RollLog.h"
 #include "core/dice/RollPercentile.h"
 #include "core/document/CommandId.h"
 #include "core/interaction/Interaction.h"
@@ -183,8 +185,11 @@ const CriticalRow& selectRow(const CriticalTable& table, int roll) {
 
 void RunCriticalTable(const CriticalTable& table, Dice& dice, Interaction& ui) {
     const int roll = RollPercentile(dice, ui, std::string(table.rollLabel));
-    ui.showMessage(
-        {std::string(table.resultCaption), std::string(selectRow(table, roll).text), false});
+    const std::string_view outcome = selectRow(table, roll).text;
+    ui.showMessage({std::string(table.resultCaption), std::string(outcome), false});
+    if (RollLog* log = dice.log()) {
+        log->setOutcome(outcome);
+    }
 }
 
 } // namespace orthavel

@@ -7,6 +7,8 @@
 
 namespace orthavel {
 
+class RollLog;
+
 // The random source of every roll. One generator, seeded once (from the system's entropy source
 // unless a seed is given); draws are uniform without modulo bias. Rolls can be fixed in advance
 // for tests and scripts: queued rolls come out first, in order.
@@ -26,9 +28,15 @@ public:
     // A uniform draw from lowest to highest inclusive, from the generator (never from the queue).
     int uniform(int lowest, int highest);
 
+    // Where the rolls shown to the player are kept (none: nowhere); RollPercentile and the
+    // commands that read a roll's outcome write to it.
+    void setLog(RollLog* log) { m_log = log; }
+    RollLog* log() const { return m_log; }
+
 private:
     std::mt19937_64 m_engine;
     std::deque<int> m_queued;
+    RollLog* m_log = nullptr;
 };
 
 } // namespace orthavel

@@ -1,8 +1,11 @@
 #include "core/dice/RocRoll.h"
 
+#include "core/dice/Dice.h"
+#include "core/dice/RollLog.h"
 #include "core/dice/RollPercentile.h"
 #include "core/interaction/Interaction.h"
 #include "core/record/Format.h"
+#include "core/record/Wrapping.h"
 
 #include <algorithm>
 
@@ -46,13 +49,22 @@ std::string RocOutcomeText(std::int32_t total) {
 
 void RunRocRoll(Dice& dice, Interaction& ui) {
     // A cancelled dialog is no refusal: the roll goes ahead on a base of 0.
-    std::int32_t total = ui.askNumber(RocBaseNumberDialog()).value_or(0);
-    // A total of exactly 100 rolls again; the next roll lifts it past 100 for good.
+    RollOnRoc(dice, ui, ui.askNumber(RocBaseNumberDialog()).value_or(0));
+}
+
+void RollOnRoc(Dice& dice, Interaction& ui, std::int32_t baseNumber) {
+    // A total of exactly 100 rolls again; the next roll lifts it past 100 for good. The base
+    // number is any a file's rating makes: the sum wraps as record values do.
+    Wrapping total = baseNumber;
     do {
-        total += RollPercentile(dice, ui, std::string(kRocRollLabel));
-    } while (total == 100);
-    ui.showMessage({std::string(kRocCaption), RocOutcomeText(total), false});
-    if (total >= kRocEpBonusTotal) {
+        total = total + RollPercentile(dice, ui, std::string(kRocRollLabel));
+    } while (total.value() == 100);
+    const std::string outcome = RocOutcomeText(total.value());
+    ui.showMessage({std::string(kRocCaption), outcome, false});
+    if (RollLog* log = dice.log()) {
+        log->setOutcome(outcome);
+    }
+    if (total.value() >= kRocEpBonusTotal) {
         ui.showMessage({std::string(kRocCaption), std::string(kRocEpBonusText), false});
     }
 }

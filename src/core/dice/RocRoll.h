@@ -57,5 +57,7 @@ std::string RocOutcomeText(std::int32_t total);
 // while the total is exactly 100, and shows the chart's row for the total, with the reminder on
 // experience bonuses from 75 up.
 void RunRocRoll(Dice& dice, Interaction& ui);
+// The same roll on a base number already known (a skill's rating less the difficulty).
+void RollOnRoc(Dice& dice, Interaction& ui, std::int32_t baseNumber);
 
 } // namespace orthavel

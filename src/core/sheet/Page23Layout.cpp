@@ -52,15 +52,18 @@ std::int32_t valueAt(const std::array<std::int32_t, N>& values, int index) {
                : 0;
 }
 
-void drawSkillLine(SheetWriter& w, int valueX, int labelX, int y, std::int32_t rating,
-                   std::string_view label) {
+void drawSkillLine(SheetWriter& w, std::vector<SkillLine>* lines, std::int32_t skill, int valueX,
+                   int labelX, int y, std::int32_t rating, std::string_view label) {
     w.selectFont(FontId::CourierNew);
     w.text(valueX, y, intText(rating));
     w.text(labelX, y, label);
+    if (lines != nullptr) {
+        lines->push_back({skill, valueX, y, labelX + w.width(label), y + w.height()});
+    }
 }
 
 // Draws one column's lines at base x c.
-void drawColumn(SheetWriter& w, const CharacterRecord& r, int c,
+void drawColumn(SheetWriter& w, std::vector<SkillLine>* skillLines, const CharacterRecord& r, int c,
                 std::span<const SkillSheetLine> lines) {
     int y = 0;
     int step = 0;
@@ -83,7 +86,8 @@ void drawColumn(SheetWriter& w, const CharacterRecord& r, int c,
             step = line.index;
             break;
         case SkillSheetKind::Skill:
-            drawSkillLine(w, c + 5, c + 30, y, valueAt(r.m_aSkill, line.index), line.text);
+            drawSkillLine(w, skillLines, line.index, c + 5, c + 30, y,
+                          valueAt(r.m_aSkill, line.index), line.text);
             y += step;
             break;
         }
@@ -92,6 +96,7 @@ void drawColumn(SheetWriter& w, const CharacterRecord& r, int c,
 
 // A held spell or endowment: its rating and its sheet label.
 struct HeldLine {
+    std::int32_t skill;
     std::int32_t rating;
     std::string_view label;
 };
@@ -102,7 +107,7 @@ std::vector<HeldLine> heldLines(const CharacterRecord& r, std::size_t first,
     std::vector<HeldLine> held;
     for (std::size_t i = 0; i < N; ++i) {
         if (const std::int32_t rating = r.m_aSkill[first + i]; rating > 0) {
-            held.push_back({rating, labels[i]});
+            held.push_back({static_cast<std::int32_t>(first + i), rating, labels[i]});
         }
     }
     return held;
@@ -133,7 +138,8 @@ int freeRoomBelow(const DisplayList& list, int x) {
 
 // Draws a list through its rooms, one after the other. What no room is left for is not drawn
 // past the page or over another line: the last line that fits counts it ("... and 12 more").
-void drawHeld(SheetWriter& w, const std::vector<HeldLine>& held, std::span<const ListRoom> rooms) {
+void drawHeld(SheetWriter& w, std::vector<SkillLine>* lines, const std::vector<HeldLine>& held,
+              std::span<const ListRoom> rooms) {
     std::vector<std::pair<int, int>> places;
     for (const ListRoom& room : rooms) {
         for (int y = room.top; y < room.end && places.size() < held.size(); y += kListStep) {
@@ -148,24 +154,25 @@ void drawHeld(SheetWriter& w, const std::vector<HeldLine>& held, std::span<const
             w.text(x, y, "... and " + std::to_string(held.size() - i) + " more");
             break;
         }
-        drawSkillLine(w, x, x + 25, y, held[i].rating, held[i].label);
+        drawSkillLine(w, lines, held[i].skill, x, x + 25, y, held[i].rating, held[i].label);
     }
 }
 
 // The spells held, one under the other from y 442 in column 3; a list longer than the page goes
 // on at the foot of column 2, then of column 1.
-void drawSpells(SheetWriter& w, const CharacterRecord& r, const DisplayList& list) {
+void drawSpells(SheetWriter& w, std::vector<SkillLine>* lines, const CharacterRecord& r,
+                const DisplayList& list) {
     const ListRoom rooms[] = {{500, 442, kPageFoot + 1},
                               {250, freeRoomBelow(list, 245), kPageFoot + 1},
                               {10, freeRoomBelow(list, 5), kPageFoot + 1}};
-    drawHeld(w, heldLines(r, kFirstSpell, kSpellLabels), rooms);
+    drawHeld(w, lines, heldLines(r, kFirstSpell, kSpellLabels), rooms);
 }
 
 // The endowments held, from (250, 697) down column 2; past y 877 they go on at (500, 731),
 // under "Endowments (Continued)".
-void drawEndowments(SheetWriter& w, const CharacterRecord& r) {
+void drawEndowments(SheetWriter& w, std::vector<SkillLine>* lines, const CharacterRecord& r) {
     const ListRoom rooms[] = {{250, 697, 877}, {500, 731, 877}};
-    drawHeld(w, heldLines(r, kFirstEndowment, kEndowmentLabels), rooms);
+    drawHeld(w, lines, heldLines(r, kFirstEndowment, kEndowmentLabels), rooms);
 }
 
 void fillPage(SheetWriter& w, const CharacterRecord& r) {
@@ -174,7 +181,8 @@ void fillPage(SheetWriter& w, const CharacterRecord& r) {
 
 } // namespace
 
-DisplayList layoutPage2(const CharacterRecord& record, const TextMetrics& metrics) {
+DisplayList layoutPage2(const CharacterRecord& record, const TextMetrics& metrics,
+                        std::vector<SkillLine>* lines) {
     DisplayList list;
     list.reserve(DisplayList::kPageItems);
     SheetWriter w(list, metrics, record.m_sizeDoc[0]);
@@ -196,28 +204,44 @@ DisplayList layoutPage2(const CharacterRecord& record, const TextMetrics& metric
     w.text(525, 45, "Days minus off learn time:");
     w.text(60 + costWidth, 60, "5 x Complexity (+/- bonus) per skill points.");
 
-    drawColumn(w, record, 5, kPage2Column1);
+    drawColumn(w, lines, record, 5, kPage2Column1);
     if (record.m_nRace == kRaceNeuonian) {
-        drawColumn(w, record, 5, kPage2Column1Neuonian);
+        drawColumn(w, lines, record, 5, kPage2Column1Neuonian);
     } else {
-        drawColumn(w, record, 5, kPage2Column1Kessari);
+        drawColumn(w, lines, record, 5, kPage2Column1Kessari);
     }
-    drawColumn(w, record, 245, kPage2Column2);
-    drawColumn(w, record, 495, kPage2Column3);
-    drawSpells(w, record, list);
+    drawColumn(w, lines, record, 245, kPage2Column2);
+    drawColumn(w, lines, record, 495, kPage2Column3);
+    drawSpells(w, lines, record, list);
     return list;
 }
 
-DisplayList layoutPage3(const CharacterRecord& record, const TextMetrics& metrics) {
+DisplayList layoutPage3(const CharacterRecord& record, const TextMetrics& metrics,
+                        std::vector<SkillLine>* lines) {
     DisplayList list;
     list.reserve(DisplayList::kPageItems);
     SheetWriter w(list, metrics, record.m_sizeDoc[0]);
     fillPage(w, record);
-    drawColumn(w, record, 5, kPage3Column1);
-    drawColumn(w, record, 245, kPage3Column2);
-    drawEndowments(w, record);
-    drawColumn(w, record, 495, kPage3Column3);
+    drawColumn(w, lines, record, 5, kPage3Column1);
+    drawColumn(w, lines, record, 245, kPage3Column2);
+    drawEndowments(w, lines, record);
+    drawColumn(w, lines, record, 495, kPage3Column3);
     return list;
+}
+
+std::optional<std::int32_t> skillLineAt(const CharacterRecord& record, const TextMetrics& metrics,
+                                        std::int32_t page, int x, int y) {
+    if (page != 2 && page != 3) {
+        return std::nullopt;
+    }
+    std::vector<SkillLine> lines;
+    (page == 2 ? layoutPage2 : layoutPage3)(record, metrics, &lines);
+    for (const SkillLine& line : lines) {
+        if (x >= line.left && x < line.right && y >= line.top && y < line.bottom) {
+            return line.skill;
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace orthavel

@@ -1,0 +1,110 @@
+#include "core/dice/RollLog.h"
+
+#include <charconv>
+#include <ctime>
+
+namespace orthavel {
+namespace {
+
+std::string localTime() {
+    const std::time_t now = std::time(nullptr);
+    std::tm parts{};
+    localtime_r(&now, &parts);
+    char text[32] = {};
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &parts);
+    return text;
+}
+
+// A field of a line: tabs and line breaks would end it, so they become blanks.
+std::string field(std::string_view text) {
+    std::string clean(text);
+    for (char& c : clean) {
+        if (c == '\t' || c == '\n' || c == '\r') {
+            c = ' ';
+        }
+    }
+    return clean;
+}
+
+} // namespace
+
+RollLog::RollLog(std::function<std::string()> clock)
+    : m_clock(clock ? std::move(clock) : localTime) {}
+
+void RollLog::add(std::string_view purpose, int roll) {
+    m_rolls.push_front({m_clock(), std::string(purpose), roll, {}});
+    if (m_rolls.size() > kKept) {
+        m_rolls.pop_back();
+    }
+    changed();
+}
+
+void RollLog::setOutcome(std::string_view outcome) {
+    if (!m_rolls.empty()) {
+        m_rolls.front().outcome = outcome;
+        changed();
+    }
+}
+
+void RollLog::clear() {
+    m_rolls.clear();
+    changed();
+}
+
+void RollLog::restore(std::deque<LoggedRoll> rolls) {
+    m_rolls = std::move(rolls);
+    if (m_rolls.size() > kKept) {
+        m_rolls.resize(kKept);
+    }
+    changed();
+}
+
+void RollLog::changed() {
+    if (m_onChange) {
+        m_onChange();
+    }
+}
+
+std::string RollLog::text() const {
+    std::string text;
+    for (const LoggedRoll& r : m_rolls) {
+        text += field(r.time) + '\t' + field(r.purpose) + '\t' + std::to_string(r.roll) + '\t' +
+                field(r.outcome) + '\n';
+    }
+    return text;
+}
+
+std::optional<std::deque<LoggedRoll>> RollLog::parse(std::string_view text) {
+    std::deque<LoggedRoll> rolls;
+    while (!text.empty()) {
+        const auto end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        if (line.empty()) {
+            continue;
+        }
+        std::string_view parts[4];
+        for (std::size_t i = 0; i < 4; ++i) {
+            const auto tab = i < 3 ? line.find('\t') : std::string_view::npos;
+            if (i < 3 && tab == std::string_view::npos) {
+                return std::nullopt;
+            }
+            parts[i] = line.substr(0, tab);
+            line = tab == std::string_view::npos ? std::string_view() : line.substr(tab + 1);
+        }
+        int roll = 0;
+        const auto [stop, error] =
+            std::from_chars(parts[2].data(), parts[2].data() + parts[2].size(), roll);
+        if (error != std::errc() || stop != parts[2].data() + parts[2].size() || roll < 1 ||
+            roll > 100 || parts[3].find('\t') != std::string_view::npos) {
+            return std::nullopt;
+        }
+        if (rolls.size() < kKept) {
+            rolls.push_back(
+                {std::string(parts[0]), std::string(parts[1]), roll, std::string(parts[3])});
+        }
+    }
+    return rolls;
+}
+
+} // namespace orthavel

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "core/interaction/Message.h"
+#include "core/record/CharacterRecord.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orthavel {
+
+// "Roll Against Skill": the character's rated skills with their ratings, narrowed by what the
+// player types, one of them chosen, a difficulty, and the base number they make for the ROC
+// roll (the rating less the difficulty).
+class SkillRoll {
+public:
+    static constexpr std::string_view kTitle = "Roll Against Skill";
+    static constexpr std::string_view kFilterLabel = "Skill:";
+    static constexpr std::string_view kDifficultyLabel = "Difficulty:";
+    static constexpr std::int32_t kLowestDifficulty = -1000;
+    static constexpr std::int32_t kHighestDifficulty = 1000;
+
+    struct RatedSkill {
+        std::int32_t skill = 0;
+        std::string name; // the catalogue's name, as "Choose Skills" lists it
+        std::int32_t rating = 0;
+
+        bool operator==(const RatedSkill&) const = default;
+    };
+
+    // Every skill rated above 0, in the catalogue's order; the first one is chosen.
+    explicit SkillRoll(const CharacterRecord& record);
+
+    // The rated skills whose names hold the typed text, letters without regard to case and blanks
+    // left out ("longsword" finds "Long Sword"). The choice stays when it is still shown,
+    // otherwise the first one shown is chosen.
+    void setFilter(std::string_view typed);
+    const std::string& filter() const { return m_filter; }
+    const std::vector<RatedSkill>& shown() const { return m_shown; }
+
+    // Chooses a shown skill by its name, letters without regard to case; false when none is.
+    bool choose(std::string_view name);
+    const RatedSkill* chosen() const;
+
+    // A difficulty outside -1000 to 1000 is refused and the one before stays.
+    bool setDifficulty(std::int32_t difficulty);
+    std::int32_t difficulty() const { return m_difficulty; }
+
+    // The rating of the chosen skill less the difficulty; nothing while none is chosen.
+    std::optional<std::int32_t> baseNumber() const;
+    // "Base Number: 25" for the dialog to show.
+    std::string baseNumberText() const;
+
+    // OK: nothing when the roll can be made, otherwise the message to show.
+    std::optional<Message> confirm() const;
+
+private:
+    std::vector<RatedSkill> m_rated;
+    std::vector<RatedSkill> m_shown;
+    std::string m_filter;
+    std::optional<std::int32_t> m_chosen; // a skill slot
+    std::int32_t m_difficulty = 0;
+};
+
+} // namespace orthavel
