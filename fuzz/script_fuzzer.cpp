@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             command.run(document, ui);
         } catch (const orthavel::ScriptMismatch&) {
         }
-        ui.writeDone(document);
+        ui.writeDone(document.record().m_nPage, document.IsModified(), document.fileName());
     }
     return 0;
 }

@@ -291,7 +291,9 @@ int runSubcommand(const Subcommand& sub, const QStringList& args, std::ostream& 
 }
 
 int openOrFail(CQuorvelDoc& doc, const std::string& path, std::ostream& err) {
-    if (const auto problem = openDocument(doc, q(path))) {
+    if (const auto problem = openCharacterFile(q(path), [&doc](const std::filesystem::path& file) {
+            return doc.OnOpenDocument(file);
+        })) {
         err << problem->toStdString() << '\n';
         return ExitFileError;
     }
@@ -304,7 +306,10 @@ int saveOrFail(CQuorvelDoc& doc, const std::string& path, std::ostream& out, std
     if (!out.flush()) {
         return ExitFileError; // main() names the reason
     }
-    if (const auto problem = saveDocument(doc, q(path))) {
+    if (const auto problem =
+            saveCharacterFile(q(path), doc.SaveBytes(), [&doc](const std::filesystem::path& file) {
+                doc.OnDocumentSaved(file);
+            })) {
         err << problem->toStdString() << '\n';
         return ExitFileError;
     }
@@ -454,7 +459,7 @@ int cmdRun(const Arguments& a, std::ostream& out, std::ostream& err) {
         err << "orthavel-cli: " << e.what() << '\n';
         return ExitScriptMismatch;
     }
-    ui.writeDone(doc);
+    ui.writeDone(doc.record().m_nPage, doc.IsModified(), doc.fileName());
     if (a.options.contains("o")) {
         return saveOrFail(doc, a.options.at("o"), out, err);
     }

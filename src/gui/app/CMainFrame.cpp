@@ -346,7 +346,9 @@ QString CMainFrame::documentPath() const {
 }
 
 bool CMainFrame::openFile(const QString& path) {
-    if (const auto problem = openDocument(m_document, path)) {
+    if (const auto problem = openCharacterFile(path, [this](const std::filesystem::path& file) {
+            return m_document.OnOpenDocument(file);
+        })) {
         m_ui.showMessage({kApplicationTitle, problem->toStdString(), true});
         return false;
     }
@@ -356,7 +358,9 @@ bool CMainFrame::openFile(const QString& path) {
 }
 
 bool CMainFrame::saveFile(const QString& path) {
-    if (const auto problem = saveDocument(m_document, path)) {
+    if (const auto problem = saveCharacterFile(
+            path, m_document.SaveBytes(),
+            [this](const std::filesystem::path& file) { m_document.OnDocumentSaved(file); })) {
         m_ui.showMessage({kApplicationTitle, problem->toStdString(), true});
         return false;
     }
