@@ -258,10 +258,8 @@ void CQuorvelDoc::OnRocRoll(Interaction& ui) {
     RunRocRoll(m_dice, ui);
 }
 
-void CQuorvelDoc::OnRuleTable(Interaction& ui, int commandId) {
-    if (const CriticalTable* table = findCriticalTable(commandId)) {
-        RunCriticalTable(*table, m_dice, ui);
-    }
+void CQuorvelDoc::OnRuleTable(Interaction& ui, CriticalTableId table) {
+    RunCriticalTable(criticalTable(table), m_dice, ui);
 }
 
 void CQuorvelDoc::OnRulesTips() {

@@ -14,6 +14,7 @@ namespace orthavel {
 
 class Interaction;
 struct DocumentCommand;
+enum class CriticalTableId;
 
 // The one open character: its record, whether it changed since it was saved, its file and the
 // page shown. Every menu command that concerns the character is a method here; the windows only
@@ -96,7 +97,7 @@ public:
     void OnUpdateSpecialSkills(Interaction& ui);
     // Rolls and Masteries, Combat and Magic.
     void OnRocRoll(Interaction& ui);
-    void OnRuleTable(Interaction& ui, int commandId);
+    void OnRuleTable(Interaction& ui, CriticalTableId table);
     // Edit > Character Details.
     void OnCharacterDetails(Interaction& ui);
     // Options > Rules Tips.

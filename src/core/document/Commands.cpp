@@ -1,5 +1,6 @@
 #include "core/document/Commands.h"
 
+#include "core/dice/CriticalTables.h"
 #include "core/document/CQuorvelDoc.h"
 
 #include <array>
@@ -9,8 +10,8 @@ namespace orthavel {
 
 namespace {
 
-template <int Id> void runTable(CQuorvelDoc& d, Interaction& ui) {
-    d.OnRuleTable(ui, Id);
+template <CriticalTableId Table> void runTable(CQuorvelDoc& d, Interaction& ui) {
+    d.OnRuleTable(ui, Table);
 }
 template <int Page> void showPage(CQuorvelDoc& d, Interaction& /*ui*/) {
     d.ShowPage(Page);
@@ -42,44 +43,46 @@ constexpr std::array kCommands{
                     [](CQuorvelDoc& d, Interaction& ui) { d.OnRocRoll(ui); }},
     DocumentCommand{ID_ENDOWMENT_CRIT_SUCCESS, "table:32825",
                     "Rolls and Masteries > Endowment Skill Criticals > Success",
-                    runTable<ID_ENDOWMENT_CRIT_SUCCESS>},
+                    runTable<CriticalTableId::EndowmentSuccess>},
     DocumentCommand{ID_ENDOWMENT_CRIT_FAILURE, "table:32826",
                     "Rolls and Masteries > Endowment Skill Criticals > Failure",
-                    runTable<ID_ENDOWMENT_CRIT_FAILURE>},
+                    runTable<CriticalTableId::EndowmentFailure>},
     DocumentCommand{ID_HIT_LOCATION, "table:32773", "Combat > Hit Location",
-                    runTable<ID_HIT_LOCATION>},
+                    runTable<CriticalTableId::HitLocation>},
     DocumentCommand{ID_BASIC_CRIT_SUCCESS, "table:32774",
-                    "Combat > Basic Combat Criticals > Success", runTable<ID_BASIC_CRIT_SUCCESS>},
+                    "Combat > Basic Combat Criticals > Success",
+                    runTable<CriticalTableId::BasicCombatSuccess>},
     DocumentCommand{ID_BASIC_CRIT_FAILURE, "table:32775",
-                    "Combat > Basic Combat Criticals > Failure", runTable<ID_BASIC_CRIT_FAILURE>},
+                    "Combat > Basic Combat Criticals > Failure",
+                    runTable<CriticalTableId::BasicCombatFailure>},
     DocumentCommand{ID_MELEE_CRIT_SUCCESS, "table:32776",
                     "Combat > Advanced Combat Criticals > Melee Combat > Success",
-                    runTable<ID_MELEE_CRIT_SUCCESS>},
+                    runTable<CriticalTableId::MeleeCombatSuccess>},
     DocumentCommand{ID_MELEE_CRIT_FAILURE, "table:32777",
                     "Combat > Advanced Combat Criticals > Melee Combat > Failure",
-                    runTable<ID_MELEE_CRIT_FAILURE>},
+                    runTable<CriticalTableId::MeleeCombatFailure>},
     DocumentCommand{ID_HTH_CRIT_SUCCESS, "table:32778",
                     "Combat > Advanced Combat Criticals > HTH Combat > Success",
-                    runTable<ID_HTH_CRIT_SUCCESS>},
+                    runTable<CriticalTableId::HthCombatSuccess>},
     DocumentCommand{ID_HTH_CRIT_FAILURE, "table:32779",
                     "Combat > Advanced Combat Criticals > HTH Combat > Failure",
-                    runTable<ID_HTH_CRIT_FAILURE>},
+                    runTable<CriticalTableId::HthCombatFailure>},
     DocumentCommand{ID_DODGE_CRIT_SUCCESS, "table:32780",
                     "Combat > Advanced Combat Criticals > Dodge, Duck, Shield-Block > Success",
-                    runTable<ID_DODGE_CRIT_SUCCESS>},
+                    runTable<CriticalTableId::DodgeSuccess>},
     DocumentCommand{ID_DODGE_CRIT_FAILURE, "table:32781",
                     "Combat > Advanced Combat Criticals > Dodge, Duck, Shield-Block > Failure",
-                    runTable<ID_DODGE_CRIT_FAILURE>},
+                    runTable<CriticalTableId::DodgeFailure>},
     DocumentCommand{ID_FIRED_CRIT_SUCCESS, "table:32852",
                     "Combat > Advanced Combat Criticals > Fired/Thrown Combat > Success",
-                    runTable<ID_FIRED_CRIT_SUCCESS>},
+                    runTable<CriticalTableId::FiredCombatSuccess>},
     DocumentCommand{ID_FIRED_CRIT_FAILURE, "table:32853",
                     "Combat > Advanced Combat Criticals > Fired/Thrown Combat > Failure",
-                    runTable<ID_FIRED_CRIT_FAILURE>},
+                    runTable<CriticalTableId::FiredCombatFailure>},
     DocumentCommand{ID_MAGIC_CRIT_SUCCESS, "table:32802", "Magic > Magic Criticals > Success",
-                    runTable<ID_MAGIC_CRIT_SUCCESS>},
+                    runTable<CriticalTableId::MagicSuccess>},
     DocumentCommand{ID_MAGIC_CRIT_FAILURE, "table:32803", "Magic > Magic Criticals > Failure",
-                    runTable<ID_MAGIC_CRIT_FAILURE>},
+                    runTable<CriticalTableId::MagicFailure>},
     DocumentCommand{ID_CHARACTER_DETAILS, "details", "Edit > Character Details...",
                     [](CQuorvelDoc& d, Interaction& ui) { d.OnCharacterDetails(ui); }},
     DocumentCommand{ID_RULES_TIPS, "rules-tips", "Options > Rules Tips",

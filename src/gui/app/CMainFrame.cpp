@@ -118,7 +118,10 @@ CMainFrame::CMainFrame(CQuorvelDoc& document, Interaction& ui, QWidget* parent)
 
     m_view = new CQuorvelView(m_document, m_ui, this);
     setCentralWidget(m_view);
-    connect(m_view, &CQuorvelView::coverClicked, this, &CMainFrame::runCommand);
+    // A cover starts its generation exactly as the menu entry does.
+    connect(m_view, &CQuorvelView::coverClicked, this, [this](MainMenuCover cover) {
+        runCommand(cover == MainMenuCover::Quick ? ID_FILE_NEW : ID_FULL_GENERATION);
+    });
     buildMenus();
     buildToolBar();
     buildStatusBar();

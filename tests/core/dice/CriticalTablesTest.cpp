@@ -123,13 +123,11 @@ TEST(CriticalTables, HitLocationRowsFromTheirLowestRoll) {
 TEST(CriticalTables, LeaveTheCharacterAloneAndOtherCommandsShowNothing) {
     CQuorvelDoc doc;
     const CharacterRecord before = doc.record();
-    for (const int id : {32773, 32772}) { // the hit location; the ROC roll
-        doc.dice().queueRolls({37});
-        FakeInteraction ui;
-        doc.OnRuleTable(ui, id);
-        EXPECT_EQ(ui.events.size(), id == 32772 ? 0U : 2U) << id;
-    }
-    EXPECT_EQ(findCriticalTable(32772), nullptr);
+    doc.dice().queueRolls({37});
+    FakeInteraction ui;
+    findDocumentCommand(ID_HIT_LOCATION)->run(doc, ui);
+    EXPECT_EQ(ui.events.size(), 2U);
+    EXPECT_EQ(findDocumentCommand("table:32772"), nullptr); // the ROC roll
     EXPECT_EQ(doc.record(), before);
     EXPECT_FALSE(doc.IsModified());
 }
