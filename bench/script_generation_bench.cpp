@@ -32,7 +32,7 @@ nlohmann::json sampleScript(const char* who) {
 void BM_QuickGeneration(benchmark::State& state, const char* who, int seed,
                         std::vector<int> rolls) {
     const nlohmann::json script = sampleScript(who);
-    const DocumentCommand& quickpc = *findDocumentCommand("quickpc");
+    const Command& quickpc = command(CommandId::NewQuickPc);
     Discard discard;
     std::ostream transcript(&discard);
     for (auto _ : state) {

@@ -188,9 +188,17 @@ void printUsageLines(std::ostream& out, const Subcommand* only = nullptr) {
     }
 }
 
+// A rule table is also named by its number ("table:hit-location, table:32773").
 void printRunCommands(std::ostream& out) {
-    for (const DocumentCommand& command : documentCommands()) {
-        listed(out, command.cliName, command.menuName);
+    for (const Command& command : commandTable()) {
+        if (command.commandLineName.empty()) {
+            continue;
+        }
+        std::string names(command.commandLineName);
+        if (const std::string numbered = numberedName(command); !numbered.empty()) {
+            names += ", " + numbered;
+        }
+        listed(out, names, menuPath(command));
     }
 }
 
@@ -411,7 +419,7 @@ std::optional<std::string> readScript(const std::string& path, std::string& text
 
 int cmdRun(const Arguments& a, std::ostream& out, std::ostream& err) {
     const Subcommand* run = findSubcommand("run");
-    const DocumentCommand* command = findDocumentCommand(a.positional[0]);
+    const Command* command = commandNamed(a.positional[0]);
     if (command == nullptr) {
         return usage(err, "run: unknown command \"" + a.positional[0] + "\"", run);
     }

@@ -276,7 +276,7 @@ void CQuorvelDoc::OnCharacterDetails(Interaction& ui) {
     }
 }
 
-void CQuorvelDoc::runCommand(const DocumentCommand& command, Interaction& ui) {
+void CQuorvelDoc::runCommand(const Command& command, Interaction& ui) {
     CharacterRecord before = m_record;
     std::filesystem::path fileBefore = m_fileName;
     const unsigned marksBefore = m_modifiedMarks;
@@ -295,10 +295,8 @@ void CQuorvelDoc::runCommand(const DocumentCommand& command, Interaction& ui) {
     const bool renamed = fileBefore != m_fileName;
     const bool changed = renamed || !sameCharacter(before, m_record);
     if (changed) {
-        UndoStep step{std::string(commandName(command)),
-                      RecordChange(std::move(before), m_record),
-                      {},
-                      marked};
+        UndoStep step{
+            std::string(command.undoName), RecordChange(std::move(before), m_record), {}, marked};
         // A new character takes the document's file name with it: a save after it names the
         // step, so that undo brings back the previous document under its own name.
         if (renamed || command.replacesCharacter) {

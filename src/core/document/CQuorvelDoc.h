@@ -13,7 +13,7 @@
 namespace orthavel {
 
 class Interaction;
-struct DocumentCommand;
+struct Command;
 enum class CriticalTableId;
 
 // The one open character: its record, whether it changed since it was saved, its file and the
@@ -65,7 +65,7 @@ public:
     // Carries out a command as its menu entry does. A command that changed the character (or the
     // file it belongs to) becomes one step of the undo history, named after the command; the
     // document is then modified unless the history leads back to the saved state.
-    void runCommand(const DocumentCommand& command, Interaction& ui);
+    void runCommand(const Command& command, Interaction& ui);
 
     // Edit > Undo and Redo: the character as it was before the last command done, or after the
     // last command undone; the file name and the modified flag follow.

@@ -65,15 +65,15 @@ TEST(CQuorvelDoc, OpenReplacesTheCharacterOnlyWhenTheWholeFileIsRead) {
 TEST(CQuorvelDoc, PagesAndRulesTipsDoNotMarkModified) {
     CQuorvelDoc doc;
     FakeInteraction ui;
-    const std::pair<int, int> pages[] = {
-        {ID_VIEW_PAGE1, 1}, {ID_VIEW_PAGE2, 2},     {ID_VIEW_PAGE3, 3},
-        {ID_VIEW_PAGE4, 4}, {ID_VIEW_MAIN_MENU, 0},
+    const std::pair<CommandId, int> pages[] = {
+        {CommandId::Page1, 1}, {CommandId::Page2, 2},    {CommandId::Page3, 3},
+        {CommandId::Page4, 4}, {CommandId::MainMenu, 0},
     };
     for (const auto& [id, page] : pages) {
-        findDocumentCommand(id)->run(doc, ui);
+        command(id).run(doc, ui);
         EXPECT_EQ(doc.record().m_nPage, page);
     }
-    findDocumentCommand(ID_RULES_TIPS)->run(doc, ui);
+    command(CommandId::RulesTips).run(doc, ui);
     EXPECT_EQ(doc.record().m_bRulesTips, 0);
     EXPECT_FALSE(doc.IsModified());
     doc.record().m_bRulesTips = 7;
