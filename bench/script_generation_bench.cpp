@@ -40,7 +40,7 @@ void BM_QuickGeneration(benchmark::State& state, const char* who, int seed,
         doc.dice().seed(static_cast<std::uint64_t>(seed));
         doc.dice().queueRolls(rolls);
         ScriptedInteraction ui(script, transcript);
-        quickpc.run(doc, ui);
+        doc.runCommand(quickpc, ui);
         if (doc.record().m_nPage != 1) {
             state.SkipWithError("the generation did not complete");
         }

@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         document.dice().seed(1);
         orthavel::ScriptedInteraction ui(script, transcript);
         try {
-            command.run(document, ui);
+            document.runCommand(command, ui);
         } catch (const orthavel::ScriptMismatch&) {
         }
         ui.writeDone(document.record().m_nPage, document.IsModified(), document.fileName());

@@ -2,6 +2,7 @@
 
 #include "core/dice/CriticalTables.h"
 #include "core/document/CQuorvelDoc.h"
+#include "core/generation/GenerationSteps.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -11,18 +12,27 @@ namespace orthavel {
 
 namespace {
 
-// What the rows run: a document method, a rule table, a page.
-template <void (CQuorvelDoc::*Method)(Interaction&)> void runs(CQuorvelDoc& d, Interaction& ui) {
+// What the rows run: a document method, a generation, a rule table, a page.
+template <void (CQuorvelDoc::*Method)(Interaction&)>
+CommandEnd runs(CQuorvelDoc& d, Interaction& ui) {
     (d.*Method)(ui);
+    return CommandEnd::Done;
 }
-template <CriticalTableId Table> void rollsOn(CQuorvelDoc& d, Interaction& ui) {
+template <GenerationEnd (CQuorvelDoc::*Method)(Interaction&)>
+CommandEnd generates(CQuorvelDoc& d, Interaction& ui) {
+    return (d.*Method)(ui) == GenerationEnd::Completed ? CommandEnd::Done : CommandEnd::Unfinished;
+}
+template <CriticalTableId Table> CommandEnd rollsOn(CQuorvelDoc& d, Interaction& ui) {
     d.OnRuleTable(ui, Table);
+    return CommandEnd::Done;
 }
-template <std::int32_t Page> void shows(CQuorvelDoc& d, Interaction& /*ui*/) {
+template <std::int32_t Page> CommandEnd shows(CQuorvelDoc& d, Interaction& /*ui*/) {
     d.ShowPage(Page);
+    return CommandEnd::Done;
 }
-void toggleRulesTips(CQuorvelDoc& d, Interaction& /*ui*/) {
+CommandEnd toggleRulesTips(CQuorvelDoc& d, Interaction& /*ui*/) {
     d.OnRulesTips();
+    return CommandEnd::Done;
 }
 
 constexpr std::string_view kFile = "&File";
@@ -49,12 +59,12 @@ constexpr Command kCommands[] = {
      .prompt = "Create a new (starting) character", .toolTip = "Quick PC",
      .toolbar = {1, 1}, .icon = "new_quickpc.svg",
      .commandLineName = "quickpc", .undoName = "New QuickPC",
-     .run = runs<&CQuorvelDoc::OnFileNew>, .replacesCharacter = true},
+     .run = generates<&CQuorvelDoc::OnFileNew>, .replacesCharacter = true},
     {.id = NewFullGeneration, .menu = kFile, .caption = "New Full &Generation",
      .prompt = "Generate any Profession or Job", .toolTip = "Full PC",
      .toolbar = {1, 2}, .icon = "full_generation.svg",
      .commandLineName = "full", .undoName = "New Full Generation",
-     .run = runs<&CQuorvelDoc::OnFullGeneration>, .replacesCharacter = true},
+     .run = generates<&CQuorvelDoc::OnFullGeneration>, .replacesCharacter = true},
     {.id = NewRandomNpc, .menu = kFile, .caption = "New Ran&dom NPC...",
      .prompt = "Make a random character that obeys the rules", .toolTip = "Random NPC",
      .commandLineName = "npc", .undoName = "New Random NPC",
@@ -62,27 +72,27 @@ constexpr Command kCommands[] = {
     {.id = UpdateAdvantages, .menu = kUpdate, .caption = "&Advantages",
      .prompt = "Alter your character's advantages", .toolTip = "Advantages",
      .commandLineName = "update-advantages", .undoName = "Update Advantages",
-     .run = runs<&CQuorvelDoc::OnUpdateAdvantages>},
+     .run = runs<&CQuorvelDoc::OnUpdateAdvantages>, .remindsToSave = true, .showsPage = 1},
     {.id = Birthday, .menu = kUpdate, .caption = "&Birthday",
      .prompt = "Change your character's age", .toolTip = "Birthday",
      .commandLineName = "birthday", .undoName = "Birthday",
-     .run = runs<&CQuorvelDoc::OnBirthday>},
+     .run = runs<&CQuorvelDoc::OnBirthday>, .showsPage = 1},
     {.id = ChangeProfession, .menu = kUpdate, .caption = "&Change Job/Profession",
      .commandLineName = "change-profession", .undoName = "Change Job/Profession",
      .run = runs<&CQuorvelDoc::OnChangeProfession>},
     {.id = NewArmor, .menu = kUpdate, .caption = "New A&rmor",
      .prompt = "Change the type of armor worn by your character.", .toolTip = "Armor",
      .commandLineName = "new-armor", .undoName = "New Armor",
-     .run = runs<&CQuorvelDoc::OnNewArmor>},
+     .run = runs<&CQuorvelDoc::OnNewArmor>, .remindsToSave = true, .showsPage = 1},
     // The sheet shows the new skills at its next repaint; the page stays.
     {.id = UpdateSkills, .menu = kUpdate, .caption = "&Skills",
      .prompt = "Alter your character's skills", .toolTip = "Skills",
      .commandLineName = "update-skills", .undoName = "Update Skills",
-     .run = runs<&CQuorvelDoc::OnUpdateSkills>},
+     .run = runs<&CQuorvelDoc::OnUpdateSkills>, .remindsToSave = true},
     {.id = UpdateSpecialSkills, .menu = kUpdate, .caption = "S&pecial Skills",
      .prompt = "Give your character one new special skill", .toolTip = "Special Skills",
      .commandLineName = "update-special-skills", .undoName = "Update Special Skills",
-     .run = runs<&CQuorvelDoc::OnUpdateSpecialSkills>},
+     .run = runs<&CQuorvelDoc::OnUpdateSpecialSkills>, .remindsToSave = true, .showsPage = 1},
     {.id = Open, .menu = kFile, .caption = "&Open...", .separatorBefore = true, .shortcut = "Ctrl+O",
      .prompt = "Open an existing document", .toolTip = "Open", .toolbar = {1, 3}, .icon = "open.svg"},
     {.id = Save, .menu = kFile, .caption = "&Save", .shortcut = "Ctrl+S",
@@ -145,7 +155,8 @@ constexpr Command kCommands[] = {
      .commandLineName = "table:magic-failure", .run = rollsOn<CriticalTableId::MagicFailure>},
     {.id = RulesTips, .menu = kOptions, .caption = "&Rules Tips",
      .prompt = "Prints game rule reminders.", .checkable = true,
-     .commandLineName = "rules-tips", .undoName = "Rules Tips", .run = toggleRulesTips},
+     .commandLineName = "rules-tips", .undoName = "Rules Tips", .run = toggleRulesTips,
+     .marksModified = false},
     {.id = Toolbar, .menu = kView, .caption = "&Toolbar",
      .prompt = "Show or hide the toolbar", .toolTip = "Toggle ToolBar", .checkable = true},
     {.id = StatusBar, .menu = kView, .caption = "&Status Bar",

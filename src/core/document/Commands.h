@@ -2,6 +2,8 @@
 
 #include "core/document/CommandId.h"
 
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -10,6 +12,10 @@ namespace orthavel {
 
 class CQuorvelDoc;
 class Interaction;
+
+// How a document command ended: done, or left unfinished (a generation that ended at its name),
+// and then what it changed is nothing to save.
+enum class CommandEnd { Done, Unfinished };
 
 // A place on the toolbar: the buttons of a group stand side by side in the order of their
 // places, and a separator stands between two groups.
@@ -41,10 +47,15 @@ struct Command {
     std::string_view commandLineName{};
     // The name "Undo <name>" shows for a command that changes the character.
     std::string_view undoName{};
-    void (*run)(CQuorvelDoc& document, Interaction& ui) = nullptr;
+    CommandEnd (*run)(CQuorvelDoc& document, Interaction& ui) = nullptr;
     // A command that makes a new character replaces the open one: undone, the previous document
     // comes back whole, its file name included.
     bool replacesCharacter = false;
+    // Whether its change is work to save; Rules Tips is not.
+    bool marksModified = true;
+    // Once its change is a step of the undo history: "Don't forget to save", and the page shown.
+    bool remindsToSave = false;
+    std::optional<std::int32_t> showsPage{};
 };
 
 // Every command in the order of the menus.

@@ -21,7 +21,7 @@ std::vector<Message> tableMessages(const std::string& name, int roll) {
     CQuorvelDoc doc;
     doc.dice().queueRolls({roll});
     FakeInteraction ui;
-    commandNamed(name)->run(doc, ui);
+    doc.runCommand(*commandNamed(name), ui);
     return ui.messages;
 }
 

@@ -27,7 +27,7 @@ const Command kGeneration{.id = CommandId::NewQuickPc,
                                   d.record() = CharacterRecord();
                                   d.record().m_strName = "New";
                                   d.OnDocumentSaved({});
-                                  d.SetModifiedFlag(true);
+                                  return CommandEnd::Done;
                               },
                           .replacesCharacter = true};
 
