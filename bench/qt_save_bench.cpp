@@ -11,6 +11,12 @@
 
 namespace {
 
+std::optional<QString> save(orthavel::CQuorvelDoc& doc, const QString& path) {
+    return orthavel::saveCharacterFile(
+        path, doc.SaveBytes(),
+        [&doc](const std::filesystem::path& file) { doc.OnDocumentSaved(file); });
+}
+
 void BM_SaveDocument(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("hero.ksc"));
@@ -18,7 +24,7 @@ void BM_SaveDocument(benchmark::State& state) {
     orthavel::UpdateDerivedStats(doc.record());
     for (auto _ : state) {
         doc.SetModifiedFlag(true);
-        if (orthavel::saveDocument(doc, path)) {
+        if (save(doc, path)) {
             state.SkipWithError("save failed");
             break;
         }
@@ -30,9 +36,11 @@ void BM_OpenDocument(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("hero.ksc"));
     orthavel::CQuorvelDoc doc;
-    (void)orthavel::saveDocument(doc, path);
+    (void)save(doc, path);
     for (auto _ : state) {
-        if (orthavel::openDocument(doc, path)) {
+        if (orthavel::openCharacterFile(path, [&doc](const std::filesystem::path& file) {
+                return doc.OnOpenDocument(file);
+            })) {
             state.SkipWithError("open failed");
             break;
         }

@@ -32,7 +32,7 @@ nlohmann::json sampleScript(const char* who) {
 void BM_QuickGeneration(benchmark::State& state, const char* who, int seed,
                         std::vector<int> rolls) {
     const nlohmann::json script = sampleScript(who);
-    const DocumentCommand& quickpc = *findDocumentCommand("quickpc");
+    const Command& quickpc = command(CommandId::NewQuickPc);
     Discard discard;
     std::ostream transcript(&discard);
     for (auto _ : state) {
@@ -40,7 +40,7 @@ void BM_QuickGeneration(benchmark::State& state, const char* who, int seed,
         doc.dice().seed(static_cast<std::uint64_t>(seed));
         doc.dice().queueRolls(rolls);
         ScriptedInteraction ui(script, transcript);
-        quickpc.run(doc, ui);
+        doc.runCommand(quickpc, ui);
         if (doc.record().m_nPage != 1) {
             state.SkipWithError("the generation did not complete");
         }

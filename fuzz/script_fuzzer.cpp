@@ -18,15 +18,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     std::ostream transcript(nullptr); // the transcript is made, and dropped
-    for (const orthavel::DocumentCommand& command : orthavel::documentCommands()) {
+    for (const orthavel::Command& command : orthavel::commandTable()) {
+        if (command.run == nullptr) {
+            continue; // the desktop program's own
+        }
         orthavel::CQuorvelDoc document;
         document.dice().seed(1);
         orthavel::ScriptedInteraction ui(script, transcript);
         try {
-            command.run(document, ui);
+            document.runCommand(command, ui);
         } catch (const orthavel::ScriptMismatch&) {
         }
-        ui.writeDone(document);
+        ui.writeDone(document.record().m_nPage, document.IsModified(), document.fileName());
     }
     return 0;
 }

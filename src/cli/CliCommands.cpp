@@ -188,9 +188,17 @@ void printUsageLines(std::ostream& out, const Subcommand* only = nullptr) {
     }
 }
 
+// A rule table is also named by its number ("table:hit-location, table:32773").
 void printRunCommands(std::ostream& out) {
-    for (const DocumentCommand& command : documentCommands()) {
-        listed(out, command.cliName, command.menuName);
+    for (const Command& command : commandTable()) {
+        if (command.commandLineName.empty()) {
+            continue;
+        }
+        std::string names(command.commandLineName);
+        if (const std::string numbered = numberedName(command); !numbered.empty()) {
+            names += ", " + numbered;
+        }
+        listed(out, names, menuPath(command));
     }
 }
 
@@ -291,7 +299,9 @@ int runSubcommand(const Subcommand& sub, const QStringList& args, std::ostream& 
 }
 
 int openOrFail(CQuorvelDoc& doc, const std::string& path, std::ostream& err) {
-    if (const auto problem = openDocument(doc, q(path))) {
+    if (const auto problem = openCharacterFile(q(path), [&doc](const std::filesystem::path& file) {
+            return doc.OnOpenDocument(file);
+        })) {
         err << problem->toStdString() << '\n';
         return ExitFileError;
     }
@@ -304,7 +314,10 @@ int saveOrFail(CQuorvelDoc& doc, const std::string& path, std::ostream& out, std
     if (!out.flush()) {
         return ExitFileError; // main() names the reason
     }
-    if (const auto problem = saveDocument(doc, q(path))) {
+    if (const auto problem =
+            saveCharacterFile(q(path), doc.SaveBytes(), [&doc](const std::filesystem::path& file) {
+                doc.OnDocumentSaved(file);
+            })) {
         err << problem->toStdString() << '\n';
         return ExitFileError;
     }
@@ -406,7 +419,7 @@ std::optional<std::string> readScript(const std::string& path, std::string& text
 
 int cmdRun(const Arguments& a, std::ostream& out, std::ostream& err) {
     const Subcommand* run = findSubcommand("run");
-    const DocumentCommand* command = findDocumentCommand(a.positional[0]);
+    const Command* command = commandNamed(a.positional[0]);
     if (command == nullptr) {
         return usage(err, "run: unknown command \"" + a.positional[0] + "\"", run);
     }
@@ -454,7 +467,7 @@ int cmdRun(const Arguments& a, std::ostream& out, std::ostream& err) {
         err << "orthavel-cli: " << e.what() << '\n';
         return ExitScriptMismatch;
     }
-    ui.writeDone(doc);
+    ui.writeDone(doc.record().m_nPage, doc.IsModified(), doc.fileName());
     if (a.options.contains("o")) {
         return saveOrFail(doc, a.options.at("o"), out, err);
     }

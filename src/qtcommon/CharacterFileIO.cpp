@@ -1,6 +1,5 @@
 #include "qtcommon/CharacterFileIO.h"
 
-#include "core/document/CQuorvelDoc.h"
 #include "qtcommon/SafeFile.h"
 
 #include <QFile>
@@ -12,11 +11,13 @@ std::filesystem::path toPath(const QString& path) {
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
-std::optional<QString> saveDocument(CQuorvelDoc& document, const QString& path) {
-    if (auto reason = writeWholeFile(path, QByteArray::fromStdString(document.SaveBytes()))) {
+std::optional<QString>
+saveCharacterFile(const QString& path, const std::string& bytes,
+                  const std::function<void(const std::filesystem::path&)>& saved) {
+    if (auto reason = writeWholeFile(path, QByteArray::fromStdString(bytes))) {
         return QStringLiteral("Cannot save \"%1\": %2.").arg(path, *reason);
     }
-    document.OnDocumentSaved(toPath(QFileInfo(path).absoluteFilePath()));
+    saved(toPath(QFileInfo(path).absoluteFilePath()));
     return std::nullopt;
 }
 
@@ -48,12 +49,14 @@ QString describeFailure(const QString& path, const LoadResult& result) {
 
 } // namespace
 
-std::optional<QString> openDocument(CQuorvelDoc& document, const QString& path) {
+std::optional<QString>
+openCharacterFile(const QString& path,
+                  const std::function<LoadResult(const std::filesystem::path&)>& open) {
     const QFileInfo info(path);
     if (auto problem = checkReadable(info, path)) {
         return problem;
     }
-    const LoadResult result = document.OnOpenDocument(toPath(info.absoluteFilePath()));
+    const LoadResult result = open(toPath(info.absoluteFilePath()));
     if (!result) {
         return describeFailure(path, result);
     }
@@ -61,17 +64,14 @@ std::optional<QString> openDocument(CQuorvelDoc& document, const QString& path) 
 }
 
 std::optional<QString> readCharacter(const QString& path, CharacterRecord& record) {
-    const QFileInfo info(path);
-    if (auto problem = checkReadable(info, path)) {
-        return problem;
-    }
-    CharacterRecord loaded = record;
-    const LoadResult result = loadCharacterFile(toPath(info.absoluteFilePath()), loaded);
-    if (!result) {
-        return describeFailure(path, result);
-    }
-    record = std::move(loaded);
-    return std::nullopt;
+    return openCharacterFile(path, [&record](const std::filesystem::path& file) {
+        CharacterRecord loaded = record;
+        const LoadResult result = loadCharacterFile(file, loaded);
+        if (result) {
+            record = std::move(loaded);
+        }
+        return result;
+    });
 }
 
 } // namespace orthavel

@@ -1,7 +1,6 @@
 #include "script/ScriptedInteraction.h"
 
 #include "core/advantages/AdvantageAssignment.h"
-#include "core/document/CQuorvelDoc.h"
 #include "core/interaction/ChoiceDialog.h"
 #include "core/interaction/FormDialog.h"
 #include "core/record/Cp1252.h"
@@ -380,11 +379,12 @@ SaveAnswer ScriptedInteraction::askSaveChanges(std::string_view /*documentName*/
     return SaveAnswer::Discard;
 }
 
-void ScriptedInteraction::writeDone(const CQuorvelDoc& document) {
+void ScriptedInteraction::writeDone(std::int32_t page, bool modified,
+                                    const std::filesystem::path& fileName) {
     write({{"event", "done"},
-           {"page", document.record().m_nPage},
-           {"modified", document.IsModified()},
-           {"fileName", document.fileName().string()}});
+           {"page", page},
+           {"modified", modified},
+           {"fileName", fileName.string()}});
 }
 
 namespace {

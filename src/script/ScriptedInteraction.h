@@ -4,14 +4,14 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <ostream>
 #include <stdexcept>
 #include <string>
 
 namespace orthavel {
-
-class CQuorvelDoc;
 
 // The script asked for a different dialog than the one the program showed, or named a button or
 // field the dialog does not have.
@@ -37,8 +37,9 @@ public:
     // Written as a dialog that opens and is closed with OK at once; it takes no answer.
     void showEmphasisDisplay(const EmphasisDisplay& display) override;
 
-    // The closing line: where the command left the document.
-    void writeDone(const CQuorvelDoc& document);
+    // The closing line: where the command left the document (its page, whether it is modified
+    // and its file).
+    void writeDone(std::int32_t page, bool modified, const std::filesystem::path& fileName);
 
 protected:
     enum class Outcome { Open, Accepted, Cancelled };

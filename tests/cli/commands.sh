@@ -20,6 +20,7 @@ expect_eq "mismatch names both titles" "$(cat err.txt)" \
     'orthavel-cli: the script expected the dialog "Choose a Race" but the program showed "Choose a set of Armor"'
 [ ! -e none.ksc ] && pass || fail "a mismatch wrote the character"
 expect_status "unknown command" 2 "$CLI" run fly
+expect_status "no command" 2 "$CLI" run ""
 
 # Help names every subcommand, and every run command with its menu entry, one line each.
 for call in "--help" "help" "run --help" "help run"; do

@@ -6,6 +6,7 @@
 
 #include "core/advantages/AdvantageAssignment.h"
 #include "core/document/CQuorvelDoc.h"
+#include "core/document/Commands.h"
 #include "core/skills/EmphasisDisplay.h"
 #include "core/skills/SkillSelection.h"
 #include "gui/dialogs/AdvantageAssignmentView.h"
@@ -130,7 +131,7 @@ private slots:
         });
         MessageBoxCloser closer;
         const auto strength = doc.record().m_aAdvantage[0];
-        doc.OnUpdateAdvantages(ui);
+        doc.runCommand(command(CommandId::UpdateAdvantages), ui);
         QCOMPARE(doc.record().m_aAdvantage[0], strength + 1);
         QCOMPARE(closer.seen.size(), 1); // "Don't Forget": messages in the views' own test
     }

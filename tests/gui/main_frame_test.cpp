@@ -1,13 +1,12 @@
-// The main window: where it goes, its menus (built from the command map: every entry in its menu
-// and order, with its shortcut, status-bar text and tooltip), toolbar and status bar, how its
-// commands reach the document; and its file commands on real files: Save, a failed open, Save and
-// Export PDF onto a full disk, closing with unsaved changes.
+// The main window: where it goes, its menus (built from the command table: every entry in its menu
+// and order, with its separators, shortcut, status-bar text and tooltip), toolbar and status bar,
+// how its commands reach the document; and its file commands on real files: Save, a failed open,
+// Save and Export PDF onto a full disk, closing with unsaved changes.
 
 #include "GuiTestSupport.h"
 
 #include "core/document/Commands.h"
 #include "gui/app/CMainFrame.h"
-#include "gui/app/CommandMap.h"
 #include "gui/app/LockIndicators.h"
 #include "gui/dialogs/HelpDialogs.h"
 #include "gui/sheet/CQuorvelView.h"
@@ -38,14 +37,15 @@ QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Every visible entry of a menu and its submenus, depth first, with its path of titles.
+// Every visible entry and separator of a menu and its submenus, depth first, with its path of
+// titles.
 void collect(const QMenu* menu, const QString& path,
              QList<std::pair<QString, const QAction*>>& entries) {
     for (const QAction* action : menu->actions()) {
         const QString here = path + QLatin1Char('>') + action->text();
         if (action->menu() != nullptr) {
             collect(action->menu(), here, entries);
-        } else if (!action->isSeparator() && action->isVisible()) {
+        } else if (action->isVisible()) {
             entries.append({here, action});
         }
     }
@@ -133,43 +133,36 @@ private slots:
         QVERIFY(!entries[3]->isVisible());
     }
 
-    void menusFollowTheCommandMap() {
+    void menusFollowTheCommandTable() {
         Frame f;
         QList<std::pair<QString, const QAction*>> shown;
         for (const QAction* top : f.frame.menuBar()->actions()) {
             collect(top->menu(), top->text(), shown);
         }
         qsizetype i = 0;
-        for (const MenuEntry& entry : menuEntries()) {
-            if (entry.id == 0) {
-                continue;
+        for (const Command& command : commandTable()) {
+            const QString path = qs(command.menu) + QLatin1Char('>');
+            if (command.separatorBefore) {
+                QVERIFY(i < shown.size());
+                QCOMPARE(shown[i].first, path);
+                QVERIFY(shown[i++].second->isSeparator());
             }
             QVERIFY(i < shown.size());
-            const auto& [path, action] = shown[i++];
-            QCOMPARE(path, qs(entry.menu) + QLatin1Char('>') + qs(entry.caption));
-            if (entry.id == ID_FILE_MRU_FILE1) {
+            const auto& [entry, action] = shown[i++];
+            QCOMPARE(entry, path + qs(command.caption));
+            if (command.id == CommandId::RecentFile) {
                 QVERIFY(!action->isEnabled()); // the greyed stand-in while no file was opened
                 continue;
             }
-            QCOMPARE(action, f.frame.commandAction(entry.id));
-            if (const DocumentCommand* command = findDocumentCommand(entry.id)) {
-                // orthavel-cli names the menu entry of each command it runs.
-                QCOMPARE(qs(command->menuName),
-                         QString(path)
-                             .remove(QLatin1Char('&'))
-                             .replace(QLatin1Char('>'), QStringLiteral(" > ")));
-            }
-            QCOMPARE(action->shortcuts(), entry.key.empty()
+            QCOMPARE(action, f.frame.commandAction(command.id));
+            QCOMPARE(action->shortcuts(), command.shortcut.empty()
                                               ? QList<QKeySequence>()
-                                              : QKeySequence::listFromString(qs(entry.key)));
-            QCOMPARE(action->statusTip(), qs(statusPrompt(entry.prompt)));
-            if (!toolTipOf(entry.prompt).empty()) {
-                QCOMPARE(action->toolTip(), qs(toolTipOf(entry.prompt)));
+                                              : QKeySequence::listFromString(qs(command.shortcut)));
+            QCOMPARE(action->statusTip(), qs(command.prompt));
+            if (!command.toolTip.empty()) {
+                QCOMPARE(action->toolTip(), qs(command.toolTip));
             }
-            QCOMPARE(action->isCheckable(), entry.checkable);
-            if (entry.id == ID_FILE_PRINT_SETUP) {
-                QCOMPARE(shown.value(i++).first, QStringLiteral("&File>&Export PDF..."));
-            }
+            QCOMPARE(action->isCheckable(), command.checkable);
         }
         QCOMPARE(i, shown.size());
     }
@@ -193,8 +186,8 @@ private slots:
 
         // The View menu shows and hides the toolbar and the status bar.
         QVERIFY(f.shown());
-        const std::pair<int, QWidget*> toggles[] = {{ID_VIEW_TOOLBAR, f.frame.toolBar()},
-                                                    {ID_VIEW_STATUS_BAR, f.frame.statusBar()}};
+        const std::pair<CommandId, QWidget*> toggles[] = {
+            {CommandId::Toolbar, f.frame.toolBar()}, {CommandId::StatusBar, f.frame.statusBar()}};
         for (const auto& [id, bar] : toggles) {
             for (const bool shown : {false, true}) {
                 f.frame.commandAction(id)->trigger();
@@ -271,7 +264,7 @@ private slots:
         const QString title =
             QStringLiteral("Orthavel Kessari Computer Aided Role-Playing - %1[*]");
         QCOMPARE(f.frame.windowTitle(), title.arg(QStringLiteral("Untitled")));
-        QAction* tips = f.frame.commandAction(ID_RULES_TIPS);
+        QAction* tips = f.frame.commandAction(CommandId::RulesTips);
         QVERIFY(tips->isChecked());
 
         QVERIFY(f.frame.openFile(path));
@@ -287,7 +280,7 @@ private slots:
     void aCommandReachesTheDocument() {
         Frame f;
         f.ui.choiceClicks.push_back("Plate and &Mail");
-        f.frame.commandAction(ID_NEW_ARMOR)->trigger();
+        f.frame.commandAction(CommandId::NewArmor)->trigger();
         QCOMPARE(f.ui.events.front(), std::string("choice:Choose a set of Armor"));
         QCOMPARE(f.document.record().m_aEquipment[0], 9);
         QCOMPARE(f.document.record().m_nPage, 1);
@@ -304,14 +297,14 @@ private slots:
         f.frame.show();
         f.frame.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f.frame));
-        QAction* undo = f.frame.commandAction(ID_EDIT_UNDO);
-        QAction* redo = f.frame.commandAction(ID_EDIT_REDO);
+        QAction* undo = f.frame.commandAction(CommandId::Undo);
+        QAction* redo = f.frame.commandAction(CommandId::Redo);
         QVERIFY(!undo->isEnabled() && !redo->isEnabled());
         QCOMPARE(undo->text(), QStringLiteral("&Undo"));
 
         const QByteArray opened = bytesOf(f.document);
         f.ui.numberEntries.push_back("40");
-        f.frame.commandAction(ID_UPDATE_SKILLS)->trigger();
+        f.frame.commandAction(CommandId::UpdateSkills)->trigger();
         const QByteArray updated = bytesOf(f.document);
         QVERIFY(updated != opened && f.frame.isWindowModified());
         QCOMPARE(undo->text(), QStringLiteral("&Undo Update Skills"));
@@ -331,9 +324,9 @@ private slots:
                 return shown != nullptr && shown->text == text;
             });
         };
-        f.frame.commandAction(ID_VIEW_PAGE1)->trigger();
+        f.frame.commandAction(CommandId::Page1)->trigger();
         f.ui.formEntries.push_back({{{"Character Name:", "Ysolde"}}});
-        f.frame.commandAction(ID_CHARACTER_DETAILS)->trigger();
+        f.frame.commandAction(CommandId::CharacterDetails)->trigger();
         QVERIFY(pageShows("Ysolde") && !pageShows("Kessa"));
         QCOMPARE(undo->text(), QStringLiteral("&Undo Character Details"));
         undo->trigger();
@@ -342,7 +335,7 @@ private slots:
     }
 
     void generationOffersToSaveTheOpenCharacter() {
-        for (const int id : {ID_FILE_NEW, ID_FULL_GENERATION}) {
+        for (const CommandId id : {CommandId::NewQuickPc, CommandId::NewFullGeneration}) {
             Frame f;
             f.frame.commandAction(id)->trigger(); // nothing to lose: no question, the dialogs run
             QVERIFY(f.ui.saveQuestions.empty() && !f.ui.events.empty());
@@ -375,7 +368,7 @@ private slots:
                 f.frame.show();
                 f.modify();
                 f.ui.saveAnswers.push_back(answer);
-                exit ? f.frame.commandAction(ID_APP_EXIT)->trigger() : void(f.frame.close());
+                exit ? f.frame.commandAction(CommandId::Exit)->trigger() : void(f.frame.close());
                 QVERIFY2(f.frame.isVisible() != closes, exit ? "Exit" : "close");
                 QCOMPARE(f.ui.saveQuestions, (std::vector<std::string>{"Untitled"}));
             }

@@ -40,7 +40,7 @@ struct Session {
         doc.dice().queueRolls(rolls);
         std::ostringstream out;
         ScriptedInteraction ui(std::move(script), out);
-        findDocumentCommand(command)->run(doc, ui);
+        doc.runCommand(*commandNamed(command), ui);
         events.clear();
         std::istringstream in(out.str());
         for (std::string line; std::getline(in, line);) {

@@ -163,7 +163,7 @@ TEST(RandomCharacters, NewRandomNpcMakesWhatIsAskedFor) {
     const auto run = [](CQuorvelDoc& doc, const char* script) {
         std::ostringstream transcript;
         ScriptedInteraction ui(nlohmann::json::parse(script), transcript);
-        doc.runCommand(*findDocumentCommand("npc"), ui);
+        doc.runCommand(*commandNamed("npc"), ui);
         return transcript.str();
     };
     const char* script = R"([

@@ -3,7 +3,6 @@
 #include "core/dice/Dice.h"
 #include "core/dice/RollLog.h"
 #include "core/dice/RollPercentile.h"
-#include "core/document/CommandId.h"
 #include "core/interaction/Interaction.h"
 
 #include <algorithm>
@@ -130,22 +129,23 @@ constexpr std::array<CriticalRow, 4> kMagicFailure{{
     {1, 25, "Ouch, touch an anti-magic pocket!  Spell costs twice normal WP's."},
 }};
 
+// In the order of CriticalTableId.
 constexpr std::array kTables{
-    CriticalTable{ID_ENDOWMENT_CRIT_SUCCESS, "Endowment Critical Success Roll", "Endowment Critical Success", kEndowmentSuccess},
-    CriticalTable{ID_ENDOWMENT_CRIT_FAILURE, "Endowment Critical Failure Roll", "Endowment Critical Failure", kEndowmentFailure},
-    CriticalTable{ID_HIT_LOCATION, "Random Hit Location", "Random Hit Location", kHitLocation},
-    CriticalTable{ID_BASIC_CRIT_SUCCESS, "Basic Combat Critical Success Roll", "Basic Combat Critical Success Roll", kBasicSuccess},
-    CriticalTable{ID_BASIC_CRIT_FAILURE, "Basic Combat Critical Failure Roll", "Basic Combat Critical Failure Roll", kBasicFailure},
-    CriticalTable{ID_MELEE_CRIT_SUCCESS, "Advanced Melee Combat Critical Success Roll", "Advanced Melee Combat Critical Success Roll", kMeleeSuccess},
-    CriticalTable{ID_MELEE_CRIT_FAILURE, "Advanced Melee Combat Critical Failure Roll", "Advanced Melee Combat Critical Failure Roll", kMeleeFailure},
-    CriticalTable{ID_HTH_CRIT_SUCCESS, "Advanced HTH Combat Critical Success Roll", "Advanced HTH Combat Critical Success Roll", kHthSuccess},
-    CriticalTable{ID_HTH_CRIT_FAILURE, "Advanced HTH Combat Critical Failure Roll", "Advanced HTH Combat Critical Failure Roll", kHthFailure},
-    CriticalTable{ID_DODGE_CRIT_SUCCESS, "Advanced Dodge, Duck, and Shield-Block Critical Success Roll", "Advanced Dodge, Duck, and Shield-Block Critical Success Roll", kDodgeSuccess},
-    CriticalTable{ID_DODGE_CRIT_FAILURE, "Advanced Dodge, Duck, and Shield-Block Critical Failure Roll", "Advanced Dodge, Duck, and Shield-Block Critical Failure Roll", kDodgeFailure},
-    CriticalTable{ID_FIRED_CRIT_SUCCESS, "Advanced Fired/Thrown Combat Critical Success Roll", "Advanced Fired/Thrown Combat Critical Success Roll", kFiredSuccess},
-    CriticalTable{ID_FIRED_CRIT_FAILURE, "Advanced Fired/Thrown Combat Critical Failure Roll", "Advanced Fired/Thrown Combat Critical Failure Roll", kFiredFailure},
-    CriticalTable{ID_MAGIC_CRIT_SUCCESS, "Magic Critical Success Roll", "Magic Critical Success Roll", kMagicSuccess},
-    CriticalTable{ID_MAGIC_CRIT_FAILURE, "Magic Critical Failure Roll", "Magic Critical Failure Roll", kMagicFailure},
+    CriticalTable{"Endowment Critical Success Roll", "Endowment Critical Success", kEndowmentSuccess},
+    CriticalTable{"Endowment Critical Failure Roll", "Endowment Critical Failure", kEndowmentFailure},
+    CriticalTable{"Random Hit Location", "Random Hit Location", kHitLocation},
+    CriticalTable{"Basic Combat Critical Success Roll", "Basic Combat Critical Success Roll", kBasicSuccess},
+    CriticalTable{"Basic Combat Critical Failure Roll", "Basic Combat Critical Failure Roll", kBasicFailure},
+    CriticalTable{"Advanced Melee Combat Critical Success Roll", "Advanced Melee Combat Critical Success Roll", kMeleeSuccess},
+    CriticalTable{"Advanced Melee Combat Critical Failure Roll", "Advanced Melee Combat Critical Failure Roll", kMeleeFailure},
+    CriticalTable{"Advanced HTH Combat Critical Success Roll", "Advanced HTH Combat Critical Success Roll", kHthSuccess},
+    CriticalTable{"Advanced HTH Combat Critical Failure Roll", "Advanced HTH Combat Critical Failure Roll", kHthFailure},
+    CriticalTable{"Advanced Dodge, Duck, and Shield-Block Critical Success Roll", "Advanced Dodge, Duck, and Shield-Block Critical Success Roll", kDodgeSuccess},
+    CriticalTable{"Advanced Dodge, Duck, and Shield-Block Critical Failure Roll", "Advanced Dodge, Duck, and Shield-Block Critical Failure Roll", kDodgeFailure},
+    CriticalTable{"Advanced Fired/Thrown Combat Critical Success Roll", "Advanced Fired/Thrown Combat Critical Success Roll", kFiredSuccess},
+    CriticalTable{"Advanced Fired/Thrown Combat Critical Failure Roll", "Advanced Fired/Thrown Combat Critical Failure Roll", kFiredFailure},
+    CriticalTable{"Magic Critical Success Roll", "Magic Critical Success Roll", kMagicSuccess},
+    CriticalTable{"Magic Critical Failure Roll", "Magic Critical Failure Roll", kMagicFailure},
 };
 // clang-format on
 
@@ -162,18 +162,13 @@ constexpr bool coversOneToHundred(const CriticalTable& table) {
 }
 static_assert(std::all_of(kTables.begin(), kTables.end(), coversOneToHundred),
               "each table covers the rolls 1 to 100 once");
+static_assert(kTables.size() == static_cast<std::size_t>(CriticalTableId::MagicFailure) + 1,
+              "a table for each id");
 
 } // namespace
 
-std::span<const CriticalTable> criticalTables() {
-    return kTables;
-}
-
-const CriticalTable* findCriticalTable(int commandId) {
-    const auto table = std::find_if(kTables.begin(), kTables.end(), [commandId](const auto& t) {
-        return t.commandId == commandId;
-    });
-    return table == kTables.end() ? nullptr : &*table;
+const CriticalTable& criticalTable(CriticalTableId id) {
+    return kTables.at(static_cast<std::size_t>(id));
 }
 
 const CriticalRow& selectRow(const CriticalTable& table, int roll) {

@@ -19,16 +19,30 @@ struct CriticalRow {
 // A rule table looked up with one percentile roll: the roll's label (shown in the roll's own
 // caption), the caption of the result and the rows, highest rolls first, covering 1 to 100.
 struct CriticalTable {
-    int commandId;
     std::string_view rollLabel;
     std::string_view resultCaption;
     std::span<const CriticalRow> rows;
 };
 
 // The hit location and the fourteen critical tables, in menu order.
-std::span<const CriticalTable> criticalTables();
-// The table of a menu command, or nothing for any other command.
-const CriticalTable* findCriticalTable(int commandId);
+enum class CriticalTableId {
+    EndowmentSuccess,
+    EndowmentFailure,
+    HitLocation,
+    BasicCombatSuccess,
+    BasicCombatFailure,
+    MeleeCombatSuccess,
+    MeleeCombatFailure,
+    HthCombatSuccess,
+    HthCombatFailure,
+    DodgeSuccess,
+    DodgeFailure,
+    FiredCombatSuccess,
+    FiredCombatFailure,
+    MagicSuccess,
+    MagicFailure,
+};
+const CriticalTable& criticalTable(CriticalTableId id);
 
 // The row a roll selects: the first, from the top, whose lower bound the roll reaches.
 const CriticalRow& selectRow(const CriticalTable& table, int roll);

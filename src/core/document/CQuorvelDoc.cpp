@@ -28,15 +28,13 @@ namespace orthavel {
 CQuorvelDoc::CQuorvelDoc() = default;
 
 void CQuorvelDoc::SetModifiedFlag(bool modified) {
-    if (m_commandDepth > 0) {
-        m_modifiedMarks += modified ? 1U : 0U;
-    } else if (modified) {
-        m_history.forgetSavedState();
+    const bool was = IsModified();
+    if (modified) {
+        m_history.resetClean();
     } else {
-        m_history.markSaved(m_fileName);
+        m_history.setClean(m_fileName);
     }
-    if (m_modified != modified) {
-        m_modified = modified;
+    if (IsModified() != was) {
         UpdateAllViews();
     }
 }
@@ -92,7 +90,6 @@ LoadResult CQuorvelDoc::OnOpenDocument(const std::filesystem::path& path) {
         m_record.m_nPage = 1;
         m_fileName = path;
         m_unconfirmedFileName.clear();
-        m_modified = false;
         m_history.clear();
         UpdateAllViews();
     }
@@ -106,8 +103,7 @@ std::string CQuorvelDoc::SaveBytes() const {
 void CQuorvelDoc::OnDocumentSaved(const std::filesystem::path& path) {
     m_fileName = path;
     m_unconfirmedFileName.clear();
-    m_modified = false;
-    m_history.markSaved(path);
+    m_history.setClean(path);
     UpdateAllViews();
 }
 
@@ -134,42 +130,27 @@ template <typename Steps> void CQuorvelDoc::runUpdate(Steps&& steps) {
     CharacterRecord working = m_record;
     working.m_bUpdateMode = 1;
     steps(working);
-    // An update that changed the character must not be thrown away silently on exit.
-    const bool changed = !sameCharacter(m_record, working);
     m_record = std::move(working);
-    if (changed) {
-        SetModifiedFlag(true);
-    }
 }
 
-void CQuorvelDoc::remindToSave(Interaction& ui) {
-    ui.showMessage({"Don't Forget", "Don't forget to save your character.", false});
-}
-
-template <typename Flow> void CQuorvelDoc::runGeneration(Flow&& flow) {
+template <typename Flow> GenerationEnd CQuorvelDoc::runGeneration(Flow&& flow) {
     // The new character grows on a working record: a script that stops matching, or any other
     // exception, leaves the open character as it was.
     CharacterRecord working = m_record;
     const GenerationEnd end = flow(working);
     m_record = std::move(working);
-    // A new character has no file yet; it is unsaved work once it was completed. One that ended
-    // at its name adds no unsaved work (an undoable command leaves the judgement to the history,
-    // which still counts unsaved changes the step replaced).
+    // A new character has no file yet.
     m_fileName.clear();
-    if (end == GenerationEnd::Completed) {
-        SetModifiedFlag(true);
-    } else if (m_commandDepth == 0) {
-        SetModifiedFlag(false);
-    }
     UpdateAllViews();
+    return end;
 }
 
-void CQuorvelDoc::OnFileNew(Interaction& ui) {
-    runGeneration([&](CharacterRecord& r) { return RunQuickGeneration(r, m_dice, ui); });
+GenerationEnd CQuorvelDoc::OnFileNew(Interaction& ui) {
+    return runGeneration([&](CharacterRecord& r) { return RunQuickGeneration(r, m_dice, ui); });
 }
 
-void CQuorvelDoc::OnFullGeneration(Interaction& ui) {
-    runGeneration([&](CharacterRecord& r) { return RunFullGeneration(r, m_dice, ui); });
+GenerationEnd CQuorvelDoc::OnFullGeneration(Interaction& ui) {
+    return runGeneration([&](CharacterRecord& r) { return RunFullGeneration(r, m_dice, ui); });
 }
 
 void CQuorvelDoc::OnNewRandomNpc(Interaction& ui) {
@@ -186,7 +167,6 @@ void CQuorvelDoc::OnNewRandomNpc(Interaction& ui) {
     }
     m_record = *made.record;
     m_fileName.clear();
-    SetModifiedFlag(true);
     UpdateAllViews();
 }
 
@@ -201,8 +181,6 @@ void CQuorvelDoc::OnUpdateAdvantages(Interaction& ui) {
         RunAssignAdvantages(r, ui);
         UpdateDerivedStats(r);
     });
-    remindToSave(ui);
-    ShowPage(1);
 }
 
 void CQuorvelDoc::OnBirthday(Interaction& ui) {
@@ -214,7 +192,6 @@ void CQuorvelDoc::OnBirthday(Interaction& ui) {
                             " years old.  Don't forget to save your character.",
                         false});
     });
-    ShowPage(1);
 }
 
 void CQuorvelDoc::OnChangeProfession(Interaction& ui) {
@@ -228,8 +205,6 @@ void CQuorvelDoc::OnNewArmor(Interaction& ui) {
         // without a choice takes the armor off.
         r.m_aEquipment[0] = ui.runChoice(armorDialog()).value_or(0);
     });
-    remindToSave(ui);
-    ShowPage(1);
 }
 
 void CQuorvelDoc::OnUpdateSkills(Interaction& ui) {
@@ -240,8 +215,6 @@ void CQuorvelDoc::OnUpdateSkills(Interaction& ui) {
         }
         AllotSkillPoints(r, r.m_nSkillPoints, ui);
     });
-    remindToSave(ui);
-    // The sheet shows the new values at its next repaint; the page stays.
 }
 
 void CQuorvelDoc::OnUpdateSpecialSkills(Interaction& ui) {
@@ -250,18 +223,14 @@ void CQuorvelDoc::OnUpdateSpecialSkills(Interaction& ui) {
         RunSpecialSkillStep(r, ui);
         UpdateDerivedStats(r);
     });
-    remindToSave(ui);
-    ShowPage(1);
 }
 
 void CQuorvelDoc::OnRocRoll(Interaction& ui) {
     RunRocRoll(m_dice, ui);
 }
 
-void CQuorvelDoc::OnRuleTable(Interaction& ui, int commandId) {
-    if (const CriticalTable* table = findCriticalTable(commandId)) {
-        RunCriticalTable(*table, m_dice, ui);
-    }
+void CQuorvelDoc::OnRuleTable(Interaction& ui, CriticalTableId table) {
+    RunCriticalTable(criticalTable(table), m_dice, ui);
 }
 
 void CQuorvelDoc::OnRulesTips() {
@@ -274,46 +243,37 @@ void CQuorvelDoc::OnCharacterDetails(Interaction& ui) {
     if (runCharacterDetailsDialog(ui, working) && !sameCharacter(m_record, working)) {
         m_record = std::move(working);
         UpdateAllViews();
-        SetModifiedFlag(true);
     }
 }
 
-void CQuorvelDoc::runCommand(const DocumentCommand& command, Interaction& ui) {
+void CQuorvelDoc::runCommand(const Command& command, Interaction& ui) {
     CharacterRecord before = m_record;
     std::filesystem::path fileBefore = m_fileName;
-    const unsigned marksBefore = m_modifiedMarks;
-    {
-        // Left however the command ends; one that throws has changed nothing to undo.
-        struct Depth {
-            int& depth;
-            explicit Depth(int& d) : depth(++d) {}
-            ~Depth() { --depth; }
-            Depth(const Depth&) = delete;
-            Depth& operator=(const Depth&) = delete;
-        } depth(m_commandDepth);
-        command.run(*this, ui);
-    }
-    const bool marked = m_modifiedMarks != marksBefore;
+    // A command that throws has changed nothing: it works on copies.
+    const CommandEnd end = command.run(*this, ui);
     const bool renamed = fileBefore != m_fileName;
-    const bool changed = renamed || !sameCharacter(before, m_record);
-    if (changed) {
-        UndoStep step{std::string(commandName(command)),
-                      RecordChange(std::move(before), m_record),
+    if (renamed || !sameCharacter(before, m_record)) {
+        // The step ends on the page the command shows last.
+        CharacterRecord after = m_record;
+        after.m_nPage = command.showsPage.value_or(after.m_nPage);
+        UndoStep step{std::string(command.undoName),
+                      RecordChange(std::move(before), std::move(after)),
                       {},
-                      marked};
+                      command.marksModified && end == CommandEnd::Done};
         // A new character takes the document's file name with it: a save after it names the
         // step, so that undo brings back the previous document under its own name.
         if (renamed || command.replacesCharacter) {
             step.fileChange.emplace(std::move(fileBefore), m_fileName);
         }
         m_history.push(std::move(step));
-    } else if (marked) {
-        m_history.forgetSavedState();
-    }
-    const bool modified = m_history.isModified();
-    if (changed || modified != m_modified) {
-        m_modified = modified;
+        // The window shows the change as unsaved work while the reminder is up.
         UpdateAllViews();
+    }
+    if (command.remindsToSave) {
+        ui.showMessage({"Don't Forget", "Don't forget to save your character.", false});
+    }
+    if (command.showsPage) {
+        ShowPage(*command.showsPage);
     }
 }
 
@@ -326,7 +286,6 @@ void CQuorvelDoc::applyStep(const UndoStep& step, bool forward) {
     if (step.fileChange) {
         m_fileName = forward ? step.fileChange->second : step.fileChange->first;
     }
-    m_modified = m_history.isModified();
     UpdateAllViews();
 }
 
@@ -359,8 +318,7 @@ void CQuorvelDoc::RestoreRecovered(const CharacterRecord& record,
     m_fileName = path;
     m_unconfirmedFileName = path;
     m_history.clear();
-    m_history.forgetSavedState();
-    m_modified = true;
+    m_history.resetClean();
     UpdateAllViews();
 }
 

@@ -13,7 +13,9 @@
 namespace orthavel {
 
 class Interaction;
-struct DocumentCommand;
+struct Command;
+enum class CriticalTableId;
+enum class GenerationEnd;
 
 // The one open character: its record, whether it changed since it was saved, its file and the
 // page shown. Every menu command that concerns the character is a method here; the windows only
@@ -25,9 +27,11 @@ public:
     CharacterRecord& record() { return m_record; }
     const CharacterRecord& record() const { return m_record; }
 
-    bool IsModified() const { return m_modified; }
-    // Outside a command, true means the character changed where the undo history cannot see
-    // (nothing leads back to the saved state) and false that it is as saved.
+    // Whether the character differs from the saved one by a step of the undo history that marks
+    // it modified, or changed where the history cannot see.
+    bool IsModified() const { return !m_history.isClean(); }
+    // True: the character changed where the undo history cannot see, so nothing leads back to the
+    // saved state; false: the character as it is now is the saved one.
     void SetModifiedFlag(bool modified = true);
 
     // The file the character was opened from or last saved to; empty while unnamed.
@@ -61,10 +65,11 @@ public:
     std::string SaveBytes() const;
     void OnDocumentSaved(const std::filesystem::path& path);
 
-    // Carries out a command as its menu entry does. A command that changed the character (or the
-    // file it belongs to) becomes one step of the undo history, named after the command; the
-    // document is then modified unless the history leads back to the saved state.
-    void runCommand(const DocumentCommand& command, Interaction& ui);
+    // Carries out a document command as its menu entry does. A command that changed the character
+    // (or the file it belongs to) becomes one step of the undo history, named after the command;
+    // the document is then modified unless the history leads back to the saved state or the
+    // command's change is no work to save.
+    void runCommand(const Command& command, Interaction& ui);
 
     // Edit > Undo and Redo: the character as it was before the last command done, or after the
     // last command undone; the file name and the modified flag follow.
@@ -82,9 +87,9 @@ public:
     // Rolls one percentile die for the named purpose and shows it before it is used.
     int RollPercentile(Interaction& ui, const std::string& label);
 
-    // Commands of the File menu.
-    void OnFileNew(Interaction& ui); // New QuickPC
-    void OnFullGeneration(Interaction& ui);
+    // What the commands run (runCommand makes them steps of the undo history). File menu:
+    GenerationEnd OnFileNew(Interaction& ui); // New QuickPC
+    GenerationEnd OnFullGeneration(Interaction& ui);
     // New Random NPC: asks what kind of character, then makes one at random that obeys the
     // rules; it replaces the open character as a generation does.
     void OnNewRandomNpc(Interaction& ui);
@@ -96,7 +101,7 @@ public:
     void OnUpdateSpecialSkills(Interaction& ui);
     // Rolls and Masteries, Combat and Magic.
     void OnRocRoll(Interaction& ui);
-    void OnRuleTable(Interaction& ui, int commandId);
+    void OnRuleTable(Interaction& ui, CriticalTableId table);
     // Edit > Character Details.
     void OnCharacterDetails(Interaction& ui);
     // Options > Rules Tips.
@@ -104,26 +109,19 @@ public:
 
 private:
     // Runs the steps of an update command on a copy of the record with update mode on, and
-    // commits the copy when they end normally; the document is marked modified when the character
-    // changed.
+    // commits the copy when they end normally.
     template <typename Steps> void runUpdate(Steps&& steps);
-    // Runs a generation on a working record and makes its character the open one, unnamed;
-    // modified when it was completed.
-    template <typename Flow> void runGeneration(Flow&& flow);
-    void remindToSave(Interaction& ui);
+    // Runs a generation on a working record and makes its character the open one, unnamed.
+    template <typename Flow> GenerationEnd runGeneration(Flow&& flow);
     void applyStep(const UndoStep& step, bool forward);
 
     CharacterRecord m_record;
-    bool m_modified = false;
     std::filesystem::path m_fileName;
     // The name a restored character came back with, until it is saved or another one is opened.
     std::filesystem::path m_unconfirmedFileName;
     std::vector<DocumentObserver*> m_observers;
     Dice m_dice;
     UndoHistory m_history;
-    // While a command runs: SetModifiedFlag(true) counts a mark, which the command's step keeps.
-    int m_commandDepth = 0;
-    unsigned m_modifiedMarks = 0;
 };
 
 } // namespace orthavel

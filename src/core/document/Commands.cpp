@@ -1,156 +1,257 @@
 #include "core/document/Commands.h"
 
+#include "core/dice/CriticalTables.h"
 #include "core/document/CQuorvelDoc.h"
+#include "core/generation/GenerationSteps.h"
 
-#include <array>
-#include <utility>
+#include <algorithm>
+#include <cstdlib>
+#include <iterator>
 
 namespace orthavel {
 
 namespace {
 
-template <int Id> void runTable(CQuorvelDoc& d, Interaction& ui) {
-    d.OnRuleTable(ui, Id);
+// What the rows run: a document method, a generation, a rule table, a page.
+template <void (CQuorvelDoc::*Method)(Interaction&)>
+CommandEnd runs(CQuorvelDoc& d, Interaction& ui) {
+    (d.*Method)(ui);
+    return CommandEnd::Done;
 }
-template <int Page> void showPage(CQuorvelDoc& d, Interaction& /*ui*/) {
+template <GenerationEnd (CQuorvelDoc::*Method)(Interaction&)>
+CommandEnd generates(CQuorvelDoc& d, Interaction& ui) {
+    return (d.*Method)(ui) == GenerationEnd::Completed ? CommandEnd::Done : CommandEnd::Unfinished;
+}
+template <CriticalTableId Table> CommandEnd rollsOn(CQuorvelDoc& d, Interaction& ui) {
+    d.OnRuleTable(ui, Table);
+    return CommandEnd::Done;
+}
+template <std::int32_t Page> CommandEnd shows(CQuorvelDoc& d, Interaction& /*ui*/) {
     d.ShowPage(Page);
+    return CommandEnd::Done;
+}
+CommandEnd toggleRulesTips(CQuorvelDoc& d, Interaction& /*ui*/) {
+    d.OnRulesTips();
+    return CommandEnd::Done;
 }
 
-constexpr std::array kCommands{
-    DocumentCommand{ID_FILE_NEW, "quickpc", "File > New QuickPC",
-                    [](CQuorvelDoc& d, Interaction& ui) { d.OnFileNew(ui); }, true},
-    DocumentCommand{ID_FULL_GENERATION, "full", "File > New Full Generation",
-                    [](CQuorvelDoc& d, Interaction& ui) { d.OnFullGeneration(ui); }, true},
-    DocumentCommand{ID_NEW_RANDOM_NPC, "npc", "File > New Random NPC...",
-                    [](CQuorvelDoc& d, Interaction& ui) { d.OnNewRandomNpc(ui); }, true},
-    DocumentCommand{ID_UPDATE_ADVANTAGES, "update-advantages",
-                    "File > Update Character > Advantages",
-                    [](CQuorvelDoc& d, Interaction& ui) { d.OnUpdateAdvantages(ui); }},
-    DocumentCommand{ID_UPDATE_BIRTHDAY, "birthday", "File > Update Character > Birthday",
-                    [](CQuorvelDoc& d, Interaction& ui) { d.OnBirthday(ui); }},
-    DocumentCommand{ID_CHANGE_PROFESSION, "change-profession",
-                    "File > Update Character > Change Job/Profession",
-                    [](CQuorvelDoc& d, Interaction& ui) { d.OnChangeProfession(ui); }},
-    DocumentCommand{ID_NEW_ARMOR, "new-armor", "File > Update Character > New Armor",
-                    [](CQuorvelDoc& d, Interaction& ui) { d.OnNewArmor(ui); }},
-    DocumentCommand{ID_UPDATE_SKILLS, "update-skills", "File > Update Character > Skills",
-                    [](CQuorvelDoc& d, Interaction& ui) { d.OnUpdateSkills(ui); }},
-    DocumentCommand{ID_UPDATE_SPECIAL_SKILLS, "update-special-skills",
-                    "File > Update Character > Special Skills",
-                    [](CQuorvelDoc& d, Interaction& ui) { d.OnUpdateSpecialSkills(ui); }},
-    DocumentCommand{ID_ROC_ROLL, "roc", "Rolls and Masteries > ROC Roll",
-                    [](CQuorvelDoc& d, Interaction& ui) { d.OnRocRoll(ui); }},
-    DocumentCommand{ID_ENDOWMENT_CRIT_SUCCESS, "table:32825",
-                    "Rolls and Masteries > Endowment Skill Criticals > Success",
-                    runTable<ID_ENDOWMENT_CRIT_SUCCESS>},
-    DocumentCommand{ID_ENDOWMENT_CRIT_FAILURE, "table:32826",
-                    "Rolls and Masteries > Endowment Skill Criticals > Failure",
-                    runTable<ID_ENDOWMENT_CRIT_FAILURE>},
-    DocumentCommand{ID_HIT_LOCATION, "table:32773", "Combat > Hit Location",
-                    runTable<ID_HIT_LOCATION>},
-    DocumentCommand{ID_BASIC_CRIT_SUCCESS, "table:32774",
-                    "Combat > Basic Combat Criticals > Success", runTable<ID_BASIC_CRIT_SUCCESS>},
-    DocumentCommand{ID_BASIC_CRIT_FAILURE, "table:32775",
-                    "Combat > Basic Combat Criticals > Failure", runTable<ID_BASIC_CRIT_FAILURE>},
-    DocumentCommand{ID_MELEE_CRIT_SUCCESS, "table:32776",
-                    "Combat > Advanced Combat Criticals > Melee Combat > Success",
-                    runTable<ID_MELEE_CRIT_SUCCESS>},
-    DocumentCommand{ID_MELEE_CRIT_FAILURE, "table:32777",
-                    "Combat > Advanced Combat Criticals > Melee Combat > Failure",
-                    runTable<ID_MELEE_CRIT_FAILURE>},
-    DocumentCommand{ID_HTH_CRIT_SUCCESS, "table:32778",
-                    "Combat > Advanced Combat Criticals > HTH Combat > Success",
-                    runTable<ID_HTH_CRIT_SUCCESS>},
-    DocumentCommand{ID_HTH_CRIT_FAILURE, "table:32779",
-                    "Combat > Advanced Combat Criticals > HTH Combat > Failure",
-                    runTable<ID_HTH_CRIT_FAILURE>},
-    DocumentCommand{ID_DODGE_CRIT_SUCCESS, "table:32780",
-                    "Combat > Advanced Combat Criticals > Dodge, Duck, Shield-Block > Success",
-                    runTable<ID_DODGE_CRIT_SUCCESS>},
-    DocumentCommand{ID_DODGE_CRIT_FAILURE, "table:32781",
-                    "Combat > Advanced Combat Criticals > Dodge, Duck, Shield-Block > Failure",
-                    runTable<ID_DODGE_CRIT_FAILURE>},
-    DocumentCommand{ID_FIRED_CRIT_SUCCESS, "table:32852",
-                    "Combat > Advanced Combat Criticals > Fired/Thrown Combat > Success",
-                    runTable<ID_FIRED_CRIT_SUCCESS>},
-    DocumentCommand{ID_FIRED_CRIT_FAILURE, "table:32853",
-                    "Combat > Advanced Combat Criticals > Fired/Thrown Combat > Failure",
-                    runTable<ID_FIRED_CRIT_FAILURE>},
-    DocumentCommand{ID_MAGIC_CRIT_SUCCESS, "table:32802", "Magic > Magic Criticals > Success",
-                    runTable<ID_MAGIC_CRIT_SUCCESS>},
-    DocumentCommand{ID_MAGIC_CRIT_FAILURE, "table:32803", "Magic > Magic Criticals > Failure",
-                    runTable<ID_MAGIC_CRIT_FAILURE>},
-    DocumentCommand{ID_CHARACTER_DETAILS, "details", "Edit > Character Details...",
-                    [](CQuorvelDoc& d, Interaction& ui) { d.OnCharacterDetails(ui); }},
-    DocumentCommand{ID_RULES_TIPS, "rules-tips", "Options > Rules Tips",
-                    [](CQuorvelDoc& d, Interaction& /*ui*/) { d.OnRulesTips(); }},
-    DocumentCommand{ID_VIEW_MAIN_MENU, "page:0", "View > Main Menu", showPage<0>},
-    DocumentCommand{ID_VIEW_PAGE1, "page:1", "View > Page 1", showPage<1>},
-    DocumentCommand{ID_VIEW_PAGE2, "page:2", "View > Page 2 (skills)", showPage<2>},
-    DocumentCommand{ID_VIEW_PAGE3, "page:3", "View > Page 3 (skills)", showPage<3>},
-    DocumentCommand{ID_VIEW_PAGE4, "page:4", "View > Page 4 (combat)", showPage<4>},
+constexpr std::string_view kFile = "&File";
+constexpr std::string_view kUpdate = "&File>&Update Character";
+constexpr std::string_view kEdit = "&Edit";
+constexpr std::string_view kRolls = "&Rolls and Masteries";
+constexpr std::string_view kEndowment = "&Rolls and Masteries>&Endowment Skill Criticals";
+constexpr std::string_view kCombat = "&Combat";
+constexpr std::string_view kBasic = "&Combat>&Basic Combat Criticals";
+constexpr std::string_view kMelee = "&Combat>&Advanced Combat Criticals>&Melee Combat";
+constexpr std::string_view kHth = "&Combat>&Advanced Combat Criticals>&HTH Combat";
+constexpr std::string_view kDodge = "&Combat>&Advanced Combat Criticals>&Dodge, Duck, Shield-Block";
+constexpr std::string_view kFired = "&Combat>&Advanced Combat Criticals>&Fired/Thrown Combat";
+constexpr std::string_view kMagic = "&Magic>Magic &Criticals";
+constexpr std::string_view kOptions = "&Options";
+constexpr std::string_view kView = "&View";
+constexpr std::string_view kHelp = "&Help";
+
+using enum CommandId;
+
+// clang-format off
+constexpr Command kCommands[] = {
+    {.id = NewQuickPc, .menu = kFile, .caption = "&New QuickPC", .shortcut = "Ctrl+N",
+     .prompt = "Create a new (starting) character", .toolTip = "Quick PC",
+     .toolbar = {1, 1}, .icon = "new_quickpc.svg",
+     .commandLineName = "quickpc", .undoName = "New QuickPC",
+     .run = generates<&CQuorvelDoc::OnFileNew>, .replacesCharacter = true},
+    {.id = NewFullGeneration, .menu = kFile, .caption = "New Full &Generation",
+     .prompt = "Generate any Profession or Job", .toolTip = "Full PC",
+     .toolbar = {1, 2}, .icon = "full_generation.svg",
+     .commandLineName = "full", .undoName = "New Full Generation",
+     .run = generates<&CQuorvelDoc::OnFullGeneration>, .replacesCharacter = true},
+    {.id = NewRandomNpc, .menu = kFile, .caption = "New Ran&dom NPC...",
+     .prompt = "Make a random character that obeys the rules", .toolTip = "Random NPC",
+     .commandLineName = "npc", .undoName = "New Random NPC",
+     .run = runs<&CQuorvelDoc::OnNewRandomNpc>, .replacesCharacter = true},
+    {.id = UpdateAdvantages, .menu = kUpdate, .caption = "&Advantages",
+     .prompt = "Alter your character's advantages", .toolTip = "Advantages",
+     .commandLineName = "update-advantages", .undoName = "Update Advantages",
+     .run = runs<&CQuorvelDoc::OnUpdateAdvantages>, .remindsToSave = true, .showsPage = 1},
+    {.id = Birthday, .menu = kUpdate, .caption = "&Birthday",
+     .prompt = "Change your character's age", .toolTip = "Birthday",
+     .commandLineName = "birthday", .undoName = "Birthday",
+     .run = runs<&CQuorvelDoc::OnBirthday>, .showsPage = 1},
+    {.id = ChangeProfession, .menu = kUpdate, .caption = "&Change Job/Profession",
+     .commandLineName = "change-profession", .undoName = "Change Job/Profession",
+     .run = runs<&CQuorvelDoc::OnChangeProfession>},
+    {.id = NewArmor, .menu = kUpdate, .caption = "New A&rmor",
+     .prompt = "Change the type of armor worn by your character.", .toolTip = "Armor",
+     .commandLineName = "new-armor", .undoName = "New Armor",
+     .run = runs<&CQuorvelDoc::OnNewArmor>, .remindsToSave = true, .showsPage = 1},
+    // The sheet shows the new skills at its next repaint; the page stays.
+    {.id = UpdateSkills, .menu = kUpdate, .caption = "&Skills",
+     .prompt = "Alter your character's skills", .toolTip = "Skills",
+     .commandLineName = "update-skills", .undoName = "Update Skills",
+     .run = runs<&CQuorvelDoc::OnUpdateSkills>, .remindsToSave = true},
+    {.id = UpdateSpecialSkills, .menu = kUpdate, .caption = "S&pecial Skills",
+     .prompt = "Give your character one new special skill", .toolTip = "Special Skills",
+     .commandLineName = "update-special-skills", .undoName = "Update Special Skills",
+     .run = runs<&CQuorvelDoc::OnUpdateSpecialSkills>, .remindsToSave = true, .showsPage = 1},
+    {.id = Open, .menu = kFile, .caption = "&Open...", .separatorBefore = true, .shortcut = "Ctrl+O",
+     .prompt = "Open an existing document", .toolTip = "Open", .toolbar = {1, 3}, .icon = "open.svg"},
+    {.id = Save, .menu = kFile, .caption = "&Save", .shortcut = "Ctrl+S",
+     .prompt = "Save the active document", .toolTip = "Save", .toolbar = {1, 4}, .icon = "save.svg"},
+    {.id = SaveAs, .menu = kFile, .caption = "Save &As...",
+     .prompt = "Save the active document with a new name", .toolTip = "Save As"},
+    {.id = Print, .menu = kFile, .caption = "&Print...", .separatorBefore = true, .shortcut = "Ctrl+P",
+     .prompt = "Print the active document", .toolTip = "Print", .toolbar = {3, 1}, .icon = "print.svg"},
+    {.id = PrintPreview, .menu = kFile, .caption = "Print Pre&view",
+     .prompt = "Display full pages", .toolTip = "Print Preview"},
+    {.id = PrintSetup, .menu = kFile, .caption = "P&rint Setup...",
+     .prompt = "Change the printer and printing options", .toolTip = "Print Setup"},
+    {.id = ExportPdf, .menu = kFile, .caption = "&Export PDF...",
+     .prompt = "Write the four sheet pages into one PDF file"},
+    // Stands for the numbered recent files, which the desktop program puts in its place.
+    {.id = RecentFile, .menu = kFile, .caption = "Recent File", .separatorBefore = true,
+     .prompt = "Open this document"},
+    {.id = Exit, .menu = kFile, .caption = "E&xit", .separatorBefore = true,
+     .prompt = "Quit the application; prompts to save documents", .toolTip = "Exit"},
+    // Undo and Redo show the command they undo or redo after their caption.
+    {.id = Undo, .menu = kEdit, .caption = "&Undo", .shortcut = "Ctrl+Z",
+     .prompt = "Undo the last action", .toolTip = "Undo", .toolbar = {2, 1}, .icon = "undo.svg"},
+    {.id = Redo, .menu = kEdit, .caption = "&Redo", .shortcut = "Ctrl+Y; Ctrl+Shift+Z",
+     .prompt = "Redo the previously undone action", .toolTip = "Redo", .toolbar = {2, 2}, .icon = "redo.svg"},
+    {.id = CharacterDetails, .menu = kEdit, .caption = "Character &Details...", .separatorBefore = true,
+     .prompt = "Edit the character's name, looks and background", .toolTip = "Character Details",
+     .commandLineName = "details", .undoName = "Character Details",
+     .run = runs<&CQuorvelDoc::OnCharacterDetails>},
+    {.id = RocRoll, .menu = kRolls, .caption = "&ROC Roll",
+     .commandLineName = "roc", .run = runs<&CQuorvelDoc::OnRocRoll>},
+    {.id = EndowmentSuccess, .menu = kEndowment, .caption = "&Success",
+     .commandLineName = "table:endowment-success", .run = rollsOn<CriticalTableId::EndowmentSuccess>},
+    {.id = EndowmentFailure, .menu = kEndowment, .caption = "&Failure",
+     .commandLineName = "table:endowment-failure", .run = rollsOn<CriticalTableId::EndowmentFailure>},
+    {.id = HitLocation, .menu = kCombat, .caption = "&Hit Location",
+     .commandLineName = "table:hit-location", .run = rollsOn<CriticalTableId::HitLocation>},
+    {.id = BasicCombatSuccess, .menu = kBasic, .caption = "&Success",
+     .commandLineName = "table:basic-combat-success", .run = rollsOn<CriticalTableId::BasicCombatSuccess>},
+    {.id = BasicCombatFailure, .menu = kBasic, .caption = "&Failure",
+     .commandLineName = "table:basic-combat-failure", .run = rollsOn<CriticalTableId::BasicCombatFailure>},
+    {.id = MeleeCombatSuccess, .menu = kMelee, .caption = "&Success",
+     .commandLineName = "table:melee-combat-success", .run = rollsOn<CriticalTableId::MeleeCombatSuccess>},
+    {.id = MeleeCombatFailure, .menu = kMelee, .caption = "&Failure",
+     .commandLineName = "table:melee-combat-failure", .run = rollsOn<CriticalTableId::MeleeCombatFailure>},
+    {.id = HthCombatSuccess, .menu = kHth, .caption = "&Success",
+     .commandLineName = "table:hth-combat-success", .run = rollsOn<CriticalTableId::HthCombatSuccess>},
+    {.id = HthCombatFailure, .menu = kHth, .caption = "&Failure",
+     .commandLineName = "table:hth-combat-failure", .run = rollsOn<CriticalTableId::HthCombatFailure>},
+    {.id = DodgeSuccess, .menu = kDodge, .caption = "&Success",
+     .commandLineName = "table:dodge-duck-shield-block-success", .run = rollsOn<CriticalTableId::DodgeSuccess>},
+    {.id = DodgeFailure, .menu = kDodge, .caption = "&Failure",
+     .commandLineName = "table:dodge-duck-shield-block-failure", .run = rollsOn<CriticalTableId::DodgeFailure>},
+    {.id = FiredCombatSuccess, .menu = kFired, .caption = "&Success",
+     .commandLineName = "table:fired-thrown-combat-success", .run = rollsOn<CriticalTableId::FiredCombatSuccess>},
+    {.id = FiredCombatFailure, .menu = kFired, .caption = "&Failure",
+     .commandLineName = "table:fired-thrown-combat-failure", .run = rollsOn<CriticalTableId::FiredCombatFailure>},
+    {.id = MagicSuccess, .menu = kMagic, .caption = "&Success",
+     .commandLineName = "table:magic-success", .run = rollsOn<CriticalTableId::MagicSuccess>},
+    {.id = MagicFailure, .menu = kMagic, .caption = "&Failure",
+     .commandLineName = "table:magic-failure", .run = rollsOn<CriticalTableId::MagicFailure>},
+    {.id = RulesTips, .menu = kOptions, .caption = "&Rules Tips",
+     .prompt = "Prints game rule reminders.", .checkable = true,
+     .commandLineName = "rules-tips", .undoName = "Rules Tips", .run = toggleRulesTips,
+     .marksModified = false},
+    {.id = Toolbar, .menu = kView, .caption = "&Toolbar",
+     .prompt = "Show or hide the toolbar", .toolTip = "Toggle ToolBar", .checkable = true},
+    {.id = StatusBar, .menu = kView, .caption = "&Status Bar",
+     .prompt = "Show or hide the status bar", .toolTip = "Toggle StatusBar", .checkable = true},
+    {.id = MainMenu, .menu = kView, .caption = "&Main Menu", .separatorBefore = true,
+     .prompt = "Return to the main menu", .toolbar = {4, 1}, .icon = "main_menu.svg",
+     .commandLineName = "page:0", .run = shows<0>},
+    {.id = Page1, .menu = kView, .caption = "Page &1", .toolbar = {4, 2}, .icon = "page1.svg",
+     .commandLineName = "page:1", .run = shows<1>},
+    {.id = Page2, .menu = kView, .caption = "Page &2 (skills)", .toolbar = {4, 3}, .icon = "page2.svg",
+     .commandLineName = "page:2", .run = shows<2>},
+    {.id = Page3, .menu = kView, .caption = "Page &3 (skills)", .toolbar = {4, 4}, .icon = "page3.svg",
+     .commandLineName = "page:3", .run = shows<3>},
+    {.id = Page4, .menu = kView, .caption = "Page &4 (combat)", .toolbar = {4, 5}, .icon = "page4.svg",
+     .commandLineName = "page:4", .run = shows<4>},
+    {.id = LocalHelp, .menu = kHelp, .caption = "&Quick Player Character Kessari"},
+    {.id = UpdatesSite, .menu = kHelp, .caption = "&Orthavel Web Site (Updates)"},
+    {.id = GameSite, .menu = kHelp, .caption = "&Quorvel Web Site (Game Information)"},
+    {.id = GeneralHelp, .menu = kHelp, .caption = "&Help (General Information)", .separatorBefore = true},
+    {.id = About, .menu = kHelp, .caption = "&About Orthavel...",
+     .prompt = "Display program information and version number", .toolTip = "About",
+     .toolbar = {3, 2}, .icon = "about.svg"},
+    {.id = LegalDisclaimer, .menu = kHelp, .caption = "&Legal Disclaimer"},
 };
+// clang-format on
+
+constexpr std::string_view kTablePrefix = "table:";
 
 static_assert(
     [] {
-        for (std::size_t i = 0; i < kCommands.size(); ++i) {
-            for (std::size_t j = i + 1; j < kCommands.size(); ++j) {
-                if (kCommands[i].id == kCommands[j].id ||
-                    kCommands[i].cliName == kCommands[j].cliName) {
+        for (const Command& c : kCommands) {
+            // A command the document runs has a name on the command line and nothing else has;
+            // a toolbar button has a picture.
+            if ((c.run != nullptr) == c.commandLineName.empty() ||
+                (c.toolbar.group != 0) == c.icon.empty()) {
+                return false;
+            }
+            for (const Command& other : kCommands) {
+                if (&other != &c &&
+                    (other.id == c.id ||
+                     (!c.commandLineName.empty() && other.commandLineName == c.commandLineName) ||
+                     (c.toolbar.group != 0 && other.toolbar.group == c.toolbar.group &&
+                      other.toolbar.place == c.toolbar.place))) {
                     return false;
                 }
             }
         }
         return true;
     }(),
-    "every command has an id and a command-line name of its own");
-
-// The names of the commands that change the character, as the Edit menu shows them.
-constexpr std::pair<int, std::string_view> kCommandNames[] = {
-    {ID_FILE_NEW, "New QuickPC"},
-    {ID_FULL_GENERATION, "New Full Generation"},
-    {ID_NEW_RANDOM_NPC, "New Random NPC"},
-    {ID_UPDATE_ADVANTAGES, "Update Advantages"},
-    {ID_UPDATE_BIRTHDAY, "Birthday"},
-    {ID_CHANGE_PROFESSION, "Change Job/Profession"},
-    {ID_NEW_ARMOR, "New Armor"},
-    {ID_UPDATE_SKILLS, "Update Skills"},
-    {ID_UPDATE_SPECIAL_SKILLS, "Update Special Skills"},
-    {ID_CHARACTER_DETAILS, "Character Details"},
-    {ID_RULES_TIPS, "Rules Tips"},
-};
+    "every command has an id, a command-line name and a toolbar place of its own");
 
 } // namespace
 
-std::string_view commandName(const DocumentCommand& command) {
-    for (const auto& [id, name] : kCommandNames) {
-        if (id == command.id) {
-            return name;
-        }
-    }
-    return command.cliName;
-}
-
-std::span<const DocumentCommand> documentCommands() {
+std::span<const Command> commandTable() {
     return kCommands;
 }
 
-const DocumentCommand* findDocumentCommand(int id) {
-    for (const auto& c : kCommands) {
-        if (c.id == id) {
+const Command& command(CommandId id) {
+    const auto* found = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                     [id](const Command& c) { return c.id == id; });
+    if (found == std::end(kCommands)) {
+        std::abort(); // cannot happen: every id has its row
+    }
+    return *found;
+}
+
+std::string numberedName(const Command& command) {
+    if (!command.commandLineName.starts_with(kTablePrefix)) {
+        return {};
+    }
+    return std::string(kTablePrefix) + std::to_string(static_cast<int>(command.id));
+}
+
+const Command* commandNamed(std::string_view commandLineName) {
+    if (commandLineName.empty()) {
+        return nullptr; // the commands the document does not run have no name
+    }
+    for (const Command& c : kCommands) {
+        if (c.commandLineName == commandLineName || numberedName(c) == commandLineName) {
             return &c;
         }
     }
     return nullptr;
 }
 
-const DocumentCommand* findDocumentCommand(std::string_view cliName) {
-    for (const auto& c : kCommands) {
-        if (c.cliName == cliName) {
-            return &c;
+std::string menuPath(const Command& command) {
+    std::string path;
+    for (const char c : std::string(command.menu) + '>' + std::string(command.caption)) {
+        if (c == '>') {
+            path += " > ";
+        } else if (c != '&') {
+            path += c;
         }
     }
-    return nullptr;
+    return path;
 }
 
 } // namespace orthavel

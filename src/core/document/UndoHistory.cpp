@@ -111,7 +111,7 @@ const UndoStep& UndoHistory::redo() {
     return m_steps[m_index++];
 }
 
-void UndoHistory::markSaved(const std::filesystem::path& path) {
+void UndoHistory::setClean(const std::filesystem::path& path) {
     m_clean = m_index;
     // A step that named the document names it as it is saved now, so undoing and redoing past
     // the save comes back to the file that holds this state.
@@ -123,14 +123,14 @@ void UndoHistory::markSaved(const std::filesystem::path& path) {
     }
 }
 
-bool UndoHistory::isModified() const {
+bool UndoHistory::isClean() const {
     if (!m_clean) {
-        return true;
+        return false;
     }
     const auto [first, last] = std::minmax(*m_clean, m_index);
-    return std::any_of(m_steps.begin() + static_cast<std::ptrdiff_t>(first),
-                       m_steps.begin() + static_cast<std::ptrdiff_t>(last),
-                       [](const UndoStep& step) { return step.marksModified; });
+    return std::none_of(m_steps.begin() + static_cast<std::ptrdiff_t>(first),
+                        m_steps.begin() + static_cast<std::ptrdiff_t>(last),
+                        [](const UndoStep& step) { return step.marksModified; });
 }
 
 } // namespace orthavel

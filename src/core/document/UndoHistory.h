@@ -47,7 +47,8 @@ struct UndoStep {
     bool marksModified = true;
 };
 
-// The commands done and undone, oldest first, with the state the document was last saved in.
+// The commands done and undone, oldest first, with the state the document was last saved in: the
+// one source of whether the document is modified.
 // Undo walks back one step at a time and redo forward again; a new step drops the steps undone.
 class UndoHistory {
 public:
@@ -78,11 +79,12 @@ public:
 
     // The character as it is now was saved under path: this is the clean state, and a step that
     // changed the file name to or from this state names path there.
-    void markSaved(const std::filesystem::path& path);
-    // The character changed outside the history: no step leads back to the saved state.
-    void forgetSavedState() { m_clean.reset(); }
-    // Whether the character differs from the saved state by a step that marks modified.
-    bool isModified() const;
+    void setClean(const std::filesystem::path& path);
+    // The character changed outside the history: no step leads back to the clean state.
+    void resetClean() { m_clean.reset(); }
+    // Whether the character is in the clean state, or differs from it only by steps that do not
+    // mark it modified.
+    bool isClean() const;
     std::optional<std::size_t> cleanIndex() const { return m_clean; }
 
 private:

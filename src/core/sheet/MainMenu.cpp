@@ -1,6 +1,5 @@
 #include "core/sheet/MainMenu.h"
 
-#include "core/document/CommandId.h"
 #include "core/sheet/SheetWriter.h"
 
 namespace orthavel {
@@ -64,15 +63,15 @@ MainMenuHover::Redraw MainMenuHover::onMouseMove(std::int32_t page, int x, int c
     return redraw;
 }
 
-std::optional<int> MainMenuHover::commandOnClick(std::int32_t page) const {
+std::optional<MainMenuCover> MainMenuHover::clickedCover(std::int32_t page) const {
     if (page != kPageMainMenu) {
         return std::nullopt;
     }
     if (!m_bLeftCoverIdle) {
-        return ID_FILE_NEW;
+        return MainMenuCover::Quick;
     }
     if (!m_bRightCoverIdle) {
-        return ID_FULL_GENERATION;
+        return MainMenuCover::Full;
     }
     return std::nullopt;
 }

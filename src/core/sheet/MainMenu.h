@@ -11,6 +11,10 @@ namespace orthavel {
 // Which centre figure is on the screen.
 enum class CenterFigure { Quick = 0, Idle = 1, Full = 2 };
 
+// The two covers of the main menu: the rule book (Quick PC Maker) and the culture book (full
+// generation).
+enum class MainMenuCover { Quick, Full };
+
 // The main menu's hover state: which cover is lit and which figure stands in the middle. The
 // pointer's zones are the left 278 units (the rule book, Quick PC Maker) and the right 278 units
 // of the client area (the culture book, full generation); in a client area narrower than 556
@@ -35,9 +39,9 @@ public:
     // (page 0) reacts; every move, on any page, ends the first-move rule.
     Redraw onMouseMove(std::int32_t page, int x, int clientRight);
 
-    // The command a left click starts: Quick PC generation over the left cover, full generation
-    // over the right one, nothing elsewhere or off the main menu.
-    std::optional<int> commandOnClick(std::int32_t page) const;
+    // The cover a left click chooses: the left one while it is lit, else the right one while it
+    // is lit; nothing elsewhere or off the main menu.
+    std::optional<MainMenuCover> clickedCover(std::int32_t page) const;
 
 private:
     bool m_bFirstMouseMove = true;

@@ -3,7 +3,6 @@
 #include "core/document/CQuorvelDoc.h"
 #include "core/document/Commands.h"
 #include "core/interaction/Interaction.h"
-#include "gui/app/CommandMap.h"
 #include "gui/app/DrawnIcon.h"
 #include "gui/app/LockIndicators.h"
 #include "gui/app/Resources.h"
@@ -32,33 +31,12 @@
 #include <QToolBar>
 #include <QUrl>
 
+#include <algorithm>
+#include <vector>
+
 namespace orthavel {
 
 namespace {
-
-// The toolbar pictures.
-struct ButtonIcon {
-    int id;
-    const char* file;
-};
-constexpr ButtonIcon kButtonIcons[] = {
-    {ID_FILE_NEW, "new_quickpc.svg"},     {ID_FULL_GENERATION, "full_generation.svg"},
-    {ID_FILE_OPEN, "open.svg"},           {ID_FILE_SAVE, "save.svg"},
-    {ID_EDIT_UNDO, "undo.svg"},           {ID_EDIT_REDO, "redo.svg"},
-    {ID_FILE_PRINT, "print.svg"},         {ID_APP_ABOUT, "about.svg"},
-    {ID_VIEW_MAIN_MENU, "main_menu.svg"}, {ID_VIEW_PAGE1, "page1.svg"},
-    {ID_VIEW_PAGE2, "page2.svg"},         {ID_VIEW_PAGE3, "page3.svg"},
-    {ID_VIEW_PAGE4, "page4.svg"},
-};
-
-QIcon buttonIcon(int id) {
-    for (const auto& icon : kButtonIcons) {
-        if (icon.id == id) {
-            return drawnIcon(QStringLiteral(":/icons/") + QLatin1String(icon.file));
-        }
-    }
-    return {};
-}
 
 // Where the file dialogs start for an unnamed character: the documents folder, or home.
 QString startingFolder() {
@@ -118,7 +96,11 @@ CMainFrame::CMainFrame(CQuorvelDoc& document, Interaction& ui, QWidget* parent)
 
     m_view = new CQuorvelView(m_document, m_ui, this);
     setCentralWidget(m_view);
-    connect(m_view, &CQuorvelView::coverClicked, this, &CMainFrame::runCommand);
+    // A cover starts its generation exactly as the menu entry does.
+    connect(m_view, &CQuorvelView::coverClicked, this, [this](MainMenuCover cover) {
+        runCommand(cover == MainMenuCover::Quick ? CommandId::NewQuickPc
+                                                 : CommandId::NewFullGeneration);
+    });
     buildMenus();
     buildToolBar();
     buildStatusBar();
@@ -137,7 +119,7 @@ CMainFrame::~CMainFrame() {
     m_document.removeObserver(this);
 }
 
-QAction* CMainFrame::commandAction(int id) const {
+QAction* CMainFrame::commandAction(CommandId id) const {
     const auto found = m_actions.find(id);
     return found == m_actions.end() ? nullptr : found->second;
 }
@@ -157,55 +139,51 @@ QMenu* CMainFrame::menuAt(std::string_view path) {
     return menu;
 }
 
-QAction* CMainFrame::makeCommandAction(int id) {
-    const MenuEntry* entry = findMenuEntry(id);
-    auto* action = new QAction(toQString(entry->caption), this);
-    if (!entry->key.empty()) {
-        action->setShortcuts(QKeySequence::listFromString(toQString(entry->key)));
+QAction* CMainFrame::makeCommandAction(const Command& command) {
+    auto* action = new QAction(toQString(command.caption), this);
+    if (!command.shortcut.empty()) {
+        action->setShortcuts(QKeySequence::listFromString(toQString(command.shortcut)));
     }
-    if (!entry->prompt.empty()) {
-        action->setStatusTip(toQString(statusPrompt(entry->prompt)));
+    if (!command.prompt.empty()) {
+        action->setStatusTip(toQString(command.prompt));
     }
-    if (const auto tip = toolTipOf(entry->prompt); !tip.empty()) {
-        action->setToolTip(toQString(tip));
+    if (!command.toolTip.empty()) {
+        action->setToolTip(toQString(command.toolTip));
     }
-    action->setCheckable(entry->checkable);
-    action->setIcon(buttonIcon(id));
+    action->setCheckable(command.checkable);
+    if (!command.icon.empty()) {
+        action->setIcon(drawnIcon(QStringLiteral(":/icons/") + toQString(command.icon)));
+    }
     action->setIconVisibleInMenu(false);
-    connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
-    m_actions.emplace(id, action);
+    connect(action, &QAction::triggered, this, [this, id = command.id] { runCommand(id); });
+    m_actions.emplace(command.id, action);
     return action;
 }
 
 void CMainFrame::buildMenus() {
-    for (const MenuEntry& entry : menuEntries()) {
-        QMenu* menu = menuAt(entry.menu);
-        if (entry.id == 0) {
+    for (const Command& command : commandTable()) {
+        QMenu* menu = menuAt(command.menu);
+        if (command.separatorBefore) {
             menu->addSeparator();
-        } else if (entry.id == ID_FILE_MRU_FILE1) {
+        }
+        if (command.id == CommandId::RecentFile) {
             // Stands in for the recent files while there are none, as a greyed entry.
-            m_recentPlaceholder = menu->addAction(toQString(entry.caption));
+            m_recentPlaceholder = menu->addAction(toQString(command.caption));
             m_recentPlaceholder->setEnabled(false);
             addRecentFileEntries(menu);
         } else {
-            menu->addAction(makeCommandAction(entry.id));
-        }
-        if (entry.id == ID_FILE_PRINT_SETUP) {
-            // All four sheet pages of the character into one PDF file.
-            QAction* exportPdf = menu->addAction(tr("&Export PDF..."));
-            exportPdf->setStatusTip(tr("Write the four sheet pages into one PDF file"));
-            connect(exportPdf, &QAction::triggered, this, &CMainFrame::exportPdf);
+            menu->addAction(makeCommandAction(command));
         }
     }
-    commandAction(ID_VIEW_TOOLBAR)->setChecked(true);
-    commandAction(ID_VIEW_STATUS_BAR)->setChecked(true);
+    commandAction(CommandId::Toolbar)->setChecked(true);
+    commandAction(CommandId::StatusBar)->setChecked(true);
 }
 
 void CMainFrame::addRecentFileEntries(QMenu* menu) {
-    const MenuEntry* entry = findMenuEntry(ID_FILE_MRU_FILE1);
+    const Command& entry = command(CommandId::RecentFile);
     for (int i = 0; i < RecentFiles::kMaximum; ++i) {
         auto* action = new QAction(this);
-        action->setStatusTip(toQString(entry->prompt));
+        action->setStatusTip(toQString(entry.prompt));
         connect(action, &QAction::triggered, this, [this, i] { openRecentFile(i); });
         menu->addAction(action);
         m_recentActions[static_cast<std::size_t>(i)] = action;
@@ -234,15 +212,24 @@ void CMainFrame::buildToolBar() {
     m_toolBar->setMovable(true);
     m_toolBar->setFloatable(true);
     m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
-    for (const int id : kToolbarButtons) {
-        if (id == 0) {
-            m_toolBar->addSeparator();
-        } else {
-            m_toolBar->addAction(commandAction(id));
+    std::vector<const Command*> buttons;
+    for (const Command& command : commandTable()) {
+        if (command.toolbar.group != 0) {
+            buttons.push_back(&command);
         }
     }
+    std::sort(buttons.begin(), buttons.end(), [](const Command* a, const Command* b) {
+        return std::pair(a->toolbar.group, a->toolbar.place) <
+               std::pair(b->toolbar.group, b->toolbar.place);
+    });
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        if (i > 0 && buttons[i]->toolbar.group != buttons[i - 1]->toolbar.group) {
+            m_toolBar->addSeparator();
+        }
+        m_toolBar->addAction(commandAction(buttons[i]->id));
+    }
     addToolBar(Qt::TopToolBarArea, m_toolBar);
-    connect(m_toolBar, &QToolBar::visibilityChanged, commandAction(ID_VIEW_TOOLBAR),
+    connect(m_toolBar, &QToolBar::visibilityChanged, commandAction(CommandId::Toolbar),
             &QAction::setChecked);
 }
 
@@ -259,81 +246,86 @@ void CMainFrame::documentChanged(const CQuorvelDoc& document) {
     setWindowTitle(QStringLiteral("%1 - %2[*]")
                        .arg(QLatin1String(kApplicationTitle), toQString(document.displayName())));
     setWindowModified(document.IsModified());
-    commandAction(ID_RULES_TIPS)->setChecked(document.record().m_bRulesTips != 0);
+    commandAction(CommandId::RulesTips)->setChecked(document.record().m_bRulesTips != 0);
     // "&Undo Update Skills" while there is something to undo; the plain caption, greyed, when not.
     const auto showEdit = [](QAction* action, bool enabled, const std::string& caption) {
         action->setEnabled(enabled);
         action->setText(QLatin1Char('&') + toQString(caption));
         action->setToolTip(toQString(caption));
     };
-    showEdit(commandAction(ID_EDIT_UNDO), document.history().canUndo(), document.undoCaption());
-    showEdit(commandAction(ID_EDIT_REDO), document.history().canRedo(), document.redoCaption());
+    showEdit(commandAction(CommandId::Undo), document.history().canUndo(), document.undoCaption());
+    showEdit(commandAction(CommandId::Redo), document.history().canRedo(), document.redoCaption());
 }
 
-void CMainFrame::runCommand(int id) {
-    if (const DocumentCommand* command = findDocumentCommand(id)) {
+void CMainFrame::runCommand(CommandId id) {
+    const Command& command = orthavel::command(id);
+    if (command.run != nullptr) {
         // A generation replaces the open character: unsaved changes are offered for saving
         // first, as before opening another file.
-        if (command->replacesCharacter && !querySaveChanges()) {
+        if (command.replacesCharacter && !querySaveChanges()) {
             return;
         }
-        m_document.runCommand(*command, m_ui);
+        m_document.runCommand(command, m_ui);
         // A checkable entry shows the document's state, not the click.
         documentChanged(m_document);
         return;
     }
+    // The window's own commands.
     switch (id) {
-    case ID_EDIT_UNDO:
+    case CommandId::Undo:
         m_document.OnEditUndo();
         break;
-    case ID_EDIT_REDO:
+    case CommandId::Redo:
         m_document.OnEditRedo();
         break;
-    case ID_FILE_OPEN:
+    case CommandId::Open:
         openWithDialog();
         break;
-    case ID_FILE_SAVE:
+    case CommandId::Save:
         save();
         break;
-    case ID_FILE_SAVE_AS:
+    case CommandId::SaveAs:
         saveAs();
         break;
-    case ID_FILE_PRINT:
+    case CommandId::Print:
         m_view->print();
         break;
-    case ID_FILE_PRINT_PREVIEW:
+    case CommandId::PrintPreview:
         m_view->printPreview();
         break;
-    case ID_FILE_PRINT_SETUP: {
+    case CommandId::PrintSetup: {
         QPageSetupDialog setup(&m_view->printer(), this);
         setup.exec();
         break;
     }
-    case ID_APP_EXIT:
+    case CommandId::ExportPdf:
+        exportPdf();
+        break;
+    case CommandId::Exit:
         close();
         break;
-    case ID_VIEW_TOOLBAR:
+    case CommandId::Toolbar:
         m_toolBar->setVisible(commandAction(id)->isChecked());
         break;
-    case ID_VIEW_STATUS_BAR:
+    case CommandId::StatusBar:
         statusBar()->setVisible(commandAction(id)->isChecked());
         break;
-    case ID_HELP_LOCAL:
+    case CommandId::LocalHelp:
         openHelpPage();
         break;
-    case ID_HELP_UPDATES:
+    case CommandId::UpdatesSite:
         openWebPage(ORTHAVEL_UPDATES_URL);
         break;
-    case ID_HELP_GAME_SITE:
+    case CommandId::GameSite:
         openWebPage(ORTHAVEL_GAME_URL);
         break;
-    case ID_HELP_GENERAL:
+    case CommandId::GeneralHelp:
         makeGeneralHelpDialog(this)->exec();
         break;
-    case ID_APP_ABOUT:
+    case CommandId::About:
         makeAboutDialog(this)->exec();
         break;
-    case ID_HELP_LEGAL:
+    case CommandId::LegalDisclaimer:
         makeLegalDialog(this)->exec();
         break;
     default:
@@ -346,7 +338,9 @@ QString CMainFrame::documentPath() const {
 }
 
 bool CMainFrame::openFile(const QString& path) {
-    if (const auto problem = openDocument(m_document, path)) {
+    if (const auto problem = openCharacterFile(path, [this](const std::filesystem::path& file) {
+            return m_document.OnOpenDocument(file);
+        })) {
         m_ui.showMessage({kApplicationTitle, problem->toStdString(), true});
         return false;
     }
@@ -356,7 +350,9 @@ bool CMainFrame::openFile(const QString& path) {
 }
 
 bool CMainFrame::saveFile(const QString& path) {
-    if (const auto problem = saveDocument(m_document, path)) {
+    if (const auto problem = saveCharacterFile(
+            path, m_document.SaveBytes(),
+            [this](const std::filesystem::path& file) { m_document.OnDocumentSaved(file); })) {
         m_ui.showMessage({kApplicationTitle, problem->toStdString(), true});
         return false;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/document/CommandId.h"
 #include "core/document/DocumentObserver.h"
 #include "gui/app/RecentFiles.h"
 
@@ -18,6 +19,7 @@ class CQuorvelDoc;
 class CQuorvelView;
 class Interaction;
 class LockIndicators;
+struct Command;
 
 // The file dialogs' filter.
 inline constexpr char kCharacterFilter[] = "Kessari Orthavel Characters (*.ksc)";
@@ -42,7 +44,7 @@ public:
     ~CMainFrame() override;
 
     // The action of a command of the menu or toolbar.
-    QAction* commandAction(int id) const;
+    QAction* commandAction(CommandId id) const;
     // The actions of the numbered recent files, shown only while the list has that many.
     const std::array<QAction*, RecentFiles::kMaximum>& recentFileActions() const {
         return m_recentActions;
@@ -67,7 +69,7 @@ public:
     bool querySaveChanges();
 
     // Carries out a command as its menu entry does.
-    void runCommand(int id);
+    void runCommand(CommandId id);
 
     void documentChanged(const CQuorvelDoc& document) override;
 
@@ -82,7 +84,7 @@ private:
     void buildToolBar();
     void buildStatusBar();
     QMenu* menuAt(std::string_view path);
-    QAction* makeCommandAction(int id);
+    QAction* makeCommandAction(const Command& command);
     void addRecentFileEntries(QMenu* menu);
     void showRecentFiles();
     void openRecentFile(int index);
@@ -96,7 +98,7 @@ private:
     CQuorvelView* m_view = nullptr;
     QToolBar* m_toolBar = nullptr;
     LockIndicators* m_locks = nullptr;
-    std::map<int, QAction*> m_actions;
+    std::map<CommandId, QAction*> m_actions;
     std::map<std::string_view, QMenu*> m_menus;
     QAction* m_recentPlaceholder = nullptr;
     std::array<QAction*, RecentFiles::kMaximum> m_recentActions{};

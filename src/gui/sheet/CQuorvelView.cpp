@@ -1,7 +1,6 @@
 #include "gui/sheet/CQuorvelView.h"
 
 #include "core/document/CQuorvelDoc.h"
-#include "core/document/Commands.h"
 #include "core/interaction/Interaction.h"
 #include "core/interaction/Message.h"
 #include "core/sheet/SheetView.h"
@@ -153,9 +152,8 @@ void CQuorvelView::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     event->accept();
-    if (const auto id = m_hover.commandOnClick(m_document.record().m_nPage)) {
-        // The main window runs it, as it runs the same command from the menu.
-        emit coverClicked(*id);
+    if (const auto cover = m_hover.clickedCover(m_document.record().m_nPage)) {
+        emit coverClicked(*cover);
     }
 }
 

@@ -53,9 +53,8 @@ public:
     std::optional<QString> exportPdfTo(const QString& path);
 
 signals:
-    // A click on a cover asks for the command with this id (a generation); the main window
-    // runs it exactly as from its menu.
-    void coverClicked(int commandId);
+    // A click on a cover of the main menu; the main window starts the cover's generation.
+    void coverClicked(MainMenuCover cover);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -65,15 +65,15 @@ TEST(CQuorvelDoc, OpenReplacesTheCharacterOnlyWhenTheWholeFileIsRead) {
 TEST(CQuorvelDoc, PagesAndRulesTipsDoNotMarkModified) {
     CQuorvelDoc doc;
     FakeInteraction ui;
-    const std::pair<int, int> pages[] = {
-        {ID_VIEW_PAGE1, 1}, {ID_VIEW_PAGE2, 2},     {ID_VIEW_PAGE3, 3},
-        {ID_VIEW_PAGE4, 4}, {ID_VIEW_MAIN_MENU, 0},
+    const std::pair<CommandId, int> pages[] = {
+        {CommandId::Page1, 1}, {CommandId::Page2, 2},    {CommandId::Page3, 3},
+        {CommandId::Page4, 4}, {CommandId::MainMenu, 0},
     };
     for (const auto& [id, page] : pages) {
-        findDocumentCommand(id)->run(doc, ui);
+        doc.runCommand(command(id), ui);
         EXPECT_EQ(doc.record().m_nPage, page);
     }
-    findDocumentCommand(ID_RULES_TIPS)->run(doc, ui);
+    doc.runCommand(command(CommandId::RulesTips), ui);
     EXPECT_EQ(doc.record().m_bRulesTips, 0);
     EXPECT_FALSE(doc.IsModified());
     doc.record().m_bRulesTips = 7;
@@ -87,7 +87,7 @@ TEST(CQuorvelDoc, BirthdayCongratulatesByNameAndAge) {
     CQuorvelDoc doc;
     doc.record().m_strName = "Ren\xE9";
     FakeInteraction ui;
-    doc.OnBirthday(ui);
+    doc.runCommand(command(CommandId::Birthday), ui);
     ASSERT_EQ(ui.messages.size(), 1U);
     EXPECT_EQ(ui.messages[0].caption, "Birthday");
     EXPECT_EQ(ui.messages[0].text, "Happy Birthday!  Ren\xC3\xA9 is now 22 years old.  Don't "
@@ -115,7 +115,7 @@ TEST(CQuorvelDoc, NewArmorStoresTheChoiceOrNone) {
         doc.record().m_aEquipment[0] = c.before;
         FakeInteraction ui;
         ui.choiceClicks.push_back(c.click);
-        doc.OnNewArmor(ui);
+        doc.runCommand(command(CommandId::NewArmor), ui);
         EXPECT_EQ(doc.record().m_aEquipment[0], c.armor) << c.click.value_or("cancel");
         EXPECT_EQ(ui.events, (std::vector<std::string>{
                                  "choice:Choose a set of Armor",

@@ -19,34 +19,37 @@ const std::filesystem::path kSample =
     std::filesystem::path(ORTHAVEL_TEST_DATA) / "sample_kessari.ksc";
 
 // What a generation does as far as the document sees it: a new character, unnamed and unsaved.
-const DocumentCommand kGeneration{ID_FILE_NEW, "quickpc", "File > New QuickPC",
-                                  [](CQuorvelDoc& d, Interaction&) {
-                                      d.record() = CharacterRecord();
-                                      d.record().m_strName = "New";
-                                      d.OnDocumentSaved({});
-                                      d.SetModifiedFlag(true);
-                                  },
-                                  true};
+const Command kGeneration{.id = CommandId::NewQuickPc,
+                          .commandLineName = "quickpc",
+                          .undoName = "New QuickPC",
+                          .run =
+                              [](CQuorvelDoc& d, Interaction&) {
+                                  d.record() = CharacterRecord();
+                                  d.record().m_strName = "New";
+                                  d.OnDocumentSaved({});
+                                  return CommandEnd::Done;
+                              },
+                          .replacesCharacter = true};
 
 // Each kind of command undoes to the bytes it started from and redoes to the bytes it left, with
 // the file name and the modified mark following the saved state.
 TEST(UndoHistory, EveryCommandUndoesAndRedoesByteForByte) {
     // The answers: a number typed, a button clicked, a name typed into the details.
     const struct {
-        const DocumentCommand* command;
+        const Command* command;
         const char *number, *click, *name;
         bool marksModified;
     } cases[] = {
         {&kGeneration, "", "", "", true},
-        {findDocumentCommand(ID_UPDATE_ADVANTAGES), "3", "", "", true},
-        {findDocumentCommand(ID_UPDATE_BIRTHDAY), "", "", "", true},
-        {findDocumentCommand(ID_NEW_ARMOR), "", "F&ield Plate", "", true},
-        {findDocumentCommand(ID_UPDATE_SKILLS), "40", "", "", true},
-        {findDocumentCommand(ID_CHARACTER_DETAILS), "", "", "Ysolde", true},
-        {findDocumentCommand(ID_RULES_TIPS), "", "", "", false},
+        {&command(CommandId::UpdateAdvantages), "3", "", "", true},
+        {&command(CommandId::Birthday), "", "", "", true},
+        {&command(CommandId::NewArmor), "", "F&ield Plate", "", true},
+        {&command(CommandId::UpdateSkills), "40", "", "", true},
+        {&command(CommandId::CharacterDetails), "", "", "Ysolde", true},
+        {&command(CommandId::RulesTips), "", "", "", false},
     };
     for (const auto& c : cases) {
-        const std::string name(commandName(*c.command));
+        const std::string name(c.command->undoName);
         CQuorvelDoc doc;
         ASSERT_TRUE(doc.OnOpenDocument(kSample));
         FakeInteraction ui;
@@ -84,7 +87,7 @@ TEST(UndoHistory, EveryCommandUndoesAndRedoesByteForByte) {
         // A new command after an undo drops the redo, and with it the saved state.
         doc.OnEditUndo();
         ui.formEntries = {{{{"Played By:", "Robin"}}}};
-        doc.runCommand(*findDocumentCommand(ID_CHARACTER_DETAILS), ui);
+        doc.runCommand(command(CommandId::CharacterDetails), ui);
         EXPECT_FALSE(doc.history().canRedo());
         doc.OnEditUndo();
         EXPECT_TRUE(doc.IsModified()) << name << ": no step leads to the saved state any more";
@@ -96,8 +99,9 @@ TEST(UndoHistory, CommandsThatChangeNothingAreNoSteps) {
     CQuorvelDoc doc;
     FakeInteraction ui;
     ui.formEntries.push_back(FakeInteraction::FieldTexts{});
-    for (const int id : {ID_VIEW_PAGE2, ID_ROC_ROLL, ID_HIT_LOCATION, ID_CHARACTER_DETAILS}) {
-        doc.runCommand(*findDocumentCommand(id), ui);
+    for (const CommandId id : {CommandId::Page2, CommandId::RocRoll, CommandId::HitLocation,
+                               CommandId::CharacterDetails}) {
+        doc.runCommand(command(id), ui);
     }
     EXPECT_EQ(doc.history().count(), 0U);
     EXPECT_EQ(doc.undoCaption(), "Undo");
@@ -118,7 +122,7 @@ TEST(UndoHistory, StepsKeepWhatChangedWithinStepAndByteLimits) {
         });
         return r;
     };
-    const DocumentCommand& birthday = *findDocumentCommand(ID_UPDATE_BIRTHDAY);
+    const Command& birthday = command(CommandId::Birthday);
     for (const bool large : {true, false}) {
         CQuorvelDoc doc;
         if (large) {
@@ -221,7 +225,7 @@ TEST(UndoHistory, UndoingANewCharacterBringsBackThePreviousFileName) {
         FakeInteraction ui;
         ui.choiceClicks.emplace_back("&Kessari");
         ui.formEntries.emplace_back(FakeInteraction::FieldTexts{});
-        doc.runCommand(*findDocumentCommand(ID_FILE_NEW), ui);
+        doc.runCommand(command(CommandId::NewQuickPc), ui);
         ASSERT_EQ(doc.record().m_nPage, 1) << "the generation completed";
         doc.OnDocumentSaved("/A.ksc");
         doc.OnEditUndo();
@@ -242,9 +246,9 @@ TEST(UndoHistory, AGenerationEndedAtItsNameAddsNothingToSave) {
         ASSERT_TRUE(doc.OnOpenDocument(kSample));
         test::FakeInteraction ui;
         if (changedBefore) {
-            doc.runCommand(*findDocumentCommand(ID_UPDATE_BIRTHDAY), ui);
+            doc.runCommand(command(CommandId::Birthday), ui);
         }
-        doc.runCommand(*findDocumentCommand(ID_FILE_NEW), ui); // every dialog cancelled
+        doc.runCommand(command(CommandId::NewQuickPc), ui); // every dialog cancelled
         EXPECT_EQ(doc.record().m_nPage, 0);
         EXPECT_TRUE(doc.fileName().empty());
         EXPECT_EQ(doc.IsModified(), changedBefore);

@@ -1,5 +1,6 @@
 #include "core/advantages/AdvantageAssignment.h"
 #include "core/document/CQuorvelDoc.h"
+#include "core/document/Commands.h"
 #include "core/record/DerivedStats.h"
 #include "core/skills/SkillSelection.h"
 
@@ -38,7 +39,7 @@ std::tuple<std::string, std::string, int, int> onlyPrompt(const FakeInteraction&
 // A command that ends abnormally (a script that stops matching, any exception) half way through
 // its dialogs leaves the open character exactly as it was, its flags included.
 TEST(UpdateCommands, AnExceptionMidCommandLeavesTheCharacterUntouched) {
-    for (const auto command : {&CQuorvelDoc::OnUpdateAdvantages, &CQuorvelDoc::OnUpdateSkills}) {
+    for (const CommandId id : {CommandId::UpdateAdvantages, CommandId::UpdateSkills}) {
         CQuorvelDoc doc = openedCharacter();
         doc.record().m_nSkillPoints = 30;
         const std::string before = doc.SaveBytes();
@@ -53,7 +54,7 @@ TEST(UpdateCommands, AnExceptionMidCommandLeavesTheCharacterUntouched) {
             model.stepBox(SkillCategory::Combat, 1);
             throw std::runtime_error("the script stopped matching");
         };
-        EXPECT_THROW((doc.*command)(ui), std::runtime_error);
+        EXPECT_THROW(doc.runCommand(command(id), ui), std::runtime_error);
         EXPECT_EQ(doc.SaveBytes(), before);
         EXPECT_EQ(doc.record().m_bUpdateMode, 0);
         EXPECT_FALSE(doc.IsModified());
@@ -66,7 +67,7 @@ TEST(UpdateAdvantages, CancellingBothDialogsDropsOnlyTheUnspentPoints) {
     doc.record().m_nAdvantagePoints = 2;
     const CharacterRecord before = doc.record();
     FakeInteraction ui;
-    doc.OnUpdateAdvantages(ui);
+    doc.runCommand(command(CommandId::UpdateAdvantages), ui);
 
     EXPECT_EQ(onlyPrompt(ui),
               std::tuple("Update Advantages", "Number of new advantage points:", -10, 10));
@@ -82,7 +83,7 @@ TEST(UpdateAdvantages, CancellingBothDialogsDropsOnlyTheUnspentPoints) {
     ui.onAdvantages = [](AdvantageAssignment& model) {
         return !model.stepLevel(Advantage::Logic, +1);
     };
-    doc.OnUpdateAdvantages(ui);
+    doc.runCommand(command(CommandId::UpdateAdvantages), ui);
     EXPECT_EQ(doc.record().m_aAdvantage, before.m_aAdvantage);
     EXPECT_EQ(doc.record().m_nAdvantagePoints, 3);
 }
@@ -101,7 +102,7 @@ TEST(UpdateAdvantages, AcceptedLevelsAndPoolsComeBackAndDerivedValuesFollow) {
         EXPECT_TRUE(model.stepLevel(Advantage::Strength, +1)); // borrows 25 skill points
         return !model.confirm().has_value();
     };
-    doc.OnUpdateAdvantages(ui);
+    doc.runCommand(command(CommandId::UpdateAdvantages), ui);
 
     const CharacterRecord& r = doc.record();
     EXPECT_EQ(std::tuple(r.m_aAdvantage[0], r.m_nAdvantagePoints, r.m_nSkillPoints),
@@ -128,7 +129,7 @@ TEST(UpdateSkills, CancellingThePromptKeepsTheUnspentPointsForTheSkillDialog) {
         model.typeBoxValue(SkillCategory::Combat, "50"); // 10 points spent, then Escape
         return false;
     };
-    doc.OnUpdateSkills(ui);
+    doc.runCommand(command(CommandId::UpdateSkills), ui);
 
     EXPECT_EQ(onlyPrompt(ui),
               std::tuple("Update Skills", "Enter number of new skill points:", -200, 200));
@@ -159,7 +160,7 @@ TEST(UpdateSkills, AnAcceptedDialogBringsBackRatingsMasteriesAndTheLifeLevel) {
         model.typeBoxValue(SkillCategory::Combat, "30");
         return !model.confirm().has_value();
     };
-    doc.OnUpdateSkills(ui);
+    doc.runCommand(command(CommandId::UpdateSkills), ui);
     const CharacterRecord& r = doc.record();
     // Emphasis (20 + 30) / 2 / 10, and the life level (4 + 2 + 5) / 3.
     EXPECT_EQ(std::tuple(r.m_aSkill[1], r.m_aEmphasis[0], r.m_aMastery[kMasteryCombat],

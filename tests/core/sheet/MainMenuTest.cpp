@@ -1,6 +1,5 @@
 #include "core/sheet/MainMenu.h"
 
-#include "core/document/Commands.h"
 #include "core/sheet/SheetView.h"
 
 #include "FixedPitchMetrics.h"
@@ -30,25 +29,27 @@ TEST(MainMenuHover, CoversLightAndTheFigurePoints) {
         bool leftIdle, rightIdle;
         CenterFigure figure;
         bool redrawLeft, redrawRight, redrawCenter;
-        std::optional<int> click;
+        std::optional<MainMenuCover> click;
     };
     constexpr auto Quick = CenterFigure::Quick;
     constexpr auto Idle = CenterFigure::Idle;
     constexpr auto Full = CenterFigure::Full;
+    constexpr auto QuickCover = MainMenuCover::Quick;
+    constexpr auto FullCover = MainMenuCover::Full;
     // clang-format off
     const Step steps[] = {
-        {100, R, false, true, Quick, true, false, true, ID_FILE_NEW},
-        {278, R, false, true, Quick, false, false, false, ID_FILE_NEW},
+        {100, R, false, true, Quick, true, false, true, QuickCover},
+        {278, R, false, true, Quick, false, false, false, QuickCover},
         {279, R, true, true, Idle, true, false, true, std::nullopt},
         {342, R, true, true, Idle, false, false, false, std::nullopt},
-        {343, R, true, false, Full, false, true, true, ID_FULL_GENERATION},
-        {600, R, true, false, Full, false, false, false, ID_FULL_GENERATION},
-        {10, R, false, true, Quick, true, true, true, ID_FILE_NEW},
-        {250, 500, false, false, Quick, false, true, false, ID_FILE_NEW},
+        {343, R, true, false, Full, false, true, true, FullCover},
+        {600, R, true, false, Full, false, false, false, FullCover},
+        {10, R, false, true, Quick, true, true, true, QuickCover},
+        {250, 500, false, false, Quick, false, true, false, QuickCover},
     };
     // clang-format on
     MainMenuHover hover = idle();
-    EXPECT_EQ(hover.commandOnClick(kPageMainMenu), std::nullopt);
+    EXPECT_EQ(hover.clickedCover(kPageMainMenu), std::nullopt);
     hover.onMouseMove(kPageMainMenu, 300, R); // ends the first-move rule
     for (const Step& s : steps) {
         SCOPED_TRACE(s.x);
@@ -59,7 +60,7 @@ TEST(MainMenuHover, CoversLightAndTheFigurePoints) {
         EXPECT_EQ(redraw.leftCover, s.redrawLeft);
         EXPECT_EQ(redraw.rightCover, s.redrawRight);
         EXPECT_EQ(redraw.center, s.redrawCenter);
-        EXPECT_EQ(hover.commandOnClick(kPageMainMenu), s.click);
+        EXPECT_EQ(hover.clickedCover(kPageMainMenu), s.click);
     }
 }
 
@@ -83,7 +84,7 @@ TEST(MainMenuHover, SheetPagesOnlyEndTheFirstMoveRule) {
         EXPECT_FALSE(redraw.leftCover || redraw.rightCover || redraw.center) << page;
         EXPECT_TRUE(hover.leftCoverIdle());
         EXPECT_FALSE(hover.firstMouseMove());
-        EXPECT_EQ(hover.commandOnClick(page), std::nullopt);
+        EXPECT_EQ(hover.clickedCover(page), std::nullopt);
     }
 }
 
