@@ -8,14 +8,12 @@
 #include "qtsheet/SheetFonts.h"
 
 #include "GuiTestSupport.h"
-#include "support/FakeInteraction.h"
 
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace orthavel;
-using orthavel::test::FakeInteraction;
 
 class SheetViewTest : public QObject {
     Q_OBJECT
@@ -23,7 +21,7 @@ class SheetViewTest : public QObject {
     // A view of 620 x 400 units, shown and painted once.
     struct Shown {
         CQuorvelDoc document;
-        FakeInteraction ui;
+        test::ScriptedPerson ui;
         CQuorvelView view{document, ui};
         Shown() {
             view.resize(620 + view.verticalScrollBar()->sizeHint().width(),

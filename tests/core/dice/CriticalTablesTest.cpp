@@ -2,7 +2,7 @@
 #include "core/document/CQuorvelDoc.h"
 #include "core/document/Commands.h"
 
-#include "support/FakeInteraction.h"
+#include "support/ScriptedPerson.h"
 
 #include <gtest/gtest.h>
 
@@ -13,14 +13,14 @@
 namespace orthavel {
 namespace {
 
-using test::FakeInteraction;
+using test::ScriptedPerson;
 
 // Runs a table's menu command, as the menu runs it, with the roll fixed; answers the messages
 // shown.
 std::vector<Message> tableMessages(int commandId, int roll) {
     CQuorvelDoc doc;
     doc.dice().queueRolls({roll});
-    FakeInteraction ui;
+    ScriptedPerson ui;
     findDocumentCommand(commandId)->run(doc, ui);
     return ui.messages;
 }
@@ -125,9 +125,9 @@ TEST(CriticalTables, LeaveTheCharacterAloneAndOtherCommandsShowNothing) {
     const CharacterRecord before = doc.record();
     for (const int id : {32773, 32772}) { // the hit location; the ROC roll
         doc.dice().queueRolls({37});
-        FakeInteraction ui;
+        ScriptedPerson ui;
         doc.OnRuleTable(ui, id);
-        EXPECT_EQ(ui.events.size(), id == 32772 ? 0U : 2U) << id;
+        EXPECT_EQ(ui.events().size(), id == 32772 ? 0U : 2U) << id;
     }
     EXPECT_EQ(findCriticalTable(32772), nullptr);
     EXPECT_EQ(doc.record(), before);

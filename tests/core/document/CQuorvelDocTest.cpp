@@ -3,7 +3,7 @@
 #include "core/document/Commands.h"
 #include "core/record/CharacterFile.h"
 
-#include "support/FakeInteraction.h"
+#include "support/ScriptedPerson.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 namespace orthavel {
 namespace {
 
-using test::FakeInteraction;
+using test::ScriptedPerson;
 
 struct CountingObserver : DocumentObserver {
     int calls = 0;
@@ -64,7 +64,7 @@ TEST(CQuorvelDoc, OpenReplacesTheCharacterOnlyWhenTheWholeFileIsRead) {
 
 TEST(CQuorvelDoc, PagesAndRulesTipsDoNotMarkModified) {
     CQuorvelDoc doc;
-    FakeInteraction ui;
+    ScriptedPerson ui;
     const std::pair<int, int> pages[] = {
         {ID_VIEW_PAGE1, 1}, {ID_VIEW_PAGE2, 2},     {ID_VIEW_PAGE3, 3},
         {ID_VIEW_PAGE4, 4}, {ID_VIEW_MAIN_MENU, 0},
@@ -86,7 +86,7 @@ TEST(CQuorvelDoc, PagesAndRulesTipsDoNotMarkModified) {
 TEST(CQuorvelDoc, BirthdayCongratulatesByNameAndAge) {
     CQuorvelDoc doc;
     doc.record().m_strName = "Ren\xE9";
-    FakeInteraction ui;
+    ScriptedPerson ui;
     doc.OnBirthday(ui);
     ASSERT_EQ(ui.messages.size(), 1U);
     EXPECT_EQ(ui.messages[0].caption, "Birthday");
@@ -113,13 +113,13 @@ TEST(CQuorvelDoc, NewArmorStoresTheChoiceOrNone) {
     for (const auto& c : cases) {
         CQuorvelDoc doc;
         doc.record().m_aEquipment[0] = c.before;
-        FakeInteraction ui;
-        ui.choiceClicks.push_back(c.click);
+        ScriptedPerson ui;
+        ui.click("Choose a set of Armor", {c.click});
         doc.OnNewArmor(ui);
         EXPECT_EQ(doc.record().m_aEquipment[0], c.armor) << c.click.value_or("cancel");
-        EXPECT_EQ(ui.events, (std::vector<std::string>{
-                                 "choice:Choose a set of Armor",
-                                 "message:Don't Forget|Don't forget to save your character."}));
+        EXPECT_EQ(ui.events(), (std::vector<std::string>{
+                                   "dialog:Choose a set of Armor",
+                                   "message:Don't Forget|Don't forget to save your character."}));
         EXPECT_EQ(doc.record().m_nPage, 1);
         EXPECT_EQ(doc.IsModified(), c.modified);
     }

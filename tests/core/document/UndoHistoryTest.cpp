@@ -3,17 +3,18 @@
 #include "core/document/Commands.h"
 #include "core/document/RecoveryContent.h"
 #include "core/generation/CharacterDetailsDialog.h"
+#include "core/generation/OriginDialogs.h"
 #include "core/record/CharacterFile.h"
 #include "core/record/StoredFields.h"
 
-#include "support/FakeInteraction.h"
+#include "support/ScriptedPerson.h"
 
 #include <gtest/gtest.h>
 
 namespace orthavel {
 namespace {
 
-using test::FakeInteraction;
+using test::ScriptedPerson;
 
 const std::filesystem::path kSample =
     std::filesystem::path(ORTHAVEL_TEST_DATA) / "sample_kessari.ksc";
@@ -34,25 +35,31 @@ TEST(UndoHistory, EveryCommandUndoesAndRedoesByteForByte) {
     // The answers: a number typed, a button clicked, a name typed into the details.
     const struct {
         const DocumentCommand* command;
-        const char *number, *click, *name;
+        const char* script;
         bool marksModified;
     } cases[] = {
-        {&kGeneration, "", "", "", true},
-        {findDocumentCommand(ID_UPDATE_ADVANTAGES), "3", "", "", true},
-        {findDocumentCommand(ID_UPDATE_BIRTHDAY), "", "", "", true},
-        {findDocumentCommand(ID_NEW_ARMOR), "", "F&ield Plate", "", true},
-        {findDocumentCommand(ID_UPDATE_SKILLS), "40", "", "", true},
-        {findDocumentCommand(ID_CHARACTER_DETAILS), "", "", "Ysolde", true},
-        {findDocumentCommand(ID_RULES_TIPS), "", "", "", false},
+        {&kGeneration, "[]", true},
+        {findDocumentCommand(ID_UPDATE_ADVANTAGES),
+         R"([{"title":"Update Advantages","fields":{"Number of new advantage points:":"3"},
+              "click":"OK"}])",
+         true},
+        {findDocumentCommand(ID_UPDATE_BIRTHDAY), "[]", true},
+        {findDocumentCommand(ID_NEW_ARMOR),
+         R"([{"title":"Choose a set of Armor","click":"F&ield Plate"}])", true},
+        {findDocumentCommand(ID_UPDATE_SKILLS),
+         R"([{"title":"Update Skills","fields":{"Enter number of new skill points:":"40"},
+              "click":"OK"}])",
+         true},
+        {findDocumentCommand(ID_CHARACTER_DETAILS),
+         R"([{"title":"Character Details","fields":{"Character Name:":"Ysolde"},"click":"OK"}])",
+         true},
+        {findDocumentCommand(ID_RULES_TIPS), "[]", false},
     };
     for (const auto& c : cases) {
         const std::string name(commandName(*c.command));
         CQuorvelDoc doc;
         ASSERT_TRUE(doc.OnOpenDocument(kSample));
-        FakeInteraction ui;
-        ui.numberEntries.emplace_back(c.number);
-        ui.choiceClicks.emplace_back(c.click);
-        ui.formEntries.push_back({{{"Character Name:", c.name}}});
+        ScriptedPerson ui(c.script);
         const std::string before = doc.SaveBytes();
         doc.runCommand(*c.command, ui);
         const std::string after = doc.SaveBytes();
@@ -83,7 +90,7 @@ TEST(UndoHistory, EveryCommandUndoesAndRedoesByteForByte) {
 
         // A new command after an undo drops the redo, and with it the saved state.
         doc.OnEditUndo();
-        ui.formEntries = {{{{"Played By:", "Robin"}}}};
+        ui.fill(kCharacterDetailsDialogTitle, {{"Played By:", "Robin"}});
         doc.runCommand(*findDocumentCommand(ID_CHARACTER_DETAILS), ui);
         EXPECT_FALSE(doc.history().canRedo());
         doc.OnEditUndo();
@@ -94,8 +101,9 @@ TEST(UndoHistory, EveryCommandUndoesAndRedoesByteForByte) {
 // Commands that change nothing, pages included, are no steps.
 TEST(UndoHistory, CommandsThatChangeNothingAreNoSteps) {
     CQuorvelDoc doc;
-    FakeInteraction ui;
-    ui.formEntries.push_back(FakeInteraction::FieldTexts{});
+    ScriptedPerson ui;
+    ui.answer(R"({"title":"ROC ROLL Base Number","cancel":true})");
+    ui.fill(kCharacterDetailsDialogTitle, {});
     for (const int id : {ID_VIEW_PAGE2, ID_ROC_ROLL, ID_HIT_LOCATION, ID_CHARACTER_DETAILS}) {
         doc.runCommand(*findDocumentCommand(id), ui);
     }
@@ -124,13 +132,12 @@ TEST(UndoHistory, StepsKeepWhatChangedWithinStepAndByteLimits) {
         if (large) {
             doc.record() = withTexts('x');
         }
-        FakeInteraction ui;
+        ScriptedPerson ui;
         const std::string first = doc.SaveBytes();
         const int commands = large ? 10 : 101;
         for (int i = 0; i < commands; ++i) {
             doc.runCommand(birthday, ui);
-            ui.messages.clear();
-            ui.events.clear();
+            ui.clear();
             if (i == 0 && !large) {
                 doc.OnDocumentSaved("/hero.ksc");
             }
@@ -177,8 +184,8 @@ TEST(UndoHistory, StepsKeepWhatChangedWithinStepAndByteLimits) {
 TEST(CharacterDetails, OnlyEditedTextsAreStored) {
     CharacterRecord record;
     record.m_strPlayedBy = std::string(45, 'k');
-    FakeInteraction ui;
-    ui.formEntries.push_back({{{"Character Name:", std::string(40, 'n')}}});
+    ScriptedPerson ui;
+    ui.fill(kCharacterDetailsDialogTitle, {{"Character Name:", std::string(40, 'n')}});
     ASSERT_TRUE(runCharacterDetailsDialog(ui, record));
     EXPECT_EQ(record.m_strName, std::string(30, 'n'));
     EXPECT_EQ(record.m_strPlayedBy, std::string(45, 'k'));
@@ -218,9 +225,9 @@ TEST(UndoHistory, UndoingANewCharacterBringsBackThePreviousFileName) {
             ASSERT_TRUE(doc.OnOpenDocument(kSample));
         }
         const auto before = doc.fileName();
-        FakeInteraction ui;
-        ui.choiceClicks.emplace_back("&Kessari");
-        ui.formEntries.emplace_back(FakeInteraction::FieldTexts{});
+        ScriptedPerson ui;
+        ui.click(kRaceDialogTitle, {"&Kessari"});
+        ui.fill(kNameAttitudeDialogTitle, {});
         doc.runCommand(*findDocumentCommand(ID_FILE_NEW), ui);
         ASSERT_EQ(doc.record().m_nPage, 1) << "the generation completed";
         doc.OnDocumentSaved("/A.ksc");
@@ -240,7 +247,7 @@ TEST(UndoHistory, AGenerationEndedAtItsNameAddsNothingToSave) {
     for (const bool changedBefore : {false, true}) {
         CQuorvelDoc doc;
         ASSERT_TRUE(doc.OnOpenDocument(kSample));
-        test::FakeInteraction ui;
+        ScriptedPerson ui;
         if (changedBefore) {
             doc.runCommand(*findDocumentCommand(ID_UPDATE_BIRTHDAY), ui);
         }
