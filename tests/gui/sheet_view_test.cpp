@@ -67,6 +67,10 @@ private slots:
         QCOMPARE(s.view.hover().centerPicture(), CenterFigure::Quick);
         image = s.paint();
         QVERIFY(!grey(image.pixel(leftCover)) && grey(image.pixel(rightCover)));
+        // After a change of the document, as after a generation, both are unlit again.
+        s.document.ShowPage(0);
+        image = s.paint();
+        QVERIFY(grey(image.pixel(leftCover)) && grey(image.pixel(rightCover)));
     }
 
     void onlySheetPagesScroll() {
