@@ -129,16 +129,7 @@ ordered_json inputsOf(const std::vector<DialogInput>& given) {
 
 std::optional<int> ScriptedInteraction::runChoice(const ChoiceDialog& dialog) {
     const bool radios = dialog.style == ChoiceStyle::RadioThenOk;
-    const auto buttonCaptioned = [&](const std::string& caption) {
-        const ChoiceButton* button = dialog.findButton(caption);
-        if (button == nullptr) {
-            throw ScriptMismatch("the dialog \"" + dialog.title + "\" has no button \"" +
-                                 shownText(caption) + "\"");
-        }
-        return button;
-    };
-    int stored = dialog.initialResult;
-    std::optional<int> result;
+    ChoiceEntry entry(dialog);
     runDialog(dialog.title, inputsOf(dialog.inputs), [&](const json& action) {
         // Clicking a radio button selects it, as "radio" does.
         const char* key = action.contains("radio") ? "radio" : "click";
@@ -147,28 +138,22 @@ std::optional<int> ScriptedInteraction::runChoice(const ChoiceDialog& dialog) {
                                  (radios ? "radio buttons and OK" : "buttons to click"));
         }
         const std::string caption = textOf(action.at(key));
-        int chosen = stored;
-        if (!radios || caption != kOkCaption) {
-            const ChoiceButton* button = buttonCaptioned(caption);
-            if (radios) {
-                stored = dialog.afterRadio(stored, *button);
-                return Outcome::Open;
-            }
-            if (button->cancels) {
-                return Outcome::Cancelled;
-            }
-            chosen = button->result;
+        std::optional<Message> refused;
+        if (radios && caption == kOkCaption) {
+            refused = entry.confirm();
+        } else if (const ChoiceButton* button = dialog.findButton(caption)) {
+            refused = entry.click(*button);
+        } else {
+            throw ScriptMismatch("the dialog \"" + dialog.title + "\" has no button \"" +
+                                 shownText(caption) + "\"");
         }
-        if (dialog.refusal) {
-            if (auto refused = dialog.refusal(chosen)) {
-                showMessage(*refused);
-                return Outcome::Open;
-            }
+        if (refused) {
+            showMessage(*refused);
         }
-        result = chosen;
-        return Outcome::Accepted;
+        return entry.open() ? Outcome::Open
+                            : (entry.result() ? Outcome::Accepted : Outcome::Cancelled);
     });
-    return result;
+    return entry.result();
 }
 
 namespace {

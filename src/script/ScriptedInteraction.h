@@ -53,6 +53,9 @@ protected:
 
     void write(const nlohmann::ordered_json& event);
 
+    // Adds an answer after the script's last, for a dialog still to come.
+    void addAnswer(nlohmann::json answer) { m_script.push_back(std::move(answer)); }
+
 private:
     nlohmann::json m_script;
     std::size_t m_next = 0;

@@ -1,10 +1,10 @@
 #pragma once
 
-// What the GUI tests share: the main window with the person at the keyboard faked, message boxes
+// What the GUI tests share: the main window with the person at the keyboard scripted, message boxes
 // closed and recorded, modal dialogs driven, widgets found by their text, characters written to
 // real files, a settings file per test program.
 
-#include "support/FakeInteraction.h"
+#include "support/ScriptedPerson.h"
 
 #include "core/document/CQuorvelDoc.h"
 #include "gui/app/CMainFrame.h"
@@ -22,7 +22,7 @@
 // The main window on a new character.
 struct Frame {
     orthavel::CQuorvelDoc document;
-    orthavel::test::FakeInteraction ui;
+    orthavel::test::ScriptedPerson ui;
     orthavel::CMainFrame frame{document, ui};
     bool shown() {
         frame.show();

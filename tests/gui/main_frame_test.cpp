@@ -279,9 +279,9 @@ private slots:
 
     void aCommandReachesTheDocument() {
         Frame f;
-        f.ui.choiceClicks.push_back("Plate and &Mail");
+        f.ui.click("Choose a set of Armor", {"Plate and &Mail"});
         f.frame.commandAction(CommandId::NewArmor)->trigger();
-        QCOMPARE(f.ui.events.front(), std::string("choice:Choose a set of Armor"));
+        QCOMPARE(f.ui.events().front(), std::string("dialog:Choose a set of Armor"));
         QCOMPARE(f.document.record().m_aEquipment[0], 9);
         QCOMPARE(f.document.record().m_nPage, 1);
     }
@@ -303,7 +303,7 @@ private slots:
         QCOMPARE(undo->text(), QStringLiteral("&Undo"));
 
         const QByteArray opened = bytesOf(f.document);
-        f.ui.numberEntries.push_back("40");
+        f.ui.fill("Update Skills", {{"Enter number of new skill points:", "40"}});
         f.frame.commandAction(CommandId::UpdateSkills)->trigger();
         const QByteArray updated = bytesOf(f.document);
         QVERIFY(updated != opened && f.frame.isWindowModified());
@@ -325,7 +325,7 @@ private slots:
             });
         };
         f.frame.commandAction(CommandId::Page1)->trigger();
-        f.ui.formEntries.push_back({{{"Character Name:", "Ysolde"}}});
+        f.ui.fill("Character Details", {{"Character Name:", "Ysolde"}});
         f.frame.commandAction(CommandId::CharacterDetails)->trigger();
         QVERIFY(pageShows("Ysolde") && !pageShows("Kessa"));
         QCOMPARE(undo->text(), QStringLiteral("&Undo Character Details"));
@@ -338,14 +338,14 @@ private slots:
         for (const CommandId id : {CommandId::NewQuickPc, CommandId::NewFullGeneration}) {
             Frame f;
             f.frame.commandAction(id)->trigger(); // nothing to lose: no question, the dialogs run
-            QVERIFY(f.ui.saveQuestions.empty() && !f.ui.events.empty());
-            f.ui.events.clear();
+            QVERIFY(f.ui.saveQuestions.empty() && !f.ui.events().empty());
+            f.ui.clear();
             f.modify();
             f.frame.commandAction(id)->trigger(); // answered Cancel
             QCOMPARE(f.ui.saveQuestions, (std::vector<std::string>{"Untitled"}));
             QCOMPARE(f.document.record().m_strName, std::string("Unsaved"));
             QVERIFY(f.document.IsModified());
-            QVERIFY(f.ui.events.empty());
+            QVERIFY(f.ui.events().empty());
         }
         // A cover click is the same command as the menu entry.
         Frame f;

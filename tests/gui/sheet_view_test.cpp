@@ -8,14 +8,12 @@
 #include "qtsheet/SheetFonts.h"
 
 #include "GuiTestSupport.h"
-#include "support/FakeInteraction.h"
 
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace orthavel;
-using orthavel::test::FakeInteraction;
 
 class SheetViewTest : public QObject {
     Q_OBJECT
@@ -23,7 +21,7 @@ class SheetViewTest : public QObject {
     // A view of 620 x 400 units, shown and painted once.
     struct Shown {
         CQuorvelDoc document;
-        FakeInteraction ui;
+        test::ScriptedPerson ui;
         CQuorvelView view{document, ui};
         Shown() {
             view.resize(620 + view.verticalScrollBar()->sizeHint().width(),
@@ -69,6 +67,10 @@ private slots:
         QCOMPARE(s.view.hover().centerPicture(), CenterFigure::Quick);
         image = s.paint();
         QVERIFY(!grey(image.pixel(leftCover)) && grey(image.pixel(rightCover)));
+        // After a change of the document, as after a generation, both are unlit again.
+        s.document.ShowPage(0);
+        image = s.paint();
+        QVERIFY(grey(image.pixel(leftCover)) && grey(image.pixel(rightCover)));
     }
 
     void onlySheetPagesScroll() {
@@ -80,15 +82,17 @@ private slots:
         vertical->setValue(200);
         s.view.horizontalScrollBar()->setValue(50);
         QCOMPARE(vertical->value(), 200);
+        // Back on the menu the view stands at its start, before any paint.
         s.document.ShowPage(0);
-        s.paint();
         QCOMPARE(vertical->value(), 0);
         QCOMPARE(s.view.horizontalScrollBar()->value(), 0);
         QVERIFY(!vertical->isEnabled());
-        // 99 is left by a generation started from the menu: the next paint turns it back into 0.
+        // 99 is left by a generation started from the menu: the view turns it back into 0.
+        s.document.ShowPage(2);
+        vertical->setValue(200);
         s.document.ShowPage(kPageGenerating);
-        s.paint();
         QCOMPARE(s.document.record().m_nPage, kPageMainMenu);
+        QCOMPARE(vertical->value(), 0);
     }
 
     void sheetPagesDrawBlackOnWhiteAndOtherPagesNothing() {

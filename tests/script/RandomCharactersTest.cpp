@@ -202,6 +202,12 @@ TEST(RandomCharacters, EveryAgeClassIsDrawn) {
         startAges.insert(made.record->m_nStartAge);
     }
     EXPECT_EQ(startAges, (std::set<std::int32_t>{1, 12, 21, 301, 506, 676, 801}));
+    // A House's job comes from that House, taken in its dialog.
+    NpcPlan monitor;
+    monitor.profession = 81;
+    const MadeNpc made = makeNpc(monitor, dice);
+    ASSERT_TRUE(made.record) << made.why;
+    EXPECT_EQ(std::pair(made.record->m_nCulture, made.record->m_nProfession), std::pair(14, 81));
 }
 
 // The characters of a folder, as orthavel-cli npc wrote them (scripts/random-characters names

@@ -126,7 +126,7 @@ TEST(ScriptedInteraction, RadioButtonsFormsAndCancellingButtonsAnswerAsOnScreen)
 {"event":"message","caption":"Orthavel","text":"Please enter an integer between 1 and 2000."}
 {"event":"closed","title":"Select Physical Traits","accepted":true}
 )"},
-        {R"([{"title":"Feznoth Native Skills","click":"&Gods"}])",
+        {R"([{"title":"Feznoth Native Skills","steps":[{"click":"&Gods"},{"click":"&Church"}]}])",
          [](Interaction& ui) {
              return runNativeSkillsDialog(ui, 3) == NativeSkillsGroup::Second ? "Gods" : "-";
          },

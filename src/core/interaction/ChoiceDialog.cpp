@@ -26,6 +26,29 @@ const ChoiceButton* ChoiceDialog::findResult(int result) const {
     return nullptr;
 }
 
+std::optional<Message> ChoiceEntry::click(const ChoiceButton& button) {
+    if (m_dialog.style == ChoiceStyle::RadioThenOk) {
+        m_stored = m_dialog.afterRadio(m_stored, button);
+        return std::nullopt;
+    }
+    if (button.cancels) {
+        cancel();
+        return std::nullopt;
+    }
+    return accept(button.result);
+}
+
+std::optional<Message> ChoiceEntry::accept(int result) {
+    if (m_dialog.refusal) {
+        if (auto refused = m_dialog.refusal(result)) {
+            return refused;
+        }
+    }
+    m_stored = result;
+    m_state = State::Accepted;
+    return std::nullopt;
+}
+
 std::string stripMnemonic(std::string_view caption) {
     std::string out;
     for (std::size_t i = 0; i < caption.size(); ++i) {

@@ -80,6 +80,40 @@ struct ChoiceDialog {
     }
 };
 
+// The working state of one showing of a choice dialog, and the rules of its buttons. A view, a
+// script or chance forwards each click here and closes the dialog as it says.
+class ChoiceEntry {
+public:
+    explicit ChoiceEntry(ChoiceDialog dialog)
+        : m_dialog(std::move(dialog)), m_stored(m_dialog.initialResult) {}
+
+    const ChoiceDialog& dialog() const { return m_dialog; }
+
+    // A click on one of the dialog's buttons. A radio button stores its result (see
+    // ChoiceDialog::afterRadio); a cancelling button cancels; any other push button accepts with
+    // its result unless the dialog refuses it. Answers the refusal's message, to be shown while
+    // the dialog stays open.
+    std::optional<Message> click(const ChoiceButton& button);
+    // "OK" under radio buttons: accepts with what the clicks stored, unless the dialog refuses it.
+    std::optional<Message> confirm() { return accept(m_stored); }
+    // Escape or the close box.
+    void cancel() { m_state = State::Cancelled; }
+
+    bool open() const { return m_state == State::Open; }
+    // The result the dialog was accepted with; nothing while it is open or once it was cancelled.
+    std::optional<int> result() const {
+        return m_state == State::Accepted ? std::optional<int>(m_stored) : std::nullopt;
+    }
+
+private:
+    std::optional<Message> accept(int result);
+
+    enum class State : std::uint8_t { Open, Accepted, Cancelled };
+    ChoiceDialog m_dialog;
+    int m_stored;
+    State m_state = State::Open;
+};
+
 // A caption without its mnemonic marks ("&&" stays a single "&").
 std::string stripMnemonic(std::string_view caption);
 

@@ -30,45 +30,54 @@ bool isCareerDialog(std::string_view title) {
            named(kStartingJobDialog);
 }
 
-// The answer a plan gives a dialog: none (draw one), a result, or a cancel.
+// The answer a plan gives a dialog: none (draw one), the button to close it with, or a cancel.
 struct Planned {
     bool decided = false;
-    std::optional<int> result;
+    const ChoiceButton* button = nullptr;
 };
 
-Planned resultOf(const ChoiceDialog& dialog, int wanted) {
-    if (dialog.findResult(wanted) != nullptr) {
-        return {true, wanted};
-    }
-    return {true, std::nullopt};
+// The button of the wanted result; a cancel when the dialog has none.
+Planned buttonWith(const ChoiceDialog& dialog, int wanted) {
+    return {true, dialog.findResult(wanted)};
 }
 
 Planned plannedAnswer(const ChoiceDialog& dialog, const NpcPlan& plan) {
     if (dialog.title == kRaceDialogTitle && plan.race) {
-        return resultOf(dialog, *plan.race);
+        return buttonWith(dialog, *plan.race);
     }
     if (dialog.title == kCityStateDialogTitle && plan.culture) {
-        return resultOf(dialog, *plan.culture);
+        return buttonWith(dialog, *plan.culture);
     }
     if (dialog.title == kHouseDialogTitle && plan.culture) {
         for (const auto& column : dialog.columns) {
             for (const ChoiceButton& button : column) {
                 const auto row = static_cast<std::size_t>(button.result & ~dialog.keptBits);
                 if (row < kHouseRows.size() && kHouseRows[row].culture == *plan.culture) {
-                    return {true, dialog.afterRadio(dialog.initialResult, button)};
+                    return {true, &button};
                 }
             }
         }
-        return {true, std::nullopt};
+        return {true, nullptr};
     }
     if (dialog.title == kAgeCategoryDialogTitle && plan.ageClass) {
-        return resultOf(dialog, *plan.ageClass);
+        return buttonWith(dialog, *plan.ageClass);
     }
     if (isCareerDialog(dialog.title) && plan.profession) {
         // Cancelled, a House's starting careers leave the entry job its House gave.
-        return resultOf(dialog, *plan.profession);
+        return buttonWith(dialog, *plan.profession);
     }
     return {};
+}
+
+// The dialog shown and closed with one button: its click, then "OK" under radio buttons. A
+// refused click leaves it open.
+ChoiceEntry closedWith(const ChoiceDialog& dialog, const ChoiceButton& button) {
+    ChoiceEntry entry(dialog);
+    entry.click(button);
+    if (dialog.style == ChoiceStyle::RadioThenOk) {
+        entry.confirm();
+    }
+    return entry;
 }
 
 // The skills a rating can be given in "Choose Skills": its list and its text there.
@@ -307,10 +316,8 @@ void RandomInteraction::showMessage(const Message& /*message*/) {}
 
 std::optional<int> RandomInteraction::runChoice(const ChoiceDialog& dialog) {
     if (const Planned planned = plannedAnswer(dialog, m_plan); planned.decided) {
-        if (planned.result && dialog.refusal && dialog.refusal(*planned.result)) {
-            return std::nullopt;
-        }
-        return planned.result;
+        return planned.button != nullptr ? closedWith(dialog, *planned.button).result()
+                                         : std::nullopt;
     }
     std::vector<const ChoiceButton*> buttons;
     for (const auto& column : dialog.columns) {
@@ -324,14 +331,8 @@ std::optional<int> RandomInteraction::runChoice(const ChoiceDialog& dialog) {
                   buttons[static_cast<std::size_t>(draw(0, static_cast<int>(i) - 1))]);
     }
     for (const ChoiceButton* button : buttons) {
-        if (button->cancels) {
-            return std::nullopt;
-        }
-        const int result = dialog.style == ChoiceStyle::RadioThenOk
-                               ? dialog.afterRadio(dialog.initialResult, *button)
-                               : button->result;
-        if (!dialog.refusal || !dialog.refusal(result)) {
-            return result;
+        if (const ChoiceEntry entry = closedWith(dialog, *button); !entry.open()) {
+            return entry.result();
         }
     }
     return std::nullopt;

@@ -6,18 +6,11 @@
 
 namespace orthavel {
 
-PaintPlan planPaint(std::int32_t page, int horizontalScroll, int verticalScroll) {
-    PaintPlan plan;
+PageDrawing pageDrawing(std::int32_t page) {
     if (page >= 1 && page <= 4) {
-        plan.what = PaintPlan::What::SheetPage;
-    } else if (page == kPageMainMenu || page == kPageGenerating) {
-        plan.resetVerticalScroll = verticalScroll > 0;
-        plan.resetHorizontalScroll = horizontalScroll > 0;
-        plan.showMainMenu =
-            plan.resetVerticalScroll || plan.resetHorizontalScroll || page == kPageGenerating;
-        plan.what = plan.showMainMenu ? PaintPlan::What::Nothing : PaintPlan::What::MainMenu;
+        return PageDrawing::SheetPage;
     }
-    return plan;
+    return page == kPageMainMenu ? PageDrawing::MainMenu : PageDrawing::Nothing;
 }
 
 DisplayList layoutSheetPage(const CharacterRecord& record, const TextMetrics& metrics,

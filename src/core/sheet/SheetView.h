@@ -6,20 +6,17 @@
 
 namespace orthavel {
 
-// The view's decisions for one paint.
-struct PaintPlan {
-    bool resetHorizontalScroll = false;
-    bool resetVerticalScroll = false;
-    // Go back to the main menu (the document's ShowPage 0) and draw nothing in this pass.
-    bool showMainMenu = false;
-    // Draw the sheet page 1 to 4, the main menu, or nothing for any other page value.
-    enum class What { Nothing, MainMenu, SheetPage } what = What::Nothing;
-};
+// What the view draws for a page value: the sheet page 1 to 4, the main menu, or nothing for any
+// other value.
+enum class PageDrawing : std::uint8_t { Nothing, MainMenu, SheetPage };
+PageDrawing pageDrawing(std::int32_t page);
 
-// On the main menu a scrolled view first goes back to the top-left corner, and the value 99
-// (left by a generation started from the menu) turns back into the menu; either way that pass
-// draws nothing, the next one draws the menu.
-PaintPlan planPaint(std::int32_t page, int horizontalScroll, int verticalScroll);
+// The page the view turns a page value into when the document changes to it: 99, left by a
+// generation started from the menu, goes back to the main menu; every other value stays. On the
+// main menu the view stands at the sheet's top-left corner.
+constexpr std::int32_t pageShownFor(std::int32_t page) {
+    return page == kPageGenerating ? kPageMainMenu : page;
+}
 
 // Scrolling works on the sheet pages only; the main menu stays put.
 constexpr bool scrollingAllowed(std::int32_t page) {

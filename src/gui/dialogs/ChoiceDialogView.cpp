@@ -29,7 +29,7 @@ QLabel* pictureLabel(DialogPicture picture, QWidget* parent) {
 } // namespace
 
 ChoiceDialogView::ChoiceDialogView(const ChoiceDialog& dialog, QWidget* parent)
-    : QDialog(parent), m_dialog(dialog), m_stored(dialog.initialResult) {
+    : QDialog(parent), m_entry(dialog) {
     applyDialogLook(this);
     setWindowTitle(toQString(dialog.title));
     const bool radios = dialog.style == ChoiceStyle::RadioThenOk;
@@ -42,7 +42,7 @@ ChoiceDialogView::ChoiceDialogView(const ChoiceDialog& dialog, QWidget* parent)
     }
     auto* columns = new QHBoxLayout;
     QString mnemonics;
-    for (const auto& column : m_dialog.columns) {
+    for (const auto& column : m_entry.dialog().columns) {
         auto* buttons = new QVBoxLayout;
         for (const auto& choice : column) {
             if (choice.picture != DialogPicture::None) {
@@ -56,7 +56,7 @@ ChoiceDialogView::ChoiceDialogView(const ChoiceDialog& dialog, QWidget* parent)
                     new QRadioButton(withMnemonic(toQString(choice.caption), mnemonics), this);
                 connect(radio, &QRadioButton::toggled, this, [this, &choice](bool checked) {
                     if (checked) {
-                        m_stored = m_dialog.afterRadio(m_stored, choice);
+                        follow(m_entry.click(choice));
                     }
                 });
                 buttons->addWidget(radio);
@@ -67,12 +67,8 @@ ChoiceDialogView::ChoiceDialogView(const ChoiceDialog& dialog, QWidget* parent)
             button->setAutoDefault(true);
             button->setToolTip(toQString(choice.tooltip));
             button->setMinimumWidth(130);
-            if (choice.cancels) {
-                connect(button, &QPushButton::clicked, this, &QDialog::reject);
-            } else {
-                const int result = choice.result;
-                connect(button, &QPushButton::clicked, this, [this, result] { choose(result); });
-            }
+            connect(button, &QPushButton::clicked, this,
+                    [this, &choice] { follow(m_entry.click(choice)); });
             buttons->addWidget(button);
         }
         buttons->addStretch();
@@ -83,7 +79,7 @@ ChoiceDialogView::ChoiceDialogView(const ChoiceDialog& dialog, QWidget* parent)
     if (radios) {
         auto* ok = new QPushButton(toQString(kOkCaption), this);
         ok->setDefault(true);
-        connect(ok, &QPushButton::clicked, this, [this] { choose(m_stored); });
+        connect(ok, &QPushButton::clicked, this, [this] { follow(m_entry.confirm()); });
         auto* row = new QHBoxLayout;
         row->addStretch();
         row->addWidget(ok);
@@ -124,15 +120,19 @@ void ChoiceDialogView::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void ChoiceDialogView::choose(int result) {
-    if (m_dialog.refusal) {
-        if (const auto refused = m_dialog.refusal(result)) {
-            showMessageBox(this, *refused);
-            return;
-        }
+void ChoiceDialogView::follow(const std::optional<Message>& refused) {
+    if (refused) {
+        showMessageBox(this, *refused);
+    } else if (m_entry.result()) {
+        accept();
+    } else if (!m_entry.open()) {
+        reject();
     }
-    m_chosen = result;
-    accept();
+}
+
+void ChoiceDialogView::reject() {
+    m_entry.cancel();
+    QDialog::reject();
 }
 
 } // namespace orthavel

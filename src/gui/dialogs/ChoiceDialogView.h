@@ -9,29 +9,28 @@
 namespace orthavel {
 
 // The window of a ChoiceDialog: its title, its static texts, and its buttons in columns, each
-// under its picture and heading if it has them. Push buttons: a click asks the dialog's refusal
-// check; a refused click shows the message and the dialog stays, otherwise the button's result is
-// kept and the dialog is accepted; a cancelling button rejects. Radio buttons: each click stores
-// its result as the dialog says, and "OK" accepts with what is stored, asking the refusal check
-// in the same way. Escape and the close box cancel.
+// under its picture and heading if it has them; radio buttons have "OK" below them. Each click,
+// "OK", Escape and the close box go to the dialog's ChoiceEntry, which says whether the window
+// closes and with what; a refusal it answers is shown in a message box and the window stays.
 class ChoiceDialogView : public QDialog {
     Q_OBJECT
 public:
     explicit ChoiceDialogView(const ChoiceDialog& dialog, QWidget* parent = nullptr);
 
     // The result of the button that accepted the dialog.
-    std::optional<int> chosen() const { return m_chosen; }
+    std::optional<int> chosen() const { return m_entry.result(); }
+
+    void reject() override;
 
 protected:
     // A letter typed alone presses (or selects) the button it is the mnemonic of, as with Alt.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void choose(int result);
+    // Shows a refusal, or closes the window once the entry is no longer open.
+    void follow(const std::optional<Message>& refused);
 
-    const ChoiceDialog m_dialog;
-    int m_stored = 0;
-    std::optional<int> m_chosen;
+    ChoiceEntry m_entry;
 };
 
 } // namespace orthavel

@@ -58,10 +58,21 @@ QPrinter& CQuorvelView::printer() {
     return *m_printer;
 }
 
-void CQuorvelView::documentChanged(const CQuorvelDoc& /*document*/) {
+void CQuorvelView::documentChanged(const CQuorvelDoc& document) {
+    const std::int32_t page = document.record().m_nPage;
+    if (pageShownFor(page) != page) {
+        // The document tells the view again with the page it shows.
+        m_document.ShowPage(pageShownFor(page));
+        return;
+    }
     m_sheetPage.reset();
-    m_menuFullPaint = true;
+    // The menu shows its covers unlit until the pointer moves over one.
+    m_hover.resetToIdle();
     updateScrollRange();
+    if (pageDrawing(page) == PageDrawing::MainMenu) {
+        horizontalScrollBar()->setValue(0);
+        verticalScrollBar()->setValue(0);
+    }
     viewport()->update();
 }
 
@@ -80,7 +91,7 @@ void CQuorvelView::updateScrollRange() {
 
 void CQuorvelView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
-    m_menuFullPaint = true;
+    m_hover.resetToIdle();
     updateScrollRange();
 }
 
@@ -93,39 +104,21 @@ const DisplayList& CQuorvelView::sheetPage() {
 }
 
 void CQuorvelView::paintEvent(QPaintEvent* /*event*/) {
-    const std::int32_t page = m_document.record().m_nPage;
-    const PaintPlan plan =
-        planPaint(page, horizontalScrollBar()->value(), verticalScrollBar()->value());
     QPainter painter(viewport());
     painter.fillRect(viewport()->rect(), Qt::white);
-    if (plan.resetHorizontalScroll) {
-        horizontalScrollBar()->setValue(0);
-    }
-    if (plan.resetVerticalScroll) {
-        verticalScrollBar()->setValue(0);
-    }
-    switch (plan.what) {
-    case PaintPlan::What::MainMenu:
-        if (m_menuFullPaint) {
-            m_hover.resetToIdle();
-            m_menuFullPaint = false;
-        }
+    switch (pageDrawing(m_document.record().m_nPage)) {
+    case PageDrawing::MainMenu:
         paintDisplayList(painter,
                          layoutMainMenu(m_document.record(), m_renderer.metrics(), m_hover,
                                         viewport()->width(), viewport()->height()),
                          m_renderer.resources());
         break;
-    case PaintPlan::What::SheetPage:
+    case PageDrawing::SheetPage:
         painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
         paintDisplayList(painter, sheetPage(), m_renderer.resources());
         break;
-    case PaintPlan::What::Nothing:
+    case PageDrawing::Nothing:
         break;
-    }
-    painter.end();
-    if (plan.showMainMenu) {
-        // Back to the menu; the document's redraw paints it next.
-        m_document.ShowPage(kPageMainMenu);
     }
 }
 

@@ -76,8 +76,6 @@ private:
     // The five fonts, their metrics and the seven pictures, for the view's whole life.
     SheetRenderer m_renderer;
     MainMenuHover m_hover;
-    // The next paint of the main menu is a full one, which shows it unlit.
-    bool m_menuFullPaint = true;
     // The sheet page last laid out, until the document changes.
     std::optional<DisplayList> m_sheetPage;
 };

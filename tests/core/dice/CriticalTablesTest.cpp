@@ -2,7 +2,7 @@
 #include "core/document/CQuorvelDoc.h"
 #include "core/document/Commands.h"
 
-#include "support/FakeInteraction.h"
+#include "support/ScriptedPerson.h"
 
 #include <gtest/gtest.h>
 
@@ -13,14 +13,14 @@
 namespace orthavel {
 namespace {
 
-using test::FakeInteraction;
+using test::ScriptedPerson;
 
 // Runs a table's command by its command-line name, as the menu runs it, with the roll fixed;
 // answers the messages shown.
 std::vector<Message> tableMessages(const std::string& name, int roll) {
     CQuorvelDoc doc;
     doc.dice().queueRolls({roll});
-    FakeInteraction ui;
+    ScriptedPerson ui;
     doc.runCommand(*commandNamed(name), ui);
     return ui.messages;
 }
@@ -129,9 +129,9 @@ TEST(CriticalTables, LeaveTheCharacterAloneAndOtherCommandsShowNothing) {
     CQuorvelDoc doc;
     const CharacterRecord before = doc.record();
     doc.dice().queueRolls({37});
-    FakeInteraction ui;
+    ScriptedPerson ui;
     doc.runCommand(command(CommandId::HitLocation), ui);
-    EXPECT_EQ(ui.events.size(), 2U);
+    EXPECT_EQ(ui.events().size(), 2U);
     EXPECT_EQ(commandNamed("table:32773"), &command(CommandId::HitLocation));
     EXPECT_EQ(commandNamed("table:32772"), nullptr); // the ROC roll
     EXPECT_EQ(doc.record(), before);

@@ -1,7 +1,4 @@
 #include "core/dice/Dice.h"
-#include "core/document/CQuorvelDoc.h"
-
-#include "support/FakeInteraction.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +9,6 @@
 
 namespace orthavel {
 namespace {
-
-using test::FakeInteraction;
 
 std::vector<int> draws(Dice& dice, int count) {
     std::vector<int> rolls;

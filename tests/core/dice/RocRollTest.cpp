@@ -1,6 +1,6 @@
 #include "core/document/CQuorvelDoc.h"
 
-#include "support/FakeInteraction.h"
+#include "support/ScriptedPerson.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 namespace orthavel {
 namespace {
 
-using test::FakeInteraction;
+using test::ScriptedPerson;
 
 // clang-format off
 const std::string kCaption = "Rolling Outcome Chart (ROC)";
@@ -47,8 +47,10 @@ std::vector<Message> rocMessages(const std::optional<std::string>& base,
                                  const std::vector<int>& rolls) {
     CQuorvelDoc doc;
     doc.dice().queueRolls(rolls);
-    FakeInteraction ui;
-    ui.numberEntries.push_back(base);
+    ScriptedPerson ui;
+    if (base) { // without an answer the dialog is cancelled
+        ui.fill("ROC ROLL Base Number", {{"Base Number:", *base}});
+    }
     doc.OnRocRoll(ui);
     return ui.messages;
 }
@@ -94,8 +96,8 @@ TEST(RocRoll, AsksForTheBaseNumberThenShowsTheRollAndLeavesTheCharacterAlone) {
     CQuorvelDoc doc;
     const CharacterRecord before = doc.record();
     doc.dice().queueRolls({42});
-    FakeInteraction ui;
-    ui.numberEntries.push_back("8");
+    ScriptedPerson ui;
+    ui.fill("ROC ROLL Base Number", {{"Base Number:", "8"}});
     doc.OnRocRoll(ui);
 
     ASSERT_EQ(ui.forms.size(), 1U);
@@ -107,8 +109,8 @@ TEST(RocRoll, AsksForTheBaseNumberThenShowsTheRollAndLeavesTheCharacterAlone) {
                                 "Input this actions base number, this number is based",
                                 "on the type of conflict.  (See The Tome for details).",
                                 "(Example: Character's skill rating - action's difficulty)"}));
-    EXPECT_EQ(ui.events,
-              (std::vector<std::string>{"number:ROC ROLL Base Number",
+    EXPECT_EQ(ui.events(),
+              (std::vector<std::string>{"dialog:ROC ROLL Base Number",
                                         "message:Random Dice Roll (ROC Roll)|You rolled a: 42.",
                                         "message:Rolling Outcome Chart (ROC)|50" + kNotBad}));
     EXPECT_EQ(doc.record(), before);

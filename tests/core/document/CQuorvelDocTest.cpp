@@ -3,7 +3,7 @@
 #include "core/document/Commands.h"
 #include "core/record/CharacterFile.h"
 
-#include "support/FakeInteraction.h"
+#include "support/ScriptedPerson.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 namespace orthavel {
 namespace {
 
-using test::FakeInteraction;
+using test::ScriptedPerson;
 
 struct CountingObserver : DocumentObserver {
     int calls = 0;
@@ -64,9 +64,9 @@ TEST(CQuorvelDoc, OpenReplacesTheCharacterOnlyWhenTheWholeFileIsRead) {
 
 TEST(CQuorvelDoc, PagesAndRulesTipsDoNotMarkModified) {
     CQuorvelDoc doc;
-    FakeInteraction ui;
+    ScriptedPerson ui;
     const std::pair<CommandId, int> pages[] = {
-        {CommandId::Page1, 1}, {CommandId::Page2, 2},    {CommandId::Page3, 3},
+        {CommandId::Page1, 1}, {CommandId::Page2, 2},     {CommandId::Page3, 3},
         {CommandId::Page4, 4}, {CommandId::MainMenu, 0},
     };
     for (const auto& [id, page] : pages) {
@@ -86,7 +86,7 @@ TEST(CQuorvelDoc, PagesAndRulesTipsDoNotMarkModified) {
 TEST(CQuorvelDoc, BirthdayCongratulatesByNameAndAge) {
     CQuorvelDoc doc;
     doc.record().m_strName = "Ren\xE9";
-    FakeInteraction ui;
+    ScriptedPerson ui;
     doc.runCommand(command(CommandId::Birthday), ui);
     ASSERT_EQ(ui.messages.size(), 1U);
     EXPECT_EQ(ui.messages[0].caption, "Birthday");
@@ -113,13 +113,13 @@ TEST(CQuorvelDoc, NewArmorStoresTheChoiceOrNone) {
     for (const auto& c : cases) {
         CQuorvelDoc doc;
         doc.record().m_aEquipment[0] = c.before;
-        FakeInteraction ui;
-        ui.choiceClicks.push_back(c.click);
+        ScriptedPerson ui;
+        ui.click("Choose a set of Armor", {c.click});
         doc.runCommand(command(CommandId::NewArmor), ui);
         EXPECT_EQ(doc.record().m_aEquipment[0], c.armor) << c.click.value_or("cancel");
-        EXPECT_EQ(ui.events, (std::vector<std::string>{
-                                 "choice:Choose a set of Armor",
-                                 "message:Don't Forget|Don't forget to save your character."}));
+        EXPECT_EQ(ui.events(), (std::vector<std::string>{
+                                   "dialog:Choose a set of Armor",
+                                   "message:Don't Forget|Don't forget to save your character."}));
         EXPECT_EQ(doc.record().m_nPage, 1);
         EXPECT_EQ(doc.IsModified(), c.modified);
     }

@@ -3,17 +3,18 @@
 #include "core/document/Commands.h"
 #include "core/document/RecoveryContent.h"
 #include "core/generation/CharacterDetailsDialog.h"
+#include "core/generation/OriginDialogs.h"
 #include "core/record/CharacterFile.h"
 #include "core/record/StoredFields.h"
 
-#include "support/FakeInteraction.h"
+#include "support/ScriptedPerson.h"
 
 #include <gtest/gtest.h>
 
 namespace orthavel {
 namespace {
 
-using test::FakeInteraction;
+using test::ScriptedPerson;
 
 const std::filesystem::path kSample =
     std::filesystem::path(ORTHAVEL_TEST_DATA) / "sample_kessari.ksc";
@@ -37,25 +38,31 @@ TEST(UndoHistory, EveryCommandUndoesAndRedoesByteForByte) {
     // The answers: a number typed, a button clicked, a name typed into the details.
     const struct {
         const Command* command;
-        const char *number, *click, *name;
+        const char* script;
         bool marksModified;
     } cases[] = {
-        {&kGeneration, "", "", "", true},
-        {&command(CommandId::UpdateAdvantages), "3", "", "", true},
-        {&command(CommandId::Birthday), "", "", "", true},
-        {&command(CommandId::NewArmor), "", "F&ield Plate", "", true},
-        {&command(CommandId::UpdateSkills), "40", "", "", true},
-        {&command(CommandId::CharacterDetails), "", "", "Ysolde", true},
-        {&command(CommandId::RulesTips), "", "", "", false},
+        {&kGeneration, "[]", true},
+        {&command(CommandId::UpdateAdvantages),
+         R"([{"title":"Update Advantages","fields":{"Number of new advantage points:":"3"},
+              "click":"OK"}])",
+         true},
+        {&command(CommandId::Birthday), "[]", true},
+        {&command(CommandId::NewArmor),
+         R"([{"title":"Choose a set of Armor","click":"F&ield Plate"}])", true},
+        {&command(CommandId::UpdateSkills),
+         R"([{"title":"Update Skills","fields":{"Enter number of new skill points:":"40"},
+              "click":"OK"}])",
+         true},
+        {&command(CommandId::CharacterDetails),
+         R"([{"title":"Character Details","fields":{"Character Name:":"Ysolde"},"click":"OK"}])",
+         true},
+        {&command(CommandId::RulesTips), "[]", false},
     };
     for (const auto& c : cases) {
         const std::string name(c.command->undoName);
         CQuorvelDoc doc;
         ASSERT_TRUE(doc.OnOpenDocument(kSample));
-        FakeInteraction ui;
-        ui.numberEntries.emplace_back(c.number);
-        ui.choiceClicks.emplace_back(c.click);
-        ui.formEntries.push_back({{{"Character Name:", c.name}}});
+        ScriptedPerson ui(c.script);
         const std::string before = doc.SaveBytes();
         doc.runCommand(*c.command, ui);
         const std::string after = doc.SaveBytes();
@@ -86,7 +93,7 @@ TEST(UndoHistory, EveryCommandUndoesAndRedoesByteForByte) {
 
         // A new command after an undo drops the redo, and with it the saved state.
         doc.OnEditUndo();
-        ui.formEntries = {{{{"Played By:", "Robin"}}}};
+        ui.fill(kCharacterDetailsDialogTitle, {{"Played By:", "Robin"}});
         doc.runCommand(command(CommandId::CharacterDetails), ui);
         EXPECT_FALSE(doc.history().canRedo());
         doc.OnEditUndo();
@@ -97,10 +104,10 @@ TEST(UndoHistory, EveryCommandUndoesAndRedoesByteForByte) {
 // Commands that change nothing, pages included, are no steps.
 TEST(UndoHistory, CommandsThatChangeNothingAreNoSteps) {
     CQuorvelDoc doc;
-    FakeInteraction ui;
-    ui.formEntries.push_back(FakeInteraction::FieldTexts{});
-    for (const CommandId id : {CommandId::Page2, CommandId::RocRoll, CommandId::HitLocation,
-                               CommandId::CharacterDetails}) {
+    ScriptedPerson ui;
+    ui.answer(R"({"title":"ROC ROLL Base Number","cancel":true})");
+    ui.fill(kCharacterDetailsDialogTitle, {});
+    for (const CommandId id : {CommandId::Page2, CommandId::RocRoll, CommandId::HitLocation, CommandId::CharacterDetails}) {
         doc.runCommand(command(id), ui);
     }
     EXPECT_EQ(doc.history().count(), 0U);
@@ -128,13 +135,12 @@ TEST(UndoHistory, StepsKeepWhatChangedWithinStepAndByteLimits) {
         if (large) {
             doc.record() = withTexts('x');
         }
-        FakeInteraction ui;
+        ScriptedPerson ui;
         const std::string first = doc.SaveBytes();
         const int commands = large ? 10 : 101;
         for (int i = 0; i < commands; ++i) {
             doc.runCommand(birthday, ui);
-            ui.messages.clear();
-            ui.events.clear();
+            ui.clear();
             if (i == 0 && !large) {
                 doc.OnDocumentSaved("/hero.ksc");
             }
@@ -181,8 +187,8 @@ TEST(UndoHistory, StepsKeepWhatChangedWithinStepAndByteLimits) {
 TEST(CharacterDetails, OnlyEditedTextsAreStored) {
     CharacterRecord record;
     record.m_strPlayedBy = std::string(45, 'k');
-    FakeInteraction ui;
-    ui.formEntries.push_back({{{"Character Name:", std::string(40, 'n')}}});
+    ScriptedPerson ui;
+    ui.fill(kCharacterDetailsDialogTitle, {{"Character Name:", std::string(40, 'n')}});
     ASSERT_TRUE(runCharacterDetailsDialog(ui, record));
     EXPECT_EQ(record.m_strName, std::string(30, 'n'));
     EXPECT_EQ(record.m_strPlayedBy, std::string(45, 'k'));
@@ -222,9 +228,9 @@ TEST(UndoHistory, UndoingANewCharacterBringsBackThePreviousFileName) {
             ASSERT_TRUE(doc.OnOpenDocument(kSample));
         }
         const auto before = doc.fileName();
-        FakeInteraction ui;
-        ui.choiceClicks.emplace_back("&Kessari");
-        ui.formEntries.emplace_back(FakeInteraction::FieldTexts{});
+        ScriptedPerson ui;
+        ui.click(kRaceDialogTitle, {"&Kessari"});
+        ui.fill(kNameAttitudeDialogTitle, {});
         doc.runCommand(command(CommandId::NewQuickPc), ui);
         ASSERT_EQ(doc.record().m_nPage, 1) << "the generation completed";
         doc.OnDocumentSaved("/A.ksc");
@@ -244,7 +250,7 @@ TEST(UndoHistory, AGenerationEndedAtItsNameAddsNothingToSave) {
     for (const bool changedBefore : {false, true}) {
         CQuorvelDoc doc;
         ASSERT_TRUE(doc.OnOpenDocument(kSample));
-        test::FakeInteraction ui;
+        ScriptedPerson ui;
         if (changedBefore) {
             doc.runCommand(command(CommandId::Birthday), ui);
         }

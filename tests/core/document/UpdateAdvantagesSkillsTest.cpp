@@ -4,7 +4,7 @@
 #include "core/record/DerivedStats.h"
 #include "core/skills/SkillSelection.h"
 
-#include "support/FakeInteraction.h"
+#include "support/ScriptedPerson.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 namespace orthavel {
 namespace {
 
-using test::FakeInteraction;
+using test::ScriptedPerson;
 
 // A character as a file would hold it: derived values up to date, opened on page 1.
 CQuorvelDoc openedCharacter() {
@@ -27,7 +27,7 @@ CQuorvelDoc openedCharacter() {
 const Message kReminder{"Don't Forget", "Don't forget to save your character.", false};
 
 // The one number dialog shown: title, label, lowest and highest value.
-std::tuple<std::string, std::string, int, int> onlyPrompt(const FakeInteraction& ui) {
+std::tuple<std::string, std::string, int, int> onlyPrompt(const ScriptedPerson& ui) {
     EXPECT_EQ(ui.forms.size(), 1U);
     if (ui.forms.empty()) {
         return {};
@@ -39,22 +39,26 @@ std::tuple<std::string, std::string, int, int> onlyPrompt(const FakeInteraction&
 // A command that ends abnormally (a script that stops matching, any exception) half way through
 // its dialogs leaves the open character exactly as it was, its flags included.
 TEST(UpdateCommands, AnExceptionMidCommandLeavesTheCharacterUntouched) {
-    for (const CommandId id : {CommandId::UpdateAdvantages, CommandId::UpdateSkills}) {
+    // A change in the dialog, then a click on a button it does not have.
+    const std::pair<CommandId, const char*> cases[] = {
+        {CommandId::UpdateAdvantages,
+         R"([{"title":"Update Advantages","fields":{"Number of new advantage points:":"5"},
+              "click":"OK"},
+             {"title":"Assign Advantages","steps":[{"arrow":{"advantage":"Strength"}},
+                                                  {"click":"Apply"}]}])"},
+        {CommandId::UpdateSkills,
+         R"([{"title":"Update Skills","fields":{"Enter number of new skill points:":"5"},
+              "click":"OK"},
+             {"title":"Choose Skills","steps":[
+                 {"choose":{"category":"Combat:","entry":"Long Sword"}},
+                 {"arrow":{"category":"Combat:"}},{"click":"Apply"}]}])"},
+    };
+    for (const auto& [id, script] : cases) {
         CQuorvelDoc doc = openedCharacter();
         doc.record().m_nSkillPoints = 30;
         const std::string before = doc.SaveBytes();
-        FakeInteraction ui;
-        ui.numberEntries.push_back("5");
-        ui.onAdvantages = [](AdvantageAssignment& model) -> bool {
-            model.stepLevel(Advantage::Strength, 1);
-            throw std::runtime_error("the script stopped matching");
-        };
-        ui.onSkills = [](SkillSelection& model) -> bool {
-            model.chooseEntry(SkillCategory::Combat, "Long Sword");
-            model.stepBox(SkillCategory::Combat, 1);
-            throw std::runtime_error("the script stopped matching");
-        };
-        EXPECT_THROW(doc.runCommand(command(id), ui), std::runtime_error);
+        ScriptedPerson ui(script);
+        EXPECT_THROW(doc.runCommand(command(id), ui), ScriptMismatch);
         EXPECT_EQ(doc.SaveBytes(), before);
         EXPECT_EQ(doc.record().m_bUpdateMode, 0);
         EXPECT_FALSE(doc.IsModified());
@@ -66,7 +70,7 @@ TEST(UpdateAdvantages, CancellingBothDialogsDropsOnlyTheUnspentPoints) {
     doc.record().m_nSkillPoints = 80;
     doc.record().m_nAdvantagePoints = 2;
     const CharacterRecord before = doc.record();
-    FakeInteraction ui;
+    ScriptedPerson ui;
     doc.runCommand(command(CommandId::UpdateAdvantages), ui);
 
     EXPECT_EQ(onlyPrompt(ui),
@@ -79,10 +83,8 @@ TEST(UpdateAdvantages, CancellingBothDialogsDropsOnlyTheUnspentPoints) {
     EXPECT_TRUE(doc.IsModified()) << "the dropped points are a change worth saving";
 
     // Escape after a raise keeps the levels, and the new points for later.
-    ui.numberEntries = {"3"};
-    ui.onAdvantages = [](AdvantageAssignment& model) {
-        return !model.stepLevel(Advantage::Logic, +1);
-    };
+    ui.fill("Update Advantages", {{"Number of new advantage points:", "3"}});
+    ui.answer(R"({"title":"Assign Advantages","steps":[{"arrow":{"advantage":"Logic"}}]})");
     doc.runCommand(command(CommandId::UpdateAdvantages), ui);
     EXPECT_EQ(doc.record().m_aAdvantage, before.m_aAdvantage);
     EXPECT_EQ(doc.record().m_nAdvantagePoints, 3);
@@ -93,16 +95,13 @@ TEST(UpdateAdvantages, AcceptedLevelsAndPoolsComeBackAndDerivedValuesFollow) {
     doc.record().m_nRace = kRaceKessari;
     doc.record().m_nProfession = 103;
     doc.record().m_aAdvantage[0] = 1;
-    FakeInteraction ui;
-    ui.numberEntries = {"2"};
-    ui.onAdvantages = [](AdvantageAssignment& model) {
-        EXPECT_EQ(model.advantagePoints(), 2);
-        EXPECT_TRUE(model.stepLevel(Advantage::Strength, +1));
-        EXPECT_TRUE(model.stepLevel(Advantage::Strength, +1));
-        EXPECT_TRUE(model.stepLevel(Advantage::Strength, +1)); // borrows 25 skill points
-        return !model.confirm().has_value();
-    };
+    ScriptedPerson ui;
+    ui.fill("Update Advantages", {{"Number of new advantage points:", "2"}});
+    // The third level borrows 25 skill points.
+    ui.answer(R"({"title":"Assign Advantages","steps":[
+        {"arrow":{"advantage":"Strength","delta":3}},{"click":"OK"}]})");
     doc.runCommand(command(CommandId::UpdateAdvantages), ui);
+    EXPECT_EQ(ui.inputsOf("Assign Advantages")["advantagePoints"], 2);
 
     const CharacterRecord& r = doc.record();
     EXPECT_EQ(std::tuple(r.m_aAdvantage[0], r.m_nAdvantagePoints, r.m_nSkillPoints),
@@ -123,12 +122,9 @@ TEST(UpdateSkills, CancellingThePromptKeepsTheUnspentPointsForTheSkillDialog) {
     doc.record().m_nProfessionLevel = 5;
     doc.record().m_nPage = 2;
     const CharacterRecord before = doc.record();
-    FakeInteraction ui;
-    ui.onSkills = [](SkillSelection& model) {
-        model.chooseEntry(SkillCategory::Combat, "Long Sword");
-        model.typeBoxValue(SkillCategory::Combat, "50"); // 10 points spent, then Escape
-        return false;
-    };
+    ScriptedPerson ui(R"([{"title":"Update Skills","cancel":true},
+        {"title":"Choose Skills","steps":[{"choose":{"category":"Combat:","entry":"Long Sword"}},
+            {"type":{"category":"Combat:","value":"50"}}]}])"); // 10 points spent, then Escape
     doc.runCommand(command(CommandId::UpdateSkills), ui);
 
     EXPECT_EQ(onlyPrompt(ui),
@@ -153,13 +149,10 @@ TEST(UpdateSkills, AnAcceptedDialogBringsBackRatingsMasteriesAndTheLifeLevel) {
     doc.record().m_nMaxLifeLevel = 2;
     doc.record().m_aSkill[0] = 20;
     doc.record().m_nSkillPoints = 0;
-    FakeInteraction ui;
-    ui.numberEntries = {"30"};
-    ui.onSkills = [](SkillSelection& model) {
-        model.chooseEntry(SkillCategory::Combat, "Short Sword");
-        model.typeBoxValue(SkillCategory::Combat, "30");
-        return !model.confirm().has_value();
-    };
+    ScriptedPerson ui(R"([
+        {"title":"Update Skills","fields":{"Enter number of new skill points:":"30"},"click":"OK"},
+        {"title":"Choose Skills","steps":[{"choose":{"category":"Combat:","entry":"Short Sword"}},
+            {"type":{"category":"Combat:","value":"30"}},{"click":"OK"}]}])");
     doc.runCommand(command(CommandId::UpdateSkills), ui);
     const CharacterRecord& r = doc.record();
     // Emphasis (20 + 30) / 2 / 10, and the life level (4 + 2 + 5) / 3.

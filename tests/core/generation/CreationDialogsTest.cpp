@@ -1,14 +1,14 @@
 #include "core/generation/CreationDialogs.h"
 
-#include "support/FakeInteraction.h"
+#include "support/ScriptedPerson.h"
 
 #include <gtest/gtest.h>
 
 namespace orthavel {
 namespace {
 
-using test::FakeInteraction;
-using Clicks = std::deque<std::optional<std::string>>;
+using test::ScriptedPerson;
+using Clicks = std::vector<std::optional<std::string>>;
 
 const std::string kRaidir = "Raidir* (Females, Priestesses) Maiden, Specialist, etc.";
 const std::string kWayne = "Wayne (Historians) Monk, etc.";
@@ -26,8 +26,8 @@ TEST(CreationDialogs, TheHouseButtonsStoreTheirResultsAndOnlyRaidirTheGender) {
         {{kRaidir, std::nullopt}, std::nullopt},
     };
     for (const auto& c : cases) {
-        FakeInteraction ui;
-        ui.choiceClicks = c.clicks;
+        ScriptedPerson ui;
+        ui.click(kHouseDialogTitle, c.clicks);
         const auto house = runHouseDialog(ui);
         ASSERT_EQ(house.has_value(), c.house.has_value());
         if (house) {
@@ -39,8 +39,12 @@ TEST(CreationDialogs, TheHouseButtonsStoreTheirResultsAndOnlyRaidirTheGender) {
 }
 
 TEST(CreationDialogs, CareerButtonsAnswerTheirProfession) {
-    FakeInteraction ui;
-    ui.choiceClicks = {"&Temple Guard", "M&onk", "&Specialist", "&House Lord", "Trap&per"};
+    ScriptedPerson ui;
+    ui.click("Rosenthal Jobs and Professions", {"&Temple Guard"});
+    ui.click("Choose Specialist Job", {"M&onk"});
+    ui.click("Raidir Starting Careers", {"&Specialist"});
+    ui.click("Balentin Jobs and Professions", {"&House Lord"});
+    ui.click("Choose a Starting Job", {"Trap&per"});
     const auto career = [](const std::optional<Career>& c) {
         return c ? std::tuple(c->code, c->name) : std::tuple(-1, std::string());
     };
@@ -51,7 +55,7 @@ TEST(CreationDialogs, CareerButtonsAnswerTheirProfession) {
     EXPECT_EQ(career(runStartingJobDialog(ui)), std::tuple(101, "Trapper"));
     // Houses without such a dialog show none.
     EXPECT_FALSE(runJobsDialog(ui, 15) || runStartingCareersDialog(ui, 4) || runJobsDialog(ui, 1));
-    EXPECT_EQ(ui.dialogTitles.size(), 5U);
+    EXPECT_EQ(ui.events().size(), 5U);
 
     // Cortez's left column holds its job under "Jobs", then professions under a second label.
     const ChoiceDialog cortez = careerDialog(kJobsDialogs[1]);
@@ -62,8 +66,12 @@ TEST(CreationDialogs, CareerButtonsAnswerTheirProfession) {
 }
 
 TEST(CreationDialogs, TextChoicesAnswerTheirCaptionWithoutItsMark) {
-    FakeInteraction ui;
-    ui.choiceClicks = {"C&omplete Taker", "&Left", "C&ortez", "&Neuonian", "&Legendary"};
+    ScriptedPerson ui;
+    ui.click(kPathwayDialogTitle, {"C&omplete Taker"});
+    ui.click(kHandednessDialogTitle, {"&Left"});
+    ui.click(kCityStateDialogTitle, {"C&ortez"});
+    ui.click(kRaceDialogTitle, {"&Neuonian"});
+    ui.click(kAgeCategoryDialogTitle, {"&Legendary"});
     EXPECT_EQ(runPathwayDialog(ui), "Complete Taker");
     EXPECT_EQ(runHandednessDialog(ui), "Left");
     const auto city = runCityStateDialog(ui);
@@ -74,23 +82,32 @@ TEST(CreationDialogs, TextChoicesAnswerTheirCaptionWithoutItsMark) {
 }
 
 TEST(CreationDialogs, TheNativeSkillsSecondButtonAndEscapeMeanTheSame) {
-    FakeInteraction ui;
-    ui.choiceClicks = {"&Church", "&Gods", std::nullopt, "&History", "&Research"};
-    for (const auto& [culture, group] :
-         {std::pair(3, NativeSkillsGroup::First), std::pair(3, NativeSkillsGroup::Second),
-          std::pair(3, NativeSkillsGroup::Second), std::pair(14, NativeSkillsGroup::First),
-          std::pair(14, NativeSkillsGroup::Second)}) {
-        EXPECT_EQ(runNativeSkillsDialog(ui, culture), group);
+    const struct {
+        const char* title;
+        std::optional<std::string> click;
+        std::int32_t culture;
+        NativeSkillsGroup group;
+    } cases[] = {
+        {"Feznoth Native Skills", "&Church", 3, NativeSkillsGroup::First},
+        {"Feznoth Native Skills", "&Gods", 3, NativeSkillsGroup::Second},
+        {"Feznoth Native Skills", std::nullopt, 3, NativeSkillsGroup::Second},
+        {"Wayne Native Skills", "&History", 14, NativeSkillsGroup::First},
+        {"Wayne Native Skills", "&Research", 14, NativeSkillsGroup::Second},
+    };
+    ScriptedPerson ui;
+    for (const auto& c : cases) {
+        ui.click(c.title, {c.click});
+        EXPECT_EQ(runNativeSkillsDialog(ui, c.culture), c.group);
     }
     EXPECT_EQ(runNativeSkillsDialog(ui, 0), std::nullopt);
 }
 
 TEST(CreationDialogs, FormsAnswerWhatWasTyped) {
-    FakeInteraction ui;
-    ui.formEntries = {FakeInteraction::FieldTexts{{"Character Name:", std::string(31, 'x')}},
-                      FakeInteraction::FieldTexts{{"Played By:", "Kim"}},
-                      FakeInteraction::FieldTexts{{"Age:", "600"}, {"Hair Color:", "Teal"}},
-                      FakeInteraction::FieldTexts{{"Background:", "Cooper"}}};
+    ScriptedPerson ui;
+    ui.fill(kNameAttitudeDialogTitle, {{"Character Name:", std::string(31, 'x')}});
+    ui.fill(kNameAttitudeDialogTitle, {{"Played By:", "Kim"}});
+    ui.fill(kPhysicalTraitsDialogTitle, {{"Age:", "600"}, {"Hair Color:", "Teal"}});
+    ui.fill(kFamilyBackgroundDialogTitle, {{"Background:", "Cooper"}});
     const auto first = runNameAttitudeDialog(ui);
     EXPECT_EQ(std::tie(first->name, first->playedBy, first->attitude),
               std::tuple(std::string(30, 'x'), "", "Adventurous"));
@@ -101,12 +118,12 @@ TEST(CreationDialogs, FormsAnswerWhatWasTyped) {
     const auto traits = runPhysicalTraitsDialog(ui, 16, 301, 505);
     EXPECT_EQ(std::tie(traits->age, traits->hairColor, traits->height, traits->weight),
               std::tuple(505, "Teal", "5' 10\"", "180 lbs."));
-    EXPECT_EQ(ui.lastInputs,
-              (std::vector<DialogInput>{{"age", 16}, {"minAge", 301}, {"maxAge", 505}}));
+    EXPECT_EQ(ui.inputsOf(kPhysicalTraitsDialogTitle).dump(),
+              R"({"age":16,"minAge":301,"maxAge":505})");
 
     EXPECT_EQ(runFamilyBackgroundDialog(ui, "Sage, Sergeant", "Juggler \x80"), "Cooper");
-    EXPECT_EQ(ui.lastInputs, (std::vector<DialogInput>{{"hint1", "Sage, Sergeant"},
-                                                       {"hint2", "Juggler \xE2\x82\xAC"}}));
+    EXPECT_EQ(ui.inputsOf(kFamilyBackgroundDialogTitle).dump(),
+              "{\"hint1\":\"Sage, Sergeant\",\"hint2\":\"Juggler \xE2\x82\xAC\"}");
     EXPECT_EQ(runFamilyBackgroundDialog(ui, "", ""), std::nullopt);
 }
 

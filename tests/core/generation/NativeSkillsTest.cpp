@@ -1,7 +1,7 @@
 #include "core/generation/NativeSkills.h"
 #include "core/dice/Dice.h"
 
-#include "support/FakeInteraction.h"
+#include "support/ScriptedPerson.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@ TEST(NativeSkills, PicksEndWhenNoSkillCanCount) {
         record.m_aSkill.fill(100);
         const CharacterRecord before = record;
         Dice dice(1);
-        test::FakeInteraction ui;
+        test::ScriptedPerson ui;
         AddCultureNativeSkills(record, dice, ui);
         int added = 0;
         for (std::size_t i = 0; i < record.m_aSkill.size(); ++i) {

@@ -125,28 +125,16 @@ TEST(MainMenuLayout, PicturesAndCaptionsByHoverState) {
     }
 }
 
-TEST(SheetView, PaintPlans) {
-    using What = PaintPlan::What;
-    struct Case {
-        std::int32_t page;
-        int h, v;
-        bool resetH, resetV, showMainMenu;
-        What what;
+TEST(SheetView, WhatEachPageDraws) {
+    // The page value, the page the view turns it into, and what that draws.
+    const std::tuple<std::int32_t, std::int32_t, PageDrawing> cases[] = {
+        {0, 0, PageDrawing::MainMenu},  {99, 0, PageDrawing::Nothing},
+        {1, 1, PageDrawing::SheetPage}, {4, 4, PageDrawing::SheetPage},
+        {5, 5, PageDrawing::Nothing},   {-1, -1, PageDrawing::Nothing},
     };
-    // clang-format off
-    const Case cases[] = {
-        {0, 0, 0, false, false, false, What::MainMenu}, {0, 0, 40, false, true, true, What::Nothing},
-        {0, 12, 0, true, false, true, What::Nothing},   {99, 5, 5, true, true, true, What::Nothing},
-        {1, 30, 30, false, false, false, What::SheetPage}, {5, 0, 0, false, false, false, What::Nothing},
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.page);
-        const PaintPlan plan = planPaint(c.page, c.h, c.v);
-        EXPECT_EQ(plan.resetHorizontalScroll, c.resetH);
-        EXPECT_EQ(plan.resetVerticalScroll, c.resetV);
-        EXPECT_EQ(plan.showMainMenu, c.showMainMenu);
-        EXPECT_EQ(plan.what, c.what);
+    for (const auto& [page, shown, drawing] : cases) {
+        EXPECT_EQ(pageShownFor(page), shown) << page;
+        EXPECT_EQ(pageDrawing(page), drawing) << page;
     }
     EXPECT_FALSE(scrollingAllowed(0));
     EXPECT_TRUE(scrollingAllowed(99)); // a generation running: the sheet may scroll

@@ -5,7 +5,7 @@
 #include "core/skills/SkillSelection.h"
 #include "core/specialskills/SpecialSkillDialog.h"
 
-#include "support/FakeInteraction.h"
+#include "support/ScriptedPerson.h"
 
 #include <gtest/gtest.h>
 
@@ -18,11 +18,13 @@ namespace {
 using A = Advantage;
 using Points = std::vector<std::int32_t>;
 
-// The fake person clicks the given captions in turn (nullopt: Escape) and escapes every
-// "Choose Skills" unless told otherwise.
-struct Person : test::FakeInteraction {
-    Person(std::initializer_list<std::optional<std::string>> clicks = {}) {
-        choiceClicks.assign(clicks.begin(), clicks.end());
+// The person answers a profession's dialog as it is told to, and escapes every dialog after.
+struct Person : test::ScriptedPerson {
+    Person() = default;
+    // One showing of the profession's dialog, answered with a click.
+    Person(std::int32_t profession, const char* caption) { click(profession, {caption}); }
+    void click(std::int32_t profession, const std::vector<std::optional<std::string>>& captions) {
+        ScriptedPerson::click(findSpecialSkillDialog(profession)->title, captions);
     }
     Points pointsOffered() const {
         Points points;
@@ -31,9 +33,12 @@ struct Person : test::FakeInteraction {
         }
         return points;
     }
+    // How often a special skill dialog was shown.
     std::size_t showings() const {
-        return static_cast<std::size_t>(std::count_if(
-            events.begin(), events.end(), [](auto& e) { return e.starts_with("choice:"); }));
+        const auto shown = events();
+        return static_cast<std::size_t>(std::count_if(shown.begin(), shown.end(), [](auto& e) {
+            return e.starts_with("dialog:") && e != "dialog:Choose Skills";
+        }));
     }
 };
 
@@ -134,7 +139,7 @@ TEST(SpecialSkillStep, TheStoredLevelsFollowThePicks) {
     r.m_nSocialLevel = 3;
     r.m_nFiscalLevel = 4;
     r.m_nLifeLevel = r.m_nMaxLifeLevel = 3;
-    Person ui{"+30 &Bandage and Bones"};
+    Person ui(0, "+30 &Bandage and Bones");
     RunSpecialSkillStep(r, ui);
     EXPECT_EQ(skill(r, "Bandaging & Bones"), 75);
     EXPECT_EQ(r.m_aEmphasis[33], 5);    // (5 * 45 + 75) / 6 / 10
@@ -200,7 +205,7 @@ TEST(SpecialSkillProcedure, EachKindOfChoiceChangesTheRecordAsItSays) {
         r.m_nSkillPoints = 7;
         CharacterRecord expected = r;
         c.change(expected);
-        Person ui{c.caption};
+        Person ui(c.profession, c.caption);
         SpecialSkillProcedure(r, ui);
         EXPECT_EQ(r, expected) << c.caption;
         EXPECT_EQ(ui.pointsOffered(), c.pointsOffered) << c.caption;
@@ -235,7 +240,10 @@ TEST(SpecialSkillProcedure, ACancelledShowingUsesUpItsPick) {
     // Two picks: the first showing is cancelled, the second refuses a raise and takes a skill.
     CharacterRecord r = character(0, 6);
     advantage(r, A::Comprehension) = 7;
-    Person ui{std::nullopt, "+1 &Comprehension", "+30 &Bandage and Bones", "+10 D&isease"};
+    Person ui;
+    ui.click(0, {std::nullopt});
+    ui.click(0, {"+1 &Comprehension", "+30 &Bandage and Bones"});
+    ui.click(0, {"+10 D&isease"});
     SpecialSkillProcedure(r, ui);
     EXPECT_EQ(ui.showings(), 2U);
     EXPECT_EQ(ui.messages.size(), 1U);
@@ -314,13 +322,12 @@ TEST(SpecialSkillProcedure, FixedGrantsComeByLevelWhateverThePicks) {
     }
     // The Overseer's skills come after its endowments, which still see them at 0.
     CharacterRecord overseer = character(70, 10);
-    Points tanglerootSeen;
     Person ui;
-    ui.onSkills = [&](SkillSelection& model) {
-        tanglerootSeen.push_back(model.ratings()[*skillIndexByName("Tangleroot (Terra)")]);
-        return false;
-    };
     SpecialSkillProcedure(overseer, ui);
+    Points tanglerootSeen;
+    for (const SkillSelection& given : ui.skillsGiven) {
+        tanglerootSeen.push_back(given.ratings()[*skillIndexByName("Tangleroot (Terra)")]);
+    }
     EXPECT_EQ(tanglerootSeen, (Points{0, 0, 0}));
 }
 
