@@ -155,7 +155,7 @@ void CQuorvelView::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     if (const auto id = m_hover.commandOnClick(m_document.record().m_nPage)) {
         // The main window runs it, as it runs the same command from the menu.
-        emit coverClicked(*id);
+        Q_EMIT coverClicked(*id);
     }
 }
 
