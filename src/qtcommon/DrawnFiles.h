@@ -19,7 +19,7 @@ inline bool writeFile(const QString& path, const char* data, qint64 size) {
 // The pixels of an image of four bytes a pixel, row after row with nothing between rows, as
 // the program reads them back; false for any other layout or when the file cannot be written.
 inline bool writePixels(const QDir& folder, const QString& name, const QImage& image) {
-    return image.depth() == 32 && image.bytesPerLine() == image.width() * 4 &&
+    return image.depth() == 32 && image.bytesPerLine() == qsizetype{4} * image.width() &&
            writeFile(folder.filePath(name), reinterpret_cast<const char*>(image.constBits()),
                      image.sizeInBytes());
 }

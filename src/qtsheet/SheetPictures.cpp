@@ -34,7 +34,7 @@ QImage drawnBeforehand(PictureId id, qreal ratio) {
     const PictureSize size = pictureSize(id);
     QImage image(size.width * whole, size.height * whole, QImage::Format_RGB32);
     if (image.isNull() || pixels.size() != image.sizeInBytes() ||
-        image.bytesPerLine() != image.width() * 4) {
+        image.bytesPerLine() != qsizetype{4} * image.width()) {
         return {};
     }
     std::memcpy(image.bits(), pixels.constData(), static_cast<std::size_t>(pixels.size()));

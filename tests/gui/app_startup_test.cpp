@@ -16,7 +16,7 @@ class AppStartupTest : public QObject {
 
     const QString m_program = QStringLiteral("orthavel");
 
-private slots:
+private Q_SLOTS:
     void initTestCase() {
         CQuorvelApp::configure(*qApp);
         QCOMPARE(QCoreApplication::organizationName(), QStringLiteral("Orthavel"));

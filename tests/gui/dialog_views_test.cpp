@@ -39,7 +39,7 @@ template <typename T> T* fieldOf(const FormDialogView& view, std::size_t field) 
 class DialogViewsTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void clickAcceptsWithTheButtonsResult() {

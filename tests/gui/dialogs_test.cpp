@@ -49,7 +49,7 @@ void clickUp(QWidget* box, int times) {
 class DialogsTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     // 1280 x 1024 at scale 2: the rows of "Choose Skills" scroll, keeping their layout, while its

@@ -61,7 +61,7 @@ void everyInputIsReachedAndNamed(const QList<QWidget*>& inputs) {
 class KeyboardTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     // Push buttons in one column or two: Enter presses the focused one, Tab moves on, Escape

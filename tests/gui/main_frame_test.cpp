@@ -78,7 +78,7 @@ private:
 class MainFrameTest : public QObject {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void initTestCase() { useOwnSettings("OrthavelMainFrameTest"); }
     void init() { QSettings().clear(); }
 

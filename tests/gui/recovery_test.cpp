@@ -86,7 +86,7 @@ class RecoveryTest : public QObject {
         QVERIFY(program.waitForFinished(10000));
     }
 
-private slots:
+private Q_SLOTS:
     void initTestCase() {
         useOwnSettings("OrthavelRecoveryTest");
         QVERIFY(m_home.isValid());

@@ -40,7 +40,7 @@ class SheetViewTest : public QObject {
         return qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel);
     }
 
-private slots:
+private Q_SLOTS:
     void fontsHaveTheSheetsCellHeights() {
         const SheetFonts fonts;
         const QtTextMetrics metrics(fonts);

@@ -6,6 +6,7 @@
 #include "core/record/Names.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace orthavel {
 namespace {
@@ -32,7 +33,7 @@ constexpr bool buttonsNameTheirProfessions(const CareerDialogRow& row) {
 
 // The row offers every profession of its range, each once.
 constexpr bool offersEveryProfessionOnce(const CareerDialogRow& row) {
-    if (row.buttonCount != static_cast<std::size_t>(row.lastCode - row.firstCode + 1)) {
+    if (std::cmp_not_equal(row.buttonCount, row.lastCode - row.firstCode + 1)) {
         return false;
     }
     for (std::int16_t code = row.firstCode; code <= row.lastCode; ++code) {

@@ -97,7 +97,7 @@ void UpdateDerivedStats(CharacterRecord& r) {
     // The saves of the three groups of five, physical, mental and social, each 5 a level.
     for (int group = 0; group < 3; ++group) {
         twin(r, r.m_aSave[static_cast<std::size_t>(group)],
-             r.m_aSave[static_cast<std::size_t>(group + 3)], [group](const Levels& at) {
+             r.m_aSave[static_cast<std::size_t>(group) + 3], [group](const Levels& at) {
                  Wrapping sum = 0;
                  for (int a = group * 5; a < group * 5 + 5; ++a) {
                      sum = sum + at(advantageAt(a));

@@ -38,7 +38,7 @@ QPixmap drawnBeforehand(const QString& svgPath, QSize size) {
     const QByteArray pixels = file.readAll();
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     if (image.isNull() || pixels.size() != image.sizeInBytes() ||
-        image.bytesPerLine() != image.width() * 4) {
+        image.bytesPerLine() != qsizetype{4} * image.width()) {
         return {};
     }
     std::memcpy(image.bits(), pixels.constData(), static_cast<std::size_t>(pixels.size()));

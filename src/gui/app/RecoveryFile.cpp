@@ -31,7 +31,7 @@ namespace {
 constexpr auto kWriteInterval = std::chrono::seconds(30);
 const QString kSuffix = QStringLiteral(".recovery");
 // Far more than a character can use: a bigger file is not read at all.
-constexpr qint64 kMostBytes = 64 * 1024 * 1024;
+constexpr qint64 kMostBytes = qint64{64} * 1024 * 1024;
 // A recovery file holds a character others should not read.
 constexpr QFile::Permissions kFilePermissions = QFile::ReadOwner | QFile::WriteOwner;
 constexpr QFile::Permissions kFolderPermissions =

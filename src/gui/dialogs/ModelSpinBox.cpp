@@ -27,7 +27,7 @@ void ModelSpinBox::commitPending() {
     // Only text the user typed is a commit; leaving an untouched box changes nothing.
     if (lineEdit()->isModified()) {
         lineEdit()->setModified(false);
-        emit committed(cleanText());
+        Q_EMIT committed(cleanText());
     }
 }
 
@@ -43,7 +43,7 @@ void ModelSpinBox::showValue(int value, int minimum, int maximum) {
 void ModelSpinBox::stepBy(int steps) {
     const int delta = steps < 0 ? -1 : 1;
     for (int i = 0; i < std::abs(steps); ++i) {
-        emit stepped(delta);
+        Q_EMIT stepped(delta);
     }
 }
 

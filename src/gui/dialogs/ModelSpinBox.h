@@ -24,7 +24,7 @@ public:
     // Commits text typed and not yet committed, as leaving the box would.
     void commitPending();
 
-signals:
+Q_SIGNALS:
     void stepped(int delta);
     void committed(const QString& text);
 

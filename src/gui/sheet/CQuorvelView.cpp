@@ -146,7 +146,7 @@ void CQuorvelView::mouseReleaseEvent(QMouseEvent* event) {
     }
     event->accept();
     if (const auto cover = m_hover.clickedCover(m_document.record().m_nPage)) {
-        emit coverClicked(*cover);
+        Q_EMIT coverClicked(*cover);
     }
 }
 

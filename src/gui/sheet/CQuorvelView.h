@@ -41,7 +41,7 @@ public:
     // What the page shown draws on paper: one logical unit per 1/100 inch.
     DisplayList pageForPaper() const;
 
-public slots:
+public Q_SLOTS:
     // Prints the page shown, after the print dialog.
     void print();
     // Shows the page shown as it would print.
@@ -52,7 +52,7 @@ public:
     // when the file could not be written.
     std::optional<QString> exportPdfTo(const QString& path);
 
-signals:
+Q_SIGNALS:
     // A click on a cover of the main menu; the main window starts the cover's generation.
     void coverClicked(MainMenuCover cover);
 
