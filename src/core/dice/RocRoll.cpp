@@ -49,10 +49,10 @@ std::string RocOutcomeText(std::int32_t total) {
 
 void RunRocRoll(Dice& dice, Interaction& ui) {
     // A cancelled dialog is no refusal: the roll goes ahead on a base of 0.
-    RollOnRoc(dice, ui, ui.askNumber(RocBaseNumberDialog()).value_or(0));
+    rollOnRoc(dice, ui, ui.askNumber(RocBaseNumberDialog()).value_or(0));
 }
 
-void RollOnRoc(Dice& dice, Interaction& ui, std::int32_t baseNumber) {
+void rollOnRoc(Dice& dice, Interaction& ui, std::int32_t baseNumber) {
     // A total of exactly 100 rolls again; the next roll lifts it past 100 for good. The base
     // number is any a file's rating makes: the sum wraps as record values do.
     Wrapping total = baseNumber;

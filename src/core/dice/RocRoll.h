@@ -58,6 +58,6 @@ std::string RocOutcomeText(std::int32_t total);
 // experience bonuses from 75 up.
 void RunRocRoll(Dice& dice, Interaction& ui);
 // The same roll on a base number already known (a skill's rating less the difficulty).
-void RollOnRoc(Dice& dice, Interaction& ui, std::int32_t baseNumber);
+void rollOnRoc(Dice& dice, Interaction& ui, std::int32_t baseNumber);
 
 } // namespace orthavel
