@@ -188,10 +188,9 @@ constexpr std::string_view kTablePrefix = "table:";
 static_assert(
     [] {
         for (const Command& c : kCommands) {
-            // A command the document runs has a name on the command line and nothing else has;
-            // a toolbar button has a picture.
-            if ((c.run != nullptr) == c.commandLineName.empty() ||
-                (c.toolbar.group != 0) == c.icon.empty()) {
+            // A toolbar button has a picture. (Whether a row's run is set cannot be asked here:
+            // under the sanitizers a function's address is no constant; a test asks it.)
+            if ((c.toolbar.group != 0) == c.icon.empty()) {
                 return false;
             }
             for (const Command& other : kCommands) {

@@ -85,7 +85,6 @@ public:
     // Whether the character is in the clean state, or differs from it only by steps that do not
     // mark it modified.
     bool isClean() const;
-    std::optional<std::size_t> cleanIndex() const { return m_clean; }
 
 private:
     void dropOldest();

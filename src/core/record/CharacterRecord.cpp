@@ -8,8 +8,6 @@ namespace {
 
 constexpr std::array<std::int32_t, kAdvantageCount> kKessariAdvantages{1, 0, 0, 0, 1, 0, 0, 0,
                                                                        2, 0, 0, 0, 0, 0, 0};
-// The profession code of "City Guard", the Neuonian defaults' profession.
-
 constexpr std::array<std::int32_t, kAdvantageCount> kNeuonianAdvantages{0, 0, 0, 0, 0, 0, 2, 0,
                                                                         3, 0, 0, 1, 0, 0, 0};
 
@@ -38,6 +36,28 @@ void clearProgress(CharacterRecord& r) {
     r.m_aSpecialSkill.fill(0);
 }
 
+// What both races' defaults set alike, from the race's starting values: the sample names, the
+// ages, size, movement, health, willpower, lineage, skill points and power tolerance, then a
+// fresh character's progress.
+void startAs(CharacterRecord& r, const RaceStart& start) {
+    r.m_strName = "Aldo Verrick";
+    r.m_strPlayedBy = "Tam Orrin";
+    r.m_strPathway = "Assertive Giver";
+    r.m_strCulture = kCultureNames[0];
+    r.m_nAge = start.startAge;
+    r.m_nStartAge = start.startAge;
+    r.m_nMaxAge = start.maxAge;
+    r.m_nSizeLevel = 4;
+    r.m_nMoveBase = 5;
+    r.m_nMoveBaseAdj = start.moveBaseAdj;
+    r.m_nBaseHealth = 25;
+    r.m_nBaseWillpower = start.baseWillpower;
+    r.m_nLineage = start.lineage;
+    r.m_nSkillPoints = start.skillPoints;
+    r.m_nPowerTolerance = start.powerTolerance;
+    clearProgress(r);
+}
+
 } // namespace
 
 CharacterRecord::CharacterRecord() {
@@ -53,27 +73,12 @@ void CharacterRecord::ResetToKessariDefaults() {
     m_nRace = kRaceKessari;
     m_strTradeHint1 = "Sage, Sergeant, Temple Guard, Alchemist";
     m_strTradeHint2 = "Juggler, Mercenary, Monastery Guard, etc.";
-    m_strName = "Aldo Verrick";
-    m_strPlayedBy = "Tam Orrin";
-    m_strPathway = "Assertive Giver";
-    m_strCulture = kCultureNames[0];
     m_strProfession = kProfessionNames[0];
     // The codes go with the names, so the new character's careers and rules are Balentin's Medic
     // until a dialog chooses others.
     m_nCulture = 0;
     m_nProfession = 0;
-    m_nAge = kKessariStart.startAge;
-    m_nStartAge = kKessariStart.startAge;
-    m_nMaxAge = kKessariStart.maxAge;
-    m_nSizeLevel = 4;
-    m_nMoveBase = 5;
-    m_nMoveBaseAdj = 6;
-    m_nBaseHealth = 25;
-    m_nBaseWillpower = 105;
-    m_nLineage = 3;
-    m_nSkillPoints = kKessariStart.skillPoints;
-    m_nPowerTolerance = 40;
-    clearProgress(*this);
+    startAs(*this, kKessariStart);
     m_aAdvantage = kKessariAdvantages;
     m_aAdvantageAdjust = kKessariAdjustments;
 }
@@ -82,24 +87,9 @@ void CharacterRecord::ApplyNeuonianDefaults() {
     m_nRace = kRaceNeuonian;
     m_strTradeHint1 = "City Guard, Artillery Agent, Craftsman, Artist,";
     m_strTradeHint2 = "Cavalry, Musician, Thief, Trapper, Actor";
-    m_strName = "Aldo Verrick";
-    m_strPlayedBy = "Tam Orrin";
-    m_strPathway = "Assertive Giver";
-    m_strCulture = kCultureNames[0];
     m_strProfession = kProfessionNames[profession::kCityGuard];
     m_nProfession = profession::kCityGuard;
-    m_nAge = kNeuonianStart.startAge;
-    m_nStartAge = kNeuonianStart.startAge;
-    m_nMaxAge = kNeuonianStart.maxAge;
-    m_nSizeLevel = 4;
-    m_nMoveBase = 5;
-    m_nMoveBaseAdj = 5;
-    m_nBaseHealth = 25;
-    m_nBaseWillpower = 120;
-    m_nLineage = 2;
-    m_nSkillPoints = kNeuonianStart.skillPoints;
-    m_nPowerTolerance = 30;
-    clearProgress(*this);
+    startAs(*this, kNeuonianStart);
     m_aAdvantage = kNeuonianAdvantages;
     m_aAdvantageAdjust.fill(0);
 }

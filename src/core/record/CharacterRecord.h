@@ -58,9 +58,13 @@ struct RaceStart {
     std::int32_t startAge;
     std::int32_t maxAge;
     std::int32_t skillPoints;
+    std::int32_t moveBaseAdj;
+    std::int32_t baseWillpower;
+    std::int32_t lineage;
+    std::int32_t powerTolerance;
 };
-inline constexpr RaceStart kKessariStart{21, 300, 405};
-inline constexpr RaceStart kNeuonianStart{16, 40, 506};
+inline constexpr RaceStart kKessariStart{21, 300, 405, 6, 105, 3, 40};
+inline constexpr RaceStart kNeuonianStart{16, 40, 506, 5, 120, 2, 30};
 // The Neuonian start for race 1, the Kessari one for any other.
 constexpr const RaceStart& raceStart(std::int32_t race) {
     return race == kRaceNeuonian ? kNeuonianStart : kKessariStart;

@@ -64,17 +64,24 @@ std::optional<Message> refusalOf(const SpecialSkillDialogRow& row, int choice, s
                    "Your " + std::string(name) + " is already at " + level + ".", false};
 }
 
+// The effect of a pick that adds to skill ratings; none for any other pick.
+const SpecialSkillEffect* addedSkillsOf(const SpecialSkillDialogRow& row, int choice) {
+    if (choice < 0 || static_cast<std::size_t>(choice) >= row.choiceCount) {
+        return nullptr;
+    }
+    const SpecialSkillEffect& effect = row.choices()[static_cast<std::size_t>(choice)].effect;
+    return effect.kind == EffectKind::AddSkill ? &effect : nullptr;
+}
+
 // A pick that would carry a rating past 100, the highest "Choose Skills" knows, is refused with
 // the rating it stands at, as a raise past an advantage's maximum is.
 std::optional<Message> ratingRefusalOf(const SpecialSkillDialogRow& row, int choice,
                                        const CharacterRecord& record) {
-    if (choice < 0 || static_cast<std::size_t>(choice) >= row.choiceCount) {
+    const SpecialSkillEffect* added = addedSkillsOf(row, choice);
+    if (added == nullptr) {
         return std::nullopt;
     }
-    const SpecialSkillEffect& effect = row.choices()[static_cast<std::size_t>(choice)].effect;
-    if (effect.kind != EffectKind::AddSkill) {
-        return std::nullopt;
-    }
+    const SpecialSkillEffect& effect = *added;
     for (const std::int16_t skill : {effect.target, effect.target2}) {
         if (skill < 0) {
             continue;
@@ -95,13 +102,11 @@ std::optional<Message> ratingRefusalOf(const SpecialSkillDialogRow& row, int cho
 // no longer be what its profession demands, and the next "Choose Skills" would refuse it.
 std::optional<Message> masteryRefusalOf(const SpecialSkillDialogRow& row, int choice,
                                         const CharacterRecord& record) {
-    if (choice < 0 || static_cast<std::size_t>(choice) >= row.choiceCount) {
+    const SpecialSkillEffect* added = addedSkillsOf(row, choice);
+    if (added == nullptr) {
         return std::nullopt;
     }
-    const SpecialSkillEffect& effect = row.choices()[static_cast<std::size_t>(choice)].effect;
-    if (effect.kind != EffectKind::AddSkill) {
-        return std::nullopt;
-    }
+    const SpecialSkillEffect& effect = *added;
     const auto race = record.m_nRace;
     const auto profession = record.m_nProfession;
     if (!ratedLevels(race, profession, record.m_aSkill).check.met) {

@@ -52,7 +52,6 @@ public:
     QToolBar* toolBar() const { return m_toolBar; }
     CQuorvelView* view() const { return m_view; }
     const RecentFiles& recentFiles() const { return m_recentFiles; }
-    const LockIndicators& lockIndicators() const { return *m_locks; }
 
     // Opens a character file; a failure is shown and leaves the open character as it was.
     bool openFile(const QString& path);

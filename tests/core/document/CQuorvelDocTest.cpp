@@ -62,6 +62,13 @@ TEST(CQuorvelDoc, OpenReplacesTheCharacterOnlyWhenTheWholeFileIsRead) {
     std::filesystem::remove(broken);
 }
 
+// A command the document runs has a name on the command line, and nothing else has one.
+TEST(CQuorvelDoc, EveryCommandItRunsHasACommandLineName) {
+    for (const Command& c : commandTable()) {
+        EXPECT_EQ(c.run != nullptr, !c.commandLineName.empty()) << c.caption;
+    }
+}
+
 TEST(CQuorvelDoc, PagesAndRulesTipsDoNotMarkModified) {
     CQuorvelDoc doc;
     ScriptedPerson ui;
