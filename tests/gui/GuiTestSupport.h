@@ -59,7 +59,7 @@ private:
 
 // Runs action once a modal dialog of type T is up.
 template <typename T, typename Action> void whenOpen(Action action) {
-    auto* timer = new QTimer;
+    auto* timer = new QTimer(qApp); // freed with the application if no dialog ever opens
     QObject::connect(timer, &QTimer::timeout, [timer, action] {
         if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
             timer->stop();

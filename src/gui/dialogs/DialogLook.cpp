@@ -51,6 +51,8 @@ constexpr char kFooterProperty[] = "keptInView";
 // Places a dialog on the screen as it is shown, once its size is known, and again when the window
 // manager has framed it and the frame turns out to reach past the screen's free area (a window
 // is placed before its frame is known).
+constexpr const char* kPlacedProperty = "orthavelPlacedOnScreen";
+
 class ScreenPlacer : public QObject {
 public:
     using QObject::QObject;
@@ -180,7 +182,10 @@ void applyDialogLook(QWidget* dialog) {
     dialog->setPalette(palette);
     dialog->setAutoFillBackground(true);
     dialog->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    if (dialog->findChild<ScreenPlacer*>(QString(), Qt::FindDirectChildrenOnly) == nullptr) {
+    // Once a dialog: a look applied again must not place it twice. (A search for the placer
+    // among the children cannot tell it from any other child: it has no meta-object of its own.)
+    if (!dialog->property(kPlacedProperty).toBool()) {
+        dialog->setProperty(kPlacedProperty, true);
         dialog->installEventFilter(new ScreenPlacer(dialog));
     }
 }
