@@ -277,15 +277,6 @@ private Q_SLOTS:
         QVERIFY(f.frame.isWindowModified());
     }
 
-    void aCommandReachesTheDocument() {
-        Frame f;
-        f.ui.click("Choose a set of Armor", {"Plate and &Mail"});
-        f.frame.commandAction(CommandId::NewArmor)->trigger();
-        QCOMPARE(f.ui.events().front(), std::string("dialog:Choose a set of Armor"));
-        QCOMPARE(f.document.record().m_aEquipment[0], 9);
-        QCOMPARE(f.document.record().m_nPage, 1);
-    }
-
     // Undo and Redo, by menu and keys, follow the commands with the window's modified mark;
     // Character Details changes what page 1 shows, and undoes.
     void undoAndRedoFollowTheCommands() {

@@ -50,15 +50,6 @@ inline std::string textAt(const DisplayList& list, int x, int y) {
     return {};
 }
 
-// Whether a line joins the two points, in either direction.
-inline bool hasLine(const DisplayList& list, int x1, int y1, int x2, int y2) {
-    const auto lines = list.lines();
-    return std::any_of(lines.begin(), lines.end(), [&](const LineItem& l) {
-        return (l.x1 == x1 && l.y1 == y1 && l.x2 == x2 && l.y2 == y2) ||
-               (l.x1 == x2 && l.y1 == y2 && l.x2 == x1 && l.y2 == y1);
-    });
-}
-
 // A text expected at (x, y), and its font where given.
 struct At {
     int x;
@@ -78,27 +69,6 @@ inline void expectTexts(const DisplayList& list, std::initializer_list<At> expec
         if (found != texts.end() && e.font) {
             EXPECT_EQ(found->font, *e.font) << e.text;
         }
-    }
-}
-
-// Lines expected drawn from (left, top) to (right, bottom); a frame is its four sides.
-struct Box {
-    int left, top, right, bottom;
-};
-
-inline void expectLines(const DisplayList& list, std::initializer_list<Box> lines) {
-    for (const Box& l : lines) {
-        EXPECT_TRUE(hasLine(list, l.left, l.top, l.right, l.bottom))
-            << "line " << l.left << "," << l.top << " - " << l.right << "," << l.bottom;
-    }
-}
-
-inline void expectFrames(const DisplayList& list, std::initializer_list<Box> boxes) {
-    for (const Box& b : boxes) {
-        expectLines(list, {{b.left, b.top, b.right, b.top},
-                           {b.right, b.top, b.right, b.bottom},
-                           {b.right, b.bottom, b.left, b.bottom},
-                           {b.left, b.bottom, b.left, b.top}});
     }
 }
 

@@ -6,21 +6,18 @@
 
 #include <algorithm>
 #include <numeric>
-#include <tuple>
 
 namespace orthavel {
 namespace {
 
 using namespace test;
 
-// A record whose every skill, emphasis and mastery holds a value that names its index, so a
-// line shows which element it read.
+// A record whose every skill holds a value that names its index, so a line shows which skill it
+// read.
 CharacterRecord numbered(std::int32_t race) {
     CharacterRecord r;
     r.m_nRace = race;
     std::iota(r.m_aSkill.begin(), r.m_aSkill.end(), 1000);
-    std::iota(r.m_aEmphasis.begin(), r.m_aEmphasis.end(), 500);
-    std::iota(r.m_aMastery.begin(), r.m_aMastery.end(), 700);
     return r;
 }
 
@@ -31,20 +28,7 @@ DisplayList page3(const CharacterRecord& r) {
     return layoutPage3(r, FixedPitchMetrics{});
 }
 
-constexpr FontId Bold = FontId::CourierBold;
-constexpr FontId Print = FontId::CourierPrint;
 constexpr FontId Plain = FontId::CourierNew;
-
-TEST(Page2Layout, FrameTitleAndHeadings) {
-    const DisplayList list = page2(numbered(0));
-    expectFrames(list, {{5, 20, 760, 80}});
-    // clang-format off
-    expectTexts(list, {
-        {382 - 110, 23, "Mastery List of Skills", FontId::CenturyGothic},
-        {10, 45, "Comp. Table:", Bold}, {20 + 12 * 8, 45, "Complex Bonus:", Plain},
-        {60 + 31 * 8, 60, "5 x Complexity (+/- bonus) per skill points.", Plain}});
-    // clang-format on
-}
 
 // Every skill the catalogue names is listed once on pages 2 and 3, with its own rating: the
 // Neuonian lines (Brawling to Synergy) for Neuonians only, Howling Wind and Natural Form for any
@@ -77,23 +61,6 @@ TEST(Page23Layout, EverySkillIsListedOnceForItsRace) {
                 << "skill " << skill << ", race " << race;
         }
     }
-}
-
-// A category heading at c, a group heading at c + 4, a skill's rating at c + 5 and its label at
-// c + 30, the lines a step apart: once in each column, and where the races' first columns part.
-TEST(Page2Layout, LinesOfEachColumn) {
-    // clang-format off
-    expectTexts(page2(numbered(0)), {
-        {5, 85, "Combat: 700", Bold}, {9, 100, "Blades (2 min):500", Print}, {10, 115, "1000", Plain},
-        {35, 115, "Stilletto (4)", Plain}, {35, 185, "Great Sword (16)", Plain},
-        {245, 85, "Dark Arts: 702", Bold}, {249, 100, "Prestidigitation(4 min):509", Print},
-        {250, 171, "1034", Plain}, {275, 171, "Stage Magic (14)", Plain},
-        {499, 85, "Music (3 min):515", Print}, {500, 100, "1068", Plain}, {525, 170, "Wind (15)", Plain},
-        {9, 376, "Lance/Pole Arm(1 min):505", Print}, {35, 668, "Olde Human Literacy (12)", Plain}});
-    expectTexts(page2(numbered(1)), {
-        {9, 390, "Lance/Pole Arm(1 min):505", Print}, {5, 569, "Cultural Skills: 701", Bold},
-        {9, 584, "Culture:Neuonian(4 min):539", Print}, {35, 769, "Kessari Speech (10)", Plain}});
-    // clang-format on
 }
 
 TEST(Page2Layout, SpellsListedInIndexOrderOnThePage) {
@@ -135,18 +102,6 @@ TEST(Page2Layout, SpellsListedInIndexOrderOnThePage) {
         EXPECT_FALSE(t.x >= 495 && t.y > 428) << t.text;
     }
     EXPECT_EQ(textAt(none, 500, 428), "0");
-}
-
-// Page 3 has the same lines; the Brewing lines are 15 apart, and two headings carry no value.
-TEST(Page3Layout, LinesOfEachColumn) {
-    // clang-format off
-    expectTexts(page3(numbered(0)), {
-        {5, 30, "Myth & Lore: 707", Bold}, {9, 45, "Fabled Lands (9 min):520", Print}, {10, 60, "1147", Plain},
-        {35, 60, "Ariela (13)", Plain}, {249, 30, "Brewing (3 min):525", Print}, {275, 45, "Alcohol (6)", Plain},
-        {275, 105, "Potions (15)", Plain}, {249, 682, "Endowments (No Emphasis)", Print},
-        {495, 30, "Scholastics: 710", Bold}, {500, 60, "1274", Plain}, {525, 60, "Algebra & Early Physics (19)", Plain},
-        {499, 716, "Endowments (Continued)", Print}});
-    // clang-format on
 }
 
 // Thirteen endowments fill column 2 from y 697 to 865; the fourteenth starts column 3 at
