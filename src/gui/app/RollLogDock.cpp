@@ -7,32 +7,29 @@
 #include "qtcommon/QtText.h"
 #include "qtcommon/SafeFile.h"
 
-#include <QAbstractTableModel>
+#include <QAbstractListModel>
 #include <QAction>
 #include <QClipboard>
 #include <QDate>
 #include <QDir>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QPushButton>
-#include <QTreeView>
+#include <QListView>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <array>
 
 namespace orthavel {
 
 namespace {
 
-enum Column { TimeColumn, PurposeColumn, RollColumn, OutcomeColumn, ColumnCount };
-
-// The rolls of a log as rows, newest first.
-class RollLogModel : public QAbstractTableModel {
+// The rolls of a log, newest first, each as one entry of two lines: when, what for and the roll,
+// then what the ROC roll or a rule table made of it. A narrow dock wraps the second line.
+class RollLogModel : public QAbstractListModel {
 public:
-    RollLogModel(const RollLog& log, QObject* parent) : QAbstractTableModel(parent), m_log(log) {}
+    RollLogModel(const RollLog& log, QObject* parent) : QAbstractListModel(parent), m_log(log) {}
 
     void reset() {
         beginResetModel();
@@ -42,46 +39,25 @@ public:
     int rowCount(const QModelIndex& parent) const override {
         return parent.isValid() ? 0 : static_cast<int>(m_log.rolls().size());
     }
-    int columnCount(const QModelIndex& parent) const override {
-        return parent.isValid() ? 0 : ColumnCount;
-    }
 
     QVariant data(const QModelIndex& index, int role) const override {
         if (!index.isValid() || index.row() >= rowCount({})) {
             return {};
         }
         const LoggedRoll& roll = m_log.rolls()[static_cast<std::size_t>(index.row())];
-        if (role == Qt::TextAlignmentRole && index.column() == RollColumn) {
-            return static_cast<int>(Qt::AlignRight | Qt::AlignVCenter);
-        }
         if (role == Qt::ToolTipRole) {
-            return index.column() == OutcomeColumn && !roll.outcome.empty()
-                       ? toQString(roll.outcome)
-                       : toQString(roll.time);
+            return toQString(roll.time);
         }
         if (role != Qt::DisplayRole) {
             return {};
         }
-        switch (index.column()) {
-        case TimeColumn:
-            return shownTime(toQString(roll.time));
-        case PurposeColumn:
-            return toQString(roll.purpose);
-        case RollColumn:
-            return roll.roll;
-        default:
-            return toQString(roll.outcome);
+        QString text = QStringLiteral("%1  %2: %3")
+                           .arg(shownTime(toQString(roll.time)), toQString(roll.purpose))
+                           .arg(roll.roll);
+        if (!roll.outcome.empty()) {
+            text += QLatin1Char('\n') + toQString(roll.outcome);
         }
-    }
-
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        static const std::array<const char*, ColumnCount> kHeaders{"Time", "Purpose", "Roll",
-                                                                   "Outcome"};
-        if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
-            section >= ColumnCount) {
-            return {};
-        }
-        return tr(kHeaders[static_cast<std::size_t>(section)]);
+        return text;
     }
 
 private:
@@ -105,16 +81,14 @@ RollLogDock::RollLogDock(RollLog& log, QWidget* parent)
     layout->setContentsMargins(4, 4, 4, 4);
 
     m_model = new RollLogModel(m_log, this);
-    m_view = new QTreeView(body);
+    m_view = new QListView(body);
     m_view->setModel(m_model);
-    m_view->setRootIsDecorated(false);
-    m_view->setUniformRowHeights(true);
-    m_view->setAllColumnsShowFocus(true);
+    m_view->setWordWrap(true);
+    m_view->setResizeMode(QListView::Adjust);
+    m_view->setAlternatingRowColors(true);
+    m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setAccessibleName(tr("Rolls, newest first"));
-    m_view->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_view->header()->setStretchLastSection(true);
     layout->addWidget(m_view);
 
     // Ctrl+C in the list copies as the button does.

@@ -5,20 +5,20 @@
 #include <optional>
 
 class QAbstractItemModel;
-class QTreeView;
+class QListView;
 
 namespace orthavel {
 
 class RollLog;
 
-// "Roll Log": every roll shown, newest first, one row each (time, purpose, roll, and what the ROC
-// roll or a rule table made of it), with Copy, Save Log As... and Clear below.
+// "Roll Log": every roll shown, newest first (time, purpose, roll, and what the ROC roll or a
+// rule table made of it), with Copy, Save Log As... and Clear below.
 class RollLogDock : public QDockWidget {
     Q_OBJECT
 public:
     RollLogDock(RollLog& log, QWidget* parent = nullptr);
 
-    QTreeView* view() const { return m_view; }
+    QListView* view() const { return m_view; }
 
     // Shows the log again after a change.
     void refresh();
@@ -35,7 +35,7 @@ public:
 private:
     RollLog& m_log;
     QAbstractItemModel* m_model = nullptr;
-    QTreeView* m_view = nullptr;
+    QListView* m_view = nullptr;
 };
 
 } // namespace orthavel

@@ -37,7 +37,7 @@ SkillRollView::SkillRollView(SkillRoll& model, QWidget* parent) : QDialog(parent
     auto* skillLabel =
         new QLabel(withMnemonic(toQString(SkillRoll::kFilterLabel), mnemonics), this);
     m_filter = new QLineEdit(toQString(m_model.filter()), this);
-    m_filter->setPlaceholderText(tr("type to narrow the list"));
+    m_filter->setPlaceholderText(tr("type to narrow"));
     skillLabel->setBuddy(m_filter);
     nameAfterLabel(m_filter, skillLabel->text());
     auto* difficultyLabel =
@@ -95,7 +95,7 @@ SkillRollView::SkillRollView(SkillRoll& model, QWidget* parent) : QDialog(parent
     connect(m_list, &QTreeWidget::itemDoubleClicked, this, &SkillRollView::confirm);
     // The base number follows every digit typed; a box left with no number in range shows what
     // was typed, and OK says what it takes.
-    connect(m_difficulty, &QSpinBox::textChanged, this, [this](const QString& typed) {
+    connect(m_difficulty, &ModelSpinBox::typing, this, [this](const QString& typed) {
         m_model.typeDifficulty(typed.toStdString());
         showBaseNumber();
     });
