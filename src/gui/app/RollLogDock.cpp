@@ -15,8 +15,8 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
-#include <QPushButton>
 #include <QListView>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
