@@ -41,11 +41,15 @@ expect_eq "roll against Long Sword" "$("$CLI" run roc --in "$DATA/sample_kessari
 {"event":"closed","title":"Roll Against Skill","accepted":true,"skill":"Long Sword","rating":25,"difficulty":20,"baseNumber":5}
 '"${ROLL}"'57."}
 {"event":"message","caption":"Rolling Outcome Chart (ROC)","text":"62  Success: D  You did it! Your adventuring group admits their need for you."}'
-for skill in "Short Sword" "Longsword?"; do
+while IFS='|' read -r skill problem; do
     status=0
-    "$CLI" run roc --in "$DATA/sample_kessari.ksc" --skill "$skill" > out.txt 2> err.txt || status=$?
-    expect_eq "no rated $skill" "$status $(wc -l < err.txt) $(wc -c < out.txt)" "2 1 0"
-done
+    "$CLI" run roc --skill "$skill" > out.txt 2> err.txt || status=$?
+    expect_eq "no rated $skill" "$status $(wc -c < out.txt) $(cat err.txt)" \
+        "2 0 orthavel-cli: run roc: $problem"
+done <<'EOF'
+stilletto|the character's "Stilletto" is not rated
+Longsword?|no skill is called "Longsword?"
+EOF
 expect_status "a difficulty out of range" 2 "$CLI" run roc --in "$DATA/sample_kessari.ksc" \
     --skill Stilletto --difficulty 1001
 

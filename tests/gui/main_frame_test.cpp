@@ -605,6 +605,15 @@ private Q_SLOTS:
         QVERIFY(RollLogFile(empty, kept).load().has_value());
         QVERIFY(empty.rolls().empty() && !QFile::exists(kept));
         QCOMPARE(readAll(kept + QStringLiteral(".damaged")), QByteArray("no log\n"));
+        // Nor is a file larger than a thousand rolls can make read, whatever it holds.
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        const QByteArray line = QByteArray::fromStdString(RollLog::line(rolls[0]));
+        while (damaged.size() <= 2 * 1024 * 1024) {
+            damaged.write(line.repeated(1000));
+        }
+        damaged.close();
+        QVERIFY(RollLogFile(empty, kept).load().has_value());
+        QVERIFY(empty.rolls().empty() && QFile::exists(kept + QStringLiteral(".damaged.1")));
 
         dock->clear();
         QCOMPARE(rows->rowCount(), 0);
