@@ -2,9 +2,12 @@
 
 #include "core/document/CQuorvelDoc.h"
 #include "core/document/Commands.h"
+#include "core/interaction/ChoiceDialog.h"
+#include "core/interaction/NumberPrompt.h"
 #include "core/npc/NpcMaker.h"
 #include "core/record/Cp1252.h"
 #include "core/record/DerivedStats.h"
+#include "core/skills/SkillRoll.h"
 #include "qtcommon/CharacterFileIO.h"
 #include "qtcommon/QtText.h"
 #include "qtsheet/SheetRender.h"
@@ -53,6 +56,10 @@ constexpr OptionRow kOptionRows[] = {
      "Answers the dialogs from this script; without it every one is cancelled."},
     {"rolls", "N,N,...", "The first percentile rolls (1 to 100); later ones are random."},
     {"seed", "N", "Seeds the random generator."},
+    {"skill", "NAME",
+     "With roc: rolls against this rated skill of the character instead of asking for the base "
+     "number."},
+    {"difficulty", "N", "With --skill: the action's difficulty, -1000 to 1000 (0 when not given)."},
     {"page", "N", "The page: 0 (main menu) to 4, or all (PDF only) for pages 1 to 4."},
     {"race", "R", "The race: Kessari or Neuonian (any when not given)."},
     {"culture", "C", "The House or city-state, by name (any of the race's when not given)."},
@@ -92,9 +99,11 @@ constexpr Subcommand kSubcommands[] = {
     {"derive", "FILE [-o OUT]",
      "Recomputes the derived values of FILE's character and prints it as dump does.", "o", "", 1,
      cmdDerive},
-    {"run", "COMMAND [--in FILE] [--script S.json] [--rolls N,N,...] [--seed N] [-o OUT]",
-     "Runs one menu command and prints what it showed as JSON lines.", "in script rolls seed o", "",
-     1, cmdRun},
+    {"run",
+     "COMMAND [--in FILE] [--script S.json] [--rolls N,N,...] [--seed N] [--skill NAME "
+     "[--difficulty N]] [-o OUT]",
+     "Runs one menu command and prints what it showed as JSON lines.",
+     "in script rolls seed skill difficulty o", "", 1, cmdRun},
     {"render", "FILE --page N -o OUT",
      "Draws a sheet page of FILE into OUT, a .pdf, .png or .svg file.", "page o", "page o", 1,
      cmdRender},
@@ -195,6 +204,10 @@ void printRunCommands(std::ostream& out) {
             continue;
         }
         std::string names(command.commandLineName);
+        if (!command.commandLineOption.empty()) {
+            names += ' ' + optionFlag(command.commandLineOption) + ' ' +
+                     std::string(optionRow(command.commandLineOption).value);
+        }
         if (const std::string numbered = numberedName(command); !numbered.empty()) {
             names += ", " + numbered;
         }
@@ -417,11 +430,46 @@ std::optional<std::string> readScript(const std::string& path, std::string& text
     return std::nullopt;
 }
 
+// Roll Against Skill's answer from --skill and --difficulty: the skill is named whole, and one
+// the character does not have rated is refused before anything runs.
+int skillRollAnswer(const Arguments& a, const CharacterRecord& record, nlohmann::json& script,
+                    std::ostream& err) {
+    const std::string& name = a.options.at("skill");
+    if (const auto problem = SkillRoll(record).chooseOnly(name)) {
+        err << "orthavel-cli: run roc: " << *problem << '\n';
+        return ExitUsage;
+    }
+    const auto difficulty =
+        a.options.contains("difficulty")
+            ? parseWholeNumber(a.options.at("difficulty"), SkillRoll::kLowestDifficulty,
+                               SkillRoll::kHighestDifficulty)
+            : std::optional<std::int32_t>(0);
+    if (!difficulty) {
+        return usage(err, "--difficulty takes a whole number from -1000 to 1000",
+                     findSubcommand("run"));
+    }
+    nlohmann::json fields = nlohmann::json::object();
+    fields[std::string(SkillRoll::kFilterLabel)] = name;
+    fields[std::string(SkillRoll::kDifficultyLabel)] = std::to_string(*difficulty);
+    script.insert(script.begin(), nlohmann::json{{"title", std::string(SkillRoll::kTitle)},
+                                                 {"fields", fields},
+                                                 {"click", std::string(kOkCaption)}});
+    return ExitDone;
+}
+
 int cmdRun(const Arguments& a, std::ostream& out, std::ostream& err) {
     const Subcommand* run = findSubcommand("run");
-    const Command* command = commandNamed(a.positional[0]);
+    if (a.options.contains("difficulty") && !a.options.contains("skill")) {
+        return usage(err, "run: --difficulty goes with --skill", run);
+    }
+    const std::string_view option = a.options.contains("skill") ? "skill" : "";
+    const Command* command = commandNamed(a.positional[0], option);
     if (command == nullptr) {
-        return usage(err, "run: unknown command \"" + a.positional[0] + "\"", run);
+        return usage(err,
+                     commandNamed(a.positional[0]) != nullptr
+                         ? "run: \"" + a.positional[0] + "\" takes no --skill"
+                         : "run: unknown command \"" + a.positional[0] + "\"",
+                     run);
     }
     nlohmann::json script = nlohmann::json::array();
     if (a.options.contains("script")) {
@@ -456,6 +504,11 @@ int cmdRun(const Arguments& a, std::ostream& out, std::ostream& err) {
     }
     if (a.options.contains("in")) {
         if (const int status = openOrFail(doc, a.options.at("in"), err)) {
+            return status;
+        }
+    }
+    if (!option.empty()) {
+        if (const int status = skillRollAnswer(a, doc.record(), script, err)) {
             return status;
         }
     }

@@ -18,6 +18,23 @@ bool isSymbolicLinkLoop(const QString& path) {
     return error == std::errc::too_many_symbolic_link_levels;
 }
 
+QString setAside(const QString& path) {
+    // The numbered names go as far as .damaged.9.
+    constexpr int kMostAsideNumbers = 9;
+    for (int number = 0; number <= kMostAsideNumbers; ++number) {
+        QString aside = path + QStringLiteral(".damaged");
+        if (number > 0) {
+            aside += QStringLiteral(".%1").arg(number);
+        }
+        const QFileInfo taken(aside);
+        if (taken.exists() || taken.isSymLink()) {
+            continue;
+        }
+        return QFile::rename(path, aside) ? aside : path;
+    }
+    return path;
+}
+
 std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes,
                                       std::optional<QFileDevice::Permissions> permissions) {
     if (isSymbolicLinkLoop(path)) {

@@ -18,6 +18,11 @@ namespace orthavel {
 std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes,
                                       std::optional<QFileDevice::Permissions> permissions = {});
 
+// Sets a file that cannot be read aside under the first free name of ".damaged", ".damaged.1"
+// to ".damaged.9" added to its name, where it is never read again but can be looked at; nothing
+// is removed or replaced. Answers where the file is now: where it was when it cannot be moved.
+QString setAside(const QString& path);
+
 // Whether following path's symbolic links goes round in a loop.
 bool isSymbolicLinkLoop(const QString& path);
 

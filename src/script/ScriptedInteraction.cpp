@@ -5,6 +5,7 @@
 #include "core/interaction/FormDialog.h"
 #include "core/record/Cp1252.h"
 #include "core/skills/EmphasisDisplay.h"
+#include "core/skills/SkillRoll.h"
 #include "core/skills/SkillSelection.h"
 
 #include <algorithm>
@@ -87,7 +88,8 @@ std::string textOf(const json& value) {
 } // namespace
 
 bool ScriptedInteraction::runDialog(const std::string& title, const ordered_json& inputs,
-                                    const ActionHandler& apply) {
+                                    const ActionHandler& apply,
+                                    const std::function<void(ordered_json&)>& accepted) {
     write({{"event", "dialog"}, {"title", title}, {"inputs", inputs}});
     Outcome outcome = Outcome::Cancelled;
     if (m_next < m_script.size()) {
@@ -110,9 +112,15 @@ bool ScriptedInteraction::runDialog(const std::string& title, const ordered_json
             outcome = Outcome::Cancelled;
         }
     }
-    const bool accepted = outcome == Outcome::Accepted;
-    write({{"event", "closed"}, {"title", title}, {"accepted", accepted}});
-    return accepted;
+    ordered_json closed{{"event", "closed"}, {"title", title}, {"accepted", false}};
+    if (outcome == Outcome::Accepted) {
+        closed["accepted"] = true;
+        if (accepted) {
+            accepted(closed);
+        }
+    }
+    write(closed);
+    return outcome == Outcome::Accepted;
 }
 
 namespace {
@@ -346,6 +354,54 @@ bool ScriptedInteraction::runForm(FormEntry& form) {
         throw ScriptMismatch("the dialog \"" + dialog.title + "\" has no button \"" +
                              shownText(caption) + "\"");
     });
+}
+
+bool ScriptedInteraction::runSkillRoll(SkillRoll& model) {
+    const std::string title(SkillRoll::kTitle);
+    ordered_json inputs = ordered_json::object();
+    if (model.given()) {
+        inputs["skill"] = model.chosen()->name;
+    }
+    const auto describe = [&](ordered_json& closed) {
+        const SkillRoll::RatedSkill& chosen = *model.chosen();
+        closed["skill"] = chosen.name;
+        closed["rating"] = chosen.rating;
+        closed["difficulty"] = model.difficulty();
+        closed["baseNumber"] = *model.baseNumber();
+    };
+    return runDialog(
+        title, inputs,
+        [&](const json& action) {
+            if (action.contains("fields") && action.at("fields").is_object()) {
+                for (const auto& [label, value] : action.at("fields").items()) {
+                    const std::string typed = textOf(value);
+                    if (label == SkillRoll::kFilterLabel) {
+                        model.setFilter(typed);
+                        model.choose(typed);
+                    } else if (label == SkillRoll::kDifficultyLabel) {
+                        model.typeDifficulty(typed);
+                    } else {
+                        throw ScriptMismatch("the dialog \"" + title + "\" has no field \"" +
+                                             shownText(label) + "\"");
+                    }
+                }
+                return Outcome::Open;
+            }
+            const std::string caption = action.contains("click") ? textOf(action.at("click")) : "";
+            if (caption == kOkCaption) {
+                if (const auto refused = model.confirm()) {
+                    showMessage(*refused);
+                    return Outcome::Open;
+                }
+                return Outcome::Accepted;
+            }
+            if (caption == kCancelCaption) {
+                return Outcome::Cancelled;
+            }
+            throw ScriptMismatch("the dialog \"" + title + "\" has no button \"" +
+                                 shownText(caption) + "\"");
+        },
+        describe);
 }
 
 void ScriptedInteraction::showEmphasisDisplay(const EmphasisDisplay& display) {

@@ -36,6 +36,10 @@ public:
     bool runSkillSelection(SkillSelection& model) override;
     // Written as a dialog that opens and is closed with OK at once; it takes no answer.
     void showEmphasisDisplay(const EmphasisDisplay& display) override;
+    // "fields" types into "Skill:" (the filter; a skill named whole is chosen) and
+    // "Difficulty:". Closed with OK, the transcript names the skill, its rating, the difficulty
+    // and the base number.
+    bool runSkillRoll(SkillRoll& model) override;
 
     // The closing line: where the command left the document (its page, whether it is modified
     // and its file).
@@ -46,10 +50,12 @@ protected:
     using ActionHandler = std::function<Outcome(const nlohmann::json& action)>;
 
     // Runs one dialog: writes its opening, takes the next answer, checks its title, applies its
-    // actions in order until one closes the dialog, and writes its closing. A dialog still open
-    // when the actions end is cancelled. Answers whether it was accepted.
+    // actions in order until one closes the dialog, and writes its closing (with what accepted
+    // adds to it, when it was accepted). A dialog still open when the actions end is cancelled.
+    // Answers whether it was accepted.
     bool runDialog(const std::string& title, const nlohmann::ordered_json& inputs,
-                   const ActionHandler& apply);
+                   const ActionHandler& apply,
+                   const std::function<void(nlohmann::ordered_json&)>& accepted = {});
 
     void write(const nlohmann::ordered_json& event);
 

@@ -32,6 +32,27 @@ expect_eq "same seed, same roll" "$("$CLI" run table:32773 --seed 42)" "$first"
 distinct="$(for _ in $(seq 20); do "$CLI" run table:32773 | head -1; done | sort -u | wc -l)"
 expect_eq "rolls in the same second differ" "$([ "$distinct" -gt 1 ] && echo yes || echo no)" yes
 
+# Against a skill of the character: the transcript names the skill, its rating, the difficulty and
+# the base number, then rolls on it as the ROC roll does. A skill the character has not rated, or
+# none of that name, is one line on stderr.
+expect_eq "roll against Long Sword" "$("$CLI" run roc --in "$DATA/sample_kessari.ksc" \
+    --skill "long sword" --difficulty 20 --rolls 57 | head -4)" \
+'{"event":"dialog","title":"Roll Against Skill","inputs":{}}
+{"event":"closed","title":"Roll Against Skill","accepted":true,"skill":"Long Sword","rating":25,"difficulty":20,"baseNumber":5}
+'"${ROLL}"'57."}
+{"event":"message","caption":"Rolling Outcome Chart (ROC)","text":"62  Success: D  You did it! Your adventuring group admits their need for you."}'
+while IFS='|' read -r skill problem; do
+    status=0
+    "$CLI" run roc --skill "$skill" > out.txt 2> err.txt || status=$?
+    expect_eq "no rated $skill" "$status $(wc -c < out.txt) $(cat err.txt)" \
+        "2 0 orthavel-cli: run roc: $problem"
+done <<'EOF'
+stilletto|the character's "Stilletto" is not rated
+Longsword?|no skill is called "Longsword?"
+EOF
+expect_status "a difficulty out of range" 2 "$CLI" run roc --in "$DATA/sample_kessari.ksc" \
+    --skill Stilletto --difficulty 1001
+
 expect_status "a roll of 101" 2 "$CLI" run roc --rolls 101
 expect_status "no such table" 2 "$CLI" run table:32772
 

@@ -4,6 +4,7 @@
 
 #include "GuiTestSupport.h"
 
+#include "core/document/Commands.h"
 #include "core/generation/AppearanceDialogs.h"
 #include "core/generation/ArmorDialog.h"
 #include "core/generation/CareerDialogs.h"
@@ -15,12 +16,15 @@
 #include "gui/dialogs/FormDialogView.h"
 #include "gui/dialogs/ModelSpinBox.h"
 #include "gui/dialogs/QtInteraction.h"
+#include "gui/dialogs/SkillRollView.h"
 #include "gui/dialogs/SkillSelectionView.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QTreeWidget>
 
 using namespace orthavel;
 
@@ -232,6 +236,54 @@ private Q_SLOTS:
         QCOMPARE(closer.seen.size(), 1);
         QCOMPARE(view.result(), static_cast<int>(QDialog::Accepted));
         QCOMPARE(model.ratings()[3], 35);
+    }
+
+    // "Roll Against Skill" by keyboard alone: part of a name, Tab, the difficulty, Enter; the roll
+    // is made on the rating less the difficulty and the character is left as it was. Up and Down
+    // in the filter choose from the list; Enter on a difficulty out of range is refused.
+    void rollAgainstASkillByKeyboardAlone() {
+        CQuorvelDoc doc;
+        QVERIFY(doc.OnOpenDocument(ORTHAVEL_TEST_DATA "/sample_kessari.ksc"));
+        const CharacterRecord before = doc.record();
+        QString base;
+        whenOpen<SkillRollView>([&](SkillRollView* view) {
+            view->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(view));
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("longsw"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("20"));
+            base = view->baseNumber()->text();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        MessageBoxCloser closer;
+        doc.dice().queueRolls({57});
+        QtInteraction ui;
+        doc.runCommand(command(CommandId::RollAgainstSkill), ui);
+        QCOMPARE(base, QStringLiteral("Base Number: 5")); // Long Sword 25 - 20
+        QCOMPARE(closer.seen.size(), 2);
+        QCOMPARE(closer.seen[0].text, QStringLiteral("You rolled a: 57."));
+        QCOMPARE(closer.seen[1].text, QStringLiteral("62  Success: D  You did it! Your adventuring "
+                                                     "group admits their need for you."));
+        QVERIFY(doc.record() == before && !doc.IsModified() && !doc.history().canUndo());
+
+        SkillRoll model(doc.record());
+        SkillRollView view(model);
+        QVERIFY(opened(view));
+        everyInputIsReachedAndNamed(QList<QWidget*>{view.filter(), view.difficulty(), view.list()});
+        view.filter()->setFocus();
+        QTest::keyClick(view.filter(), Qt::Key_Down); // from Stilletto
+        QCOMPARE(view.baseNumber()->text(), QStringLiteral("Base Number: 25"));
+        QCOMPARE(model.chosen()->name, std::string("Long Sword"));
+        view.difficulty()->setFocus();
+        view.difficulty()->selectAll();
+        QTest::keyClicks(view.difficulty(), QStringLiteral("1001"));
+        QTest::keyClick(view.difficulty(), Qt::Key_Return);
+        QCOMPARE(closer.seen.size(), 3);
+        QCOMPARE(closer.seen[2].text,
+                 QStringLiteral("Please enter an integer between -1000 and 1000."));
+        QVERIFY(view.isVisible() && view.focusWidget() == view.difficulty());
+        QTest::keyClick(view.difficulty(), Qt::Key_Escape);
+        QCOMPARE(view.result(), static_cast<int>(QDialog::Rejected));
     }
 
     // A message box shows its whole caption and closes on Enter.

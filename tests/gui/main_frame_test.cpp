@@ -6,19 +6,27 @@
 #include "GuiTestSupport.h"
 
 #include "core/document/Commands.h"
+#include "core/sheet/Page23Layout.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/LockIndicators.h"
+#include "gui/app/RollLogDock.h"
+#include "gui/app/RollLogFile.h"
 #include "gui/dialogs/HelpDialogs.h"
 #include "gui/sheet/CQuorvelView.h"
+#include "qtsheet/QtTextMetrics.h"
+#include "qtsheet/SheetFonts.h"
 #include "qtsheet/SheetPictures.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QDragEnterEvent>
 #include <QFileDialog>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPrinterInfo>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -511,6 +519,95 @@ private Q_SLOTS:
                      QStringLiteral("Sheet exported to %1").arg(pdf));
         }
         QLocale::setDefault(QLocale::c());
+    }
+
+    // A double click on a skill line of the sheet, scrolled, opens Roll Against Skill on it.
+    void aDoubleClickOnASkillLineRollsAgainstIt() {
+        Frame f;
+        QVERIFY(f.frame.openFile(QStringLiteral(ORTHAVEL_TEST_DATA "/sample_kessari.ksc")));
+        f.document.ShowPage(2);
+        QVERIFY(f.shown());
+        CQuorvelView* view = f.frame.view();
+        view->verticalScrollBar()->setValue(400);
+        std::vector<SkillLine> lines;
+        const SheetFonts fonts;
+        layoutPage2(f.document.record(), QtTextMetrics(fonts), &lines);
+        const auto wrestling = std::find_if(lines.begin(), lines.end(),
+                                            [](const SkillLine& line) { return line.skill == 60; });
+        QVERIFY(wrestling != lines.end());
+        const QPoint middle((wrestling->left + wrestling->right) / 2,
+                            (wrestling->top + wrestling->bottom) / 2 - 400);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, middle - QPoint(0, 14));
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, middle);
+        QCOMPARE(f.ui.events(),
+                 (std::vector<std::string>{"message:Roll Against Skill|The character's "
+                                           "\"Swimming\" is not rated: there is no rating to "
+                                           "roll against.",
+                                           "dialog:Roll Against Skill"}));
+        QVERIFY(f.ui.inputsOf("Roll Against Skill")["skill"] == "Wrestling");
+    }
+
+    // View > Roll Log: every roll shown, newest first, beside the sheet in a window grown by its
+    // width; copied and saved as text that reads back; kept across runs, a damaged file set aside.
+    void theRollLogShowsCopiesSavesAndKeepsEveryRoll() {
+        Frame f;
+        QVERIFY(f.shown());
+        f.document.dice().queueRolls({52, 7});
+        f.frame.runCommand(CommandId::HitLocation);
+        f.frame.runCommand(CommandId::HitLocation);
+        RollLogDock* dock = f.frame.rollLogDock();
+        const QAbstractItemModel* rows = dock->view()->model();
+        QCOMPARE(rows->rowCount(), 2);
+        QVERIFY(rows->index(0, 0).data().toString().endsWith(
+            QStringLiteral("  Random Hit Location: 7\nRight foot")));
+        QAction* toggle = f.frame.commandAction(CommandId::RollLog);
+        QVERIFY(!dock->isVisible() && !toggle->isChecked());
+        toggle->trigger();
+        QVERIFY(dock->isVisible() && toggle->isChecked());
+        QVERIFY(f.frame.width() > 640);
+        dock->close(); // its close box
+        QVERIFY(!toggle->isChecked());
+        QCOMPARE(f.frame.width(), 640);
+
+        const auto& rolls = f.frame.rollLog().rolls();
+        dock->copy();
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QString::fromStdString(f.frame.rollLog().text()));
+        dock->view()->selectionModel()->select(rows->index(1, 0), QItemSelectionModel::Select);
+        dock->copy();
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QString::fromStdString(RollLog::line(rolls[1])));
+
+        QTemporaryDir folder;
+        const QString saved = folder.filePath(QStringLiteral("log.txt"));
+        QVERIFY(!dock->saveTo(saved));
+        QCOMPARE(RollLog::parse(readAll(saved).toStdString()), rolls);
+        QVERIFY(dock->saveTo(folder.path()).has_value()); // a folder is never replaced
+
+        const QString kept = folder.filePath(QStringLiteral("data/roll-log.txt"));
+        RollLogFile(f.frame.rollLog(), kept).changed(); // written as the program ends at the latest
+        RollLog next;
+        QVERIFY(!RollLogFile(next, kept).load());
+        QCOMPARE(next.rolls(), rolls);
+        QFile damaged(kept);
+        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("no log\n") == 7);
+        damaged.close();
+        RollLog empty;
+        QVERIFY(RollLogFile(empty, kept).load().has_value());
+        QVERIFY(empty.rolls().empty() && !QFile::exists(kept));
+        QCOMPARE(readAll(kept + QStringLiteral(".damaged")), QByteArray("no log\n"));
+        // Nor is a file larger than a thousand rolls can make read, whatever it holds.
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        const QByteArray line = QByteArray::fromStdString(RollLog::line(rolls[0]));
+        while (damaged.size() <= 2 * 1024 * 1024) {
+            damaged.write(line.repeated(1000));
+        }
+        damaged.close();
+        QVERIFY(RollLogFile(empty, kept).load().has_value());
+        QVERIFY(empty.rolls().empty() && QFile::exists(kept + QStringLiteral(".damaged.1")));
+
+        dock->clear();
+        QCOMPARE(rows->rowCount(), 0);
     }
 
     void savedNamesGetTheExtension() {

@@ -52,7 +52,7 @@ void RunRocRoll(Dice& dice, Interaction& ui) {
     rollOnRoc(dice, ui, ui.askNumber(RocBaseNumberDialog()).value_or(0));
 }
 
-void rollOnRoc(Dice& dice, Interaction& ui, std::int32_t baseNumber) {
+void rollOnRoc(Dice& dice, Interaction& ui, std::int32_t baseNumber, std::string_view about) {
     // A total of exactly 100 rolls again; the next roll lifts it past 100 for good. The base
     // number is any a file's rating makes: the sum wraps as record values do.
     Wrapping total = baseNumber;
@@ -62,7 +62,7 @@ void rollOnRoc(Dice& dice, Interaction& ui, std::int32_t baseNumber) {
     const std::string outcome = RocOutcomeText(total.value());
     ui.showMessage({std::string(kRocCaption), outcome, false});
     if (RollLog* log = dice.log()) {
-        log->setOutcome(outcome);
+        log->setOutcome(about.empty() ? outcome : std::string(about) + ": " + outcome);
     }
     if (total.value() >= kRocEpBonusTotal) {
         ui.showMessage({std::string(kRocCaption), std::string(kRocEpBonusText), false});

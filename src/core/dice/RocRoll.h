@@ -57,7 +57,8 @@ std::string RocOutcomeText(std::int32_t total);
 // while the total is exactly 100, and shows the chart's row for the total, with the reminder on
 // experience bonuses from 75 up.
 void RunRocRoll(Dice& dice, Interaction& ui);
-// The same roll on a base number already known (a skill's rating less the difficulty).
-void rollOnRoc(Dice& dice, Interaction& ui, std::int32_t baseNumber);
+// The same roll on a base number already known (a skill's rating less the difficulty); the log
+// names what it was for before its outcome ("Long Sword 25 - 20: 62  Success: D ...").
+void rollOnRoc(Dice& dice, Interaction& ui, std::int32_t baseNumber, std::string_view about = {});
 
 } // namespace orthavel

@@ -65,11 +65,15 @@ void RollLog::changed() {
     }
 }
 
+std::string RollLog::line(const LoggedRoll& roll) {
+    return field(roll.time) + '\t' + field(roll.purpose) + '\t' + std::to_string(roll.roll) + '\t' +
+           field(roll.outcome) + '\n';
+}
+
 std::string RollLog::text() const {
     std::string text;
     for (const LoggedRoll& r : m_rolls) {
-        text += field(r.time) + '\t' + field(r.purpose) + '\t' + std::to_string(r.roll) + '\t' +
-                field(r.outcome) + '\n';
+        text += line(r);
     }
     return text;
 }
@@ -80,6 +84,10 @@ std::optional<std::deque<LoggedRoll>> RollLog::parse(std::string_view text) {
         const auto end = text.find('\n');
         std::string_view line = text.substr(0, end);
         text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        // A copy saved by an editor that ends its lines the Windows way reads the same.
+        if (line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
         if (line.empty()) {
             continue;
         }

@@ -40,6 +40,8 @@ public:
     void setOnChange(std::function<void()> onChange) { m_onChange = std::move(onChange); }
 
     std::string text() const;
+    // One roll as a line of text() (with its line break).
+    static std::string line(const LoggedRoll& roll);
     // The rolls of a text written by text(); nothing when it is not one (a damaged file).
     static std::optional<std::deque<LoggedRoll>> parse(std::string_view text);
     void restore(std::deque<LoggedRoll> rolls);

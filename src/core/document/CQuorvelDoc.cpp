@@ -19,6 +19,8 @@
 #include "core/record/DerivedStats.h"
 #include "core/record/Wrapping.h"
 #include "core/skills/ChooseSkills.h"
+#include "core/skills/SkillCatalogue.h"
+#include "core/skills/SkillRoll.h"
 
 #include <algorithm>
 #include <limits>
@@ -227,6 +229,31 @@ void CQuorvelDoc::OnUpdateSpecialSkills(Interaction& ui) {
 
 void CQuorvelDoc::OnRocRoll(Interaction& ui) {
     RunRocRoll(m_dice, ui);
+}
+
+void CQuorvelDoc::OnRollAgainstSkill(Interaction& ui) {
+    OnRollAgainstSkill(ui, std::nullopt);
+}
+
+void CQuorvelDoc::OnRollAgainstSkill(Interaction& ui, std::optional<std::int32_t> skill) {
+    SkillRoll roll(m_record, skill);
+    if (skill && !roll.given()) {
+        ui.showMessage({std::string(SkillRoll::kTitle),
+                        "The character's \"" + std::string(skillName(*skill)) +
+                            "\" is not rated: there is no rating to roll against.",
+                        false});
+        return;
+    }
+    if (!ui.runSkillRoll(roll) || !roll.baseNumber()) {
+        return;
+    }
+    // The log names the skill, its rating and the difficulty: "Long Sword 25 - 20".
+    const SkillRoll::RatedSkill& chosen = *roll.chosen();
+    const std::int32_t difficulty = roll.difficulty();
+    rollOnRoc(
+        m_dice, ui, *roll.baseNumber(),
+        chosen.name + ' ' + std::to_string(chosen.rating) + (difficulty < 0 ? " + " : " - ") +
+            std::to_string(difficulty < 0 ? -static_cast<std::int64_t>(difficulty) : difficulty));
 }
 
 void CQuorvelDoc::OnRuleTable(Interaction& ui, CriticalTableId table) {

@@ -6,7 +6,9 @@
 #include "core/record/CharacterFile.h"
 #include "core/record/CharacterRecord.h"
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -101,6 +103,11 @@ public:
     void OnUpdateSpecialSkills(Interaction& ui);
     // Rolls and Masteries, Combat and Magic.
     void OnRocRoll(Interaction& ui);
+    // Roll Against Skill: the ROC roll on a rated skill's rating less the action's difficulty,
+    // both asked for in one dialog, which opens on the skill given when there is one (a skill
+    // line of the sheet). It reads the character and changes nothing.
+    void OnRollAgainstSkill(Interaction& ui);
+    void OnRollAgainstSkill(Interaction& ui, std::optional<std::int32_t> skill);
     void OnRuleTable(Interaction& ui, CriticalTableId table);
     // Edit > Character Details.
     void OnCharacterDetails(Interaction& ui);

@@ -123,6 +123,12 @@ constexpr Command kCommands[] = {
      .run = runs<&CQuorvelDoc::OnCharacterDetails>},
     {.id = RocRoll, .menu = kRolls, .caption = "&ROC Roll",
      .commandLineName = "roc", .run = runs<&CQuorvelDoc::OnRocRoll>},
+    // Reads the character and changes nothing: no undo step, no modified mark.
+    {.id = RollAgainstSkill, .menu = kRolls, .caption = "Roll Against &Skill...", .shortcut = "Ctrl+R",
+     .prompt = "Make the ROC roll on a skill of the character against a difficulty",
+     .toolTip = "Roll Against Skill",
+     .commandLineName = "roc", .commandLineOption = "skill",
+     .run = runs<&CQuorvelDoc::OnRollAgainstSkill>},
     {.id = EndowmentSuccess, .menu = kEndowment, .caption = "&Success",
      .commandLineName = "table:endowment-success", .run = rollsOn<CriticalTableId::EndowmentSuccess>},
     {.id = EndowmentFailure, .menu = kEndowment, .caption = "&Failure",
@@ -161,6 +167,8 @@ constexpr Command kCommands[] = {
      .prompt = "Show or hide the toolbar", .toolTip = "Toggle ToolBar", .checkable = true},
     {.id = StatusBar, .menu = kView, .caption = "&Status Bar",
      .prompt = "Show or hide the status bar", .toolTip = "Toggle StatusBar", .checkable = true},
+    {.id = RollLog, .menu = kView, .caption = "Roll &Log",
+     .prompt = "Show or hide the log of every roll shown", .toolTip = "Roll Log", .checkable = true},
     {.id = MainMenu, .menu = kView, .caption = "&Main Menu", .separatorBefore = true,
      .prompt = "Return to the main menu", .toolbar = {4, 1}, .icon = "main_menu.svg",
      .commandLineName = "page:0", .run = shows<0>},
@@ -188,15 +196,18 @@ constexpr std::string_view kTablePrefix = "table:";
 static_assert(
     [] {
         for (const Command& c : kCommands) {
-            // A toolbar button has a picture. (Whether a row's run is set cannot be asked here:
-            // under the sanitizers a function's address is no constant; a test asks it.)
-            if ((c.toolbar.group != 0) == c.icon.empty()) {
+            // A toolbar button has a picture; an option goes with a command-line name. (Whether a
+            // row's run is set cannot be asked here: under the sanitizers a function's address is
+            // no constant; a test asks it.)
+            if ((c.commandLineName.empty() && !c.commandLineOption.empty()) ||
+                (c.toolbar.group != 0) == c.icon.empty()) {
                 return false;
             }
             for (const Command& other : kCommands) {
                 if (&other != &c &&
                     (other.id == c.id ||
-                     (!c.commandLineName.empty() && other.commandLineName == c.commandLineName) ||
+                     (!c.commandLineName.empty() && other.commandLineName == c.commandLineName &&
+                      other.commandLineOption == c.commandLineOption) ||
                      (c.toolbar.group != 0 && other.toolbar.group == c.toolbar.group &&
                       other.toolbar.place == c.toolbar.place))) {
                     return false;
@@ -205,7 +216,8 @@ static_assert(
         }
         return true;
     }(),
-    "every command has an id, a command-line name and a toolbar place of its own");
+    "every command has an id, a command-line name (with its option) and a toolbar place of its "
+    "own");
 
 } // namespace
 
@@ -229,12 +241,13 @@ std::string numberedName(const Command& command) {
     return std::string(kTablePrefix) + std::to_string(static_cast<int>(command.id));
 }
 
-const Command* commandNamed(std::string_view commandLineName) {
+const Command* commandNamed(std::string_view commandLineName, std::string_view option) {
     if (commandLineName.empty()) {
         return nullptr; // the commands the document does not run have no name
     }
     for (const Command& c : kCommands) {
-        if (c.commandLineName == commandLineName || numberedName(c) == commandLineName) {
+        if ((c.commandLineName == commandLineName || numberedName(c) == commandLineName) &&
+            c.commandLineOption == option) {
             return &c;
         }
     }

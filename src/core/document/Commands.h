@@ -45,6 +45,9 @@ struct Command {
     // The rest concerns the commands the document carries out; the desktop program's own (Open,
     // Save, Print, Toolbar, About...) have no name on the command line and nothing to run here.
     std::string_view commandLineName{};
+    // The option that picks this command under a name another one has too: "roc" is the ROC
+    // Roll, "roc --skill NAME" the roll against a skill.
+    std::string_view commandLineOption{};
     // The name "Undo <name>" shows for a command that changes the character.
     std::string_view undoName{};
     CommandEnd (*run)(CQuorvelDoc& document, Interaction& ui) = nullptr;
@@ -63,8 +66,9 @@ std::span<const Command> commandTable();
 // The command of an id; every id has one.
 const Command& command(CommandId id);
 // The command of a command-line name: its own ("table:hit-location"), or for a rule table
-// "table:" and its id ("table:32773"); nothing for an unknown name.
-const Command* commandNamed(std::string_view commandLineName);
+// "table:" and its id ("table:32773"), picked by the option given ("skill" for "roc --skill") or
+// the one that takes none; nothing for an unknown name or an option it does not take.
+const Command* commandNamed(std::string_view commandLineName, std::string_view option = {});
 // The second name of a rule table command ("table:32773"); empty for any other command.
 std::string numberedName(const Command& command);
 // Where the menus offer a command, as "File > Update Character > Birthday".

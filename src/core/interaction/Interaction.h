@@ -14,6 +14,7 @@ class FormEntry;
 struct NumberPrompt;
 class AdvantageAssignment;
 class SkillSelection;
+class SkillRoll;
 struct EmphasisDisplay;
 
 // Everything a command needs from the person at the keyboard. The desktop program answers with
@@ -53,6 +54,11 @@ public:
 
     // Shows the read-only "Emphasis and Mastery" dialog until its OK is pressed.
     virtual void showEmphasisDisplay(const EmphasisDisplay& display) = 0;
+
+    // Shows "Roll Against Skill" over its model: the filter, the rated skills, the difficulty and
+    // the base number they make; answers whether it ended with an accepted OK (a refused OK shows
+    // its message and the dialog stays). Escape and "Cancel" answer false.
+    virtual bool runSkillRoll(SkillRoll& model) = 0;
 };
 
 } // namespace orthavel

@@ -456,4 +456,8 @@ bool RandomInteraction::runSkillSelection(SkillSelection& model) {
 
 void RandomInteraction::showEmphasisDisplay(const EmphasisDisplay& /*display*/) {}
 
+bool RandomInteraction::runSkillRoll(SkillRoll& /*model*/) {
+    return false;
+}
+
 } // namespace orthavel

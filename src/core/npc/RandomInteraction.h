@@ -34,6 +34,8 @@ public:
     bool runAdvantageAssignment(AdvantageAssignment& model) override;
     bool runSkillSelection(SkillSelection& model) override;
     void showEmphasisDisplay(const EmphasisDisplay& display) override;
+    // No random character rolls against its skills: the dialog is cancelled.
+    bool runSkillRoll(SkillRoll& model) override;
 
     // Whether every "Assign Advantages" and "Choose Skills" shown was closed with OK.
     bool advantagesAccepted() const { return m_advantagesAccepted; }

@@ -1,5 +1,6 @@
 #include "core/skills/SkillRoll.h"
 
+#include "core/interaction/NumberPrompt.h"
 #include "core/record/Wrapping.h"
 #include "core/skills/SkillCatalogue.h"
 
@@ -22,12 +23,15 @@ std::string folded(std::string_view text) {
 
 } // namespace
 
-SkillRoll::SkillRoll(const CharacterRecord& record) {
+SkillRoll::SkillRoll(const CharacterRecord& record, std::optional<std::int32_t> given) {
     for (std::int32_t skill = 0; skill < kSkillCount; ++skill) {
         const std::int32_t rating = record.m_aSkill[static_cast<std::size_t>(skill)];
         const std::string_view name = skillName(skill);
         if (rating > 0 && !name.empty()) {
             m_rated.push_back({skill, std::string(name), rating});
+        }
+        if (given == skill && rating > 0 && !name.empty()) {
+            m_chosen = m_given = skill;
         }
     }
     setFilter({});
@@ -69,16 +73,36 @@ const SkillRoll::RatedSkill* SkillRoll::chosen() const {
     return nullptr;
 }
 
+std::optional<std::string> SkillRoll::chooseOnly(std::string_view name) {
+    setFilter(name);
+    if (choose(name)) {
+        return std::nullopt;
+    }
+    for (std::int32_t skill = 0; skill < kSkillCount; ++skill) {
+        if (!skillName(skill).empty() && folded(skillName(skill)) == folded(name)) {
+            return "the character's \"" + std::string(skillName(skill)) + "\" is not rated";
+        }
+    }
+    return "no skill is called \"" + std::string(name) + "\"";
+}
+
 bool SkillRoll::setDifficulty(std::int32_t difficulty) {
     if (difficulty < kLowestDifficulty || difficulty > kHighestDifficulty) {
         return false;
     }
     m_difficulty = difficulty;
+    m_difficultyTyped = true;
     return true;
 }
 
+bool SkillRoll::typeDifficulty(std::string_view typed) {
+    const auto difficulty = parseWholeNumber(typed, kLowestDifficulty, kHighestDifficulty);
+    m_difficultyTyped = difficulty.has_value();
+    return difficulty && setDifficulty(*difficulty);
+}
+
 std::optional<std::int32_t> SkillRoll::baseNumber() const {
-    if (const RatedSkill* skill = chosen()) {
+    if (const RatedSkill* skill = chosen(); skill != nullptr && m_difficultyTyped) {
         return (Wrapping(skill->rating) - m_difficulty).value();
     }
     return std::nullopt;
@@ -91,6 +115,9 @@ std::string SkillRoll::baseNumberText() const {
 
 std::optional<Message> SkillRoll::confirm() const {
     if (chosen() != nullptr) {
+        if (!m_difficultyTyped) {
+            return rangePrompt(kLowestDifficulty, kHighestDifficulty);
+        }
         return std::nullopt;
     }
     return Message{std::string(kTitle),

@@ -6,6 +6,7 @@
 #include "gui/app/DrawnIcon.h"
 #include "gui/app/LockIndicators.h"
 #include "gui/app/Resources.h"
+#include "gui/app/RollLogDock.h"
 #include "gui/dialogs/HelpDialogs.h"
 #include "gui/sheet/CQuorvelView.h"
 #include "qtcommon/CharacterFileIO.h"
@@ -38,23 +39,6 @@ namespace orthavel {
 
 namespace {
 
-// Where the file dialogs start for an unnamed character: the documents folder, or home.
-QString startingFolder() {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir(documents).exists() ? documents : QDir::homePath();
-}
-
-// Asks where to save as the standard dialog does. The dialog itself adds the extension to a name
-// without one, so that it asks before replacing a file under the name the file will really have.
-QString askSavePath(QWidget* parent, const QString& title, const QString& proposal,
-                    const QString& filter, const QString& extension) {
-    QFileDialog dialog(parent, title, QString(), filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(extension);
-    dialog.selectFile(proposal);
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
-}
-
 // The character file among dropped data: the first local file ending in .ksc, if any.
 QString droppedCharacterFile(const QMimeData* data) {
     for (const QUrl& url : data->urls()) {
@@ -73,6 +57,22 @@ void openWebPage(const char* address) {
 }
 
 } // namespace
+
+QString startingFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+// The dialog itself adds the extension to a name without one, so that it asks before replacing a
+// file under the name the file will really have.
+QString askSavePath(QWidget* parent, const QString& title, const QString& proposal,
+                    const QString& filter, const QString& extension) {
+    QFileDialog dialog(parent, title, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(extension);
+    dialog.selectFile(proposal);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
 
 QRect mainWindowGeometry(const QRect& screen) {
     return {screen.topLeft(), QSize(std::min(640, screen.width()), std::min(480, screen.height()))};
@@ -101,9 +101,13 @@ CMainFrame::CMainFrame(CQuorvelDoc& document, Interaction& ui, QWidget* parent)
         runCommand(cover == MainMenuCover::Quick ? CommandId::NewQuickPc
                                                  : CommandId::NewFullGeneration);
     });
+    // A double click on a skill line of the sheet rolls against that skill.
+    connect(m_view, &CQuorvelView::skillLineDoubleClicked, this,
+            [this](std::int32_t skill) { m_document.OnRollAgainstSkill(m_ui, skill); });
     buildMenus();
     buildToolBar();
     buildStatusBar();
+    buildRollLog();
 
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect place =
@@ -117,6 +121,10 @@ CMainFrame::CMainFrame(CQuorvelDoc& document, Interaction& ui, QWidget* parent)
 
 CMainFrame::~CMainFrame() {
     m_document.removeObserver(this);
+    if (m_document.dice().log() == &m_rollLog) {
+        m_document.dice().setLog(nullptr);
+    }
+    m_rollLog.setOnChange({});
 }
 
 QAction* CMainFrame::commandAction(CommandId id) const {
@@ -242,6 +250,43 @@ void CMainFrame::buildStatusBar() {
     m_locks = new LockIndicators(bar);
 }
 
+namespace {
+
+// How wide the roll log stands beside the sheet when it opens.
+constexpr int kRollLogWidth = 330;
+
+} // namespace
+
+void CMainFrame::buildRollLog() {
+    m_document.dice().setLog(&m_rollLog);
+    m_logDock = new RollLogDock(m_rollLog, this);
+    m_logDock->hide();
+    addDockWidget(Qt::RightDockWidgetArea, m_logDock);
+    m_rollLog.setOnChange([this] { Q_EMIT rollLogChanged(); });
+    connect(this, &CMainFrame::rollLogChanged, m_logDock, &RollLogDock::refresh);
+    // The entry shows whether the log is open, also after its close box was clicked.
+    connect(m_logDock->toggleViewAction(), &QAction::toggled, commandAction(CommandId::RollLog),
+            &QAction::setChecked);
+    // The window grows by the log beside the sheet, so that the sheet keeps its room.
+    connect(m_logDock, &QDockWidget::visibilityChanged, this, &CMainFrame::fitWidthToRollLog);
+    connect(m_logDock, &QDockWidget::topLevelChanged, this, &CMainFrame::fitWidthToRollLog);
+}
+
+void CMainFrame::fitWidthToRollLog() {
+    const QScreen* shownOn = screen();
+    const QRect free = shownOn != nullptr ? shownOn->availableGeometry() : QRect(0, 0, 640, 480);
+    QSize size = mainWindowGeometry(free).size();
+    if (!m_logDock->isHidden() && !m_logDock->isFloating()) {
+        size.setWidth(std::min(size.width() + kRollLogWidth, free.width()));
+    }
+    if (size != this->size()) {
+        setFixedSize(size);
+        if (!m_logDock->isHidden() && !m_logDock->isFloating()) {
+            resizeDocks({m_logDock}, {kRollLogWidth}, Qt::Horizontal);
+        }
+    }
+}
+
 void CMainFrame::documentChanged(const CQuorvelDoc& document) {
     setWindowTitle(QStringLiteral("%1 - %2[*]")
                        .arg(QLatin1String(kApplicationTitle), toQString(document.displayName())));
@@ -309,6 +354,12 @@ void CMainFrame::runCommand(CommandId id) {
         break;
     case CommandId::StatusBar:
         statusBar()->setVisible(commandAction(id)->isChecked());
+        break;
+    case CommandId::RollLog:
+        m_logDock->setVisible(commandAction(id)->isChecked());
+        if (m_logDock->isVisible()) {
+            m_logDock->raise();
+        }
         break;
     case CommandId::LocalHelp:
         openHelpPage();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/dice/RollLog.h"
 #include "core/document/CommandId.h"
 #include "core/document/DocumentObserver.h"
 #include "gui/app/RecentFiles.h"
@@ -19,6 +20,7 @@ class CQuorvelDoc;
 class CQuorvelView;
 class Interaction;
 class LockIndicators;
+class RollLogDock;
 struct Command;
 
 // The file dialogs' filter.
@@ -27,6 +29,13 @@ inline constexpr char kCharacterFilter[] = "Kessari Orthavel Characters (*.ksc)"
 // Where the main window goes on a screen whose free area is screen: its top-left corner, 640 by
 // 480 or smaller to fit.
 QRect mainWindowGeometry(const QRect& screen);
+
+// Where the file dialogs start for an unnamed character: the documents folder, or home.
+QString startingFolder();
+
+// Asks where to save as the standard dialog does, proposing a file; empty when cancelled.
+QString askSavePath(QWidget* parent, const QString& title, const QString& proposal,
+                    const QString& filter, const QString& extension);
 
 // A name chosen for saving, with ".ksc" added when it has no extension.
 QString withCharacterExtension(const QString& path);
@@ -51,6 +60,10 @@ public:
     }
     QToolBar* toolBar() const { return m_toolBar; }
     CQuorvelView* view() const { return m_view; }
+    // Every roll the document's dice showed while the window was open, and the rolls a run
+    // before left (RollLogFile); View > Roll Log shows them.
+    RollLog& rollLog() { return m_rollLog; }
+    RollLogDock* rollLogDock() const { return m_logDock; }
     const RecentFiles& recentFiles() const { return m_recentFiles; }
 
     // Opens a character file; a failure is shown and leaves the open character as it was.
@@ -72,6 +85,10 @@ public:
 
     void documentChanged(const CQuorvelDoc& document) override;
 
+Q_SIGNALS:
+    // The roll log changed: a roll was shown, or the log was cleared or restored.
+    void rollLogChanged();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     // A .ksc file dropped on the window opens as File > Open opens it.
@@ -82,6 +99,8 @@ private:
     void buildMenus();
     void buildToolBar();
     void buildStatusBar();
+    void buildRollLog();
+    void fitWidthToRollLog();
     QMenu* menuAt(std::string_view path);
     QAction* makeCommandAction(const Command& command);
     void addRecentFileEntries(QMenu* menu);
@@ -97,6 +116,8 @@ private:
     CQuorvelView* m_view = nullptr;
     QToolBar* m_toolBar = nullptr;
     LockIndicators* m_locks = nullptr;
+    RollLog m_rollLog;
+    RollLogDock* m_logDock = nullptr;
     std::map<CommandId, QAction*> m_actions;
     std::map<std::string_view, QMenu*> m_menus;
     QAction* m_recentPlaceholder = nullptr;

@@ -4,10 +4,12 @@
 #include "gui/app/DrawnIcon.h"
 #include "gui/app/RecoveryFile.h"
 #include "gui/app/Resources.h"
+#include "gui/app/RollLogFile.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QStatusBar>
 #include <QStringList>
 
 namespace orthavel {
@@ -79,6 +81,13 @@ bool CQuorvelApp::InitInstance(const QStringList& arguments) {
 
     m_frame = std::make_unique<CMainFrame>(m_document, m_ui);
     m_ui.setParentWidget(m_frame.get());
+    // A log that cannot be read is set aside; the program starts with an empty one.
+    m_rollLogFile = std::make_unique<RollLogFile>(m_frame->rollLog(), rollLogPath(), m_frame.get());
+    if (const auto problem = m_rollLogFile->load()) {
+        m_frame->statusBar()->showMessage(*problem);
+    }
+    QObject::connect(m_frame.get(), &CMainFrame::rollLogChanged, m_rollLogFile.get(),
+                     &RollLogFile::changed);
     const QStringList files = parser.positionalArguments();
     if (!files.isEmpty() && !m_frame->openFile(files.first())) {
         return false;

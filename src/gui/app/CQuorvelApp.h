@@ -13,6 +13,7 @@ namespace orthavel {
 
 class CMainFrame;
 class RecoveryFile;
+class RollLogFile;
 
 // The program: its one character, the dialogs that ask the user, and the main window.
 class CQuorvelApp {
@@ -29,9 +30,10 @@ public:
     // Names the program for its settings and gives it its look; call once, before anything else.
     static void configure(QApplication& application);
 
-    // Creates the main window and opens the character file named by the arguments (the program's
-    // name first), if any, then offers the characters that programs which did not close properly
-    // left unsaved. False when start-up must end: the file could not be opened.
+    // Creates the main window with the rolls kept from the runs before and opens the character
+    // file named by the arguments (the program's name first), if any, then offers the characters
+    // that programs which did not close properly left unsaved. False when start-up must end: the
+    // file could not be opened.
     bool InitInstance(const QStringList& arguments);
 
     CQuorvelDoc& document() { return m_document; }
@@ -41,6 +43,7 @@ private:
     CQuorvelDoc m_document;
     QtInteraction m_ui;
     std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<RollLogFile> m_rollLogFile;
     std::unique_ptr<RecoveryFile> m_recovery;
 };
 

@@ -36,8 +36,6 @@ constexpr qint64 kMostBytes = qint64{64} * 1024 * 1024;
 constexpr QFile::Permissions kFilePermissions = QFile::ReadOwner | QFile::WriteOwner;
 constexpr QFile::Permissions kFolderPermissions =
     QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
-// The numbered names a damaged file may be set aside under: name.damaged.1 to name.damaged.9.
-constexpr int kMostAsideNumbers = 9;
 
 QString lockPathOf(const QString& path) {
     return path + QStringLiteral(".lock");
@@ -70,24 +68,6 @@ std::optional<QString> readRecovery(const QString& path, RecoveryContent& conten
         return toQString(describe(result));
     }
     return std::nullopt;
-}
-
-// Sets a file that cannot be read aside under the first free name, where it is never offered
-// again but can be looked at; nothing is removed or replaced. Answers where the file is now:
-// where it was when it cannot be moved.
-QString setAside(const QString& path) {
-    for (int number = 0; number <= kMostAsideNumbers; ++number) {
-        QString aside = path + QStringLiteral(".damaged");
-        if (number > 0) {
-            aside += QStringLiteral(".%1").arg(number);
-        }
-        const QFileInfo taken(aside);
-        if (taken.exists() || taken.isSymLink()) {
-            continue;
-        }
-        return QFile::rename(path, aside) ? aside : path;
-    }
-    return path;
 }
 
 // The messages of the recovery go where its question goes.

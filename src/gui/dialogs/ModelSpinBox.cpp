@@ -21,6 +21,7 @@ ModelSpinBox::ModelSpinBox(QWidget* parent) : QSpinBox(parent) {
     setKeyboardTracking(false);
     setAccelerated(false);
     connect(this, &QAbstractSpinBox::editingFinished, this, &ModelSpinBox::commitPending);
+    connect(lineEdit(), &QLineEdit::textEdited, this, &ModelSpinBox::typing);
 }
 
 void ModelSpinBox::commitPending() {

@@ -27,6 +27,9 @@ public:
 Q_SIGNALS:
     void stepped(int delta);
     void committed(const QString& text);
+    // Every key typed, before anything is committed: for a view that shows what the typed
+    // number would make.
+    void typing(const QString& text);
 
 protected:
     StepEnabled stepEnabled() const override;

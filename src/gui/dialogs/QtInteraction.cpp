@@ -5,6 +5,7 @@
 #include "gui/dialogs/DialogLook.h"
 #include "gui/dialogs/EmphasisView.h"
 #include "gui/dialogs/FormDialogView.h"
+#include "gui/dialogs/SkillRollView.h"
 #include "gui/dialogs/SkillSelectionView.h"
 #include "qtcommon/QtText.h"
 
@@ -54,6 +55,11 @@ bool QtInteraction::runAdvantageAssignment(AdvantageAssignment& model) {
 
 bool QtInteraction::runSkillSelection(SkillSelection& model) {
     SkillSelectionView view(model, m_parent);
+    return view.exec() == QDialog::Accepted;
+}
+
+bool QtInteraction::runSkillRoll(SkillRoll& model) {
+    SkillRollView view(model, m_parent);
     return view.exec() == QDialog::Accepted;
 }
 

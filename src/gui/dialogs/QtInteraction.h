@@ -26,6 +26,7 @@ public:
     bool runAdvantageAssignment(AdvantageAssignment& model) override;
     bool runSkillSelection(SkillSelection& model) override;
     void showEmphasisDisplay(const EmphasisDisplay& display) override;
+    bool runSkillRoll(SkillRoll& model) override;
 
 private:
     QPointer<QWidget> m_parent;

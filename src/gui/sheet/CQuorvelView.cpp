@@ -3,6 +3,7 @@
 #include "core/document/CQuorvelDoc.h"
 #include "core/interaction/Interaction.h"
 #include "core/interaction/Message.h"
+#include "core/sheet/Page23Layout.h"
 #include "core/sheet/SheetView.h"
 
 #include <QKeyEvent>
@@ -147,6 +148,22 @@ void CQuorvelView::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     if (const auto cover = m_hover.clickedCover(m_document.record().m_nPage)) {
         Q_EMIT coverClicked(*cover);
+    }
+}
+
+// The page is drawn moved by the scroll bars: a point of the viewport lies that much further
+// into the page.
+void CQuorvelView::mouseDoubleClickEvent(QMouseEvent* event) {
+    QAbstractScrollArea::mouseDoubleClickEvent(event);
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    const QPoint point = event->position().toPoint();
+    if (const auto skill = skillLineAt(
+            m_document.record(), m_renderer.metrics(), m_document.record().m_nPage,
+            point.x() + horizontalScrollBar()->value(), point.y() + verticalScrollBar()->value())) {
+        event->accept();
+        Q_EMIT skillLineDoubleClicked(*skill);
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include <QAbstractScrollArea>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -55,6 +56,8 @@ public:
 Q_SIGNALS:
     // A click on a cover of the main menu; the main window starts the cover's generation.
     void coverClicked(MainMenuCover cover);
+    // A double click on a skill line of sheet page 2 or 3; the main window rolls against it.
+    void skillLineDoubleClicked(std::int32_t skill);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -62,6 +65,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 

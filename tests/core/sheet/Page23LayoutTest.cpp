@@ -1,11 +1,16 @@
 #include "core/sheet/Page23Layout.h"
 
+#include "core/record/CharacterFile.h"
+#include "core/sheet/SheetWriter.h"
+
 #include "FixedPitchMetrics.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <numeric>
+#include <set>
+#include <tuple>
 
 namespace orthavel {
 namespace {
@@ -125,6 +130,45 @@ TEST(Page3Layout, EndowmentOverflow) {
     expectTexts(overflowing,
                 {{525, 857, "Nightshade (10)", Plain}, {500, 871, "... and 24 more", Plain}});
     EXPECT_TRUE(textsNamed(overflowing, "Prayer of Knowledge (14)").empty());
+}
+
+// A double click finds the skill whose line is under the pointer, on pages 2 and 3 of both
+// samples: each line shows its skill's rating and stands once, its middle finds it, and the room
+// beside it, the headings and the other pages find none.
+TEST(Page23Layout, SkillLineAtEveryLineOfBothSamples) {
+    // Every skill of the race's lists; neither sample holds a spell or an endowment.
+    for (const auto& [file, count] : {std::pair("/sample_kessari.ksc", 323 - 62 - 47 - 8),
+                                      std::pair("/sample_neuonian.ksc", 323 - 62 - 47 - 2)}) {
+        SCOPED_TRACE(file);
+        CharacterRecord record;
+        ASSERT_TRUE(loadCharacterFile(std::string(ORTHAVEL_TEST_DATA) + file, record));
+        const FixedPitchMetrics metrics;
+        std::set<std::int32_t> skills;
+        for (const std::int32_t page : {2, 3}) {
+            std::vector<SkillLine> lines;
+            const DisplayList list =
+                (page == 2 ? layoutPage2 : layoutPage3)(record, metrics, &lines);
+            const auto at = [&](int x, int y) { return skillLineAt(record, metrics, page, x, y); };
+            for (const SkillLine& line : lines) {
+                const int middle = (line.top + line.bottom) / 2;
+                EXPECT_TRUE(skills.insert(line.skill).second) << line.skill;
+                EXPECT_EQ(textAt(list, line.left, line.top),
+                          intText(record.m_aSkill[static_cast<std::size_t>(line.skill)]));
+                EXPECT_EQ(at((line.left + line.right) / 2, middle), line.skill);
+                EXPECT_EQ(at(line.left, line.top), line.skill);
+                EXPECT_EQ(at(line.left - 1, middle), std::nullopt) << line.skill;
+                EXPECT_EQ(at(line.right, middle), std::nullopt) << line.skill;
+                EXPECT_EQ(skillLineAt(record, metrics, 1, line.left, middle), std::nullopt);
+                EXPECT_EQ(skillLineAt(record, metrics, 4, line.left, middle), std::nullopt);
+            }
+            for (const TextItem& t : list.texts()) {
+                if (t.font != Plain) {
+                    EXPECT_EQ(at(t.x + 2, t.y + 2), std::nullopt) << t.text;
+                }
+            }
+        }
+        EXPECT_EQ(skills.size(), static_cast<std::size_t>(count));
+    }
 }
 
 } // namespace

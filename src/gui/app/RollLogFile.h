@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <optional>
+
+namespace orthavel {
+
+class RollLog;
+
+// Where the rolls are kept between runs: "roll-log.txt" in the per-user data folder.
+QString rollLogPath();
+
+// Keeps a roll log in a file of its own across runs (the character file has no room for it).
+// load() reads the rolls a run before left; after each change the whole log is written again
+// through the checked writer, once the command that rolled has ended, and when the program
+// ends. A file that is no roll log, too large for one or no regular file is set aside (renamed,
+// never removed) and the log starts empty: it is never a reason not to start. When the file
+// cannot be written, the status bar of the main window it belongs to (parent) says so, once.
+class RollLogFile : public QObject {
+public:
+    RollLogFile(RollLog& log, QString path, QObject* parent = nullptr);
+    ~RollLogFile() override;
+    RollLogFile(const RollLogFile&) = delete;
+    RollLogFile& operator=(const RollLogFile&) = delete;
+
+    // Takes the rolls of the file into the log. Answers what became of a damaged file (set aside,
+    // or where it could not be, left alone and never written over), or nothing when the file was
+    // read or there was none.
+    std::optional<QString> load();
+    // The log changed: it is written soon.
+    void changed();
+    // Writes the log now when it changed since it was last written.
+    void write();
+
+private:
+    RollLog& m_log;
+    QString m_path;
+    QTimer m_soon;
+    bool m_pending = false;
+    bool m_failing = false;
+    bool m_writable = true;
+};
+
+} // namespace orthavel
