@@ -238,13 +238,23 @@ TEST(Generation, EveryAgeClassSetsItsAgesAndPoints) {
 // The worked examples of the rules, each by its numbers.
 TEST(Generation, TheRulesWorkedExamplesComeOut) {
     // A Kessari Medic, average lineage for advantages: 1 + 1 points, the Medic's 5 cost 3 more,
-    // paid with 75 skill points.
+    // paid with 75 skill points, for Comprehension 3 and Logic 2.
     Session medic;
     medic("quickpc", {click("Choose a Race", "&Kessari"), kNamed, cancel("Pathway"),
                       radio(kHouseRows[0].caption), click("Balentin Starting Careers", "&Medic"),
                       click("Family Trade", "&Average Lineage (advantage(s))")});
     EXPECT_EQ(medic.inputsOf("Assign Advantages")["skillPoints"], 330);
     EXPECT_EQ(medic.inputsOf("Assign Advantages")["advantagePoints"], 0);
+    EXPECT_EQ(medic.inputsOf("Assign Advantages")["levels"],
+              (json{1, 0, 0, 0, 1, 3, 0, 2, 2, 0, 0, 0, 0, 0, 0}));
+    // A Neuonian's average lineage for advantages is 2, with 2 points.
+    Session neuonian;
+    neuonian("quickpc", {click("Choose a Race", "&Neuonian"), kNamed, cancel("Pathway"),
+                         cancel("Choose a Sub-culture (City-State)"), cancel("Choose a Gender"),
+                         cancel("Choose a Starting Job"),
+                         click("Family Trade", "&Average Lineage (advantage(s))")});
+    EXPECT_EQ(neuonian.record().m_nLineage, 2);
+    EXPECT_EQ(neuonian.inputsOf("Assign Advantages")["advantagePoints"], 1 + 2);
 
     // A Youngster Sage whose family trade was cancelled: Reflex 1 and all else 0 before the
     // raise; Comprehension 2, Awareness 2, Logic 4 cost 8 of 1 point, 175 skill points from 122.

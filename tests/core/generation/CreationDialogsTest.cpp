@@ -100,6 +100,10 @@ TEST(CreationDialogs, TheNativeSkillsSecondButtonAndEscapeMeanTheSame) {
         EXPECT_EQ(runNativeSkillsDialog(ui, c.culture), c.group);
     }
     EXPECT_EQ(runNativeSkillsDialog(ui, 0), std::nullopt);
+    // Feznoth's dialog shows its two lines of text; Wayne's, which has none, no empty ones.
+    EXPECT_EQ(nativeSkillsDialog(kNativeSkillsDialogs[0]).texts,
+              (std::vector<std::string>{"+10 to all of the following Religion", "skills."}));
+    EXPECT_TRUE(nativeSkillsDialog(kNativeSkillsDialogs[1]).texts.empty());
 }
 
 TEST(CreationDialogs, FormsAnswerWhatWasTyped) {

@@ -77,8 +77,15 @@ TEST(FormEntry, TextsKeepTheirLimitAndWhatWindows1252Holds) {
     EXPECT_EQ(form.text(hair), "Brown");
     form.type(hair, "Auburn");
     EXPECT_EQ(form.value(hair), "Auburn");
-    form.type(hair, "Strawberry Blonde Red"); // 21 characters
-    EXPECT_EQ(form.value(hair), "Strawberry Blonde Re");
+    // Each text stops at its own limit.
+    const std::pair<const char*, std::size_t> limits[] = {
+        {"Birth Date:", 20}, {"Eye Color:", 15}, {"Hair Color:", 20}, {"Skin Color:", 20},
+        {"Build:", 15},      {"Height:", 15},    {"Weight:", 15}};
+    for (const auto& [label, limit] : limits) {
+        const std::size_t field = *form.findField(label);
+        form.type(field, std::string(30, 'x'));
+        EXPECT_EQ(form.value(field), std::string(limit, 'x')) << label;
+    }
     form.type(hair, "Caf\xC3\xA9 \xE2\x82\xAC \xE6\x97\xA5"); // an e acute, the euro, a kanji
     EXPECT_EQ(form.value(hair), "Caf\xE9 \x80 ?");
     EXPECT_EQ(form.text(hair), "Caf\xC3\xA9 \xE2\x82\xAC ?");

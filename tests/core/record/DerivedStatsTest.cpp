@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
 
 namespace orthavel {
 namespace {
@@ -56,6 +57,16 @@ TEST(DerivedStats, FiscalLevelBounds) {
     for (const auto& c : cases) {
         EXPECT_EQ(fiscalLevelOf(c.points), c.level) << c.points;
     }
+}
+
+// The damage bonus is the lift capacity over 200, truncated: Strength 5 and, with the Kessari
+// adjustment of +2, 7.
+TEST(DerivedStats, DamageBonusIsTheLiftCapacityOverTwoHundred) {
+    CharacterRecord r;
+    r.m_aAdvantage[0] = 5;
+    UpdateDerivedStats(r);
+    EXPECT_EQ(std::tuple(r.m_nLiftCap, r.m_nDamageBonus, r.m_nLiftCapAdj, r.m_nDamageBonusAdj),
+              std::tuple(3080, 15, 5960, 29));
 }
 
 // Values read from a file may be anything; the arithmetic wraps at 32 bits instead of being

@@ -224,6 +224,7 @@ TEST(SpecialSkillProcedure, PicksFollowTheProfessionLevel) {
         {0, 3, 1, 1}, {0, 12, 1, 1},                                             // updating
         {67, 4, 0, 0}, {67, 5, 0, 2}, {67, 6, 0, 3},                             // Curator
         {33, 3, 0, 1}, {33, 4, 0, 1}, {33, 5, 0, 2}, {33, 6, 0, 2},              // Wizard's Apprentice
+        {82, 5, 0, 1}, {82, 6, 0, 2},                                            // Monastery Guard
         {9, 12, 1, 0}, {71, 12, 1, 0},           // a House Lord, the Maternal Mother
     };
     // clang-format on
