@@ -73,7 +73,7 @@ TEST(CQuorvelDoc, PagesAndRulesTipsDoNotMarkModified) {
     CQuorvelDoc doc;
     ScriptedPerson ui;
     const std::pair<CommandId, int> pages[] = {
-        {CommandId::Page1, 1}, {CommandId::Page2, 2},     {CommandId::Page3, 3},
+        {CommandId::Page1, 1}, {CommandId::Page2, 2},    {CommandId::Page3, 3},
         {CommandId::Page4, 4}, {CommandId::MainMenu, 0},
     };
     for (const auto& [id, page] : pages) {

@@ -107,7 +107,8 @@ TEST(UndoHistory, CommandsThatChangeNothingAreNoSteps) {
     ScriptedPerson ui;
     ui.answer(R"({"title":"ROC ROLL Base Number","cancel":true})");
     ui.fill(kCharacterDetailsDialogTitle, {});
-    for (const CommandId id : {CommandId::Page2, CommandId::RocRoll, CommandId::HitLocation, CommandId::CharacterDetails}) {
+    for (const CommandId id : {CommandId::Page2, CommandId::RocRoll, CommandId::HitLocation,
+                               CommandId::CharacterDetails}) {
         doc.runCommand(command(id), ui);
     }
     EXPECT_EQ(doc.history().count(), 0U);
