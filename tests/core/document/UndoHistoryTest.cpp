@@ -107,7 +107,8 @@ TEST(UndoHistory, CommandsThatChangeNothingAreNoSteps) {
     ScriptedPerson ui;
     ui.answer(R"({"title":"ROC ROLL Base Number","cancel":true})");
     ui.fill(kCharacterDetailsDialogTitle, {});
-    for (const CommandId id : {CommandId::Page2, CommandId::RocRoll, CommandId::HitLocation, CommandId::CharacterDetails}) {
+    for (const CommandId id : {CommandId::Page2, CommandId::RocRoll, CommandId::HitLocation,
+                               CommandId::CharacterDetails}) {
         doc.runCommand(command(id), ui);
     }
     EXPECT_EQ(doc.history().count(), 0U);
@@ -212,12 +213,6 @@ TEST(RecoveryContent, RefusesDamage) {
         EXPECT_EQ(kept.fileName, "kept");
     }
 }
-
-} // namespace
-} // namespace orthavel
-
-namespace orthavel {
-namespace {
 
 // A new character saved as A.ksc and undone brings back the previous document whole, its name
 // included: a save then goes to the previous file (or asks for a name), never over A.ksc.
