@@ -73,7 +73,7 @@ TEST(CQuorvelDoc, PagesAndRulesTipsDoNotMarkModified) {
     CQuorvelDoc doc;
     ScriptedPerson ui;
     const std::pair<CommandId, int> pages[] = {
-        {CommandId::Page1, 1}, {CommandId::Page2, 2},     {CommandId::Page3, 3},
+        {CommandId::Page1, 1}, {CommandId::Page2, 2},    {CommandId::Page3, 3},
         {CommandId::Page4, 4}, {CommandId::MainMenu, 0},
     };
     for (const auto& [id, page] : pages) {
@@ -131,12 +131,6 @@ TEST(CQuorvelDoc, NewArmorStoresTheChoiceOrNone) {
         EXPECT_EQ(doc.IsModified(), c.modified);
     }
 }
-
-} // namespace
-} // namespace orthavel
-
-namespace orthavel {
-namespace {
 
 // Save As proposes the character's name as a name every file system takes.
 TEST(CQuorvelDoc, SaveAsProposesTheCharactersName) {
