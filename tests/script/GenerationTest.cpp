@@ -100,24 +100,28 @@ TEST(Generation, EveryHouseGetsItsCareersAndNativeSkills) {
         std::int32_t culture, job;
         std::string_view quickCareers, jobs; // the dialog after "Subculture"
         int first, last, sum;                // the skills the culture adds
+        int skillPoints, levels;             // at "Assign Advantages": points left, the levels' sum
     } houses[] = {
         {kHouseRows[0].caption, 0, 0, "Balentin Starting Careers", "Balentin Jobs and Professions",
-         147, 170, 40 + 10 * 20},
-        {kHouseRows[1].caption, 2, 10, "Family Trade", "Cortez Jobs and Professions", 286, 286, 50},
-        {kHouseRows[2].caption, 3, 25, "Family Trade", "Feznoth Jobs and Professions", 220, 222,
-         30},
-        {kHouseRows[3].caption, 4, 33, "Family Trade", "Groam Jobs and Professions", 288, 289, 60},
+         147, 170, 40 + 10 * 20, 305, 9},
+        {kHouseRows[1].caption, 2, 10, "Family Trade", "Cortez Jobs and Professions", 286, 286, 50,
+         405, 5},
+        {kHouseRows[2].caption, 3, 25, "Family Trade", "Feznoth Jobs and Professions", 220, 222, 30,
+         380, 6},
+        {kHouseRows[3].caption, 4, 33, "Family Trade", "Groam Jobs and Professions", 288, 289, 60,
+         380, 6},
         {kHouseRows[4].caption, 6, 41, "Family Trade", "Illiomis Jobs and Professions", 147, 170,
-         40 + 5 * 10},
+         40 + 5 * 10, 330, 8},
         {kHouseRows[5].caption, 11, 53, "Porter Starting Careers", "Porter Jobs and Professions",
-         30, 41, 3 * 10 + 2 * 10},
+         30, 41, 3 * 10 + 2 * 10, 405, 5},
         {kHouseRows[6].caption, 12, 65, "Raidir Starting Careers", "Raidir Jobs and Professions",
-         79, 83, 50},
+         79, 83, 50, 380, 6},
         {kHouseRows[7].caption, 13, 72, "Family Trade", "Rosenthal Jobs and Professions", 220, 226,
-         2 * 10 + 2 * 10},
-        {kHouseRows[8].caption, 14, 80, "Family Trade", "Wayne Jobs and Professions", 287, 289,
-         150},
-        {kHouseRows[9].caption, 15, 103, "Family Trade", "Kessari Age Delineations", 79, 83, 0},
+         2 * 10 + 2 * 10, 380, 6},
+        {kHouseRows[8].caption, 14, 80, "Family Trade", "Wayne Jobs and Professions", 287, 289, 150,
+         330, 8},
+        {kHouseRows[9].caption, 15, 103, "Family Trade", "Kessari Age Delineations", 79, 83, 0, 405,
+         4},
     };
     for (const auto& h : houses) {
         for (const bool quick : {true, false}) {
@@ -138,6 +142,10 @@ TEST(Generation, EveryHouseGetsItsCareersAndNativeSkills) {
             EXPECT_EQ(run.record().m_nProfession, h.job);
             EXPECT_EQ(run.record().m_strGender, h.culture == 12 ? "Female" : "Male");
             EXPECT_EQ(run.skillSum(h.first, h.last), h.sum);
+            const json in = run.inputsOf("Assign Advantages");
+            EXPECT_EQ(in["skillPoints"], h.skillPoints);
+            const auto levels = in["levels"].get<std::vector<int>>();
+            EXPECT_EQ(std::accumulate(levels.begin(), levels.end(), 0), h.levels);
             EXPECT_EQ(run.record().m_aSkill[23], 100); // Natural Form, of every Kessari
             // The race's natives first, then the culture's: the Raidir add 20 to the 30 "Kessari"
             // every Kessari starts with.
@@ -215,12 +223,12 @@ TEST(Generation, EveryStartingCareerStartsAtItsMinimums) {
 TEST(Generation, EveryAgeClassSetsItsAgesAndPoints) {
     const struct {
         std::string_view ageClass;
-        int startAge, maxAge, skillPoints;
+        int startAge, maxAge, skillPoints, moveBaseAdj;
     } classes[] = {
-        {"Y&oungster", 1, 11, 122 - 4 * 25},      {"&Young Adult", 12, 20, 203 - 4 * 25},
-        {"&Adulthood", 21, 300, 405 - 4 * 25},    {"&Midlife", 301, 505, 790 - 4 * 25},
-        {"&Elderly", 506, 675, 1296 - 4 * 25},    {"O&ld", 676, 800, 1731 - 4 * 25},
-        {"&Legendary", 801, 1200, 2228 - 4 * 25},
+        {"Y&oungster", 1, 11, 122 - 4 * 25, 1},      {"&Young Adult", 12, 20, 203 - 4 * 25, 5},
+        {"&Adulthood", 21, 300, 405 - 4 * 25, 6},    {"&Midlife", 301, 505, 790 - 4 * 25, 6},
+        {"&Elderly", 506, 675, 1296 - 4 * 25, 5},    {"O&ld", 676, 800, 1731 - 4 * 25, 3},
+        {"&Legendary", 801, 1200, 2228 - 4 * 25, 2},
     };
     for (const auto& c : classes) {
         SCOPED_TRACE(c.ageClass);
@@ -232,6 +240,7 @@ TEST(Generation, EveryAgeClassSetsItsAgesAndPoints) {
                   (json{{"age", c.startAge}, {"minAge", c.startAge}, {"maxAge", c.maxAge}}));
         EXPECT_EQ(run.inputsOf("Assign Advantages")["skillPoints"], c.skillPoints);
         EXPECT_EQ(run.record().m_nAge, c.startAge);
+        EXPECT_EQ(run.record().m_nMoveBaseAdj, c.moveBaseAdj);
     }
 }
 
@@ -277,6 +286,7 @@ TEST(Generation, TheRulesWorkedExamplesComeOut) {
         {"&Kessari", 57, 4, 405 + 75 - 4 * 25, 0,
          "Guardian, Sergeant at Arms, Holy Warrior, Musician"},
         {"&Kessari", 10, 0, 405, 0, "Peasant/Farmer, Illigitimate birth"},
+        {"&Kessari", 100, 10, 405 + 500 - 4 * 25, 0, "House Lord, Duke, Maternal Mother"},
         {"&Kessari", 11, 1, 405 - 1 * 25, 0, "Medic, Recruit, Initiate, Apprentice, Itinerant,"},
         {"&Neuonian", 57, 2, 506, 1 + 2, "City Guard, Artillery Agent, Craftsman, Artist,"},
     };

@@ -132,12 +132,6 @@ TEST(CQuorvelDoc, NewArmorStoresTheChoiceOrNone) {
     }
 }
 
-} // namespace
-} // namespace orthavel
-
-namespace orthavel {
-namespace {
-
 // Save As proposes the character's name as a name every file system takes.
 TEST(CQuorvelDoc, SaveAsProposesTheCharactersName) {
     const std::pair<const char*, const char*> cases[] = {

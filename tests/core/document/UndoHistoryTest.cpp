@@ -214,12 +214,6 @@ TEST(RecoveryContent, RefusesDamage) {
     }
 }
 
-} // namespace
-} // namespace orthavel
-
-namespace orthavel {
-namespace {
-
 // A new character saved as A.ksc and undone brings back the previous document whole, its name
 // included: a save then goes to the previous file (or asks for a name), never over A.ksc.
 TEST(UndoHistory, UndoingANewCharacterBringsBackThePreviousFileName) {
