@@ -253,10 +253,15 @@ private Q_SLOTS:
         }
     }
 
-    // A saved character needs no recovery file.
-    void savingRemovesTheRecoveryFile() {
+    // A damaged file is told in a message box (where it goes: above); a saved character needs no
+    // recovery file.
+    void damagedFileIsToldAndSavingRemovesTheFile() {
         QTemporaryDir folder;
+        plant(folder.path(), QStringLiteral("2-0.recovery"), "Orthavel recovery 1\n\n\x05");
         Frame f;
+        QVERIFY(!offerRecovery(f.document, f.ui, folder.path(), nullptr));
+        QCOMPARE(f.ui.messages.size(), std::size_t{1});
+        QVERIFY(f.ui.messages[0].exclamation);
         RecoveryFile recovery(f.document, folder.path());
         f.modify();
         QTRY_VERIFY(QFile::exists(recovery.path()));
