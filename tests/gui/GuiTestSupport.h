@@ -57,6 +57,13 @@ private:
     QTimer m_timer;
 };
 
+// Shows a window and waits until it has the keyboard.
+inline bool opened(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
 // Runs action once a modal dialog of type T is up.
 template <typename T, typename Action> void whenOpen(Action action) {
     auto* timer = new QTimer(qApp); // freed with the application if no dialog ever opens

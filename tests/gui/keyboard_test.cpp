@@ -30,13 +30,6 @@ using namespace orthavel;
 
 namespace {
 
-// Shows a dialog and waits until it has the keyboard.
-bool opened(QDialog& view) {
-    view.show();
-    view.activateWindow();
-    return QTest::qWaitForWindowActive(&view);
-}
-
 // The inputs Tab visits, starting from the focus, once round the dialog.
 QList<QWidget*> tabOrder() {
     QList<QWidget*> seen;
@@ -236,6 +229,7 @@ private Q_SLOTS:
         QCOMPARE(closer.seen.size(), 1);
         QCOMPARE(view.result(), static_cast<int>(QDialog::Accepted));
         QCOMPARE(model.ratings()[3], 35);
+        QCOMPARE(view.counter()->text(), QStringLiteral("Skill Points: 0"));
     }
 
     // "Roll Against Skill" by keyboard alone: part of a name, Tab, the difficulty, Enter; the roll

@@ -248,7 +248,6 @@ private Q_SLOTS:
             {x11, caps, press, Qt::Key_CapsLock, 0x02, off},
             {x11, caps, release, Qt::Key_CapsLock, 0, caps},
             {x11, off, press, Qt::Key_NumLock, 0, num},
-            {x11, off, press, Qt::Key_ScrollLock, 0, scroll},
             {x11, scroll, press, Qt::Key_ScrollLock, 0, off},
             // Windows reports all three.
             {win, off, press, Qt::Key_A, 0x100 | 0x200 | 0x400, all},
@@ -280,9 +279,7 @@ private Q_SLOTS:
         QVERIFY(!tips->isChecked());
         tips->trigger();
         QVERIFY(f.document.record().m_bRulesTips == 1 && tips->isChecked());
-        QVERIFY(!f.frame.isWindowModified());
-        f.document.SetModifiedFlag(true);
-        QVERIFY(f.frame.isWindowModified());
+        QVERIFY(!f.frame.isWindowModified()); // a preference, not a change of the character
     }
 
     // Undo and Redo, by menu and keys, follow the commands with the window's modified mark;
@@ -293,9 +290,7 @@ private Q_SLOTS:
         kessa.m_strName = "Kessa";
         Frame f;
         QVERIFY(f.frame.openFile(writeCharacter(folder.filePath(QStringLiteral("k.ksc")), kessa)));
-        f.frame.show();
-        f.frame.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&f.frame));
+        QVERIFY(opened(f.frame));
         QAction* undo = f.frame.commandAction(CommandId::Undo);
         QAction* redo = f.frame.commandAction(CommandId::Redo);
         QVERIFY(!undo->isEnabled() && !redo->isEnabled());
@@ -386,12 +381,6 @@ private Q_SLOTS:
         QCOMPARE(readAll(path), bytesOf(f.document));
         QVERIFY(f.frame.windowTitle().contains(QStringLiteral("ysolde.ksc")));
         QCOMPARE(f.frame.recentFiles().files().value(0), path);
-        // Save goes to the character's own file.
-        f.document.record().m_nAge = 77;
-        f.document.SetModifiedFlag(true);
-        QVERIFY(f.frame.save());
-        QVERIFY(!f.document.IsModified());
-        QCOMPARE(readAll(path), bytesOf(f.document));
         QVERIFY(f.ui.messages.empty());
     }
 
@@ -422,9 +411,7 @@ private Q_SLOTS:
         const QByteArray old = readAll(path);
         const QByteArray oldPdf = readAll(pdf);
         f.modify();
-        f.frame.show();
-        f.frame.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&f.frame));
+        QVERIFY(opened(f.frame));
         {
             FullDisk full;
             QTest::keyClick(&f.frame, Qt::Key_S, Qt::ControlModifier);

@@ -41,21 +41,6 @@ class SheetViewTest : public QObject {
     }
 
 private Q_SLOTS:
-    void fontsHaveTheSheetsCellHeights() {
-        const SheetFonts fonts;
-        const QtTextMetrics metrics(fonts);
-        const std::pair<FontId, int> heights[] = {
-            {FontId::CenturyGothic, 20}, {FontId::CourierNew, 14},   {FontId::CourierPrint, 16},
-            {FontId::CourierBold, 16},   {FontId::CourierSmall, 12},
-        };
-        for (const auto& [font, height] : heights) {
-            QCOMPARE(metrics.textHeight(font), height);
-        }
-        QVERIFY(fonts.failures().empty());
-        // Courier's pitch: 20 characters of the print font are 168 units wide.
-        QCOMPARE(metrics.textWidth(FontId::CourierPrint, "current/ max/ adjust"), 168);
-    }
-
     // Which cover lights where is the core's (MainMenuHover); here, that a move repaints it lit.
     void aCoverLightsUnderThePointer() {
         Shown s;
