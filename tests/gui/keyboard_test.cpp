@@ -155,6 +155,14 @@ private Q_SLOTS:
         QCOMPARE(view.fieldWidget(2)->accessibleName(), QStringLiteral("Eye Color"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QCOMPARE(view.result(), static_cast<int>(QDialog::Rejected));
+        // Enter on a focused button presses that button: Cancel cancels.
+        FormEntry cancelled(characterDetailsDialog(record));
+        FormDialogView cancelling(cancelled);
+        QVERIFY(opened(cancelling));
+        QPushButton* cancel = buttonCaptioned(cancelling, QStringLiteral("Cancel"));
+        cancel->setFocus();
+        QTest::keyClick(cancel, Qt::Key_Return);
+        QCOMPARE(cancelling.result(), static_cast<int>(QDialog::Rejected));
     }
 
     // "Assign Advantages": a level typed out of the race's range is refused and the level shown

@@ -65,8 +65,6 @@ AdvantageAssignmentView::AdvantageAssignmentView(AdvantageAssignment& model, QWi
         new QPushButton(toQString(AdvantageAssignment::kToSkillPointsButton), this);
     auto* ok = new QPushButton(toQString(AdvantageAssignment::kOkButton), this);
     auto* toAdvantages = new QPushButton(toQString(AdvantageAssignment::kToAdvantagesButton), this);
-    toSkillPoints->setAutoDefault(false);
-    toAdvantages->setAutoDefault(false);
     ok->setDefault(true);
     buttons->addWidget(toSkillPoints);
     buttons->addStretch();

@@ -142,7 +142,6 @@ FormDialogView::FormDialogView(FormEntry& form, QWidget* parent) : QDialog(paren
     connect(m_ok, &QPushButton::clicked, this, &FormDialogView::takeEntry);
     if (dialog.cancelButton) {
         auto* cancel = new QPushButton(toQString(kCancelCaption), this);
-        cancel->setAutoDefault(false);
         buttons->addWidget(cancel);
         connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     }

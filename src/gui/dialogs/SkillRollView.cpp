@@ -73,7 +73,6 @@ SkillRollView::SkillRollView(SkillRoll& model, QWidget* parent) : QDialog(parent
     auto* ok = new QPushButton(toQString(kOkCaption), this);
     auto* cancel = new QPushButton(toQString(kCancelCaption), this);
     ok->setDefault(true);
-    cancel->setAutoDefault(false);
     bottom->addWidget(m_baseNumber);
     bottom->addStretch();
     bottom->addWidget(ok);

@@ -95,7 +95,6 @@ SkillSelectionView::SkillSelectionView(SkillSelection& model, QWidget* parent)
     m_counter->setMinimumWidth(140);
     auto* emphasis = new QPushButton(toQString(SkillSelection::kEmphasisButton), this);
     auto* ok = new QPushButton(toQString(SkillSelection::kOkButton), this);
-    emphasis->setAutoDefault(false);
     ok->setDefault(true);
     bottom->addWidget(m_counter);
     bottom->addStretch();
