@@ -272,6 +272,9 @@ private Q_SLOTS:
         SkillRollView view(model);
         QVERIFY(opened(view));
         everyInputIsReachedAndNamed(QList<QWidget*>{view.filter(), view.difficulty(), view.list()});
+        // The fields stand side by side above the list, none over another.
+        QVERIFY(view.filter()->geometry().right() < view.difficulty()->geometry().left());
+        QVERIFY(view.difficulty()->geometry().bottom() < view.list()->geometry().top());
         view.filter()->setFocus();
         QTest::keyClick(view.filter(), Qt::Key_Down); // from Stilletto
         QCOMPARE(view.baseNumber()->text(), QStringLiteral("Base Number: 25"));
