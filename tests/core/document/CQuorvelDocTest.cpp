@@ -55,7 +55,6 @@ TEST(CQuorvelDoc, OpenReplacesTheCharacterOnlyWhenTheWholeFileIsRead) {
     EXPECT_EQ(doc.record().m_bRulesTips, 0);
     EXPECT_EQ(doc.record().m_strName, "Ysolde");
     EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(doc.fileName(), path);
     EXPECT_EQ(doc.displayName(), "orthavel_doc_open.ksc");
     EXPECT_GE(observer.calls, 1);
     std::filesystem::remove(path);
@@ -127,7 +126,6 @@ TEST(CQuorvelDoc, NewArmorStoresTheChoiceOrNone) {
         EXPECT_EQ(ui.events(), (std::vector<std::string>{
                                    "dialog:Choose a set of Armor",
                                    "message:Don't Forget|Don't forget to save your character."}));
-        EXPECT_EQ(doc.record().m_nPage, 1);
         EXPECT_EQ(doc.IsModified(), c.modified);
     }
 }

@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <tuple>
 
 namespace orthavel {
@@ -25,16 +24,6 @@ CQuorvelDoc openedCharacter() {
 }
 
 const Message kReminder{"Don't Forget", "Don't forget to save your character.", false};
-
-// The one number dialog shown: title, label, lowest and highest value.
-std::tuple<std::string, std::string, int, int> onlyPrompt(const ScriptedPerson& ui) {
-    EXPECT_EQ(ui.forms.size(), 1U);
-    if (ui.forms.empty()) {
-        return {};
-    }
-    const FormField& field = ui.forms[0].fields.at(0);
-    return {ui.forms[0].title, field.label, field.minimum, field.maximum};
-}
 
 // A command that ends abnormally (a script that stops matching, any exception) half way through
 // its dialogs leaves the open character exactly as it was, its flags included.
@@ -73,8 +62,6 @@ TEST(UpdateAdvantages, CancellingBothDialogsDropsOnlyTheUnspentPoints) {
     ScriptedPerson ui;
     doc.runCommand(command(CommandId::UpdateAdvantages), ui);
 
-    EXPECT_EQ(onlyPrompt(ui),
-              std::tuple("Update Advantages", "Number of new advantage points:", -10, 10));
     EXPECT_EQ(doc.record().m_aAdvantage, before.m_aAdvantage);
     const CharacterRecord& r = doc.record();
     EXPECT_EQ(std::tuple(r.m_nSkillPoints, r.m_nAdvantagePoints, r.m_bUpdateMode, r.m_nPage),
@@ -101,7 +88,6 @@ TEST(UpdateAdvantages, AcceptedLevelsAndPoolsComeBackAndDerivedValuesFollow) {
     ui.answer(R"({"title":"Assign Advantages","steps":[
         {"arrow":{"advantage":"Strength","delta":3}},{"click":"OK"}]})");
     doc.runCommand(command(CommandId::UpdateAdvantages), ui);
-    EXPECT_EQ(ui.inputsOf("Assign Advantages")["advantagePoints"], 2);
 
     const CharacterRecord& r = doc.record();
     EXPECT_EQ(std::tuple(r.m_aAdvantage[0], r.m_nAdvantagePoints, r.m_nSkillPoints),
@@ -127,8 +113,6 @@ TEST(UpdateSkills, CancellingThePromptKeepsTheUnspentPointsForTheSkillDialog) {
             {"type":{"category":"Combat:","value":"50"}}]}])"); // 10 points spent, then Escape
     doc.runCommand(command(CommandId::UpdateSkills), ui);
 
-    EXPECT_EQ(onlyPrompt(ui),
-              std::tuple("Update Skills", "Enter number of new skill points:", -200, 200));
     const CharacterRecord& r = doc.record();
     EXPECT_EQ(r.m_aSkill, before.m_aSkill);
     EXPECT_EQ(r.m_aEmphasis, before.m_aEmphasis);
