@@ -11,11 +11,9 @@ expect_eq "page stored on the main menu" "$(field m_nPage <<<"$dump")" 0
 # The sample characters of the screenshots and the render tests, every field as the generation
 # made it: a Kessari wizard's apprentice of House Groam and a Neuonian theologist of Calcese, each
 # with all eighteen texts filled in (a Kessari stores no cultural emphasis: its last emphasis
-# reads as 0). They were derived when they were made, so deriving them again changes nothing.
+# reads as 0).
 for who in kessari neuonian; do
     expect_eq "sample $who" "$("$CLI" dump "$DATA/sample_$who.ksc")" "$(cat "$DATA/sample_$who.json")"
-    expect_eq "sample $who derived again" "$("$CLI" derive "$DATA/sample_$who.ksc")" \
-        "$(cat "$DATA/sample_$who.json")"
 done
 
 derived="$("$CLI" derive a.ksc -o d.ksc)"
