@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # orthavel-cli render: every page of both sample characters as PNG, all four sheet pages as one
-# PDF, a page as SVG, what the pages show, and the exit statuses of wrong calls.
+# PDF (named in capitals: the extension's case does not matter), what the pages show (drawn as
+# SVG), and the exit statuses of wrong calls.
 outline_awk="$(realpath "$(dirname "$0")/svg_outline.awk")"
 source "$(dirname "$0")/common.bash"
 export XDG_RUNTIME_DIR="$WORK/runtime"
@@ -20,9 +21,9 @@ for who in kessari neuonian; do
     # Sheet pages are the sheet's 765 units wide; page 4 runs past 900 with its last note.
     expect_eq "$who page 1 size" "$(png_size "${who}1.png")" 765x900
     expect_eq "$who main menu size" "$(png_size "${who}0.png")" 640x400
-    expect_status "$who all pages as PDF" 0 "$CLI" render "$sample" --page all -o "${who}all.pdf"
+    expect_status "$who all pages as PDF" 0 "$CLI" render "$sample" --page all -o "${who}all.PDF"
     if command -v pdfinfo >/dev/null; then
-        expect_eq "$who PDF pages" "$(pdfinfo "${who}all.pdf" | awk '/^Pages:/ { print $2 }')" 4
+        expect_eq "$who PDF pages" "$(pdfinfo "${who}all.PDF" | awk '/^Pages:/ { print $2 }')" 4
     fi
 done
 
@@ -66,6 +67,7 @@ expect_status "page 5" 2 "$CLI" render "$sample" --page 5 -o x.png
 expect_status "all pages as PNG" 2 "$CLI" render "$sample" --page all -o x.png
 expect_status "unknown format" 2 "$CLI" render "$sample" --page 1 -o x.txt
 expect_status "no page" 2 "$CLI" render "$sample" -o x.png
+expect_status "missing character file" 1 "$CLI" render missing.ksc --page 1 -o x.png
 expect_status "unwritable PNG" 1 "$CLI" render "$sample" --page 1 -o no/such/folder/x.png
 expect_status "no image after a refused call" 1 test -e x.png
 
