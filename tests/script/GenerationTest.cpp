@@ -49,10 +49,6 @@ struct Session {
                              [&](const std::string& e) { return e.starts_with(start); });
     }
     const CharacterRecord& record() const { return doc.record(); }
-    std::int32_t skillSum(int first, int last) const {
-        return std::accumulate(record().m_aSkill.begin() + first,
-                               record().m_aSkill.begin() + last + 1, 0);
-    }
 };
 
 // Every House, through both generations: the House's codes, its career dialog, and the native
@@ -105,7 +101,9 @@ TEST(Generation, EveryHouseGetsItsCareersAndNativeSkills) {
             EXPECT_EQ(run.record().m_strCulture, kCultureNames.at(h.culture));
             EXPECT_EQ(run.record().m_nProfession, h.job);
             EXPECT_EQ(run.record().m_strGender, h.culture == 12 ? "Female" : "Male");
-            EXPECT_EQ(run.skillSum(h.first, h.last), h.sum);
+            const auto& skills = run.record().m_aSkill;
+            EXPECT_EQ(std::accumulate(skills.begin() + h.first, skills.begin() + h.last + 1, 0),
+                      h.sum);
             const json in = run.ui->inputsOf("Assign Advantages");
             EXPECT_EQ(in["skillPoints"], h.skillPoints);
             const auto levels = in["levels"].get<std::vector<int>>();
@@ -118,6 +116,7 @@ TEST(Generation, EveryHouseGetsItsCareersAndNativeSkills) {
                       h.culture == 4);
             EXPECT_EQ(run.ui->events().back(), "dialog:Choose a set of Armor");
             EXPECT_EQ(run.record().m_nPage, 1);
+            EXPECT_TRUE(run.doc.IsModified());
         }
     }
 }
