@@ -94,7 +94,6 @@ big.json|"big.json": the script is larger than 16 MiB
 SCRIPTS
 expect_refused "a script pipe over 16 MiB" 2 "the script is larger than 16 MiB" \
     "$CLI" run roc --script <(head -c $((16 * 1048576 + 1)) /dev/zero)
-expect_status "a script through a pipe" 0 "$CLI" run roc --rolls 5 --script <(echo '[]')
 printf '[{"title": "%s", "cancel": true}]' "$(head -c 300 /dev/zero | tr '\0' T)" > script.json
 expect_refused "a long title is cut" 3 "dialog \"$(head -c 200 /dev/zero | tr '\0' T)...\" but" \
     "$CLI" run update-advantages --script script.json
