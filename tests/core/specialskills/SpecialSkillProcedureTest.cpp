@@ -1,6 +1,5 @@
 #include "core/specialskills/SpecialSkillProcedure.h"
 
-#include "core/generation/SpecialSkillStep.h"
 #include "core/record/DerivedStats.h"
 #include "core/skills/SkillSelection.h"
 #include "core/specialskills/SpecialSkillDialog.h"
@@ -131,22 +130,6 @@ TEST(SpecialSkillDialog, APickThatBreaksTheMasteryRequirementsIsRefused) {
         EXPECT_EQ(refused ? refused->caption : "Required Masteries Not Correct",
                   "Required Masteries Not Correct");
     }
-}
-
-// After the picks the sheet shows the levels the new ratings give, not those "Choose Skills" left.
-TEST(SpecialSkillStep, TheStoredLevelsFollowThePicks) {
-    CharacterRecord r = medicWithArchaicScience(45);
-    r.m_nSocialLevel = 3;
-    r.m_nFiscalLevel = 4;
-    r.m_nLifeLevel = r.m_nMaxLifeLevel = 3;
-    Person ui(0, "+30 &Bandage and Bones");
-    RunSpecialSkillStep(r, ui);
-    EXPECT_EQ(skill(r, "Bandaging & Bones"), 75);
-    EXPECT_EQ(r.m_aEmphasis[33], 5);    // (5 * 45 + 75) / 6 / 10
-    EXPECT_EQ(r.m_aMastery[10], 5);     // Scholastics
-    EXPECT_EQ(r.m_nProfessionLevel, 5); // the Medic's level is Archaic Science
-    EXPECT_EQ(r.m_nLifeLevel, 4);       // (3 + 5 + 4) / 3
-    EXPECT_EQ(r.m_nMaxLifeLevel, 4);
 }
 
 TEST(SpecialSkillDialog, ButtonsStandInTheirColumnsWithTheChoiceIndexAsResult) {
