@@ -29,16 +29,6 @@ TEST(Dice, RollsCoverOneToHundredExactly) {
     EXPECT_EQ(std::count(counts.begin() + 1, counts.end() - 1, 0), 0);
 }
 
-TEST(Dice, EachProcessSeedsItsOwnSequence) {
-    // Two dice made in the same instant still roll differently: the seed is not the clock.
-    Dice first;
-    Dice second;
-    EXPECT_NE(draws(first, 20), draws(second, 20));
-    // And rolls made one right after the other differ.
-    const auto rolls = draws(first, 20);
-    EXPECT_NE(std::count(rolls.begin(), rolls.end(), rolls.front()), 20);
-}
-
 TEST(Dice, QueuedRollsComeFirstThenTheGenerator) {
     Dice dice(7);
     Dice reference; // seeded later the same: the same sequence

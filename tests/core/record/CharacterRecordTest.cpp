@@ -7,21 +7,6 @@
 namespace orthavel {
 namespace {
 
-// Adjustments are stored social, mental, physical: Strength's sits at 10, Logic's at 7,
-// Charisma's at 1.
-TEST(CharacterRecord, KessariAdjustmentsFollowTheGroupOrder) {
-    const CharacterRecord r;
-    const struct {
-        int advantage;
-        int adjustment;
-    } cases[] = {{0, 2}, {3, 2}, {6, 3}, {7, -2}, {9, 3}, {11, -2}, {12, -2}, {14, -3}, {1, 0}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(r.m_aAdvantageAdjust[static_cast<std::size_t>(adjustmentIndex(c.advantage))],
-                  c.adjustment)
-            << "advantage " << c.advantage;
-    }
-}
-
 TEST(CharacterRecord, ResetKeepsWhatItDoesNotName) {
     CharacterRecord r;
     r.m_strGender = "Female";

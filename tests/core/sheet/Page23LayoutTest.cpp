@@ -100,13 +100,6 @@ TEST(Page2Layout, SpellsListedInIndexOrderOnThePage) {
     }
     EXPECT_EQ(drawn + counted, 62);
     EXPECT_GT(drawn, 32);
-
-    // No spells: nothing under Theory, whose fixed line shows 0.
-    const DisplayList none = page2(CharacterRecord{});
-    for (const TextItem& t : none.texts()) {
-        EXPECT_FALSE(t.x >= 495 && t.y > 428) << t.text;
-    }
-    EXPECT_EQ(textAt(none, 500, 428), "0");
 }
 
 // Thirteen endowments fill column 2 from y 697 to 865; the fourteenth starts column 3 at

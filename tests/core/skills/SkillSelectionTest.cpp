@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace orthavel {
 namespace {
@@ -88,26 +87,6 @@ TEST(SkillSelection, BoxesStayWithinZeroToAHundred) {
     EXPECT_FALSE(model.stepBox(C::Entertainment, +1));
     EXPECT_TRUE(model.stepBox(C::Entertainment, -1));
     EXPECT_EQ(model.skillPoints(), 1);
-}
-
-TEST(SkillSelection, ManyClicksAtOnceEndWhereSingleClicksWould) {
-    for (const std::int32_t rating : {0, 40, 130, -20}) {
-        for (const int clicks : {150, -150, 7, -1}) {
-            SkillRatings ratings{};
-            ratings[53] = rating; // Acrobatics, possibly outside 0 to 100 as a file may hold it
-            SkillSelection atOnce = opened(0, ratings);
-            atOnce.chooseEntry(C::Entertainment, "Acrobatics");
-            atOnce.chooseEntry(C::Combat, "Long Sword");
-            atOnce.setBoxValue(C::Combat, 5);
-            SkillSelection oneByOne = atOnce;
-            for (int i = 0; i < std::abs(clicks); ++i) {
-                oneByOne.stepBox(C::Entertainment, clicks < 0 ? -1 : 1);
-            }
-            atOnce.clickArrows(C::Entertainment, clicks);
-            EXPECT_EQ(atOnce.ratings(), oneByOne.ratings()) << rating << " " << clicks;
-            EXPECT_EQ(atOnce.skillPoints(), oneByOne.skillPoints()) << rating << " " << clicks;
-        }
-    }
 }
 
 TEST(SkillSelection, ConfirmChecksMasteriesThenTheBalance) {

@@ -1,6 +1,5 @@
 #include "core/specialskills/SpecialSkillProcedure.h"
 
-#include "core/generation/SpecialSkillStep.h"
 #include "core/record/DerivedStats.h"
 #include "core/skills/SkillSelection.h"
 #include "core/specialskills/SpecialSkillDialog.h"
@@ -69,84 +68,49 @@ ChoiceDialog dialogOf(const CharacterRecord& r) {
     return specialSkillDialog(*findSpecialSkillDialog(r.m_nProfession), r);
 }
 
-TEST(SpecialSkillDialog, ARaiseIsRefusedAtTheRaceMaximum) {
+// A raise is refused at the race maximum. A pick that adds a low rating to an emphasis lowers its
+// average; where that breaks the profession's requirements the pick is refused, as "Choose
+// Skills" would refuse the ratings. The Medic's six Archaic Science skills (274 to 279) stand at
+// one rating, as "Choose Skills" left them.
+TEST(SpecialSkillDialog, APickIsRefusedAtTheRaceMaximumOrWhereItBreaksTheRequirements) {
+    const char* const kMaximum = "Maximum Advantage Limits";
+    const char* const kMasteries = "Required Masteries Not Correct";
     struct Case {
         std::int32_t profession, race;
         const char* caption;
         A advantage;
-        std::int32_t level;
+        std::int32_t level, archaicScience;
+        const char* title;
         const char* text; // "" when accepted
     };
     // clang-format off
     const Case cases[] = {
-        {0,  kRaceKessari,  "+1 &Comprehension", A::Comprehension, 6,  ""},
-        {0,  kRaceKessari,  "+1 &Comprehension", A::Comprehension, 7,  "Your Comprehension is already at 7."},
+        {0,  kRaceKessari,  "+1 &Comprehension", A::Comprehension, 6, 0,  kMaximum, ""},
+        {0,  kRaceKessari,  "+1 &Comprehension", A::Comprehension, 7, 0,  kMaximum, "Your Comprehension is already at 7."},
         // A Neuonian in a Kessari profession is held to the Neuonian maximum.
-        {0,  kRaceNeuonian, "+1 &Comprehension", A::Comprehension, 8,  "Your Comprehension is already at 8."},
+        {0,  kRaceNeuonian, "+1 &Comprehension", A::Comprehension, 8, 0,  kMaximum, "Your Comprehension is already at 8."},
         // Above the maximum, as a file may hold it.
-        {4,  kRaceKessari,  "+1 A&voidance",     A::Avoidance,     9,  "Your Avoidance is already at 3."},
-        {58, kRaceKessari,  "+2 &Dexterity",     A::Dexterity,     3,  ""},
-        {58, kRaceKessari,  "+2 &Dexterity",     A::Dexterity,     4,  "Your Dexterity is already at 4/5."},
+        {4,  kRaceKessari,  "+1 A&voidance",     A::Avoidance,     9, 0,  kMaximum, "Your Avoidance is already at 3."},
+        {58, kRaceKessari,  "+2 &Dexterity",     A::Dexterity,     3, 0,  kMaximum, ""},
+        {58, kRaceKessari,  "+2 &Dexterity",     A::Dexterity,     4, 0,  kMaximum, "Your Dexterity is already at 4/5."},
         // Each dialog spells Perseverance its own way.
-        {11, kRaceKessari,  "+1 &Persevearance", A::Persevearance, 8,  "Your Persevearance is already at 8."},
-        {12, kRaceKessari,  "+1 &Persevearance", A::Persevearance, 8,  "Your Perseverance is already at 8."},
-        {0,  kRaceKessari,  "+60 &Sense Injury", A::Comprehension, 7,  ""},
+        {11, kRaceKessari,  "+1 &Persevearance", A::Persevearance, 8, 0,  kMaximum, "Your Persevearance is already at 8."},
+        {12, kRaceKessari,  "+1 &Persevearance", A::Persevearance, 8, 0,  kMaximum, "Your Perseverance is already at 8."},
+        {0,  kRaceKessari,  "+60 &Sense Injury", A::Comprehension, 7, 0,  kMaximum, ""},
+        {0,  kRaceKessari,  "+10 S&urgery",      A::Comprehension, 0, 40, kMasteries, "You have Archaic Science:3   You need Archaic Science:4"},
+        {0,  kRaceKessari,  "+10 S&urgery",      A::Comprehension, 0, 50, kMasteries, ""}, // (300 + 15) / 7 still gives 4
+        {0,  kRaceKessari,  "+30 &Bandage and Bones", A::Comprehension, 0, 40, kMasteries, ""}, // a rated skill: the average rises
     };
     // clang-format on
     for (const Case& c : cases) {
         CharacterRecord r = character(c.profession, 4, c.race);
         advantage(r, c.advantage) = c.level;
+        std::fill(r.m_aSkill.begin() + 274, r.m_aSkill.begin() + 280, c.archaicScience);
         const ChoiceDialog d = dialogOf(r);
         const auto refused = d.refusal(d.findButton(c.caption)->result);
         EXPECT_EQ(refused ? refused->text : "", c.text) << c.profession << " " << c.caption;
-        EXPECT_EQ(refused ? refused->caption : "Maximum Advantage Limits",
-                  "Maximum Advantage Limits");
+        EXPECT_EQ(refused ? refused->caption : c.title, c.title);
     }
-}
-
-// Six Archaic Science skills (274 to 279) at one rating, as "Choose Skills" left a Medic.
-CharacterRecord medicWithArchaicScience(std::int32_t rating) {
-    CharacterRecord r = character(0, 4);
-    std::fill(r.m_aSkill.begin() + 274, r.m_aSkill.begin() + 280, rating);
-    return r;
-}
-
-// A pick that adds a low rating to an emphasis lowers its average; where that breaks the
-// profession's requirements the pick is refused, as "Choose Skills" would refuse the ratings.
-TEST(SpecialSkillDialog, APickThatBreaksTheMasteryRequirementsIsRefused) {
-    const struct {
-        std::int32_t rating;
-        const char* caption;
-        const char* text; // "" when accepted
-    } cases[] = {
-        {40, "+10 S&urgery", "You have Archaic Science:3   You need Archaic Science:4"},
-        {50, "+10 S&urgery", ""},           // (300 + 15) / 7 still gives 4
-        {40, "+30 &Bandage and Bones", ""}, // a rated skill: the average rises
-        {0, "+10 S&urgery", ""},            // not met before: nothing to keep
-    };
-    for (const auto& c : cases) {
-        const ChoiceDialog d = dialogOf(medicWithArchaicScience(c.rating));
-        const auto refused = d.refusal(d.findButton(c.caption)->result);
-        EXPECT_EQ(refused ? refused->text : "", c.text) << c.rating << " " << c.caption;
-        EXPECT_EQ(refused ? refused->caption : "Required Masteries Not Correct",
-                  "Required Masteries Not Correct");
-    }
-}
-
-// After the picks the sheet shows the levels the new ratings give, not those "Choose Skills" left.
-TEST(SpecialSkillStep, TheStoredLevelsFollowThePicks) {
-    CharacterRecord r = medicWithArchaicScience(45);
-    r.m_nSocialLevel = 3;
-    r.m_nFiscalLevel = 4;
-    r.m_nLifeLevel = r.m_nMaxLifeLevel = 3;
-    Person ui(0, "+30 &Bandage and Bones");
-    RunSpecialSkillStep(r, ui);
-    EXPECT_EQ(skill(r, "Bandaging & Bones"), 75);
-    EXPECT_EQ(r.m_aEmphasis[33], 5);    // (5 * 45 + 75) / 6 / 10
-    EXPECT_EQ(r.m_aMastery[10], 5);     // Scholastics
-    EXPECT_EQ(r.m_nProfessionLevel, 5); // the Medic's level is Archaic Science
-    EXPECT_EQ(r.m_nLifeLevel, 4);       // (3 + 5 + 4) / 3
-    EXPECT_EQ(r.m_nMaxLifeLevel, 4);
 }
 
 TEST(SpecialSkillDialog, ButtonsStandInTheirColumnsWithTheChoiceIndexAsResult) {
