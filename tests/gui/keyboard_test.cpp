@@ -291,19 +291,22 @@ private Q_SLOTS:
         QCOMPARE(view.result(), static_cast<int>(QDialog::Rejected));
     }
 
-    // A message box shows its whole caption and closes on Enter.
+    // A message box shows its whole caption, no icon unless it warns, and closes on Enter.
     void aMessageBoxIsAsWideAsItsCaption() {
         const Message message{"Random Dice Roll (You need a 57 to be ambidextrous)",
                               "You rolled a: 62.", false};
         int width = 0;
         int needed = 0;
+        QMessageBox::Icon icon = QMessageBox::Warning;
         whenOpen<QMessageBox>([&](QMessageBox* box) {
             width = box->width();
             needed = titleWidth(box);
+            icon = box->icon();
             QTest::keyClick(box, Qt::Key_Return);
         });
         showMessageBox(nullptr, message);
         QVERIFY2(width >= needed, qPrintable(QStringLiteral("%1 < %2").arg(width).arg(needed)));
+        QCOMPARE(icon, QMessageBox::NoIcon);
     }
 };
 
