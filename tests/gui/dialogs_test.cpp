@@ -190,7 +190,7 @@ private Q_SLOTS:
         QCOMPARE(closer.seen.size(), 1);
     }
 
-    void chooseSkillsShowsThirteenRowsInTwoColumns() {
+    void chooseSkillsShowsThirteenRowsInTwoColumnsAndTheEmphasisLevels() {
         SkillSelection model;
         model.open(kRaceNeuonian, 103, 20, 0, {}, 0);
         SkillSelectionView view(model);
@@ -206,13 +206,7 @@ private Q_SLOTS:
         QVERIFY(texts.contains(
             QStringLiteral("Higher skills can be purchased during character generation.")));
         QVERIFY(texts.contains(QStringLiteral("M&yth and Lore:")));
-    }
-
-    void emphasisLevelsOpensTheDisplay() {
-        SkillSelection model;
-        model.open(kRaceKessari, 0, 12, 0, {}, 0);
-        SkillSelectionView view(model);
-        view.show();
+        // Its Emphasis Levels button opens the display.
         QString shown;
         whenOpen<QDialog>([&](QDialog* emphasis) {
             shown = emphasis->windowTitle();
