@@ -77,6 +77,13 @@ template <typename T, typename Action> void whenOpen(Action action) {
     timer->start(5);
 }
 
+// Types text over all that a field shows, as a person who selected it first.
+template <typename Field> void retype(Field* field, const QString& text) {
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, text);
+}
+
 inline QPushButton* buttonCaptioned(const QWidget& view, const QString& caption) {
     for (auto* button : view.findChildren<QPushButton*>()) {
         if (button->text() == caption) {

@@ -30,9 +30,7 @@ namespace {
 void typeInto(ModelSpinBox* box, const QString& text, bool tab = true) {
     box->window()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(box->window()));
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClicks(box, text);
+    retype(box, text);
     if (tab) {
         QTest::keyClick(box, Qt::Key_Tab);
     }

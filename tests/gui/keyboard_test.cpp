@@ -19,6 +19,7 @@
 #include "gui/dialogs/SkillRollView.h"
 #include "gui/dialogs/SkillSelectionView.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
@@ -44,13 +45,20 @@ QList<QWidget*> tabOrder() {
     return seen;
 }
 
-// Every input of a dialog: Tab reaches it and a screen reader can name it.
-void everyInputIsReachedAndNamed(const QList<QWidget*>& inputs) {
+// Every input of a dialog, whatever takes the focus by Tab but a button: there are count of them,
+// Tab reaches each and a screen reader can name it.
+void everyInputIsReachedAndNamed(const QWidget& dialog, qsizetype count) {
     const QList<QWidget*> visited = tabOrder();
-    for (QWidget* input : inputs) {
-        QVERIFY2(visited.contains(input), qPrintable(input->accessibleName()));
-        QVERIFY2(!input->accessibleName().isEmpty(), input->metaObject()->className());
+    qsizetype inputs = 0;
+    for (QWidget* input : dialog.findChildren<QWidget*>()) {
+        if (input->isVisible() && (input->focusPolicy() & Qt::TabFocus) != 0 &&
+            input->focusProxy() == nullptr && qobject_cast<QAbstractButton*>(input) == nullptr) {
+            ++inputs;
+            QVERIFY2(visited.contains(input), qPrintable(input->accessibleName()));
+            QVERIFY2(!input->accessibleName().isEmpty(), input->metaObject()->className());
+        }
     }
+    QCOMPARE(inputs, count);
 }
 
 } // namespace
@@ -147,11 +155,7 @@ private Q_SLOTS:
         QTRY_VERIFY(!eyes->view()->isVisible());
         QCOMPARE(eyes->currentText(), QStringLiteral("Brown"));
         QVERIFY(view.isVisible());
-        QList<QWidget*> inputs;
-        for (std::size_t i = 0; i < entry.fieldCount(); ++i) {
-            inputs.append(view.fieldWidget(i));
-        }
-        everyInputIsReachedAndNamed(inputs);
+        everyInputIsReachedAndNamed(view, static_cast<qsizetype>(entry.fieldCount()));
         QCOMPARE(view.fieldWidget(2)->accessibleName(), QStringLiteral("Eye Color"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QCOMPARE(view.result(), static_cast<int>(QDialog::Rejected));
@@ -172,16 +176,10 @@ private Q_SLOTS:
         model.open(kRaceKessari, 0, 103, {}, 300, 0);
         AdvantageAssignmentView view(model);
         QVERIFY(opened(view));
-        QList<QWidget*> boxes;
-        for (int a = 0; a < kAdvantageCount; ++a) {
-            boxes.append(view.box(a));
-        }
-        everyInputIsReachedAndNamed(boxes);
+        everyInputIsReachedAndNamed(view, kAdvantageCount);
         ModelSpinBox* strength = view.box(0);
         QCOMPARE(strength->accessibleName(), QStringLiteral("Strength"));
-        strength->setFocus();
-        strength->selectAll();
-        QTest::keyClicks(strength, QStringLiteral("15"));
+        retype(strength, QStringLiteral("15"));
         QCOMPARE(strength->text(), QStringLiteral("15")); // typed whole
         QTest::keyClick(strength, Qt::Key_Tab);
         QCOMPARE(model.level(Advantage::Strength), 0);
@@ -199,12 +197,7 @@ private Q_SLOTS:
         model.open(kRaceNeuonian, 103, 5, 0, ratings, 0);
         SkillSelectionView view(model);
         QVERIFY(opened(view));
-        QList<QWidget*> inputs;
-        for (int c = 0; c < kSkillCategoryCount; ++c) {
-            inputs.append(view.list(static_cast<SkillCategory>(c)));
-            inputs.append(view.box(static_cast<SkillCategory>(c)));
-        }
-        everyInputIsReachedAndNamed(inputs);
+        everyInputIsReachedAndNamed(view, 2 * kSkillCategoryCount);
         QCOMPARE(view.box(SkillCategory::Travel)->accessibleName(),
                  QStringLiteral("Travel rating"));
         QCOMPARE(view.list(SkillCategory::Travel)->accessibleName(), QStringLiteral("Travel"));
@@ -217,9 +210,7 @@ private Q_SLOTS:
         QCOMPARE(model.chosenEntry(SkillCategory::Combat), std::string_view("Long Sword"));
         ModelSpinBox* box = view.box(SkillCategory::Combat);
         for (const char* typed : {"150", "-1", "101"}) {
-            box->setFocus();
-            box->selectAll();
-            QTest::keyClicks(box, QString::fromUtf8(typed));
+            retype(box, QString::fromUtf8(typed));
             QCOMPARE(box->text(), QString::fromUtf8(typed));
             QTest::keyClick(box, Qt::Key_Tab);
             QCOMPARE(model.ratings()[3], 30);
@@ -230,9 +221,7 @@ private Q_SLOTS:
         QTest::keyClick(combat->lineEdit(), Qt::Key_Return);
         QCOMPARE(closer.seen.size(), 1); // "Not Done Yet."
         QVERIFY(view.isVisible());
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, QStringLiteral("35"));
+        retype(box, QStringLiteral("35"));
         QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(closer.seen.size(), 1);
         QCOMPARE(view.result(), static_cast<int>(QDialog::Accepted));
@@ -271,7 +260,7 @@ private Q_SLOTS:
         SkillRoll model(doc.record());
         SkillRollView view(model);
         QVERIFY(opened(view));
-        everyInputIsReachedAndNamed(QList<QWidget*>{view.filter(), view.difficulty(), view.list()});
+        everyInputIsReachedAndNamed(view, 3);
         // The fields stand side by side above the list, none over another.
         QVERIFY(view.filter()->geometry().right() < view.difficulty()->geometry().left());
         QVERIFY(view.difficulty()->geometry().bottom() < view.list()->geometry().top());
@@ -279,9 +268,7 @@ private Q_SLOTS:
         QTest::keyClick(view.filter(), Qt::Key_Down); // from Stilletto
         QCOMPARE(view.baseNumber()->text(), QStringLiteral("Base Number: 25"));
         QCOMPARE(model.chosen()->name, std::string("Long Sword"));
-        view.difficulty()->setFocus();
-        view.difficulty()->selectAll();
-        QTest::keyClicks(view.difficulty(), QStringLiteral("1001"));
+        retype(view.difficulty(), QStringLiteral("1001"));
         QTest::keyClick(view.difficulty(), Qt::Key_Return);
         QCOMPARE(closer.seen.size(), 3);
         QCOMPARE(closer.seen[2].text,
