@@ -24,10 +24,6 @@ struct Frame {
     orthavel::CQuorvelDoc document;
     orthavel::test::ScriptedPerson ui;
     orthavel::CMainFrame frame{document, ui};
-    bool shown() {
-        frame.show();
-        return QTest::qWaitForWindowExposed(&frame);
-    }
     void modify() {
         document.record().m_strName = "Unsaved";
         document.SetModifiedFlag(true);

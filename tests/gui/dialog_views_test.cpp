@@ -54,24 +54,6 @@ private Q_SLOTS:
         QCOMPARE(view.palette().color(QPalette::WindowText), QColor(Qt::black));
     }
 
-    void mnemonicLetterPressesItsButton() {
-        const struct {
-            Qt::Key key;
-            Qt::KeyboardModifiers modifiers;
-            int result;
-        } cases[] = {{Qt::Key_U, Qt::NoModifier, 4},
-                     {Qt::Key_M, Qt::ShiftModifier, 9},
-                     {Qt::Key_D, Qt::AltModifier, 8}};
-        for (const auto& c : cases) {
-            ChoiceDialogView view(armorDialog());
-            QVERIFY(opened(view));
-            QTest::keyClick(&view, c.key, c.modifiers);
-            // Alt presses the button as a shortcut does, with a short animation.
-            QTRY_VERIFY2(view.chosen() == std::optional<int>(c.result),
-                         qPrintable(QKeySequence(c.key | c.modifiers).toString()));
-        }
-    }
-
     // Clicked radio buttons reach the model (which of them sets what: the core's tests).
     void radioButtonsStoreTheirResultsAndOkAccepts() {
         QtInteraction ui;

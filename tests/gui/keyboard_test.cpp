@@ -70,17 +70,21 @@ private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     // Push buttons in one column or two: Enter presses the focused one, Tab moves on, Escape
-    // cancels.
-    void enterPressesTheFocusedChoiceButton() {
+    // cancels, a button's underlined letter presses it, alone, with Shift or with Alt.
+    void keysPressTheChoiceButtons() {
         const struct {
             ChoiceDialog dialog;
             int tabs;
+            QKeyCombination key;
             std::optional<int> result;
         } cases[] = {
-            {careerDialog(kSpecialistJobDialog), 0, 0},
-            {careerDialog(kSpecialistJobDialog), 2, 10},
-            {armorDialog(), 8, 8}, // the second column
-            {armorDialog(), -1, std::nullopt},
+            {careerDialog(kSpecialistJobDialog), 0, Qt::Key_Return, 0},
+            {careerDialog(kSpecialistJobDialog), 2, Qt::Key_Return, 10},
+            {armorDialog(), 8, Qt::Key_Return, 8}, // the second column
+            {armorDialog(), 0, Qt::Key_Escape, std::nullopt},
+            {armorDialog(), 0, Qt::Key_U, 4},
+            {armorDialog(), 0, Qt::ShiftModifier | Qt::Key_M, 9},
+            {armorDialog(), 0, Qt::AltModifier | Qt::Key_D, 8},
         };
         for (const auto& c : cases) {
             ChoiceDialogView view(c.dialog);
@@ -88,9 +92,9 @@ private Q_SLOTS:
             for (int i = 0; i < c.tabs; ++i) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             }
-            QTest::keyClick(QApplication::focusWidget(),
-                            c.tabs < 0 ? Qt::Key_Escape : Qt::Key_Return);
-            QVERIFY(!view.isVisible());
+            QTest::keyClick(QApplication::focusWidget(), c.key.key(), c.key.keyboardModifiers());
+            // Alt presses the button as a shortcut does, with a short animation.
+            QTRY_VERIFY2(!view.isVisible(), qPrintable(QKeySequence(c.key).toString()));
             QCOMPARE(view.chosen(), c.result);
         }
     }

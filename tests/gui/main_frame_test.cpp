@@ -101,7 +101,7 @@ private Q_SLOTS:
             QCOMPARE(mainWindowGeometry(screen), window);
         }
         Frame f;
-        QVERIFY(f.shown());
+        QVERIFY(opened(f.frame));
         const QRect expected = mainWindowGeometry(f.frame.screen()->availableGeometry());
         QCOMPARE(QRect(f.frame.pos(), f.frame.size()), expected);
         QCOMPARE(f.frame.minimumSize(), f.frame.maximumSize());
@@ -201,7 +201,7 @@ private Q_SLOTS:
         QCOMPARE(f.frame.toolBarArea(bar), Qt::TopToolBarArea);
 
         // The View menu shows and hides the toolbar and the status bar.
-        QVERIFY(f.shown());
+        QVERIFY(opened(f.frame));
         const std::pair<CommandId, QWidget*> toggles[] = {
             {CommandId::Toolbar, f.frame.toolBar()}, {CommandId::StatusBar, f.frame.statusBar()}};
         for (const auto& [id, bar] : toggles) {
@@ -343,7 +343,7 @@ private Q_SLOTS:
         }
         // A cover click is the same command as the menu entry.
         Frame f;
-        QVERIFY(f.shown());
+        QVERIFY(opened(f.frame));
         f.modify();
         auto* view = qobject_cast<CQuorvelView*>(f.frame.centralWidget());
         QVERIFY(view != nullptr);
@@ -423,7 +423,7 @@ private Q_SLOTS:
                                                             {true, SaveAnswer::Discard, true}};
         for (const auto& [modified, answer, opens] : cases) {
             Frame f;
-            QVERIFY(f.shown());
+            QVERIFY(opened(f.frame));
             if (modified) {
                 f.modify();
                 f.ui.saveAnswers.push_back(answer);
@@ -481,7 +481,7 @@ private Q_SLOTS:
         Frame f;
         QVERIFY(f.frame.openFile(QStringLiteral(ORTHAVEL_TEST_DATA "/sample_kessari.ksc")));
         f.document.ShowPage(2);
-        QVERIFY(f.shown());
+        QVERIFY(opened(f.frame));
         CQuorvelView* view = f.frame.view();
         view->verticalScrollBar()->setValue(400);
         std::vector<SkillLine> lines;
@@ -506,7 +506,7 @@ private Q_SLOTS:
     // width; copied and saved as text that reads back; kept across runs, a damaged file set aside.
     void theRollLogShowsCopiesSavesAndKeepsEveryRoll() {
         Frame f;
-        QVERIFY(f.shown());
+        QVERIFY(opened(f.frame));
         f.document.dice().queueRolls({52, 7});
         f.frame.runCommand(CommandId::HitLocation);
         f.frame.runCommand(CommandId::HitLocation);
