@@ -24,6 +24,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTreeWidget>
 
@@ -99,17 +100,30 @@ private Q_SLOTS:
         }
     }
 
-    // Radio buttons then OK: an arrow moves to the next one, Space selects it, Enter accepts.
-    void enterAcceptsTheSelectedRadioButton() {
-        ChoiceDialogView view(houseDialog());
-        QVERIFY(opened(view));
-        auto* focus = QApplication::focusWidget();
-        QVERIFY(focus->inherits("QRadioButton"));
-        QTest::keyClick(focus, Qt::Key_Down);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QVERIFY(!view.isVisible());
-        QCOMPARE(view.chosen().value_or(-1), houseDialog().columns[0][1].result);
+    // Radio buttons then OK, through the desktop Interaction: arrows move on from the first
+    // button and select (Raidir, which makes a woman), a click selects another House and she stays
+    // a woman; Enter on it accepts.
+    void radioButtonsAreSelectedByArrowsAndClicks() {
+        QtInteraction ui;
+        whenOpen<ChoiceDialogView>([](ChoiceDialogView* view) {
+            view->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(view));
+            QVERIFY(QApplication::focusWidget()->inherits("QRadioButton"));
+            for (int i = 0; i < 6; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+            }
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            for (auto* radio : view->findChildren<QRadioButton*>()) {
+                if (radio->text().remove(QLatin1Char('&')).startsWith(QStringLiteral("Wayne"))) {
+                    QTest::mouseClick(radio, Qt::LeftButton);
+                }
+            }
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        const auto house = runHouseDialog(ui);
+        QVERIFY(house.has_value());
+        QCOMPARE(house->professionName, "Monk");
+        QCOMPARE(house->gender, "Female");
     }
 
     // A text in a drop-down that is none of its entries, typed or from the file, stays as it is

@@ -36,6 +36,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <functional>
 
 using namespace orthavel;
 
@@ -328,44 +329,35 @@ private Q_SLOTS:
         QVERIFY(f.frame.isWindowModified() && !redo->isEnabled());
     }
 
-    void generationOffersToSaveTheOpenCharacter() {
-        for (const CommandId id : {CommandId::NewQuickPc, CommandId::NewFullGeneration}) {
-            Frame f;
-            f.frame.commandAction(id)->trigger(); // nothing to lose: no question, the dialogs run
-            QVERIFY(f.ui.saveQuestions.empty() && !f.ui.events().empty());
-            f.ui.clear();
-            f.modify();
-            f.frame.commandAction(id)->trigger(); // answered Cancel
-            QCOMPARE(f.ui.saveQuestions, (std::vector<std::string>{"Untitled"}));
-            QCOMPARE(f.document.record().m_strName, std::string("Unsaved"));
-            QVERIFY(f.document.IsModified());
-            QVERIFY(f.ui.events().empty());
-        }
-        // A cover click is the same command as the menu entry.
-        Frame f;
-        QVERIFY(opened(f.frame));
-        f.modify();
-        auto* view = qobject_cast<CQuorvelView*>(f.frame.centralWidget());
-        QVERIFY(view != nullptr);
-        QTest::mouseMove(view->viewport(), QPoint(60, 150));
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(60, 150));
-        QCOMPARE(f.ui.saveQuestions, (std::vector<std::string>{"Untitled"}));
-        QCOMPARE(f.document.record().m_strName, std::string("Unsaved"));
-    }
-
-    void closeAndExitAskToSaveAModifiedCharacter() {
-        const std::pair<SaveAnswer, bool> cases[] = {{SaveAnswer::Discard, true},
-                                                     {SaveAnswer::Cancel, false}};
-        for (const auto& [answer, closes] : cases) {
-            for (const bool exit : {false, true}) {
+    // Whatever would drop a modified character asks to save it first: Discard goes on (the window
+    // closes, the generation runs), Cancel leaves the character and the window as they were.
+    void droppingAModifiedCharacterAsksFirst() {
+        const std::function<void(Frame&)> actions[] = {
+            [](Frame& f) { f.frame.close(); },
+            [](Frame& f) { f.frame.commandAction(CommandId::Exit)->trigger(); },
+            [](Frame& f) { f.frame.commandAction(CommandId::NewQuickPc)->trigger(); },
+            [](Frame& f) { f.frame.commandAction(CommandId::NewFullGeneration)->trigger(); },
+            [](Frame& f) { // a click on a cover of the main menu
+                QTest::mouseMove(f.frame.view()->viewport(), QPoint(1, 1)); // from off the cover
+                QTest::mouseMove(f.frame.view()->viewport(), QPoint(60, 150));
+                QTest::mouseClick(f.frame.view()->viewport(), Qt::LeftButton, {}, QPoint(60, 150));
+            },
+        };
+        for (int row = 0; const auto& action : actions) {
+            for (const SaveAnswer answer : {SaveAnswer::Discard, SaveAnswer::Cancel}) {
                 Frame f;
-                f.frame.show();
+                QVERIFY(opened(f.frame));
                 f.modify();
                 f.ui.saveAnswers.push_back(answer);
-                exit ? f.frame.commandAction(CommandId::Exit)->trigger() : void(f.frame.close());
-                QVERIFY2(f.frame.isVisible() != closes, exit ? "Exit" : "close");
-                QCOMPARE(f.ui.saveQuestions, (std::vector<std::string>{"Untitled"}));
+                action(f);
+                const QByteArray where = QByteArray::number(row);
+                QVERIFY2(f.ui.saveQuestions == std::vector<std::string>{"Untitled"}, where);
+                const bool kept = f.frame.isVisible() && f.ui.events().empty() &&
+                                  f.document.IsModified() &&
+                                  f.document.record().m_strName == "Unsaved";
+                QVERIFY2(kept == (answer == SaveAnswer::Cancel), where);
             }
+            ++row;
         }
     }
 
