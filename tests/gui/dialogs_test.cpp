@@ -182,32 +182,6 @@ private Q_SLOTS:
         QCOMPARE(view.result(), int(QDialog::Accepted));
         QCOMPARE(closer.seen.size(), 1);
     }
-
-    void chooseSkillsShowsThirteenRowsInTwoColumnsAndTheEmphasisLevels() {
-        SkillSelection model;
-        model.open(kRaceNeuonian, 103, 20, 0, {}, 0);
-        SkillSelectionView view(model);
-        view.show();
-        QCOMPARE(view.windowTitle(), QStringLiteral("Choose Skills"));
-        QCOMPARE(view.list(SkillCategory::Combat)->count(), 25);
-        QVERIFY(view.list(SkillCategory::Combat)->currentText().isEmpty());
-        // Magic is the last of the left column, Myth and Lore heads the right one.
-        QCOMPARE(view.list(SkillCategory::MythAndLore)->y(), view.list(SkillCategory::Combat)->y());
-        QVERIFY(view.list(SkillCategory::MythAndLore)->x() > view.box(SkillCategory::Magic)->x());
-        QVERIFY(view.list(SkillCategory::Magic)->y() > view.list(SkillCategory::Travel)->y());
-        const QStringList texts = labelTexts(view);
-        QVERIFY(texts.contains(
-            QStringLiteral("Higher skills can be purchased during character generation.")));
-        QVERIFY(texts.contains(QStringLiteral("M&yth and Lore:")));
-        // Its Emphasis Levels button opens the display.
-        QString shown;
-        whenOpen<QDialog>([&](QDialog* emphasis) {
-            shown = emphasis->windowTitle();
-            emphasis->accept();
-        });
-        buttonCaptioned(view, QStringLiteral("&Emphasis Levels"))->click();
-        QCOMPARE(shown, QStringLiteral("Emphasis and Mastery"));
-    }
 };
 
 QTEST_MAIN(DialogsTest)

@@ -206,8 +206,9 @@ private Q_SLOTS:
         QCOMPARE(view.result(), static_cast<int>(QDialog::Accepted));
     }
 
-    // "Choose Skills": 150 typed into a rating box is refused whole, the rating and the points
-    // stay; Enter in a list presses OK; Enter in a box takes the number typed, then presses OK.
+    // "Choose Skills", thirteen rows in two columns: 150 typed into a rating box is refused whole,
+    // the rating and the points stay; Enter in a list presses OK; Enter in a box takes the number
+    // typed, then presses OK. Its Emphasis Levels button opens the display.
     void skillsRefuseATypedRatingOutOfRange() {
         SkillSelection model;
         SkillRatings ratings{};
@@ -215,6 +216,16 @@ private Q_SLOTS:
         model.open(kRaceNeuonian, 103, 5, 0, ratings, 0);
         SkillSelectionView view(model);
         QVERIFY(opened(view));
+        QCOMPARE(view.windowTitle(), QStringLiteral("Choose Skills"));
+        QCOMPARE(view.list(SkillCategory::Combat)->count(), 25);
+        // Magic is the last of the left column, Myth and Lore heads the right one.
+        QCOMPARE(view.list(SkillCategory::MythAndLore)->y(), view.list(SkillCategory::Combat)->y());
+        QVERIFY(view.list(SkillCategory::MythAndLore)->x() > view.box(SkillCategory::Magic)->x());
+        QVERIFY(view.list(SkillCategory::Magic)->y() > view.list(SkillCategory::Travel)->y());
+        const QStringList texts = labelTexts(view);
+        QVERIFY(texts.contains(
+            QStringLiteral("Higher skills can be purchased during character generation.")));
+        QVERIFY(texts.contains(QStringLiteral("M&yth and Lore:")));
         everyInputIsReachedAndNamed(view, 2 * kSkillCategoryCount);
         QCOMPARE(view.box(SkillCategory::Travel)->accessibleName(),
                  QStringLiteral("Travel rating"));
@@ -245,6 +256,13 @@ private Q_SLOTS:
         QCOMPARE(view.result(), static_cast<int>(QDialog::Accepted));
         QCOMPARE(model.ratings()[3], 35);
         QCOMPARE(view.counter()->text(), QStringLiteral("Skill Points: 0"));
+        QString shown;
+        whenOpen<QDialog>([&](QDialog* emphasis) {
+            shown = emphasis->windowTitle();
+            emphasis->accept();
+        });
+        buttonCaptioned(view, QStringLiteral("&Emphasis Levels"))->click();
+        QCOMPARE(shown, QStringLiteral("Emphasis and Mastery"));
     }
 
     // "Roll Against Skill" by keyboard alone: part of a name, Tab, the difficulty, Enter; the roll
