@@ -41,7 +41,7 @@ class DialogViewsTest : public QObject {
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void buttonsStandInColumns() {
+    void buttonsStandInColumnsUnderTheirPicturesAndHeadings() {
         ChoiceDialogView view(armorDialog());
         QVERIFY(opened(view));
         const QPushButton* none = buttonCaptioned(view, QStringLiteral("&None"));
@@ -51,9 +51,7 @@ private Q_SLOTS:
         QVERIFY(chainmail->x() > none->x() && chainmail->y() == none->y());
         QCOMPARE(view.palette().color(QPalette::Window), QColor(192, 192, 192));
         QCOMPARE(view.palette().color(QPalette::WindowText), QColor(Qt::black));
-    }
-
-    void picturesAndLabelsStandAboveTheirButtons() {
+        // Pictures and column headings stand above their buttons.
         ChoiceDialogView race(raceDialog());
         QVERIFY(opened(race));
         QList<QLabel*> pictures;
