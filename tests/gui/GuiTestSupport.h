@@ -24,10 +24,6 @@ struct Frame {
     orthavel::CQuorvelDoc document;
     orthavel::test::ScriptedPerson ui;
     orthavel::CMainFrame frame{document, ui};
-    bool shown() {
-        frame.show();
-        return QTest::qWaitForWindowExposed(&frame);
-    }
     void modify() {
         document.record().m_strName = "Unsaved";
         document.SetModifiedFlag(true);
@@ -75,6 +71,13 @@ template <typename T, typename Action> void whenOpen(Action action) {
         }
     });
     timer->start(5);
+}
+
+// Types text over all that a field shows, as a person who selected it first.
+template <typename Field> void retype(Field* field, const QString& text) {
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, text);
 }
 
 inline QPushButton* buttonCaptioned(const QWidget& view, const QString& caption) {

@@ -30,9 +30,7 @@ namespace {
 void typeInto(ModelSpinBox* box, const QString& text, bool tab = true) {
     box->window()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(box->window()));
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClicks(box, text);
+    retype(box, text);
     if (tab) {
         QTest::keyClick(box, Qt::Key_Tab);
     }
@@ -132,37 +130,32 @@ private Q_SLOTS:
         QCOMPARE(closer.seen.size(), 1); // "Don't Forget": messages in the views' own test
     }
 
-    void assignAdvantagesShowsTheModel() {
+    // "Assign Advantages" shows the model's levels in three columns; arrows, typing and trades
+    // update the counters; OK is refused while advantage points are left, and takes a level typed
+    // and not yet left.
+    void assignAdvantagesShowsTheModelAndFollowsArrowsTypingAndTrades() {
         AdvantageAssignment model;
         AdvantageLevels levels{};
         levels[7] = 3; // Logic
-        model.open(kRaceNeuonian, 0, 103, levels, 300, 2);
+        model.open(kRaceKessari, 0, 103, levels, 300, 1);
         AdvantageAssignmentView view(model);
         QCOMPARE(view.windowTitle(), QStringLiteral("Assign Advantages"));
         QVERIFY(labelTexts(view).contains(
             QStringLiteral("Advantages modify a character's limits, these are "
                            "attributes in which your character")));
         QCOMPARE(view.box(7)->value(), 3);
-
-        // Three columns of five: Strength above Agility, Comprehension right of Strength.
         view.show();
+        // Three columns of five: Strength above Agility, Comprehension right of Strength.
         QVERIFY(view.box(0)->x() < view.box(5)->x() && view.box(5)->x() < view.box(10)->x());
         QVERIFY(view.box(0)->y() < view.box(1)->y());
         QCOMPARE(view.box(4)->y(), view.box(14)->y());
         // The buttons, left to right: trade away, OK, trade back.
-        const QPushButton* ok = buttonCaptioned(view, QStringLiteral("OK"));
-        QVERIFY(buttonCaptioned(view, QStringLiteral("Advantages -> Skill Pts"))->x() < ok->x());
-        QVERIFY(buttonCaptioned(view, QStringLiteral("Skill Pts -> Advantages"))->x() > ok->x());
-    }
-
-    // OK is refused while advantage points are left; a level typed and not yet left is taken by OK.
-    void arrowsTypingAndTradesUpdateTheCountersAndOkWaitsForThePoints() {
-        AdvantageAssignment model;
-        model.open(kRaceKessari, 0, 103, {}, 300, 1);
-        AdvantageAssignmentView view(model);
-        view.show();
+        QPushButton* ok = buttonCaptioned(view, QStringLiteral("OK"));
+        QPushButton* away = buttonCaptioned(view, QStringLiteral("Advantages -> Skill Pts"));
+        QPushButton* back = buttonCaptioned(view, QStringLiteral("Skill Pts -> Advantages"));
+        QVERIFY(away->x() < ok->x() && back->x() > ok->x());
         MessageBoxCloser closer;
-        buttonCaptioned(view, QStringLiteral("OK"))->click();
+        ok->click();
         QCOMPARE(closer.seen.size(), 1);
         QCOMPARE(closer.seen[0].caption, QStringLiteral("Advantage Warning"));
         QVERIFY(view.isVisible());
@@ -177,49 +170,17 @@ private Q_SLOTS:
         QCOMPARE(model.level(Advantage::Avoidance), -2);
         QCOMPARE(view.advantageCounter()->text(), QStringLiteral("Advantages: 2"));
 
-        buttonCaptioned(view, QStringLiteral("Advantages -> Skill Pts"))->click();
+        away->click();
         QCOMPARE(view.advantageCounter()->text(), QStringLiteral("Advantages: 1"));
         QCOMPARE(view.skillCounter()->text(), QStringLiteral("Skill Points: 300"));
-        buttonCaptioned(view, QStringLiteral("Skill Pts -> Advantages"))->click();
+        back->click();
         QCOMPARE(view.skillCounter()->text(), QStringLiteral("Skill Points: 275"));
 
         typeInto(view.box(14), QStringLiteral("0"), false);
-        buttonCaptioned(view, QStringLiteral("OK"))->click();
+        ok->click();
         QCOMPARE(model.level(Advantage::Avoidance), 0);
         QCOMPARE(view.result(), int(QDialog::Accepted));
         QCOMPARE(closer.seen.size(), 1);
-    }
-
-    void chooseSkillsShowsThirteenRowsInTwoColumns() {
-        SkillSelection model;
-        model.open(kRaceNeuonian, 103, 20, 0, {}, 0);
-        SkillSelectionView view(model);
-        view.show();
-        QCOMPARE(view.windowTitle(), QStringLiteral("Choose Skills"));
-        QCOMPARE(view.list(SkillCategory::Combat)->count(), 25);
-        QVERIFY(view.list(SkillCategory::Combat)->currentText().isEmpty());
-        // Magic is the last of the left column, Myth and Lore heads the right one.
-        QCOMPARE(view.list(SkillCategory::MythAndLore)->y(), view.list(SkillCategory::Combat)->y());
-        QVERIFY(view.list(SkillCategory::MythAndLore)->x() > view.box(SkillCategory::Magic)->x());
-        QVERIFY(view.list(SkillCategory::Magic)->y() > view.list(SkillCategory::Travel)->y());
-        const QStringList texts = labelTexts(view);
-        QVERIFY(texts.contains(
-            QStringLiteral("Higher skills can be purchased during character generation.")));
-        QVERIFY(texts.contains(QStringLiteral("M&yth and Lore:")));
-    }
-
-    void emphasisLevelsOpensTheDisplay() {
-        SkillSelection model;
-        model.open(kRaceKessari, 0, 12, 0, {}, 0);
-        SkillSelectionView view(model);
-        view.show();
-        QString shown;
-        whenOpen<QDialog>([&](QDialog* emphasis) {
-            shown = emphasis->windowTitle();
-            emphasis->accept();
-        });
-        buttonCaptioned(view, QStringLiteral("&Emphasis Levels"))->click();
-        QCOMPARE(shown, QStringLiteral("Emphasis and Mastery"));
     }
 };
 

@@ -19,10 +19,12 @@
 #include "gui/dialogs/SkillRollView.h"
 #include "gui/dialogs/SkillSelectionView.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTreeWidget>
 
@@ -44,13 +46,20 @@ QList<QWidget*> tabOrder() {
     return seen;
 }
 
-// Every input of a dialog: Tab reaches it and a screen reader can name it.
-void everyInputIsReachedAndNamed(const QList<QWidget*>& inputs) {
+// Every input of a dialog, whatever takes the focus by Tab but a button: there are count of them,
+// Tab reaches each and a screen reader can name it.
+void everyInputIsReachedAndNamed(const QWidget& dialog, qsizetype count) {
     const QList<QWidget*> visited = tabOrder();
-    for (QWidget* input : inputs) {
-        QVERIFY2(visited.contains(input), qPrintable(input->accessibleName()));
-        QVERIFY2(!input->accessibleName().isEmpty(), input->metaObject()->className());
+    qsizetype inputs = 0;
+    for (QWidget* input : dialog.findChildren<QWidget*>()) {
+        if (input->isVisible() && (input->focusPolicy() & Qt::TabFocus) != 0 &&
+            input->focusProxy() == nullptr && qobject_cast<QAbstractButton*>(input) == nullptr) {
+            ++inputs;
+            QVERIFY2(visited.contains(input), qPrintable(input->accessibleName()));
+            QVERIFY2(!input->accessibleName().isEmpty(), input->metaObject()->className());
+        }
     }
+    QCOMPARE(inputs, count);
 }
 
 } // namespace
@@ -62,17 +71,21 @@ private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     // Push buttons in one column or two: Enter presses the focused one, Tab moves on, Escape
-    // cancels.
-    void enterPressesTheFocusedChoiceButton() {
+    // cancels, a button's underlined letter presses it, alone, with Shift or with Alt.
+    void keysPressTheChoiceButtons() {
         const struct {
             ChoiceDialog dialog;
             int tabs;
+            QKeyCombination key;
             std::optional<int> result;
         } cases[] = {
-            {careerDialog(kSpecialistJobDialog), 0, 0},
-            {careerDialog(kSpecialistJobDialog), 2, 10},
-            {armorDialog(), 8, 8}, // the second column
-            {armorDialog(), -1, std::nullopt},
+            {careerDialog(kSpecialistJobDialog), 0, Qt::Key_Return, 0},
+            {careerDialog(kSpecialistJobDialog), 2, Qt::Key_Return, 10},
+            {armorDialog(), 8, Qt::Key_Return, 8}, // the second column
+            {armorDialog(), 0, Qt::Key_Escape, std::nullopt},
+            {armorDialog(), 0, Qt::Key_U, 4},
+            {armorDialog(), 0, Qt::ShiftModifier | Qt::Key_M, 9},
+            {armorDialog(), 0, Qt::AltModifier | Qt::Key_D, 8},
         };
         for (const auto& c : cases) {
             ChoiceDialogView view(c.dialog);
@@ -80,24 +93,37 @@ private Q_SLOTS:
             for (int i = 0; i < c.tabs; ++i) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             }
-            QTest::keyClick(QApplication::focusWidget(),
-                            c.tabs < 0 ? Qt::Key_Escape : Qt::Key_Return);
-            QVERIFY(!view.isVisible());
+            QTest::keyClick(QApplication::focusWidget(), c.key.key(), c.key.keyboardModifiers());
+            // Alt presses the button as a shortcut does, with a short animation.
+            QTRY_VERIFY2(!view.isVisible(), qPrintable(QKeySequence(c.key).toString()));
             QCOMPARE(view.chosen(), c.result);
         }
     }
 
-    // Radio buttons then OK: an arrow moves to the next one, Space selects it, Enter accepts.
-    void enterAcceptsTheSelectedRadioButton() {
-        ChoiceDialogView view(houseDialog());
-        QVERIFY(opened(view));
-        auto* focus = QApplication::focusWidget();
-        QVERIFY(focus->inherits("QRadioButton"));
-        QTest::keyClick(focus, Qt::Key_Down);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QVERIFY(!view.isVisible());
-        QCOMPARE(view.chosen().value_or(-1), houseDialog().columns[0][1].result);
+    // Radio buttons then OK, through the desktop Interaction: arrows move on from the first
+    // button and select (Raidir, which makes a woman), a click selects another House and she stays
+    // a woman; Enter on it accepts.
+    void radioButtonsAreSelectedByArrowsAndClicks() {
+        QtInteraction ui;
+        whenOpen<ChoiceDialogView>([](ChoiceDialogView* view) {
+            view->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(view));
+            QVERIFY(QApplication::focusWidget()->inherits("QRadioButton"));
+            for (int i = 0; i < 6; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+            }
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            for (auto* radio : view->findChildren<QRadioButton*>()) {
+                if (radio->text().remove(QLatin1Char('&')).startsWith(QStringLiteral("Wayne"))) {
+                    QTest::mouseClick(radio, Qt::LeftButton);
+                }
+            }
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        const auto house = runHouseDialog(ui);
+        QVERIFY(house.has_value());
+        QCOMPARE(house->professionName, "Monk");
+        QCOMPARE(house->gender, "Female");
     }
 
     // A text in a drop-down that is none of its entries, typed or from the file, stays as it is
@@ -122,7 +148,6 @@ private Q_SLOTS:
             QVERIFY(opened(view));
             const std::size_t field = *entry.findField(c.label);
             auto* list = qobject_cast<QComboBox*>(view.fieldWidget(field));
-            QVERIFY(list != nullptr);
             list->setFocus();
             if (*c.typed != '\0') {
                 list->lineEdit()->selectAll();
@@ -147,11 +172,7 @@ private Q_SLOTS:
         QTRY_VERIFY(!eyes->view()->isVisible());
         QCOMPARE(eyes->currentText(), QStringLiteral("Brown"));
         QVERIFY(view.isVisible());
-        QList<QWidget*> inputs;
-        for (std::size_t i = 0; i < entry.fieldCount(); ++i) {
-            inputs.append(view.fieldWidget(i));
-        }
-        everyInputIsReachedAndNamed(inputs);
+        everyInputIsReachedAndNamed(view, static_cast<qsizetype>(entry.fieldCount()));
         QCOMPARE(view.fieldWidget(2)->accessibleName(), QStringLiteral("Eye Color"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QCOMPARE(view.result(), static_cast<int>(QDialog::Rejected));
@@ -172,16 +193,10 @@ private Q_SLOTS:
         model.open(kRaceKessari, 0, 103, {}, 300, 0);
         AdvantageAssignmentView view(model);
         QVERIFY(opened(view));
-        QList<QWidget*> boxes;
-        for (int a = 0; a < kAdvantageCount; ++a) {
-            boxes.append(view.box(a));
-        }
-        everyInputIsReachedAndNamed(boxes);
+        everyInputIsReachedAndNamed(view, kAdvantageCount);
         ModelSpinBox* strength = view.box(0);
         QCOMPARE(strength->accessibleName(), QStringLiteral("Strength"));
-        strength->setFocus();
-        strength->selectAll();
-        QTest::keyClicks(strength, QStringLiteral("15"));
+        retype(strength, QStringLiteral("15"));
         QCOMPARE(strength->text(), QStringLiteral("15")); // typed whole
         QTest::keyClick(strength, Qt::Key_Tab);
         QCOMPARE(model.level(Advantage::Strength), 0);
@@ -190,8 +205,9 @@ private Q_SLOTS:
         QCOMPARE(view.result(), static_cast<int>(QDialog::Accepted));
     }
 
-    // "Choose Skills": 150 typed into a rating box is refused whole, the rating and the points
-    // stay; Enter in a list presses OK; Enter in a box takes the number typed, then presses OK.
+    // "Choose Skills", thirteen rows in two columns: 150 typed into a rating box is refused whole,
+    // the rating and the points stay; Enter in a list presses OK; Enter in a box takes the number
+    // typed, then presses OK. Its Emphasis Levels button opens the display.
     void skillsRefuseATypedRatingOutOfRange() {
         SkillSelection model;
         SkillRatings ratings{};
@@ -199,12 +215,17 @@ private Q_SLOTS:
         model.open(kRaceNeuonian, 103, 5, 0, ratings, 0);
         SkillSelectionView view(model);
         QVERIFY(opened(view));
-        QList<QWidget*> inputs;
-        for (int c = 0; c < kSkillCategoryCount; ++c) {
-            inputs.append(view.list(static_cast<SkillCategory>(c)));
-            inputs.append(view.box(static_cast<SkillCategory>(c)));
-        }
-        everyInputIsReachedAndNamed(inputs);
+        QCOMPARE(view.windowTitle(), QStringLiteral("Choose Skills"));
+        QCOMPARE(view.list(SkillCategory::Combat)->count(), 25);
+        // Magic is the last of the left column, Myth and Lore heads the right one.
+        QCOMPARE(view.list(SkillCategory::MythAndLore)->y(), view.list(SkillCategory::Combat)->y());
+        QVERIFY(view.list(SkillCategory::MythAndLore)->x() > view.box(SkillCategory::Magic)->x());
+        QVERIFY(view.list(SkillCategory::Magic)->y() > view.list(SkillCategory::Travel)->y());
+        const QStringList texts = labelTexts(view);
+        QVERIFY(texts.contains(
+            QStringLiteral("Higher skills can be purchased during character generation.")));
+        QVERIFY(texts.contains(QStringLiteral("M&yth and Lore:")));
+        everyInputIsReachedAndNamed(view, 2 * kSkillCategoryCount);
         QCOMPARE(view.box(SkillCategory::Travel)->accessibleName(),
                  QStringLiteral("Travel rating"));
         QCOMPARE(view.list(SkillCategory::Travel)->accessibleName(), QStringLiteral("Travel"));
@@ -217,9 +238,7 @@ private Q_SLOTS:
         QCOMPARE(model.chosenEntry(SkillCategory::Combat), std::string_view("Long Sword"));
         ModelSpinBox* box = view.box(SkillCategory::Combat);
         for (const char* typed : {"150", "-1", "101"}) {
-            box->setFocus();
-            box->selectAll();
-            QTest::keyClicks(box, QString::fromUtf8(typed));
+            retype(box, QString::fromUtf8(typed));
             QCOMPARE(box->text(), QString::fromUtf8(typed));
             QTest::keyClick(box, Qt::Key_Tab);
             QCOMPARE(model.ratings()[3], 30);
@@ -230,14 +249,19 @@ private Q_SLOTS:
         QTest::keyClick(combat->lineEdit(), Qt::Key_Return);
         QCOMPARE(closer.seen.size(), 1); // "Not Done Yet."
         QVERIFY(view.isVisible());
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, QStringLiteral("35"));
+        retype(box, QStringLiteral("35"));
         QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(closer.seen.size(), 1);
         QCOMPARE(view.result(), static_cast<int>(QDialog::Accepted));
         QCOMPARE(model.ratings()[3], 35);
         QCOMPARE(view.counter()->text(), QStringLiteral("Skill Points: 0"));
+        QString shown;
+        whenOpen<QDialog>([&](QDialog* emphasis) {
+            shown = emphasis->windowTitle();
+            emphasis->accept();
+        });
+        buttonCaptioned(view, QStringLiteral("&Emphasis Levels"))->click();
+        QCOMPARE(shown, QStringLiteral("Emphasis and Mastery"));
     }
 
     // "Roll Against Skill" by keyboard alone: part of a name, Tab, the difficulty, Enter; the roll
@@ -271,7 +295,7 @@ private Q_SLOTS:
         SkillRoll model(doc.record());
         SkillRollView view(model);
         QVERIFY(opened(view));
-        everyInputIsReachedAndNamed(QList<QWidget*>{view.filter(), view.difficulty(), view.list()});
+        everyInputIsReachedAndNamed(view, 3);
         // The fields stand side by side above the list, none over another.
         QVERIFY(view.filter()->geometry().right() < view.difficulty()->geometry().left());
         QVERIFY(view.difficulty()->geometry().bottom() < view.list()->geometry().top());
@@ -279,9 +303,7 @@ private Q_SLOTS:
         QTest::keyClick(view.filter(), Qt::Key_Down); // from Stilletto
         QCOMPARE(view.baseNumber()->text(), QStringLiteral("Base Number: 25"));
         QCOMPARE(model.chosen()->name, std::string("Long Sword"));
-        view.difficulty()->setFocus();
-        view.difficulty()->selectAll();
-        QTest::keyClicks(view.difficulty(), QStringLiteral("1001"));
+        retype(view.difficulty(), QStringLiteral("1001"));
         QTest::keyClick(view.difficulty(), Qt::Key_Return);
         QCOMPARE(closer.seen.size(), 3);
         QCOMPARE(closer.seen[2].text,
@@ -291,19 +313,22 @@ private Q_SLOTS:
         QCOMPARE(view.result(), static_cast<int>(QDialog::Rejected));
     }
 
-    // A message box shows its whole caption and closes on Enter.
+    // A message box shows its whole caption, no icon unless it warns, and closes on Enter.
     void aMessageBoxIsAsWideAsItsCaption() {
         const Message message{"Random Dice Roll (You need a 57 to be ambidextrous)",
                               "You rolled a: 62.", false};
         int width = 0;
         int needed = 0;
+        QMessageBox::Icon icon = QMessageBox::Warning;
         whenOpen<QMessageBox>([&](QMessageBox* box) {
             width = box->width();
             needed = titleWidth(box);
+            icon = box->icon();
             QTest::keyClick(box, Qt::Key_Return);
         });
         showMessageBox(nullptr, message);
         QVERIFY2(width >= needed, qPrintable(QStringLiteral("%1 < %2").arg(width).arg(needed)));
+        QCOMPARE(icon, QMessageBox::NoIcon);
     }
 };
 
