@@ -72,6 +72,10 @@ private Q_SLOTS:
         QCOMPARE(labelTexts(cortez),
                  (QStringList{QStringLiteral("Jobs"), QStringLiteral("Professions"),
                               QStringLiteral("Professions")}));
+        // A button says more on its tooltip: the age classes their ages and points.
+        ChoiceDialogView ages(ageCategoryDialog());
+        QCOMPARE(buttonCaptioned(ages, QStringLiteral("Y&oungster"))->toolTip(),
+                 QStringLiteral("Ages 1 to 11, 122 skill points"));
     }
 
     void formFieldsKeepTheirRules() {

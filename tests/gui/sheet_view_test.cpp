@@ -35,6 +35,15 @@ class SheetViewTest : public QObject {
         int right() const { return view.viewport()->width(); }
     };
 
+    // Counts the paint events of the widget it filters.
+    struct PaintCounter : QObject {
+        int count = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            count += event->type() == QEvent::Paint ? 1 : 0;
+            return false;
+        }
+    };
+
     // Whether the pixel is a shade of grey (an unlit cover) rather than a colour.
     static bool grey(QRgb pixel) {
         return qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel);
@@ -48,7 +57,10 @@ private Q_SLOTS:
         const QPoint leftCover(120, 100), rightCover(s.right() - 120, 100);
         QImage image = s.paint();
         QVERIFY(grey(image.pixel(leftCover)) && grey(image.pixel(rightCover)));
+        PaintCounter painted;
+        s.view.viewport()->installEventFilter(&painted);
         s.moveTo(60, 200);
+        QTRY_VERIFY(painted.count > 0); // the move asks for the repaint itself
         image = s.paint();
         QVERIFY(!grey(image.pixel(leftCover)) && grey(image.pixel(rightCover)));
         // After a change of the document, as after a generation, both are unlit again.

@@ -162,6 +162,8 @@ TEST(UndoHistory, StepsKeepWhatChangedWithinStepAndByteLimits) {
     EXPECT_EQ(undone, withTexts('c'));
     history.push({"Character Details", RecordChange(withTexts('c'), withTexts('e')), {}, true});
     EXPECT_LE(history.bytes(), UndoHistory::kByteLimit); // the step undone is gone
+    history.clear(); // as a file opened: its steps weigh nothing any more
+    EXPECT_EQ(history.bytes(), 0U);
 
     // Steps with a long text and without one taking turns: 50 long texts within 100 steps.
     UndoHistory mixed;
