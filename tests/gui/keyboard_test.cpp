@@ -83,7 +83,7 @@ private Q_SLOTS:
             {careerDialog(kSpecialistJobDialog), 2, Qt::Key_Return, 10},
             {armorDialog(), 8, Qt::Key_Return, 8}, // the second column
             {armorDialog(), 0, Qt::Key_Escape, std::nullopt},
-            {armorDialog(), 0, Qt::Key_U, 4},
+            {armorDialog(), 0, Qt::Key_H, 3}, // the letter first in its caption
             {armorDialog(), 0, Qt::ShiftModifier | Qt::Key_M, 9},
             {armorDialog(), 0, Qt::AltModifier | Qt::Key_D, 8},
         };
