@@ -316,6 +316,14 @@ private Q_SLOTS:
         QVERIFY(view.isVisible() && view.focusWidget() == view.difficulty());
         QTest::keyClick(view.difficulty(), Qt::Key_Escape);
         QCOMPARE(view.result(), static_cast<int>(QDialog::Rejected));
+        // Opened on a line of the sheet, the difficulty waits selected: typing replaces it.
+        SkillRoll onLine(doc.record(), *skillIndexByName("Long Sword"));
+        SkillRollView given(onLine);
+        QVERIFY(opened(given));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("-5"));
+        QCOMPARE(given.baseNumber()->text(), QStringLiteral("Base Number: 30"));
+        QVERIFY(buttonCaptioned(given, QStringLiteral("OK"))->x() <
+                buttonCaptioned(given, QStringLiteral("Cancel"))->x());
     }
 
     // A message box shows its whole caption, no icon unless it warns, and closes on Enter.

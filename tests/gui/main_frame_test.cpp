@@ -508,14 +508,16 @@ private Q_SLOTS:
         toggle->trigger();
         QVERIFY(dock->isVisible() && toggle->isChecked());
         QVERIFY(f.frame.width() > 640);
+        // Ctrl+C in the list copies as the button does: every roll while none is selected.
+        dock->view()->setFocus();
+        QTest::keyClick(dock->view(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QString::fromStdString(f.frame.rollLog().text()));
         dock->close(); // its close box
         QVERIFY(!toggle->isChecked());
         QCOMPARE(f.frame.width(), 640);
 
         const auto& rolls = f.frame.rollLog().rolls();
-        dock->copy();
-        QCOMPARE(QGuiApplication::clipboard()->text(),
-                 QString::fromStdString(f.frame.rollLog().text()));
         dock->view()->selectionModel()->select(rows->index(1, 0), QItemSelectionModel::Select);
         dock->copy();
         QCOMPARE(QGuiApplication::clipboard()->text(),
@@ -529,6 +531,18 @@ private Q_SLOTS:
 
         const QString kept = folder.filePath(QStringLiteral("data/roll-log.txt"));
         RollLogFile(f.frame.rollLog(), kept).changed(); // written as the program ends at the latest
+        // The status bar says once that the log cannot be kept (a folder stands in its way); a
+        // log kept says nothing.
+        RollLogFile blocked(f.frame.rollLog(), folder.path(), &f.frame);
+        RollLogFile fine(f.frame.rollLog(), kept, &f.frame);
+        const std::pair<RollLogFile*, bool> writes[] = {
+            {&blocked, true}, {&blocked, false}, {&fine, false}};
+        for (const auto& [file, told] : writes) {
+            f.frame.statusBar()->clearMessage();
+            file->changed();
+            file->write();
+            QCOMPARE(!f.frame.statusBar()->currentMessage().isEmpty(), told);
+        }
         RollLog next;
         QVERIFY(!RollLogFile(next, kept).load());
         QCOMPARE(next.rolls(), rolls);
