@@ -112,11 +112,10 @@ TEST(SpecialSkillDialog, APickIsRefusedAtTheRaceMaximumOrWhereItBreaksTheRequire
         EXPECT_EQ(refused ? refused->caption : c.title, c.title);
     }
     // A pick that would carry a rating past 100 is refused, on a dialog's first button too.
+    CharacterRecord priestess = character(69, 4);
     for (const std::int32_t rating : {90, 91}) {
-        CharacterRecord priestess = character(69, 4);
         skill(priestess, "Grapevine") = rating;
-        const ChoiceDialog d = dialogOf(priestess);
-        const auto refused = d.refusal(d.findButton("+10 &Leadership: Grapevine")->result);
+        const auto refused = dialogOf(priestess).refusal(0); // "+10 &Leadership: Grapevine"
         EXPECT_EQ(refused ? refused->caption + " " + refused->text : "",
                   rating == 90 ? "" : "Maximum Skill Rating Your Grapevine is already at 91.");
     }
