@@ -91,6 +91,10 @@ AdvantageAssignmentView::AdvantageAssignmentView(AdvantageAssignment& model, QWi
     fitToScreen(this);
 }
 
+AdvantageAssignmentView::~AdvantageAssignmentView() {
+    disconnectChildren(this);
+}
+
 void AdvantageAssignmentView::refresh() {
     for (int a = 0; a < kAdvantageCount; ++a) {
         const Advantage advantage = advantageAt(a);

@@ -19,6 +19,7 @@ class AdvantageAssignmentView : public QDialog {
     Q_OBJECT
 public:
     explicit AdvantageAssignmentView(AdvantageAssignment& model, QWidget* parent = nullptr);
+    ~AdvantageAssignmentView() override;
 
     ModelSpinBox* box(int advantage) const {
         return m_boxes.at(static_cast<std::size_t>(advantage));

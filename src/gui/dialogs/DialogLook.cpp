@@ -160,6 +160,12 @@ void enterPressesDefault(QComboBox* list, QPushButton* defaultButton) {
     }
 }
 
+void disconnectChildren(QObject* dialog) {
+    for (QObject* child : dialog->findChildren<QObject*>()) {
+        child->disconnect(dialog);
+    }
+}
+
 void nameAfterLabel(QWidget* input, const QString& label) {
     QString name = label;
     name.remove(QRegularExpression(QStringLiteral("&(?!&)")));

@@ -3,6 +3,7 @@
 class QBoxLayout;
 class QComboBox;
 class QLabel;
+class QObject;
 class QPushButton;
 class QRect;
 class QString;
@@ -26,6 +27,11 @@ void keepFrameOnScreen(QWidget* dialog);
 // Enter in an editable drop-down list presses the dialog's default button and leaves the text as
 // it stands, instead of letting the list replace a text that is none of its entries.
 void enterPressesDefault(QComboBox* list, QPushButton* defaultButton);
+
+// Cuts every connection from a dialog's own widgets to the dialog. Its destructor calls this: a
+// dialog destroyed while shown hides as it goes, a field holding typed text then loses the focus
+// and reports an edit, and the dialog that would take it is already half destroyed.
+void disconnectChildren(QObject* dialog);
 
 // Names an input for screen readers after its label: the label's text without its mnemonic mark
 // and closing colon ("&Eye Color:" names it "Eye Color").

@@ -160,11 +160,7 @@ FormDialogView::FormDialogView(FormEntry& form, QWidget* parent) : QDialog(paren
 }
 
 FormDialogView::~FormDialogView() {
-    // The fields lose the focus as the window goes; nothing is left to hand it to.
-    for (QWidget* widget : m_widgets) {
-        widget->disconnect(this);
-        textBoxOf(widget)->disconnect(this);
-    }
+    disconnectChildren(this);
 }
 
 QString FormDialogView::shownText(std::size_t field) const {

@@ -127,6 +127,10 @@ SkillRollView::SkillRollView(SkillRoll& model, QWidget* parent) : QDialog(parent
     fitToScreen(this);
 }
 
+SkillRollView::~SkillRollView() {
+    disconnectChildren(this);
+}
+
 bool SkillRollView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_filter && event->type() == QEvent::KeyPress) {
         switch (static_cast<QKeyEvent*>(event)->key()) {

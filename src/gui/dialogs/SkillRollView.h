@@ -21,6 +21,7 @@ class SkillRollView : public QDialog {
     Q_OBJECT
 public:
     explicit SkillRollView(SkillRoll& model, QWidget* parent = nullptr);
+    ~SkillRollView() override;
 
     QLineEdit* filter() const { return m_filter; }
     QTreeWidget* list() const { return m_list; }

@@ -116,6 +116,10 @@ SkillSelectionView::SkillSelectionView(SkillSelection& model, QWidget* parent)
     fitToScreen(this);
 }
 
+SkillSelectionView::~SkillSelectionView() {
+    disconnectChildren(this);
+}
+
 bool SkillSelectionView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::FocusOut) {
         return QDialog::eventFilter(watched, event);

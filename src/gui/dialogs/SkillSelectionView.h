@@ -21,6 +21,7 @@ class SkillSelectionView : public QDialog {
     Q_OBJECT
 public:
     explicit SkillSelectionView(SkillSelection& model, QWidget* parent = nullptr);
+    ~SkillSelectionView() override;
 
     QComboBox* list(SkillCategory category) const;
     ModelSpinBox* box(SkillCategory category) const;
