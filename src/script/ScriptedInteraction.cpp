@@ -7,6 +7,7 @@
 #include "core/skills/EmphasisDisplay.h"
 #include "core/skills/SkillRoll.h"
 #include "core/skills/SkillSelection.h"
+#include "script/JsonPosition.h"
 
 #include <algorithm>
 #include <string_view>
@@ -497,21 +498,6 @@ void checkActions(const json& holder, const std::string& where) {
     }
 }
 
-// Where a parse error happened, as a person counts: the line, and the character in that line,
-// both from 1. byte counts the bytes read, the wrong one included.
-std::string positionOf(std::string_view text, std::size_t byte) {
-    const std::string_view before = text.substr(0, byte == 0 ? 0 : byte - 1);
-    const std::size_t lastNewline = before.rfind('\n');
-    const std::string_view line =
-        lastNewline == std::string_view::npos ? before : before.substr(lastNewline + 1);
-    // A character is a byte that does not continue a UTF-8 sequence.
-    const auto column = 1 + std::count_if(line.begin(), line.end(), [](char c) {
-                            return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-                        });
-    return "line " + std::to_string(1 + std::count(before.begin(), before.end(), '\n')) +
-           ", column " + std::to_string(column);
-}
-
 // Whether the lists and objects of a script's text nest deeper than kMaxScriptDepth, found in
 // one pass over the text before it is parsed. Texts are skipped; invalid JSON is left to the
 // parser.
@@ -552,7 +538,8 @@ json parseScript(const std::string& text) {
     try {
         script = json::parse(text);
     } catch (const json::parse_error& e) {
-        throw std::runtime_error("the script is not valid JSON (" + positionOf(text, e.byte) + ")");
+        throw std::runtime_error("the script is not valid JSON (" +
+                                 textPosition(text, jsonFaultOffset(text, e)).words() + ")");
     } catch (const json::out_of_range&) {
         throw std::runtime_error("the script holds a number too large for any value");
     }
