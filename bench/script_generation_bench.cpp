@@ -3,6 +3,7 @@
 // discarding stream.
 #include "core/document/CQuorvelDoc.h"
 #include "core/document/Commands.h"
+#include "script/ScriptFormat.h"
 #include "script/ScriptedInteraction.h"
 
 #include <benchmark/benchmark.h>

@@ -1,7 +1,7 @@
 // How long reading a 10 MB script takes: the sample character's answers repeated, and the
 // shortest answers a list can hold ("[{},{},...]"). Reading is one pass over the text and one
 // over the answers, so both take time in proportion to their size.
-#include "script/ScriptedInteraction.h"
+#include "script/ScriptFormat.h"
 
 #include <benchmark/benchmark.h>
 

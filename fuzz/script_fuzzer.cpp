@@ -3,6 +3,7 @@
 // does not fit the dialogs ends in ScriptMismatch, as orthavel-cli's exit 3.
 #include "core/document/CQuorvelDoc.h"
 #include "core/document/Commands.h"
+#include "script/ScriptFormat.h"
 #include "script/ScriptedInteraction.h"
 
 #include <cstdint>

@@ -12,6 +12,7 @@
 #include "qtcommon/QtText.h"
 #include "qtsheet/SheetRender.h"
 #include "script/RecordJson.h"
+#include "script/ScriptFormat.h"
 #include "script/ScriptedInteraction.h"
 
 #include <QCommandLineParser>

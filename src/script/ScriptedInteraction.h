@@ -8,8 +8,10 @@
 #include <filesystem>
 #include <functional>
 #include <ostream>
+#include <span>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace orthavel {
 
@@ -63,15 +65,28 @@ protected:
     void addAnswer(nlohmann::json answer) { m_script.push_back(std::move(answer)); }
 
 private:
+    // A button the script may click: its caption, and what pressing it does to the dialog.
+    struct Button {
+        std::string_view caption;
+        std::function<Outcome()> press;
+    };
+    // Presses the button an action clicks; a caption the dialog does not have is a mismatch.
+    static Outcome click(const std::string& title, const nlohmann::json& action,
+                         std::span<const Button> buttons);
+    static ScriptMismatch noSuchButton(const std::string& title, const std::string& caption);
+    // OK after its check: a refusal is shown and the dialog stays open; otherwise it is accepted.
+    Outcome confirmed(const std::optional<Message>& refusal);
+    // A button that does its work and leaves the dialog open.
+    template <typename Work> static std::function<Outcome()> staysOpen(Work work) {
+        return [work] {
+            work();
+            return Outcome::Open;
+        };
+    }
+
     nlohmann::json m_script;
     std::size_t m_next = 0;
     std::ostream& m_transcript;
 };
-
-// Reads a script file's text: valid JSON nested at most 64 deep, a list of answers whose values
-// have the types the actions need, and arrow steps of at most 1000 clicks. Otherwise throws
-// std::runtime_error naming what is wrong and where ("answer 2: steps must be a list", a line and
-// column for invalid JSON).
-nlohmann::json parseScript(const std::string& text);
 
 } // namespace orthavel

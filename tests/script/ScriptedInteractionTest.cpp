@@ -4,6 +4,7 @@
 #include "core/interaction/ChoiceDialog.h"
 #include "core/interaction/NumberPrompt.h"
 #include "script/RecordJson.h"
+#include "script/ScriptFormat.h"
 
 #include <gtest/gtest.h>
 

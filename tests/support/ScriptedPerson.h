@@ -7,6 +7,7 @@
 
 #include "core/interaction/FormDialog.h"
 #include "core/skills/SkillSelection.h"
+#include "script/ScriptFormat.h"
 #include "script/ScriptedInteraction.h"
 
 #include <deque>
