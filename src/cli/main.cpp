@@ -1,4 +1,4 @@
-#include "cli/CliCommands.h"
+#include "cli/CommandLine.h"
 
 #include <QCoreApplication>
 

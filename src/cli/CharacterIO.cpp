@@ -1,0 +1,45 @@
+#include "cli/CharacterIO.h"
+
+#include "cli/CommandLine.h"
+#include "qtcommon/CharacterFileIO.h"
+#include "script/RecordJson.h"
+
+namespace orthavel::cli {
+
+int openOrFail(CQuorvelDoc& doc, const std::string& path, std::ostream& err) {
+    if (const auto problem = openCharacterFile(q(path), [&doc](const std::filesystem::path& file) {
+            return doc.OnOpenDocument(file);
+        })) {
+        err << problem->toStdString() << '\n';
+        return ExitFileError;
+    }
+    return ExitDone;
+}
+
+int saveOrFail(CQuorvelDoc& doc, const std::string& path, std::ostream& out, std::ostream& err) {
+    if (!out.flush()) {
+        return ExitFileError; // main() names the reason
+    }
+    if (const auto problem =
+            saveCharacterFile(q(path), doc.SaveBytes(), [&doc](const std::filesystem::path& file) {
+                doc.OnDocumentSaved(file);
+            })) {
+        err << problem->toStdString() << '\n';
+        return ExitFileError;
+    }
+    return ExitDone;
+}
+
+void printRecord(const CharacterRecord& record, std::ostream& out) {
+    out << dumpRecordJson(record);
+}
+
+int readOrFail(CharacterRecord& record, const std::string& path, std::ostream& err) {
+    if (const auto problem = readCharacter(q(path), record)) {
+        err << problem->toStdString() << '\n';
+        return ExitFileError;
+    }
+    return ExitDone;
+}
+
+} // namespace orthavel::cli

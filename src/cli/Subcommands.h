@@ -1,0 +1,25 @@
+#pragma once
+
+#include "cli/CommandLine.h"
+
+#include <ostream>
+
+// The subcommands of orthavel-cli, one function each, in a file of their own (or of their group).
+namespace orthavel::cli {
+
+// FileCommands.cpp
+int cmdNew(const Arguments& a, std::ostream& out, std::ostream& err);
+int cmdDump(const Arguments& a, std::ostream& out, std::ostream& err);
+int cmdDerive(const Arguments& a, std::ostream& out, std::ostream& err);
+
+// RunCommand.cpp; the run commands are listed one a line with their menu entries.
+int cmdRun(const Arguments& a, std::ostream& out, std::ostream& err);
+void printRunCommands(std::ostream& out);
+
+// RenderCommand.cpp
+int cmdRender(const Arguments& a, std::ostream& out, std::ostream& err);
+
+// NpcCommand.cpp
+int cmdNpc(const Arguments& a, std::ostream& out, std::ostream& err);
+
+} // namespace orthavel::cli
