@@ -30,7 +30,19 @@ for call in "--help" "help" "run --help" "help run"; do
 done
 expect_eq "subcommands" "$("$CLI" help | grep -oE '^  (new|dump|derive|run|render|help) ' | xargs)" \
     "new dump derive run render help"
+expect_eq "the help's sections" "$("$CLI" --help | grep -E '^[A-Z].*:$' | paste -sd '|')" \
+    "Commands:|Options:|Run commands (the COMMAND of run, and where the menus offer it):|Exit status:"
 expect_eq "version" "$("$CLI" --version | sed 's/[0-9.]*$/N/')" "orthavel-cli N"
 expect_status "an unknown option" 2 "$CLI" dump --fast x.ksc
+for sub in dump:FILE derive:FILE render:FILE run:COMMAND; do
+    expect_eq "$sub missing" "$("$CLI" "${sub%:*}" 2>&1 | head -1)" \
+        "orthavel-cli: ${sub%:*}: ${sub#*:} is missing"
+done
+expect_eq "a subcommand's help" "$("$CLI" derive --help)" "Usage: orthavel-cli derive FILE [-o OUT]
+Recomputes the derived values of FILE's character and prints it as dump does.
+
+Options:
+  -o OUT                  Writes the result there: a character file, or for render the page.
+  -h, --help              Prints this help."
 
 finish

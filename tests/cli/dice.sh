@@ -60,6 +60,7 @@ expect_eq "--difficulty alone" "$("$CLI" run roc --difficulty 3 2>&1 | head -1)"
     'orthavel-cli: run: --difficulty goes with --skill'
 
 expect_status "a roll of 101" 2 "$CLI" run roc --rolls 101
+expect_status "a roll of 1" 0 "$CLI" run roc --rolls 1
 expect_status "no such table" 2 "$CLI" run table:32772
 
 finish

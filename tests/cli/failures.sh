@@ -81,9 +81,11 @@ SCRIPTS
 printf '%s[{"arrow":{"advantage":"Logic","delta":-1000}},{"arrow":{"advantage":"Logic","delta":1000}}]}]' \
     "$A" > script.json
 expect_status "arrows of 1000 clicks" 0 "$CLI" run update-advantages --script script.json
-# A script is a regular file or a pipe of at most 16 MiB: anything else is refused in one line.
+# A script is JSON in a regular file or a pipe of at most 16 MiB: anything else is refused in one
+# line (a fault in the JSON by line and character).
 head -c $((16 * 1048576 + 1)) /dev/zero | tr '\0' ' ' > big.json
 mkdir folder.json
+printf '[\n\t{"title": "Ch\303\251", \t"click" "x"}]' > notjson.json
 while IFS='|' read -r script pattern; do
     expect_refused "script $script" 2 "$pattern" timeout 60 "$CLI" run roc --script "$script"
     [ "$(wc -l < err.txt)" -eq 1 ] && pass || fail "script $script: $(wc -l < err.txt) lines"
@@ -91,6 +93,7 @@ done <<SCRIPTS
 /dev/zero|"/dev/zero": the script is not a regular file or a pipe
 folder.json|"folder.json": the script is a folder
 big.json|"big.json": the script is larger than 16 MiB
+notjson.json|"notjson.json": the script is not valid JSON (line 2, column 28)
 SCRIPTS
 expect_refused "a script pipe over 16 MiB" 2 "the script is larger than 16 MiB" \
     "$CLI" run roc --script <(head -c $((16 * 1048576 + 1)) /dev/zero)

@@ -8,8 +8,11 @@ source "$(dirname "$0")/common.bash"
 expect_eq "the same seed makes the same files" "$(diff -r a b && echo same)" same
 expect_eq "one file a character, as listed" "$(ls a | wc -l) $(wc -l < a.list)" "12 12"
 # Twelve characters of a small name list: names repeat, files never do.
-"$CLI" npc --count 60 --seed 9 -o a > /dev/null
+"$CLI" npc --count 60 --seed 9 -o a > a.list
 expect_eq "names made unique" "$(ls a | wc -l)" 72
+numbered="$(grep -m 1 ' 2\.ksc$' a.list)"
+expect_eq "a repeated name is kept whole" "$("$CLI" dump "$numbered" | grep '"m_strName"')" \
+    "  \"m_strName\": \"$(basename "${numbered% 2.ksc}")\","
 
 "$CLI" npc --count 100 --seed 9 -o g > /dev/null 2> g.err
 expect_eq "a line of progress for each hundred" "$(cat g.err)" "made 100 of 100"
@@ -21,7 +24,7 @@ expect_eq "asked for" "$("$CLI" dump "$file" | grep -E '"m_n(Race|Culture|Profes
 '"m_nCulture":7
 "m_nProfession":87
 "m_nRace":1'
-"$CLI" npc --profession 9 --age legendary --seed 3 -o d > d.list
+"$CLI" npc --profession 9 --age legendary --count 1 --seed 3 -o d > d.list
 expect_eq "a House Lord at the oldest age" \
     "$("$CLI" dump "$(cat d.list)" | grep -E '"m_n(Profession|StartAge)"' | tr -d ' ,' | sort)" \
 '"m_nProfession":9

@@ -14,6 +14,7 @@ TEST(JsonPosition, AFaultIsNamedWhereThePersonFindsIt) {
         {"[{\"a\": 1}\r\n {\"b\": 2}]", "line 2, column 2"},
         {R"({"a" "b\"c"})", "line 1, column 6"},
         {"[1-2]", "line 1, column 3"},
+        {R"([null, true, -1, 1.5, {}, [] "x"])", "line 1, column 30"},
         {"[01]", "line 1, column 3"},
         {"[1 false]", "line 1, column 4"},
         {"[null null]", "line 1, column 7"},

@@ -124,6 +124,7 @@ TEST(ScriptedInteraction, RefusedScriptsSayWhereTheyAreWrong) {
         {nested(65), "the script is nested too deeply"},
         {"{}", "the script must be a JSON array of answers"},
         {"[1,\n 2 3]", "the script is not valid JSON (line 2, column 4)"},
+        {R"([{"title":"T","steps":[{"arrow":5}]}])", "answer 1, step 1: arrow must be an object"},
         {R"([{"title":"T","fields":{"Character Name:":"Ysolde\u0001"}}])",
          "answer 1: the field \"Character Name:\" must not hold control characters"},
         {R"([{"title":"T"},{"title":"U","steps":[{"type":{"field":"Age:","value":"\u0000"}}]}])",
