@@ -37,6 +37,8 @@ expect_status "an unknown option" 2 "$CLI" dump --fast x.ksc
 for sub in dump:FILE derive:FILE render:FILE run:COMMAND; do
     expect_eq "$sub missing" "$("$CLI" "${sub%:*}" 2>&1 | head -1)" \
         "orthavel-cli: ${sub%:*}: ${sub#*:} is missing"
+    expect_eq "$sub and one more" "$("$CLI" "${sub%:*}" x y 2>&1 | head -1)" \
+        "orthavel-cli: ${sub%:*}: unexpected argument \"y\""
 done
 expect_eq "a subcommand's help" "$("$CLI" derive --help)" "Usage: orthavel-cli derive FILE [-o OUT]
 Recomputes the derived values of FILE's character and prints it as dump does.

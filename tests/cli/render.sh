@@ -24,6 +24,8 @@ for who in kessari neuonian; do
     expect_status "$who all pages as PDF" 0 "$CLI" render "$sample" --page all -o "${who}all.PDF"
     if command -v pdfinfo >/dev/null; then
         expect_eq "$who PDF pages" "$(pdfinfo "${who}all.PDF" | awk '/^Pages:/ { print $2 }')" 4
+        expect_eq "$who PDF pages 1 to 4, each once" "$(for page in 1 2 3 4; do
+            pdftotext -f $page -l $page "${who}all.PDF" - | sha1sum; done | sort -u | wc -l)" 4
     fi
 done
 

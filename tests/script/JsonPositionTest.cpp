@@ -21,6 +21,7 @@ TEST(JsonPosition, AFaultIsNamedWhereThePersonFindsIt) {
         {"\xEF\xBB\xBF[1 2]", "line 1, column 4"},
         {"[\"ok\",\n \"\xC3\xA9\x01\"]", "line 2, column 4"},
         {"[tru]", "line 1, column 5"},
+        {"[tre]", "line 1, column 4"},
         {"[{\"a\": 1,\n", "line 2, column 1"},
         {"", "line 1, column 1"},
     };
