@@ -226,6 +226,7 @@ private Q_SLOTS:
         QCOMPARE(shown.toImage().convertToFormat(QImage::Format_RGB32),
                  SheetPictures().image(PictureId::FullCoverLit));
         QVERIFY(labelTexts(*about).contains(QStringLiteral("Orthavel Version 1.5")));
+        QVERIFY(labelTexts(*about).join(u' ').contains(QStringLiteral("version 3 or later")));
     }
 
     void lockPanesFollowTheKeys() {
@@ -347,11 +348,12 @@ private Q_SLOTS:
                 f.ui.saveAnswers.push_back(answer);
                 action(f);
                 const QByteArray where = QByteArray::number(row);
-                QVERIFY2(f.ui.saveQuestions == std::vector<std::string>{"Untitled"}, where);
+                QVERIFY2(f.ui.saveQuestions == std::vector<std::string>{"Untitled"},
+                         where.constData());
                 const bool kept = f.frame.isVisible() && f.ui.events().empty() &&
                                   f.document.IsModified() &&
                                   f.document.record().m_strName == "Unsaved";
-                QVERIFY2(kept == (answer == SaveAnswer::Cancel), where);
+                QVERIFY2(kept == (answer == SaveAnswer::Cancel), where.constData());
             }
             ++row;
         }

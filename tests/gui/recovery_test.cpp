@@ -155,8 +155,9 @@ private Q_SLOTS:
                       QByteArray::fromStdString(storeRecovery(toPath(left), {})));
             auto program = start("restore");
             const QString kept = waitForNewFile(QFileInfo(planted).fileName());
-            QVERIFY2(program->readAllStandardError().contains('"' + left.toUtf8() + '"'),
-                     qPrintable(left));
+            QVERIFY2(
+                program->readAllStandardError().contains(QByteArray('"' + left.toUtf8() + '"')),
+                qPrintable(left));
             // The path line of the file the program keeps for the restored character.
             QCOMPARE(QString::fromUtf8(readAll(kept).split('\n').value(1)), restored);
             kill(*program);
@@ -209,9 +210,10 @@ private Q_SLOTS:
             auto program = start("discard", true);
             QVERIFY(program->waitForFinished(10000));
             const QByteArray said = program->readAllStandardError();
-            QVERIFY2(said.contains("recovery message: The unsaved character in \"" + path.toUtf8() +
-                                   "\" cannot be restored: its character is damaged") &&
-                         said.contains('"' + now.toUtf8() + "\".\n"),
+            QVERIFY2(said.contains(QByteArray("recovery message: The unsaved character in \"" +
+                                              path.toUtf8() +
+                                              "\" cannot be restored: its character is damaged")) &&
+                         said.contains(QByteArray('"' + now.toUtf8() + "\".\n")),
                      said.constData());
             QCOMPARE(readAll(now), damaged);
             QVERIFY(said.contains("\"Aldo Verrick\", never saved, kept on ") &&
