@@ -185,7 +185,11 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return ExitDone;
     }
     if (parser.isSet(version)) {
-        out << "orthavel-cli " << ORTHAVEL_VERSION << '\n';
+        out << "orthavel-cli " << ORTHAVEL_VERSION << '\n'
+            << "Copyright (C) 2026 The Orthavel developers\n"
+               "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+               "This is free software: you are free to change and redistribute it.\n"
+               "There is NO WARRANTY, to the extent permitted by law.\n";
         return ExitDone;
     }
     QStringList rest = parser.positionalArguments();

@@ -32,7 +32,8 @@ expect_eq "subcommands" "$("$CLI" help | grep -oE '^  (new|dump|derive|run|rende
     "new dump derive run render help"
 expect_eq "the help's sections" "$("$CLI" --help | grep -E '^[A-Z].*:$' | paste -sd '|')" \
     "Commands:|Options:|Run commands (the COMMAND of run, and where the menus offer it):|Exit status:"
-expect_eq "version" "$("$CLI" --version | sed 's/[0-9.]*$/N/')" "orthavel-cli N"
+expect_eq "version" "$("$CLI" --version | head -1 | sed 's/[0-9.]*$/N/')" "orthavel-cli N"
+expect_eq "licence" "$("$CLI" --version | grep -c 'GNU GPL version 3 or later')" 1
 expect_status "an unknown option" 2 "$CLI" dump --fast x.ksc
 for sub in dump:FILE derive:FILE render:FILE run:COMMAND; do
     expect_eq "$sub missing" "$("$CLI" "${sub%:*}" 2>&1 | head -1)" \

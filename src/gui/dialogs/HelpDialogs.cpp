@@ -56,6 +56,10 @@ std::unique_ptr<QDialog> makeAboutDialog(QWidget* parent) {
     // scale.
     lines->addWidget(wrappedLabel(
         QObject::tr("A companion for players and game masters of the Orthavel game."), 240));
+    lines->addWidget(wrappedLabel(
+        QObject::tr("Free software under the GNU General Public License, version 3 or later: you "
+                    "may share and change it under its terms."),
+        240));
     lines->addWidget(
         wrappedLabel(QObject::tr("Provided as is; see Help > Legal Disclaimer."), 240));
     lines->addStretch();
