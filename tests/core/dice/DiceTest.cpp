@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <set>
 #include <stdexcept>
 #include <vector>
 
@@ -47,6 +48,25 @@ TEST(Dice, OnlyRollsTheDieCanShowCanBeQueued) {
     // Nothing of a refused list was queued.
     Dice reference(1);
     EXPECT_EQ(draws(dice, 5), draws(reference, 5));
+}
+
+// Every order of three comes out of a shuffle, each time the same three; a pick reaches every item.
+TEST(Dice, ShuffleAndPickReachEveryOutcome) {
+    Dice dice(3);
+    std::set<std::vector<int>> orders;
+    std::set<int> picked;
+    const std::vector<int> items{1, 2, 3};
+    for (int i = 0; i < 300; ++i) {
+        std::vector<int> shuffled = items;
+        dice.shuffle(shuffled);
+        orders.insert(shuffled);
+        picked.insert(dice.pick(items));
+    }
+    EXPECT_EQ(orders.size(), 6U);
+    for (const auto& order : orders) {
+        EXPECT_TRUE(std::is_permutation(order.begin(), order.end(), items.begin()));
+    }
+    EXPECT_EQ(picked, (std::set<int>{1, 2, 3}));
 }
 
 } // namespace
