@@ -42,6 +42,30 @@ for request in "--race neuonian --culture Balentin|Balentin is not a city-state 
 done
 expect_eq "nothing written for a refused request" "$(ls e 2>/dev/null | wc -l)" 0
 
+# An age class is never refused for a profession it cannot pay for while it can pay for others.
+status=0
+"$CLI" npc --culture Groam --age Youngster --count 30 --seed 1 -o y > /dev/null 2> y.err || status=$?
+expect_eq "a young Groam batch made whole" "$status $(ls y | wc -l) $(cat y.err)" "0 30 "
+# Where none can be made the reason is said once, without the usage: the request was understood.
+status=0
+"$CLI" npc --profession Paladin --age Youngster -o p > /dev/null 2> p.err || status=$?
+expect_eq "no young Paladin" "$status $(wc -l < p.err) $(grep -c 'skill points cannot pay' p.err)" \
+    "2 1 1"
+
+# Nothing but a new file is written: whatever holds a name already is passed over, never followed.
+"$CLI" npc --seed 4 -o first > first.list
+name="$(basename "$(cat first.list)" .ksc)"
+mkdir -p tav outside
+ln -s ../outside/planted "tav/$name.ksc"
+ln -s "$name 2.ksc" "tav/$name 2.ksc"
+mkfifo "tav/$name 3.ksc"
+mkdir "tav/$name 4.ksc"
+echo kept > "tav/$name 5.ksc"
+"$CLI" npc --seed 4 -o tav > tav.list
+expect_eq "the next free name" "$(cat tav.list)" "tav/$name 6.ksc"
+expect_eq "nothing written elsewhere or over" "$(ls outside | wc -l) $(cat "tav/$name 5.ksc")" "0 kept"
+expect_eq "the same character" "$(cmp "tav/$name 6.ksc" "$(cat first.list)" && echo same)" same
+
 # Stopped part way, every file written is whole and no half-written one is left.
 "$CLI" npc --count 1000000 --seed 5 -o f > /dev/null 2> f.err &
 sleep 0.3
