@@ -71,6 +71,7 @@ TEST(NpcMaker, NumberedFileNamesFitAFileSystem) {
     const std::string a248(248, 'a');
     const std::tuple<std::string, int, std::string> cases[] = {
         {"Rosa Pell.ksc", 12, "Rosa Pell 12.ksc"},
+        {"A.ksc", 2, "A 2.ksc"},
         {"Untitled", 3, "Untitled 3"},
         {a248 + "aaaaaaaaaa.ksc", 1, a248 + "aaa.ksc"},
         {a248 + "aaaaaaaaaa.ksc", 10, a248 + " 10.ksc"},
