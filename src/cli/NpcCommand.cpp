@@ -1,6 +1,7 @@
 #include "cli/CharacterIO.h"
 #include "cli/Subcommands.h"
-#include "core/npc/NpcMaker.h"
+#include "core/npc/NpcBatch.h"
+#include "qtcommon/SafeFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -67,38 +68,35 @@ int cmdNpc(const Arguments& a, std::ostream& out, std::ostream& err) {
     std::signal(SIGINT, requestStop);
     std::signal(SIGTERM, requestStop);
     Dice dice(static_cast<std::uint64_t>(seed));
-    // What the request leaves open is dealt from a shuffled deck of every race and profession it
-    // allows, so a large batch has every one of them.
-    std::vector<NpcPlan> deck;
+    NpcBatch batch(request, dice);
     for (long long made = 0; made < count; ++made) {
         if (g_stopRequested != 0) {
             err << "orthavel-cli: npc: stopped after " << made << " of " << count << '\n';
             return ExitFileError;
         }
-        if (deck.empty()) {
-            deck = professionChoices(request);
-            for (std::size_t i = deck.size(); i > 1; --i) {
-                std::swap(deck[i - 1],
-                          deck[static_cast<std::size_t>(dice.uniform(0, static_cast<int>(i) - 1))]);
-            }
-        }
-        const NpcPlan dealt = deck.back();
-        deck.pop_back();
-        const MadeNpc npc = makeNpc(dealt, dice);
+        const MadeNpc npc = batch.next();
         if (!npc.record) {
-            return usage(err, "npc: " + npc.why, findSubcommand("npc"));
+            // The request was understood: no usage, and the files written stay.
+            err << "orthavel-cli: npc: " << npc.why << '\n';
+            return ExitUsage;
         }
         CQuorvelDoc doc;
         doc.record() = *npc.record;
-        // Named after the character, made unique with a number.
-        const std::string name = doc.proposedFileName();
-        QString path = QDir(folder).filePath(QString::fromStdString(name));
-        for (int n = 2; QFileInfo::exists(path); ++n) {
-            path = QDir(folder).filePath(QString::fromStdString(name.substr(0, name.size() - 4) +
-                                                                " " + std::to_string(n) + ".ksc"));
+        const std::string proposed = doc.proposedFileName();
+        const QByteArray bytes = QByteArray::fromStdString(doc.SaveBytes());
+        if (!out.flush()) {
+            return ExitFileError; // main() names the reason
         }
-        if (const int status = saveOrFail(doc, local(path), out, err)) {
-            return status;
+        QString path;
+        NewFile written = NewFile::NameTaken;
+        QString reason;
+        for (int n = 1; written == NewFile::NameTaken; ++n) {
+            path = QDir(folder).filePath(QString::fromStdString(numberedFileName(proposed, n)));
+            written = writeNewFile(path, bytes, &reason);
+        }
+        if (written == NewFile::Failed) {
+            err << "Cannot save \"" << local(path) << "\": " << reason.toStdString() << ".\n";
+            return ExitFileError;
         }
         out << local(path) << '\n';
         if (count >= 100 && (made + 1) % 100 == 0) {

@@ -18,6 +18,48 @@ bool isSymbolicLinkLoop(const QString& path) {
     return error == std::errc::too_many_symbolic_link_levels;
 }
 
+namespace {
+
+// Whether anything at all is at path, a symbolic link itself rather than what it leads to.
+bool nameTaken(const QString& path) {
+    std::error_code error;
+    const auto status = std::filesystem::symlink_status(
+        std::filesystem::path(QFile::encodeName(path).toStdString()), error);
+    return status.type() != std::filesystem::file_type::not_found;
+}
+
+} // namespace
+
+NewFile writeNewFile(const QString& path, const QByteArray& bytes, QString* reason) {
+    if (nameTaken(path)) {
+        return NewFile::NameTaken;
+    }
+    // Created exclusively: a name taken meanwhile, a symbolic link planted there included, makes
+    // the open fail instead of being followed.
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        if (nameTaken(path)) {
+            return NewFile::NameTaken;
+        }
+        if (reason != nullptr) {
+            *reason = file.errorString();
+        }
+        return NewFile::Failed;
+    }
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const int error = errno;
+        if (reason != nullptr) {
+            *reason = error != 0 ? QString::fromLocal8Bit(std::strerror(error))
+                                 : QStringLiteral("the file could not be written completely");
+        }
+        file.remove();
+        return NewFile::Failed;
+    }
+    file.close();
+    return NewFile::Written;
+}
+
 QString setAside(const QString& path) {
     // The numbered names go as far as .damaged.9.
     constexpr int kMostAsideNumbers = 9;

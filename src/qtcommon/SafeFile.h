@@ -18,6 +18,13 @@ namespace orthavel {
 std::optional<QString> writeWholeFile(const QString& path, const QByteArray& bytes,
                                       std::optional<QFileDevice::Permissions> permissions = {});
 
+// Writes bytes into path as a file of its own making: the name must be free. Anything already
+// there (a file, a folder, a FIFO, a symbolic link, even one that leads nowhere or round in a
+// loop) is never opened, followed or replaced, however it came there. A write that fails part way
+// removes the file it made.
+enum class NewFile { Written, NameTaken, Failed };
+NewFile writeNewFile(const QString& path, const QByteArray& bytes, QString* reason = nullptr);
+
 // Sets a file that cannot be read aside under the first free name of ".damaged", ".damaged.1"
 // to ".damaged.9" added to its name, where it is never read again but can be looked at; nothing
 // is removed or replaced. Answers where the file is now: where it was when it cannot be moved.

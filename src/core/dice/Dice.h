@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <iterator>
 #include <random>
+#include <utility>
 #include <vector>
 
 namespace orthavel {
@@ -27,6 +30,19 @@ public:
 
     // A uniform draw from lowest to highest inclusive, from the generator (never from the queue).
     int uniform(int lowest, int highest);
+
+    // One of items, each as likely as another (uniform draws); items must not be empty.
+    template <typename Items> decltype(auto) pick(const Items& items) {
+        return items[static_cast<std::size_t>(uniform(0, static_cast<int>(std::size(items)) - 1))];
+    }
+    // Items put in a random order, every order as likely as another (uniform draws).
+    template <typename Items> void shuffle(Items& items) {
+        for (std::size_t i = std::size(items); i > 1; --i) {
+            using std::swap;
+            swap(items[i - 1],
+                 items[static_cast<std::size_t>(uniform(0, static_cast<int>(i) - 1))]);
+        }
+    }
 
     // Where the rolls shown to the player are kept (none: nowhere); RollPercentile and the
     // commands that read a roll's outcome write to it.

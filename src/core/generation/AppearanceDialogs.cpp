@@ -29,7 +29,7 @@ FormDialog physicalTraitsDialog(std::int32_t age, std::int32_t minAge, std::int3
     dialog.title = kPhysicalTraitsDialogTitle;
     dialog.fields = {
         numberField("Age:", age, kLowestAge, kHighestAge, ArrowBounds{minAge, maxAge}),
-        textField("Birth Date:", 20),
+        keyed(FieldKey::BirthDate, textField("Birth Date:", 20)),
         dropDownField("Eye Color:", 15, {"Blue", "Brown", "Green", "Hazel"}, "Blue"),
         dropDownField("Hair Color:", 20, {"Red", "Brown", "Blonde", "Black"}, "Brown"),
         dropDownField("Skin Color:", 20,
@@ -60,6 +60,7 @@ std::optional<PhysicalTraits> runPhysicalTraitsDialog(Interaction& ui, std::int3
 
 ChoiceDialog ageCategoryDialog() {
     ChoiceDialog dialog;
+    dialog.key = DialogKey::AgeClass;
     dialog.title = kAgeCategoryDialogTitle;
     dialog.columns.resize(1);
     for (const AgeClass& row : kAgeClasses) {

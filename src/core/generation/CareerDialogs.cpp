@@ -93,8 +93,9 @@ void Career::storeIn(CharacterRecord& record) const {
     record.m_strProfession = name;
 }
 
-ChoiceDialog careerDialog(const CareerDialogRow& row) {
+ChoiceDialog careerDialog(const CareerDialogRow& row, DialogKey key) {
     ChoiceDialog dialog;
+    dialog.key = key;
     dialog.title = row.title;
     for (const CareerButton& button : row.buttons()) {
         const auto column = static_cast<std::size_t>(button.column);
@@ -107,8 +108,8 @@ ChoiceDialog careerDialog(const CareerDialogRow& row) {
     return dialog;
 }
 
-std::optional<Career> runCareerDialog(Interaction& ui, const CareerDialogRow& row) {
-    if (const auto code = ui.runChoice(careerDialog(row))) {
+std::optional<Career> runCareerDialog(Interaction& ui, const CareerDialogRow& row, DialogKey key) {
+    if (const auto code = ui.runChoice(careerDialog(row, key))) {
         return Career{*code, std::string(professionName(*code))};
     }
     return std::nullopt;
@@ -121,7 +122,7 @@ std::optional<Career> runHouseRow(Interaction& ui, const std::array<CareerDialog
                                   std::int32_t culture) {
     const auto row = std::find_if(rows.begin(), rows.end(),
                                   [&](const CareerDialogRow& r) { return r.culture == culture; });
-    return row == rows.end() ? std::nullopt : runCareerDialog(ui, *row);
+    return row == rows.end() ? std::nullopt : runCareerDialog(ui, *row, DialogKey::Career);
 }
 
 } // namespace
@@ -135,7 +136,7 @@ std::optional<Career> runJobsDialog(Interaction& ui, std::int32_t culture) {
 }
 
 std::optional<Career> runStartingJobDialog(Interaction& ui) {
-    return runCareerDialog(ui, kStartingJobDialog);
+    return runCareerDialog(ui, kStartingJobDialog, DialogKey::Career);
 }
 
 std::optional<Career> runSpecialistJobDialog(Interaction& ui) {
@@ -163,7 +164,7 @@ FormDialog familyBackgroundDialog(std::string_view hint1, std::string_view hint2
     dialog.title = kFamilyBackgroundDialogTitle;
     dialog.texts = {cp1252ToUtf8(hint1), cp1252ToUtf8(hint2),
                     "Choose a Family Trade from the list above:"};
-    dialog.fields = {textField("Background:", kBackgroundLength)};
+    dialog.fields = {keyed(FieldKey::Background, textField("Background:", kBackgroundLength))};
     dialog.inputs = {{"hint1", dialog.texts[0]}, {"hint2", dialog.texts[1]}};
     return dialog;
 }

@@ -57,10 +57,13 @@ struct CareerDialogRow {
     }
 };
 
-// The dialog of a row: its buttons in their columns, each answering its profession code.
-ChoiceDialog careerDialog(const CareerDialogRow& row);
+// The dialog of a row: its buttons in their columns, each answering its profession code. The
+// dialogs that decide a character's career (a House's starting careers or jobs, the Neuonian
+// starting jobs) carry DialogKey::Career.
+ChoiceDialog careerDialog(const CareerDialogRow& row, DialogKey key = DialogKey::Other);
 // Shows a row's dialog; answers the profession and its name.
-std::optional<Career> runCareerDialog(Interaction& ui, const CareerDialogRow& row);
+std::optional<Career> runCareerDialog(Interaction& ui, const CareerDialogRow& row,
+                                      DialogKey key = DialogKey::Other);
 
 // The builders below turn captions into codes. They run only while compiling, and a caption that
 // names no profession of the row's range calls this undefined function, which stops the build.

@@ -82,6 +82,7 @@ void NameAttitude::storeIn(CharacterRecord& record) const {
 
 ChoiceDialog raceDialog() {
     ChoiceDialog dialog;
+    dialog.key = DialogKey::Race;
     dialog.title = kRaceDialogTitle;
     dialog.columns = {{{"&Kessari", 0}}, {{"&Neuonian", 1}}};
     dialog.columns[0][0].picture = DialogPicture::KessariRace;
@@ -95,6 +96,7 @@ std::optional<std::int32_t> runRaceDialog(Interaction& ui) {
 
 ChoiceDialog cityStateDialog() {
     ChoiceDialog dialog;
+    dialog.key = DialogKey::CityState;
     dialog.title = kCityStateDialogTitle;
     dialog.columns.resize(1);
     for (const CityStateRow& row : kCityStateRows) {
@@ -112,6 +114,7 @@ std::optional<Culture> runCityStateDialog(Interaction& ui) {
 
 ChoiceDialog houseDialog() {
     ChoiceDialog dialog;
+    dialog.key = DialogKey::House;
     dialog.title = kHouseDialogTitle;
     dialog.texts = {"All starting characters are metamorphoun Kessari, choose a House:"};
     dialog.style = ChoiceStyle::RadioThenOk;
@@ -165,9 +168,9 @@ std::optional<std::string> runPathwayDialog(Interaction& ui) {
 FormDialog nameAttitudeDialog() {
     FormDialog dialog;
     dialog.title = kNameAttitudeDialogTitle;
-    dialog.fields = {textField("Character Name:", kNameLength),
-                     textField("Played By:", kNameLength),
-                     textField("Attitude:", kNameLength, "Adventurous")};
+    dialog.fields = {keyed(FieldKey::CharacterName, textField("Character Name:", kNameLength)),
+                     keyed(FieldKey::PlayedBy, textField("Played By:", kNameLength)),
+                     keyed(FieldKey::Attitude, textField("Attitude:", kNameLength, "Adventurous"))};
     dialog.cancelButton = true;
     return dialog;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/interaction/DialogKeys.h"
 #include "core/interaction/Message.h"
 
 #include <cstdint>
@@ -57,6 +58,7 @@ inline constexpr std::string_view kOkCaption = "OK";
 // refusal first: when it answers a message, the message is shown and the dialog stays. Escape or
 // the close box cancel.
 struct ChoiceDialog {
+    DialogKey key = DialogKey::Other;
     std::string title;
     std::vector<std::string> texts;
     std::vector<std::vector<ChoiceButton>> columns;

@@ -96,9 +96,15 @@ FormDialog numberPromptForm(const NumberPrompt& prompt) {
     FormDialog form;
     form.title = prompt.title;
     form.texts = prompt.texts;
-    form.fields = {numberField(prompt.label, prompt.initial, prompt.minimum, prompt.maximum)};
+    form.fields = {keyed(
+        prompt.key, numberField(prompt.label, prompt.initial, prompt.minimum, prompt.maximum))};
     form.notes = prompt.notes;
     return form;
+}
+
+FormField keyed(FieldKey key, FormField field) {
+    field.key = key;
+    return field;
 }
 
 FormEntry::FormEntry(FormDialog dialog)
@@ -111,6 +117,15 @@ FormEntry::FormEntry(FormDialog dialog)
 std::optional<std::size_t> FormEntry::findField(std::string_view label) const {
     for (std::size_t i = 0; i < m_dialog.fields.size(); ++i) {
         if (m_dialog.fields[i].label == label) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::size_t> FormEntry::findField(FieldKey key) const {
+    for (std::size_t i = 0; i < m_dialog.fields.size(); ++i) {
+        if (m_dialog.fields[i].key == key) {
             return i;
         }
     }

@@ -29,6 +29,7 @@ struct ArrowBounds {
 
 // One labelled field of a form. The label names the field to scripts and transcripts.
 struct FormField {
+    FieldKey key = FieldKey::Other;
     std::string label;
     FieldKind kind = FieldKind::Text;
     std::string initial;
@@ -45,6 +46,8 @@ struct FormField {
 };
 
 FormField textField(std::string label, std::size_t maxLength, std::string initial = {});
+// The same field carrying a key.
+FormField keyed(FieldKey key, FormField field);
 FormField numberField(std::string label, std::int32_t initial, std::int32_t minimum,
                       std::int32_t maximum, std::optional<ArrowBounds> arrows = std::nullopt);
 FormField dropDownField(std::string label, std::size_t maxLength, std::vector<std::string> items,
@@ -82,6 +85,8 @@ public:
     std::size_t fieldCount() const { return m_dialog.fields.size(); }
     // The field with exactly this label, if any.
     std::optional<std::size_t> findField(std::string_view label) const;
+    // The first field with this key, if any.
+    std::optional<std::size_t> findField(FieldKey key) const;
 
     // What the field holds, in UTF-8 to show it, and in Windows-1252 as the record keeps it.
     std::string text(std::size_t field) const;

@@ -5,7 +5,8 @@
 namespace orthavel {
 
 NumberPrompt newAdvantagePointsPrompt() {
-    return {"Update Advantages", "Number of new advantage points:", {}, 0, -10, 10, {}};
+    return {"Update Advantages",         "Number of new advantage points:", {}, 0, -10, 10, {},
+            FieldKey::NewAdvantagePoints};
 }
 
 NumberPrompt newSkillPointsPrompt() {

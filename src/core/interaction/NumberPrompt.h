@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/interaction/DialogKeys.h"
 #include "core/interaction/Message.h"
 
 #include <cstdint>
@@ -21,6 +22,7 @@ struct NumberPrompt {
     std::int32_t minimum = 0;
     std::int32_t maximum = 0;
     std::vector<std::string> notes;
+    FieldKey key = FieldKey::Other;
 };
 
 // "Update Advantages" and "Update Skills": the newly earned points, starting at 0.

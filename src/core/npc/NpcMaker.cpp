@@ -5,9 +5,12 @@
 #include "core/generation/AppearanceDialogs.h"
 #include "core/generation/CareerDialogs.h"
 #include "core/generation/FullGeneration.h"
+#include "core/generation/GenerationRules.h"
+#include "core/generation/NativeSkills.h"
 #include "core/generation/OriginDialogs.h"
 #include "core/generation/QuickGeneration.h"
 #include "core/interaction/ChoiceDialog.h"
+#include "core/npc/RatingPlan.h"
 #include "core/record/Names.h"
 
 #include <algorithm>
@@ -19,6 +22,9 @@ namespace {
 
 // How often a request is drawn again before it is given up.
 constexpr int kAttempts = 12;
+
+// The family trade of an average lineage that brings skill points.
+constexpr std::int32_t kSkillPointsLineage = 1;
 
 bool sameWords(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -57,10 +63,6 @@ std::vector<std::int32_t> codesOf(const CareerDialogRow& row) {
     return codes;
 }
 
-template <typename T> T drawFrom(const std::vector<T>& items, Dice& dice) {
-    return items[static_cast<std::size_t>(dice.uniform(0, static_cast<int>(items.size()) - 1))];
-}
-
 // Every profession a culture of the race offers, through either flow.
 std::vector<std::int32_t> offered(std::int32_t race, std::int32_t culture) {
     std::vector<std::int32_t> codes = quickProfessions(race, culture);
@@ -81,7 +83,7 @@ std::string raceName(std::int32_t race) {
 NpcPlan drawPlan(const NpcPlan& request, Dice& dice) {
     NpcPlan plan = request;
     if (!plan.race || !plan.profession) {
-        plan = drawFrom(professionChoices(request), dice);
+        plan = dice.pick(payableChoices(request));
     }
     if (!plan.culture) {
         std::vector<std::int32_t> cultures;
@@ -92,7 +94,7 @@ NpcPlan drawPlan(const NpcPlan& request, Dice& dice) {
                 cultures.push_back(c);
             }
         }
-        plan.culture = drawFrom(cultures, dice);
+        plan.culture = dice.pick(cultures);
     }
     const bool quick = !request.ageClass &&
                        contains(quickProfessions(*plan.race, *plan.culture), *plan.profession);
@@ -268,6 +270,51 @@ std::vector<NpcPlan> professionChoices(const NpcPlan& request) {
     return choices;
 }
 
+bool ageClassCanPay(std::int32_t culture, std::int32_t profession, std::int32_t ageClass) {
+    // Full Generation's own steps up to "Choose Skills": the age class's points with the family
+    // trade that gives skill points, less what the profession's minimum advantages cost, and the
+    // native skills, some of them drawn.
+    CharacterRecord record;
+    record.m_nCulture = culture;
+    ApplyAgeDelineation(record, ageClass);
+    ApplyAverageLineage(record, kSkillPointsLineage);
+    record.m_nProfession = profession;
+    RaiseToProfessionMinimums(record);
+    constexpr std::uint64_t kDraws = 8;
+    for (std::uint64_t seed = 0; seed < kDraws; ++seed) {
+        CharacterRecord drawn = record;
+        Dice dice(seed);
+        RandomInteraction ui(dice, {});
+        SetRaceNativeSkills(drawn, ui);
+        AddCultureNativeSkills(drawn, dice, ui);
+        RatingPlan plan(kRaceKessari, profession, drawn.m_aSkill, dice);
+        if (plan.meetRequirements() && plan.cost() <= drawn.m_nSkillPoints) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::vector<NpcPlan> payableChoices(const NpcPlan& request) {
+    std::vector<NpcPlan> choices = professionChoices(request);
+    if (!request.ageClass) {
+        return choices;
+    }
+    std::vector<NpcPlan> payable;
+    for (const NpcPlan& choice : choices) {
+        for (const std::int32_t culture : npcCultures(kRaceKessari)) {
+            if ((!request.culture || culture == *request.culture) &&
+                contains(fullProfessions(kRaceKessari, culture), *choice.profession) &&
+                ageClassCanPay(culture, *choice.profession, *request.ageClass)) {
+                payable.push_back(choice);
+                break;
+            }
+        }
+    }
+    // With none, every choice is tried: a lucky draw may still pay.
+    return payable.empty() ? choices : payable;
+}
+
 MadeNpc makeNpc(const NpcPlan& request, Dice& dice) {
     if (auto problem = requestProblem(request)) {
         return {std::nullopt, *problem};
@@ -283,6 +330,7 @@ MadeNpc makeNpc(const NpcPlan& request, Dice& dice) {
             findProfessionMinimums(record.m_nRace, record.m_nProfession) == nullptr ||
             meetsMinimums(record.m_nRace, record.m_nProfession, record.m_aAdvantage);
         if (end == GenerationEnd::Completed && ui.skillsAccepted() && minimums) {
+            record.m_strName = ui.name(record.m_strGender);
             return {std::move(record), {}};
         }
         why = !ui.why().empty()

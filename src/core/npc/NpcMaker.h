@@ -39,6 +39,16 @@ std::optional<std::string> requestProblem(const NpcPlan& request);
 // shuffled order, they make a batch of every profession.
 std::vector<NpcPlan> professionChoices(const NpcPlan& request);
 
+// Whether a Kessari of the House and profession made at the age class has the skill points its
+// mastery requirements cost, once its minimum advantages are paid for and its native skills
+// rated (in one of a few draws of them: a character's own draws may give it a little more or
+// less).
+bool ageClassCanPay(std::int32_t culture, std::int32_t profession, std::int32_t ageClass);
+
+// The choices of professionChoices that the request's age class can pay for (all of them without
+// an age class); every choice when it can pay for none.
+std::vector<NpcPlan> payableChoices(const NpcPlan& request);
+
 struct MadeNpc {
     std::optional<CharacterRecord> record; // unnamed, on sheet page 1
     std::string why;                       // when none could be made

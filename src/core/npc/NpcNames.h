@@ -11,10 +11,17 @@ namespace orthavel {
 
 inline constexpr std::string_view kNpcPlayedBy = "Game Master";
 
-inline constexpr std::array<std::string_view, 24> kNpcFirstNames{
-    "Aldric", "Bera",  "Corwin", "Dessa", "Edrin", "Fenna", "Garrick", "Hilde",
-    "Ivo",    "Jessa", "Kerrin", "Liane", "Marek", "Nessa", "Orrin",   "Petra",
-    "Quill",  "Rosa",  "Soren",  "Talia", "Ulric", "Vanya", "Wendel",  "Ysolde",
+// The first names of each gender, as many of one as of the other.
+inline constexpr std::array<std::string_view, 24> kNpcMaleFirstNames{
+    "Aldric", "Anselm",  "Bram",   "Cedric",  "Corwin", "Dorran", "Edrin",  "Emeric",
+    "Falk",   "Garrick", "Gideon", "Halvard", "Ivo",    "Jorund", "Kerrin", "Leofric",
+    "Marek",  "Orrin",   "Osric",  "Quill",   "Soren",  "Tobin",  "Ulric",  "Wendel",
+};
+
+inline constexpr std::array<std::string_view, 24> kNpcFemaleFirstNames{
+    "Alina", "Bera",  "Brida", "Celia",  "Dagny", "Dessa", "Elsbeth", "Fenna",
+    "Freya", "Greta", "Hilde", "Ilse",   "Jessa", "Liane", "Maren",   "Nessa",
+    "Odile", "Petra", "Rosa",  "Sabine", "Talia", "Vanya", "Wilma",   "Ysolde",
 };
 
 inline constexpr std::array<std::string_view, 24> kNpcFamilyNames{

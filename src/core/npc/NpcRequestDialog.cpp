@@ -13,12 +13,6 @@ namespace {
 constexpr std::string_view kAny = "Any";
 constexpr std::size_t kNameLength = 40;
 
-constexpr std::string_view kRaceLabel = "Race:";
-constexpr std::string_view kCultureLabel = "House or City-State:";
-constexpr std::string_view kProfessionLabel = "Profession:";
-constexpr std::string_view kAgeLabel = "Age Class:";
-constexpr std::string_view kSeedLabel = "Seed:";
-
 std::string shownName(const std::optional<std::int32_t>& code,
                       std::string_view (*name)(std::int32_t)) {
     return code ? std::string(name(*code)) : std::string(kAny);
@@ -57,16 +51,18 @@ FormDialog npcRequestDialog(const NpcOrder& shown) {
     }
     const NpcPlan& r = shown.request;
     dialog.fields = {
-        dropDownField(std::string(kRaceLabel), kNameLength, {"Any", "Kessari", "Neuonian"},
-                      shownName(r.race, raceName)),
-        dropDownField(std::string(kCultureLabel), kNameLength, anyAnd(kCultureNames),
-                      shownName(r.culture, cultureName)),
-        dropDownField(std::string(kProfessionLabel), kNameLength, anyAnd(kProfessionNames),
-                      shownName(r.profession, professionName)),
-        dropDownField(std::string(kAgeLabel), kNameLength, ages,
-                      shownName(r.ageClass, ageClassName)),
-        numberField(std::string(kSeedLabel), shown.seed, 0,
-                    std::numeric_limits<std::int32_t>::max()),
+        keyed(FieldKey::NpcRace, dropDownField("Race:", kNameLength, {"Any", "Kessari", "Neuonian"},
+                                               shownName(r.race, raceName))),
+        keyed(FieldKey::NpcCulture,
+              dropDownField("House or City-State:", kNameLength, anyAnd(kCultureNames),
+                            shownName(r.culture, cultureName))),
+        keyed(FieldKey::NpcProfession,
+              dropDownField("Profession:", kNameLength, anyAnd(kProfessionNames),
+                            shownName(r.profession, professionName))),
+        keyed(FieldKey::NpcAgeClass,
+              dropDownField("Age Class:", kNameLength, ages, shownName(r.ageClass, ageClassName))),
+        keyed(FieldKey::NpcSeed,
+              numberField("Seed:", shown.seed, 0, std::numeric_limits<std::int32_t>::max())),
     };
     dialog.notes = {"The same seed makes the same character."};
     dialog.cancelButton = true;
@@ -75,9 +71,9 @@ FormDialog npcRequestDialog(const NpcOrder& shown) {
 
 std::variant<NpcOrder, Message> readNpcOrder(const FormEntry& entry) {
     NpcOrder order;
-    const auto read = [&](std::string_view label, auto named, std::optional<std::int32_t>& into,
+    const auto read = [&](FieldKey key, auto named, std::optional<std::int32_t>& into,
                           std::string_view what) -> std::optional<Message> {
-        const std::string text = entry.text(*entry.findField(label));
+        const std::string text = entry.text(*entry.findField(key));
         if (text.empty() || text == kAny) {
             return std::nullopt;
         }
@@ -93,10 +89,11 @@ std::variant<NpcOrder, Message> readNpcOrder(const FormEntry& entry) {
         return professionNamed(text, order.request);
     };
     for (auto problem :
-         {read(kRaceLabel, raceNamed, order.request.race, "race"),
-          read(kCultureLabel, cultureNamed, order.request.culture, "House or city-state"),
-          read(kAgeLabel, ageClassNamed, order.request.ageClass, "age class"),
-          read(kProfessionLabel, profession, order.request.profession, "job or profession")}) {
+         {read(FieldKey::NpcRace, raceNamed, order.request.race, "race"),
+          read(FieldKey::NpcCulture, cultureNamed, order.request.culture, "House or city-state"),
+          read(FieldKey::NpcAgeClass, ageClassNamed, order.request.ageClass, "age class"),
+          read(FieldKey::NpcProfession, profession, order.request.profession,
+               "job or profession")}) {
         if (problem) {
             return *problem;
         }
@@ -104,7 +101,7 @@ std::variant<NpcOrder, Message> readNpcOrder(const FormEntry& entry) {
     if (auto problem = requestProblem(order.request)) {
         return Message{std::string(kNpcDialogTitle), *problem, true};
     }
-    order.seed = entry.number(*entry.findField(kSeedLabel));
+    order.seed = entry.number(*entry.findField(FieldKey::NpcSeed));
     return order;
 }
 

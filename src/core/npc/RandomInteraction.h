@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace orthavel {
 
@@ -42,14 +43,17 @@ public:
     bool skillsAccepted() const { return m_skillsAccepted; }
     // Why a dialog could not be closed with OK; empty while every one could.
     const std::string& why() const { return m_why; }
+    // The name given in "Character Name:", with the first name of the gender's own list.
+    std::string name(std::string_view gender) const;
 
 private:
-    int draw(int lowest, int highest);
     void fail(std::string why);
 
     Dice& m_dice;
     NpcPlan m_plan;
     std::int32_t m_age = 0;
+    std::size_t m_firstName = 0;
+    std::string m_familyName;
     bool m_advantagesAccepted = true;
     bool m_skillsAccepted = true;
     std::string m_why;

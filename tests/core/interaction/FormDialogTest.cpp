@@ -33,6 +33,14 @@ TEST(FormEntry, ANumberPromptAcceptsIntegersInItsRangeOnly) {
 }
 
 // The age of "Select Physical Traits" with the Adulthood range 21 to 300.
+// Update Advantages takes up to ten new points either way.
+TEST(FormEntry, NewAdvantagePointsRunFromMinusTenToTen) {
+    FormEntry form(numberPromptForm(newAdvantagePointsPrompt()));
+    const auto accepts = [&](const char* typed) { return (form.type(0, typed), !form.confirm()); };
+    EXPECT_EQ(std::tuple(accepts("-10"), accepts("10"), accepts("11"), accepts("-11")),
+              std::tuple(true, true, false, false));
+}
+
 TEST(FormEntry, TheAgeIsBroughtIntoItsRangeWhenLeftAndOnOk) {
     const struct {
         std::int32_t opened;
