@@ -116,7 +116,7 @@ CMainFrame::CMainFrame(CQuorvelDoc& document, Interaction& ui, QWidget* parent)
     move(place.topLeft());
 
     m_document.addObserver(this);
-    documentChanged(m_document);
+    documentChanged(m_document, DocumentChange::All);
 }
 
 CMainFrame::~CMainFrame() {
@@ -287,7 +287,7 @@ void CMainFrame::fitWidthToRollLog() {
     }
 }
 
-void CMainFrame::documentChanged(const CQuorvelDoc& document) {
+void CMainFrame::documentChanged(const CQuorvelDoc& document, DocumentChange /*changes*/) {
     setWindowTitle(QStringLiteral("%1 - %2[*]")
                        .arg(QLatin1String(kApplicationTitle), toQString(document.displayName())));
     setWindowModified(document.IsModified());
@@ -311,8 +311,9 @@ void CMainFrame::runCommand(CommandId id) {
             return;
         }
         m_document.runCommand(command, m_ui);
-        // A checkable entry shows the document's state, not the click.
-        documentChanged(m_document);
+        // A checkable entry shows the document's state, not the click, also when the command
+        // changed nothing and so told nobody.
+        commandAction(CommandId::RulesTips)->setChecked(m_document.record().m_bRulesTips != 0);
         return;
     }
     // The window's own commands.

@@ -83,7 +83,7 @@ public:
     // Carries out a command as its menu entry does.
     void runCommand(CommandId id);
 
-    void documentChanged(const CQuorvelDoc& document) override;
+    void documentChanged(const CQuorvelDoc& document, DocumentChange changes) override;
 
 Q_SIGNALS:
     // The roll log changed: a roll was shown, or the log was cleared or restored.

@@ -17,7 +17,7 @@ using test::ScriptedPerson;
 
 struct CountingObserver : DocumentObserver {
     int calls = 0;
-    void documentChanged(const CQuorvelDoc&) override { ++calls; }
+    void documentChanged(const CQuorvelDoc&, DocumentChange) override { ++calls; }
 };
 
 std::filesystem::path writeFile(const std::string& name, const std::string& bytes) {
