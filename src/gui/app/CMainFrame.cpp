@@ -4,6 +4,7 @@
 #include "core/document/Commands.h"
 #include "core/interaction/Interaction.h"
 #include "gui/app/DrawnIcon.h"
+#include "gui/app/FileDialogs.h"
 #include "gui/app/LockIndicators.h"
 #include "gui/app/Resources.h"
 #include "gui/app/RollLogDock.h"
@@ -58,31 +59,8 @@ void openWebPage(const char* address) {
 
 } // namespace
 
-QString startingFolder() {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir(documents).exists() ? documents : QDir::homePath();
-}
-
-// The dialog itself adds the extension to a name without one, so that it asks before replacing a
-// file under the name the file will really have.
-QString askSavePath(QWidget* parent, const QString& title, const QString& proposal,
-                    const QString& filter, const QString& extension) {
-    QFileDialog dialog(parent, title, QString(), filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(extension);
-    dialog.selectFile(proposal);
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
-}
-
 QRect mainWindowGeometry(const QRect& screen) {
     return {screen.topLeft(), QSize(std::min(640, screen.width()), std::min(480, screen.height()))};
-}
-
-QString withCharacterExtension(const QString& path) {
-    if (QFileInfo(path).suffix().isEmpty()) {
-        return path + QStringLiteral(".ksc");
-    }
-    return path;
 }
 
 CMainFrame::CMainFrame(CQuorvelDoc& document, Interaction& ui, QWidget* parent)
