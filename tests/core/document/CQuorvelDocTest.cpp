@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 namespace orthavel {
 namespace {
@@ -127,6 +128,50 @@ TEST(CQuorvelDoc, NewArmorStoresTheChoiceOrNone) {
                                    "dialog:Choose a set of Armor",
                                    "message:Don't Forget|Don't forget to save your character."}));
         EXPECT_EQ(doc.IsModified(), c.modified);
+    }
+}
+
+// Each command tells the observers once, at its end, what it changed; the reminder to save comes
+// after the notice, so the window shows the change while it is up.
+TEST(CQuorvelDoc, ACommandTellsOnceWhatItChanged) {
+    using enum DocumentChange;
+    struct Recorder : DocumentObserver {
+        std::vector<DocumentChange>* seen;
+        explicit Recorder(std::vector<DocumentChange>* s) : seen(s) {}
+        void documentChanged(const CQuorvelDoc&, DocumentChange changes) override {
+            seen->push_back(changes);
+        }
+    };
+    const struct {
+        CommandId id;
+        const char* script;
+        std::vector<DocumentChange> told; // after the file was opened on page 1
+    } cases[] = {
+        {CommandId::Birthday, "[]", {Record | Modified}},
+        {CommandId::Page2, "[]", {Page}},
+        {CommandId::Page1, "[]", {}},
+        {CommandId::RulesTips, "[]", {Record}},
+        {CommandId::HitLocation, "[]", {}},
+        {CommandId::ChangeProfession, "[]", {}},
+        {CommandId::NewQuickPc, "[]", {Record | Page | FileName}},
+        {CommandId::NewQuickPc,
+         R"([{"title":"Choose a Race","click":"&Kessari"},
+             {"title":"Character Name and Attitude","click":"OK"}])",
+         {Record | FileName | Modified}},
+        {CommandId::UpdateAdvantages,
+         R"([{"title":"Update Advantages","cancel":true}])",
+         {Record}}, // update mode on, nothing to save
+    };
+    const auto path = std::filesystem::path(ORTHAVEL_TEST_DATA) / "sample_kessari.ksc";
+    for (const auto& c : cases) {
+        CQuorvelDoc doc;
+        ASSERT_TRUE(doc.OnOpenDocument(path));
+        std::vector<DocumentChange> seen;
+        Recorder recorder(&seen);
+        doc.addObserver(&recorder);
+        ScriptedPerson ui(c.script);
+        doc.runCommand(command(c.id), ui);
+        EXPECT_EQ(seen, c.told) << command(c.id).caption;
     }
 }
 
