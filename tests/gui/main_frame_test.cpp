@@ -326,21 +326,6 @@ private Q_SLOTS:
         QVERIFY(f.frame.isWindowModified() && !redo->isEnabled());
     }
 
-    // A new character made on the start page and undone leaves the window as it started.
-    void undoingANewCharacterOnTheStartPageLeavesItUnmodified() {
-        Frame f;
-        QVERIFY(opened(f.frame));
-        const QString start = f.frame.windowTitle();
-        f.ui.answer(R"({"title":"Choose a Race","click":"&Kessari"})");
-        f.ui.answer(R"({"title":"Character Name and Attitude","click":"OK"})");
-        f.frame.commandAction(CommandId::NewQuickPc)->trigger();
-        QVERIFY(f.frame.isWindowModified());
-        QTest::keyClick(&f.frame, Qt::Key_Z, Qt::ControlModifier);
-        QVERIFY(!f.frame.isWindowModified() && !f.document.IsModified());
-        QCOMPARE(f.frame.windowTitle(), start);
-        QCOMPARE(f.document.record().m_nPage, kPageMainMenu);
-    }
-
     // Whatever would drop a modified character asks to save it first: Discard goes on (the window
     // closes, the generation runs), Cancel leaves the character and the window as they were.
     void droppingAModifiedCharacterAsksFirst() {

@@ -136,11 +136,8 @@ TEST(CQuorvelDoc, NewArmorStoresTheChoiceOrNone) {
 TEST(CQuorvelDoc, ACommandTellsOnceWhatItChanged) {
     using enum DocumentChange;
     struct Recorder : DocumentObserver {
-        std::vector<DocumentChange>* seen;
-        explicit Recorder(std::vector<DocumentChange>* s) : seen(s) {}
-        void documentChanged(const CQuorvelDoc&, DocumentChange changes) override {
-            seen->push_back(changes);
-        }
+        std::vector<DocumentChange> seen;
+        void documentChanged(const CQuorvelDoc&, DocumentChange c) override { seen.push_back(c); }
     };
     const struct {
         CommandId id;
@@ -166,12 +163,16 @@ TEST(CQuorvelDoc, ACommandTellsOnceWhatItChanged) {
     for (const auto& c : cases) {
         CQuorvelDoc doc;
         ASSERT_TRUE(doc.OnOpenDocument(path));
-        std::vector<DocumentChange> seen;
-        Recorder recorder(&seen);
+        Recorder recorder;
         doc.addObserver(&recorder);
         ScriptedPerson ui(c.script);
         doc.runCommand(command(c.id), ui);
-        EXPECT_EQ(seen, c.told) << command(c.id).caption;
+        EXPECT_EQ(recorder.seen, c.told) << command(c.id).caption;
+        // Undo and redo tell once each what they changed back.
+        const bool undone = doc.history().canUndo();
+        doc.OnEditUndo();
+        doc.OnEditRedo();
+        EXPECT_EQ(recorder.seen.size(), c.told.size() + (undone ? 2U : 0U));
     }
 }
 
