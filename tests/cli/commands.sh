@@ -12,6 +12,25 @@ expect_eq "armor transcript" "$out" \
 {"event":"done","page":1,"modified":true,"fileName":""}'
 expect_eq "armor stored" "$("$CLI" dump c.ksc | grep '"m_aEquipment"')" '  "m_aEquipment": [9,0,0,0,0,0,0,0,0,0]'
 
+# The page a command leaves, in the transcript and in the file: a new character on page 1, or on
+# the main menu when it ends at its name, wherever it started; a page command on its page.
+echo '[{"title":"Choose a Race","click":"&Kessari"},{"title":"Character Name and Attitude","click":"OK"}]' > made.json
+while read -r command in script page; do
+    args=(run "$command" --seed 1 -o paged.ksc)
+    [ "$in" = - ] || args+=(--in "$DATA/$in")
+    [ "$script" = - ] || args+=(--script "$script")
+    expect_eq "page after $command $in $script" \
+        "$("$CLI" "${args[@]}" | tail -1 | grep -o '"page":[0-9]*') $("$CLI" dump paged.ksc | grep -o '"m_nPage": [0-9]*')" \
+        "\"page\":$page \"m_nPage\": $page"
+done <<'TABLE'
+quickpc - - 0
+quickpc - made.json 1
+quickpc sample_kessari.ksc - 0
+quickpc sample_kessari.ksc made.json 1
+page:4 - - 4
+new-armor - - 1
+TABLE
+
 echo '[{"title": "Choose a Race", "click": "&Kessari"}]' > wrong.json
 status=0
 "$CLI" run new-armor --in c.ksc --script wrong.json -o none.ksc > /dev/null 2> err.txt || status=$?

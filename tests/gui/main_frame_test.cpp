@@ -8,6 +8,7 @@
 #include "core/document/Commands.h"
 #include "core/sheet/Page23Layout.h"
 #include "gui/app/CMainFrame.h"
+#include "gui/app/FileDialogs.h"
 #include "gui/app/LockIndicators.h"
 #include "gui/app/RollLogDock.h"
 #include "gui/app/RollLogFile.h"

@@ -3,7 +3,6 @@
 #include "core/advantages/AssignAdvantages.h"
 #include "core/dice/CriticalTables.h"
 #include "core/dice/RocRoll.h"
-#include "core/dice/RollPercentile.h"
 #include "core/document/Commands.h"
 #include "core/generation/ArmorDialog.h"
 #include "core/generation/ChangeProfession.h"
@@ -30,15 +29,13 @@ namespace orthavel {
 CQuorvelDoc::CQuorvelDoc() = default;
 
 void CQuorvelDoc::SetModifiedFlag(bool modified) {
-    const bool was = IsModified();
+    const Shown before = shown();
     if (modified) {
         m_history.resetClean();
     } else {
         m_history.setClean(m_fileName);
     }
-    if (IsModified() != was) {
-        UpdateAllViews();
-    }
+    notifySince(before, DocumentChange::None);
 }
 
 std::string CQuorvelDoc::displayName() const {
@@ -71,29 +68,45 @@ void CQuorvelDoc::removeObserver(DocumentObserver* observer) {
     std::erase(m_observers, observer);
 }
 
-void CQuorvelDoc::UpdateAllViews() const {
+void CQuorvelDoc::UpdateAllViews(DocumentChange changes) {
+    if (m_runningCommand || changes == DocumentChange::None) {
+        return;
+    }
     // A copy, so an observer may unregister itself while being told.
     const auto observers = m_observers;
     for (auto* observer : observers) {
-        observer->documentChanged(*this);
+        observer->documentChanged(*this, changes);
     }
+}
+
+CQuorvelDoc::Shown CQuorvelDoc::shown() const {
+    return {m_record.m_nPage, m_fileName, IsModified()};
+}
+
+void CQuorvelDoc::notifySince(const Shown& before, DocumentChange also) {
+    const Shown now = shown();
+    UpdateAllViews(
+        also | (now.page != before.page ? DocumentChange::Page : DocumentChange::None) |
+        (now.fileName != before.fileName ? DocumentChange::FileName : DocumentChange::None) |
+        (now.modified != before.modified ? DocumentChange::Modified : DocumentChange::None));
 }
 
 void CQuorvelDoc::ShowPage(std::int32_t page) {
     m_record.m_nPage = page;
-    UpdateAllViews();
+    UpdateAllViews(DocumentChange::Page);
 }
 
 LoadResult CQuorvelDoc::OnOpenDocument(const std::filesystem::path& path) {
     CharacterRecord loaded = m_record;
     const LoadResult result = loadCharacterFile(path, loaded);
     if (result) {
+        const Shown before = shown();
         m_record = std::move(loaded);
         m_record.m_nPage = 1;
         m_fileName = path;
         m_unconfirmedFileName.clear();
         m_history.clear();
-        UpdateAllViews();
+        notifySince(before, DocumentChange::Record);
     }
     return result;
 }
@@ -103,14 +116,11 @@ std::string CQuorvelDoc::SaveBytes() const {
 }
 
 void CQuorvelDoc::OnDocumentSaved(const std::filesystem::path& path) {
+    const Shown before = shown();
     m_fileName = path;
     m_unconfirmedFileName.clear();
     m_history.setClean(path);
-    UpdateAllViews();
-}
-
-int CQuorvelDoc::RollPercentile(Interaction& ui, const std::string& label) {
-    return orthavel::RollPercentile(m_dice, ui, label);
+    notifySince(before, DocumentChange::None);
 }
 
 namespace {
@@ -143,7 +153,6 @@ template <typename Flow> GenerationEnd CQuorvelDoc::runGeneration(Flow&& flow) {
     m_record = std::move(working);
     // A new character has no file yet.
     m_fileName.clear();
-    UpdateAllViews();
     return end;
 }
 
@@ -169,7 +178,6 @@ void CQuorvelDoc::OnNewRandomNpc(Interaction& ui) {
     }
     m_record = *made.record;
     m_fileName.clear();
-    UpdateAllViews();
 }
 
 void CQuorvelDoc::OnUpdateAdvantages(Interaction& ui) {
@@ -198,7 +206,6 @@ void CQuorvelDoc::OnBirthday(Interaction& ui) {
 
 void CQuorvelDoc::OnChangeProfession(Interaction& ui) {
     runUpdate([&](CharacterRecord& r) { RunChangeProfession(r, ui); });
-    UpdateAllViews();
 }
 
 void CQuorvelDoc::OnNewArmor(Interaction& ui) {
@@ -262,45 +269,65 @@ void CQuorvelDoc::OnRuleTable(Interaction& ui, CriticalTableId table) {
 
 void CQuorvelDoc::OnRulesTips() {
     m_record.m_bRulesTips = m_record.m_bRulesTips == 0 ? 1 : 0;
-    UpdateAllViews();
 }
 
 void CQuorvelDoc::OnCharacterDetails(Interaction& ui) {
     CharacterRecord working = m_record;
     if (runCharacterDetailsDialog(ui, working) && !sameCharacter(m_record, working)) {
         m_record = std::move(working);
-        UpdateAllViews();
     }
 }
 
+namespace {
+
+// Sets a flag for as long as it lives, however the scope is left.
+class Raised {
+public:
+    explicit Raised(bool& flag) : m_flag(flag) { m_flag = true; }
+    Raised(const Raised&) = delete;
+    Raised& operator=(const Raised&) = delete;
+    ~Raised() { m_flag = false; }
+
+private:
+    bool& m_flag;
+};
+
+} // namespace
+
 void CQuorvelDoc::runCommand(const Command& command, Interaction& ui) {
     CharacterRecord before = m_record;
-    std::filesystem::path fileBefore = m_fileName;
+    const Shown shownBefore = shown();
     // A command that throws has changed nothing: it works on copies.
-    const CommandEnd end = command.run(*this, ui);
-    const bool renamed = fileBefore != m_fileName;
+    const CommandEnd end = [&] {
+        const Raised running(m_runningCommand);
+        return command.run(*this, ui);
+    }();
+    // A generation started from the main menu stands on a page of its own while it runs; ended
+    // without a sheet page to show, it leaves the main menu showing.
+    if (m_record.m_nPage == kPageGenerating) {
+        m_record.m_nPage = kPageMainMenu;
+    }
+    m_record.m_nPage = command.showsPage.value_or(m_record.m_nPage);
+    CharacterRecord unpaged = before;
+    unpaged.m_nPage = m_record.m_nPage;
+    const bool recordChanged = unpaged != m_record;
+    const bool renamed = shownBefore.fileName != m_fileName;
     if (renamed || !sameCharacter(before, m_record)) {
-        // The step ends on the page the command shows last.
-        CharacterRecord after = m_record;
-        after.m_nPage = command.showsPage.value_or(after.m_nPage);
         UndoStep step{std::string(command.undoName),
-                      RecordChange(std::move(before), std::move(after)),
+                      RecordChange(std::move(before), m_record),
                       {},
                       command.marksModified && end == CommandEnd::Done};
         // A new character takes the document's file name with it: a save after it names the
         // step, so that undo brings back the previous document under its own name.
         if (renamed || command.replacesCharacter) {
-            step.fileChange.emplace(std::move(fileBefore), m_fileName);
+            step.fileChange.emplace(shownBefore.fileName, m_fileName);
         }
         m_history.push(std::move(step));
-        // The window shows the change as unsaved work while the reminder is up.
-        UpdateAllViews();
     }
+    // The window shows the change, as unsaved work, while the reminder is up.
+    notifySince(shownBefore, recordChanged ? DocumentChange::Record : DocumentChange::None);
     if (command.remindsToSave) {
         ui.showMessage({"Don't Forget", "Don't forget to save your character.", false});
-    }
-    if (command.showsPage) {
-        ShowPage(*command.showsPage);
     }
 }
 
@@ -313,18 +340,21 @@ void CQuorvelDoc::applyStep(const UndoStep& step, bool forward) {
     if (step.fileChange) {
         m_fileName = forward ? step.fileChange->second : step.fileChange->first;
     }
-    UpdateAllViews();
 }
 
 void CQuorvelDoc::OnEditUndo() {
     if (m_history.canUndo()) {
+        const Shown before = shown();
         applyStep(m_history.undo(), false);
+        notifySince(before, DocumentChange::Record);
     }
 }
 
 void CQuorvelDoc::OnEditRedo() {
     if (m_history.canRedo()) {
+        const Shown before = shown();
         applyStep(m_history.redo(), true);
+        notifySince(before, DocumentChange::Record);
     }
 }
 
@@ -340,13 +370,14 @@ std::string CQuorvelDoc::redoCaption() const {
 
 void CQuorvelDoc::RestoreRecovered(const CharacterRecord& record,
                                    const std::filesystem::path& path) {
+    const Shown before = shown();
     m_record = record;
     m_record.m_nPage = 1;
     m_fileName = path;
     m_unconfirmedFileName = path;
     m_history.clear();
     m_history.resetClean();
-    UpdateAllViews();
+    notifySince(before, DocumentChange::Record);
 }
 
 } // namespace orthavel

@@ -52,11 +52,13 @@ public:
 
     void addObserver(DocumentObserver* observer);
     void removeObserver(DocumentObserver* observer);
-    void UpdateAllViews() const;
+    // Tells the observers what changed; for a caller that changed record() itself. The document's
+    // own methods tell them once per change.
+    void UpdateAllViews(DocumentChange changes = DocumentChange::Record);
 
     Dice& dice() { return m_dice; }
 
-    // Sets the page the view shows and redraws; the modified flag is left alone.
+    // Sets the page the view shows and has it drawn again; the modified flag is left alone.
     void ShowPage(std::int32_t page);
 
     // Opens a character file. The character is replaced only when the whole file was read; then
@@ -70,7 +72,8 @@ public:
     // Carries out a document command as its menu entry does. A command that changed the character
     // (or the file it belongs to) becomes one step of the undo history, named after the command;
     // the document is then modified unless the history leads back to the saved state or the
-    // command's change is no work to save.
+    // command's change is no work to save. The command ends on the page it shows, never on the
+    // page a generation stands on while it runs, and the observers are told once what it changed.
     void runCommand(const Command& command, Interaction& ui);
 
     // Edit > Undo and Redo: the character as it was before the last command done, or after the
@@ -86,10 +89,8 @@ public:
     // 1, with no history. Its first save asks where to save it, proposing path.
     void RestoreRecovered(const CharacterRecord& record, const std::filesystem::path& path);
 
-    // Rolls one percentile die for the named purpose and shows it before it is used.
-    int RollPercentile(Interaction& ui, const std::string& label);
-
-    // What the commands run (runCommand makes them steps of the undo history). File menu:
+    // What the commands run (runCommand makes them steps of the undo history and tells the
+    // observers). File menu:
     GenerationEnd OnFileNew(Interaction& ui); // New QuickPC
     GenerationEnd OnFullGeneration(Interaction& ui);
     // New Random NPC: asks what kind of character, then makes one at random that obeys the
@@ -122,6 +123,16 @@ private:
     template <typename Flow> GenerationEnd runGeneration(Flow&& flow);
     void applyStep(const UndoStep& step, bool forward);
 
+    // What the observers are told about besides the character's values.
+    struct Shown {
+        std::int32_t page;
+        std::filesystem::path fileName;
+        bool modified;
+    };
+    Shown shown() const;
+    // Tells the observers what changed since before, with also; nothing while a command runs.
+    void notifySince(const Shown& before, DocumentChange also);
+
     CharacterRecord m_record;
     std::filesystem::path m_fileName;
     // The name a restored character came back with, until it is saved or another one is opened.
@@ -129,6 +140,8 @@ private:
     std::vector<DocumentObserver*> m_observers;
     Dice m_dice;
     UndoHistory m_history;
+    // While a command runs, its changes wait to be told at its end.
+    bool m_runningCommand = false;
 };
 
 } // namespace orthavel

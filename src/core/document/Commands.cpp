@@ -3,6 +3,7 @@
 #include "core/dice/CriticalTables.h"
 #include "core/document/CQuorvelDoc.h"
 #include "core/generation/GenerationSteps.h"
+#include "core/interaction/Mnemonic.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -256,12 +257,9 @@ const Command* commandNamed(std::string_view commandLineName, std::string_view o
 
 std::string menuPath(const Command& command) {
     std::string path;
-    for (const char c : std::string(command.menu) + '>' + std::string(command.caption)) {
-        if (c == '>') {
-            path += " > ";
-        } else if (c != '&') {
-            path += c;
-        }
+    for (const char c :
+         stripMnemonic(std::string(command.menu) + '>' + std::string(command.caption))) {
+        path += c == '>' ? std::string(" > ") : std::string(1, c);
     }
     return path;
 }

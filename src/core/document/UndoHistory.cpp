@@ -69,13 +69,14 @@ std::size_t RecordChange::bytes() const {
 }
 
 void UndoHistory::push(UndoStep step) {
+    if (m_clean && *m_clean > m_index) {
+        // The saved state is among the steps undone, which go now: nothing leads back to it any
+        // more, unless those steps were no work to save, and so the state now is as good as it.
+        m_clean = isClean() ? std::optional(m_index) : std::nullopt;
+    }
     while (m_steps.size() > m_index) {
         m_bytes -= bytesOf(m_steps.back());
         m_steps.pop_back();
-    }
-    if (m_clean && *m_clean > m_index) {
-        // The saved state was among the steps undone: nothing leads back to it now.
-        m_clean.reset();
     }
     m_bytes += bytesOf(step);
     m_steps.push_back(std::move(step));
@@ -86,12 +87,18 @@ void UndoHistory::push(UndoStep step) {
 }
 
 void UndoHistory::dropOldest() {
+    const bool marksModified = m_steps.front().marksModified;
     m_bytes -= bytesOf(m_steps.front());
     m_steps.pop_front();
     --m_index;
-    if (m_clean) {
-        m_clean = *m_clean == 0 ? std::nullopt : std::optional(*m_clean - 1);
+    if (m_clean && *m_clean > 0) {
+        --*m_clean;
+    } else if (m_clean && marksModified) {
+        // The saved state went with the oldest step.
+        m_clean.reset();
     }
+    // Otherwise the saved state went with a step that was no work to save: the state after it is
+    // as good as the saved one.
 }
 
 void UndoHistory::clear() {

@@ -49,17 +49,6 @@ std::optional<Message> ChoiceEntry::accept(int result) {
     return std::nullopt;
 }
 
-std::string stripMnemonic(std::string_view caption) {
-    std::string out;
-    for (std::size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == '&' && i + 1 < caption.size()) {
-            ++i;
-        }
-        out.push_back(caption[i]);
-    }
-    return out;
-}
-
 ChoiceDialog buttonColumn(std::string title, std::vector<std::string> texts,
                           std::initializer_list<std::string_view> captions) {
     ChoiceDialog dialog;

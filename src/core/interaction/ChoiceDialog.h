@@ -2,6 +2,7 @@
 
 #include "core/interaction/DialogKeys.h"
 #include "core/interaction/Message.h"
+#include "core/interaction/Mnemonic.h"
 
 #include <cstdint>
 #include <functional>
@@ -115,23 +116,6 @@ private:
     int m_stored;
     State m_state = State::Open;
 };
-
-// A caption without its mnemonic marks ("&&" stays a single "&").
-std::string stripMnemonic(std::string_view caption);
-
-// Whether a caption reads name once its mnemonic marks are left out; for the tables' checks.
-constexpr bool captionReads(std::string_view caption, std::string_view name) {
-    std::size_t n = 0;
-    for (std::size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == '&' && i + 1 < caption.size()) {
-            ++i;
-        }
-        if (n == name.size() || caption[i] != name[n++]) {
-            return false;
-        }
-    }
-    return n == name.size();
-}
 
 // A dialog of push buttons in one column, top to bottom, whose results count from 0.
 ChoiceDialog buttonColumn(std::string title, std::vector<std::string> texts,

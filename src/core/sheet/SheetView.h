@@ -11,13 +11,6 @@ namespace orthavel {
 enum class PageDrawing : std::uint8_t { Nothing, MainMenu, SheetPage };
 PageDrawing pageDrawing(std::int32_t page);
 
-// The page the view turns a page value into when the document changes to it: 99, left by a
-// generation started from the menu, goes back to the main menu; every other value stays. On the
-// main menu the view stands at the sheet's top-left corner.
-constexpr std::int32_t pageShownFor(std::int32_t page) {
-    return page == kPageGenerating ? kPageMainMenu : page;
-}
-
 // Scrolling works on the sheet pages only; the main menu stays put.
 constexpr bool scrollingAllowed(std::int32_t page) {
     return page > 0;

@@ -1,5 +1,6 @@
 #include "core/specialskills/SpecialSkillTable.h"
 
+#include "core/interaction/Mnemonic.h"
 #include "core/record/Names.h"
 // The shape of the special-skill table, checked while compiling. The values themselves (captions,
 // amounts, slots) are held against the rules row by row outside the build.
@@ -79,21 +80,6 @@ constexpr bool everyTitleEndsInSpecialSkills() {
     return true;
 }
 
-// Whether a caption reads text once its mnemonic marks are left out.
-constexpr bool readsWithoutMnemonic(std::string_view caption, std::string_view text) {
-    std::size_t t = 0;
-    for (char c : caption) {
-        if (c == '&') {
-            continue;
-        }
-        if (t == text.size() || text[t] != c) {
-            return false;
-        }
-        ++t;
-    }
-    return t == text.size();
-}
-
 // The advantage a caption of the form "+n <advantage>" raises, -1 for any other caption.
 // Perseverance has three spellings among the captions.
 constexpr int advantageNamedBy(std::string_view caption, std::int32_t amount) {
@@ -103,11 +89,11 @@ constexpr int advantageNamedBy(std::string_view caption, std::int32_t amount) {
     }
     const std::string_view name = caption.substr(3);
     for (std::size_t a = 0; a < kAdvantages.size(); ++a) {
-        if (readsWithoutMnemonic(name, kAdvantages[a].label)) {
+        if (captionReads(name, kAdvantages[a].label)) {
             return static_cast<int>(a);
         }
     }
-    if (readsWithoutMnemonic(name, "Perseverance") || readsWithoutMnemonic(name, "Perserverance")) {
+    if (captionReads(name, "Perseverance") || captionReads(name, "Perserverance")) {
         return static_cast<int>(Advantage::Persevearance);
     }
     return -1;

@@ -4,6 +4,7 @@
 #include "core/document/Commands.h"
 #include "core/interaction/Interaction.h"
 #include "gui/app/DrawnIcon.h"
+#include "gui/app/FileDialogs.h"
 #include "gui/app/LockIndicators.h"
 #include "gui/app/Resources.h"
 #include "gui/app/RollLogDock.h"
@@ -58,31 +59,8 @@ void openWebPage(const char* address) {
 
 } // namespace
 
-QString startingFolder() {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir(documents).exists() ? documents : QDir::homePath();
-}
-
-// The dialog itself adds the extension to a name without one, so that it asks before replacing a
-// file under the name the file will really have.
-QString askSavePath(QWidget* parent, const QString& title, const QString& proposal,
-                    const QString& filter, const QString& extension) {
-    QFileDialog dialog(parent, title, QString(), filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(extension);
-    dialog.selectFile(proposal);
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
-}
-
 QRect mainWindowGeometry(const QRect& screen) {
     return {screen.topLeft(), QSize(std::min(640, screen.width()), std::min(480, screen.height()))};
-}
-
-QString withCharacterExtension(const QString& path) {
-    if (QFileInfo(path).suffix().isEmpty()) {
-        return path + QStringLiteral(".ksc");
-    }
-    return path;
 }
 
 CMainFrame::CMainFrame(CQuorvelDoc& document, Interaction& ui, QWidget* parent)
@@ -116,7 +94,7 @@ CMainFrame::CMainFrame(CQuorvelDoc& document, Interaction& ui, QWidget* parent)
     move(place.topLeft());
 
     m_document.addObserver(this);
-    documentChanged(m_document);
+    documentChanged(m_document, DocumentChange::All);
 }
 
 CMainFrame::~CMainFrame() {
@@ -287,7 +265,7 @@ void CMainFrame::fitWidthToRollLog() {
     }
 }
 
-void CMainFrame::documentChanged(const CQuorvelDoc& document) {
+void CMainFrame::documentChanged(const CQuorvelDoc& document, DocumentChange /*changes*/) {
     setWindowTitle(QStringLiteral("%1 - %2[*]")
                        .arg(QLatin1String(kApplicationTitle), toQString(document.displayName())));
     setWindowModified(document.IsModified());
@@ -311,8 +289,9 @@ void CMainFrame::runCommand(CommandId id) {
             return;
         }
         m_document.runCommand(command, m_ui);
-        // A checkable entry shows the document's state, not the click.
-        documentChanged(m_document);
+        // A checkable entry shows the document's state, not the click, also when the command
+        // changed nothing and so told nobody.
+        commandAction(CommandId::RulesTips)->setChecked(m_document.record().m_bRulesTips != 0);
         return;
     }
     // The window's own commands.

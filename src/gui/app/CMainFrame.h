@@ -23,22 +23,9 @@ class LockIndicators;
 class RollLogDock;
 struct Command;
 
-// The file dialogs' filter.
-inline constexpr char kCharacterFilter[] = "Kessari Orthavel Characters (*.ksc)";
-
 // Where the main window goes on a screen whose free area is screen: its top-left corner, 640 by
 // 480 or smaller to fit.
 QRect mainWindowGeometry(const QRect& screen);
-
-// Where the file dialogs start for an unnamed character: the documents folder, or home.
-QString startingFolder();
-
-// Asks where to save as the standard dialog does, proposing a file; empty when cancelled.
-QString askSavePath(QWidget* parent, const QString& title, const QString& proposal,
-                    const QString& filter, const QString& extension);
-
-// A name chosen for saving, with ".ksc" added when it has no extension.
-QString withCharacterExtension(const QString& path);
 
 // The local help page "kessari_help.htm": the one installed beside the program or in its share
 // folder, or else a copy taken out of the program into the cache folder.
@@ -83,7 +70,7 @@ public:
     // Carries out a command as its menu entry does.
     void runCommand(CommandId id);
 
-    void documentChanged(const CQuorvelDoc& document) override;
+    void documentChanged(const CQuorvelDoc& document, DocumentChange changes) override;
 
 Q_SIGNALS:
     // The roll log changed: a roll was shown, or the log was cleared or restored.

@@ -148,7 +148,7 @@ RecoveryFile::~RecoveryFile() {
     remove();
 }
 
-void RecoveryFile::documentChanged(const CQuorvelDoc& /*document*/) {
+void RecoveryFile::documentChanged(const CQuorvelDoc& /*document*/, DocumentChange /*changes*/) {
     m_soon.start();
 }
 

@@ -38,7 +38,7 @@ public:
     // removes the file when it is not modified.
     void update();
 
-    void documentChanged(const CQuorvelDoc& document) override;
+    void documentChanged(const CQuorvelDoc& document, DocumentChange changes) override;
 
 private:
     void remove();

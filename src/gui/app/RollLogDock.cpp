@@ -2,7 +2,7 @@
 
 #include "core/dice/RollLog.h"
 #include "core/interaction/Message.h"
-#include "gui/app/CMainFrame.h"
+#include "gui/app/FileDialogs.h"
 #include "gui/dialogs/QtInteraction.h"
 #include "qtcommon/QtText.h"
 #include "qtcommon/SafeFile.h"

@@ -1,5 +1,6 @@
 #include "gui/dialogs/ChoiceDialogView.h"
 
+#include "core/interaction/Mnemonic.h"
 #include "gui/dialogs/DialogLook.h"
 #include "gui/dialogs/QtInteraction.h"
 #include "qtcommon/QtText.h"
@@ -88,29 +89,13 @@ ChoiceDialogView::ChoiceDialogView(const ChoiceDialog& dialog, QWidget* parent)
     fitToScreen(this);
 }
 
-namespace {
-
-// The letter after the single "&" of a caption, if any.
-QChar mnemonicOf(const QString& caption) {
-    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] == QLatin1Char('&')) {
-            if (caption[i + 1] != QLatin1Char('&')) {
-                return caption[i + 1].toLower();
-            }
-            ++i;
-        }
-    }
-    return {};
-}
-
-} // namespace
-
 void ChoiceDialogView::keyPressEvent(QKeyEvent* event) {
     const QString typed = event->text();
     if ((event->modifiers() & ~Qt::ShiftModifier) == Qt::NoModifier && typed.size() == 1 &&
         typed[0].isLetterOrNumber()) {
         for (auto* button : findChildren<QAbstractButton*>()) {
-            if (mnemonicOf(button->text()) == typed[0].toLower()) {
+            const char marked = mnemonicOf(button->text().toStdString());
+            if (QChar::fromLatin1(marked).toLower() == typed[0].toLower()) {
                 button->setFocus();
                 button->click();
                 return;

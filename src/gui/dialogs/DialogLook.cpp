@@ -1,5 +1,8 @@
 #include "gui/dialogs/DialogLook.h"
 
+#include "core/interaction/Mnemonic.h"
+#include "qtcommon/QtText.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QBoxLayout>
@@ -8,7 +11,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSpacerItem>
 
 #include <QColor>
@@ -167,9 +169,7 @@ void disconnectChildren(QObject* dialog) {
 }
 
 void nameAfterLabel(QWidget* input, const QString& label) {
-    QString name = label;
-    name.remove(QRegularExpression(QStringLiteral("&(?!&)")));
-    name.replace(QStringLiteral("&&"), QStringLiteral("&"));
+    QString name = toQString(stripMnemonic(label.toStdString()));
     if (name.endsWith(QLatin1Char(':'))) {
         name.chop(1);
     }

@@ -59,13 +59,12 @@ QPrinter& CQuorvelView::printer() {
     return *m_printer;
 }
 
-void CQuorvelView::documentChanged(const CQuorvelDoc& document) {
-    const std::int32_t page = document.record().m_nPage;
-    if (pageShownFor(page) != page) {
-        // The document tells the view again with the page it shows.
-        m_document.ShowPage(pageShownFor(page));
+void CQuorvelView::documentChanged(const CQuorvelDoc& document, DocumentChange changes) {
+    // The file's name and the modified mark are not drawn here.
+    if (!changed(changes, DocumentChange::Record | DocumentChange::Page)) {
         return;
     }
+    const std::int32_t page = document.record().m_nPage;
     m_sheetPage.reset();
     // The menu shows its covers unlit until the pointer moves over one.
     m_hover.resetToIdle();

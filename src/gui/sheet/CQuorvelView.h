@@ -34,7 +34,7 @@ public:
     // need. Its paper is the default printer's or, without one, the locale's.
     QPrinter& printer();
 
-    void documentChanged(const CQuorvelDoc& document) override;
+    void documentChanged(const CQuorvelDoc& document, DocumentChange changes) override;
 
     // The main menu's hover state (for tests and printing).
     const MainMenuHover& hover() const { return m_hover; }

@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 namespace orthavel {
 namespace {
@@ -17,7 +18,7 @@ using test::ScriptedPerson;
 
 struct CountingObserver : DocumentObserver {
     int calls = 0;
-    void documentChanged(const CQuorvelDoc&) override { ++calls; }
+    void documentChanged(const CQuorvelDoc&, DocumentChange) override { ++calls; }
 };
 
 std::filesystem::path writeFile(const std::string& name, const std::string& bytes) {
@@ -127,6 +128,51 @@ TEST(CQuorvelDoc, NewArmorStoresTheChoiceOrNone) {
                                    "dialog:Choose a set of Armor",
                                    "message:Don't Forget|Don't forget to save your character."}));
         EXPECT_EQ(doc.IsModified(), c.modified);
+    }
+}
+
+// Each command tells the observers once, at its end, what it changed; the reminder to save comes
+// after the notice, so the window shows the change while it is up.
+TEST(CQuorvelDoc, ACommandTellsOnceWhatItChanged) {
+    using enum DocumentChange;
+    struct Recorder : DocumentObserver {
+        std::vector<DocumentChange> seen;
+        void documentChanged(const CQuorvelDoc&, DocumentChange c) override { seen.push_back(c); }
+    };
+    const struct {
+        CommandId id;
+        const char* script;
+        std::vector<DocumentChange> told; // after the file was opened on page 1
+    } cases[] = {
+        {CommandId::Birthday, "[]", {Record | Modified}},
+        {CommandId::Page2, "[]", {Page}},
+        {CommandId::Page1, "[]", {}},
+        {CommandId::RulesTips, "[]", {Record}},
+        {CommandId::HitLocation, "[]", {}},
+        {CommandId::ChangeProfession, "[]", {}},
+        {CommandId::NewQuickPc, "[]", {Record | Page | FileName}},
+        {CommandId::NewQuickPc,
+         R"([{"title":"Choose a Race","click":"&Kessari"},
+             {"title":"Character Name and Attitude","click":"OK"}])",
+         {Record | FileName | Modified}},
+        {CommandId::UpdateAdvantages,
+         R"([{"title":"Update Advantages","cancel":true}])",
+         {Record}}, // update mode on, nothing to save
+    };
+    const auto path = std::filesystem::path(ORTHAVEL_TEST_DATA) / "sample_kessari.ksc";
+    for (const auto& c : cases) {
+        CQuorvelDoc doc;
+        ASSERT_TRUE(doc.OnOpenDocument(path));
+        Recorder recorder;
+        doc.addObserver(&recorder);
+        ScriptedPerson ui(c.script);
+        doc.runCommand(command(c.id), ui);
+        EXPECT_EQ(recorder.seen, c.told) << command(c.id).caption;
+        // Undo and redo tell once each what they changed back.
+        const bool undone = doc.history().canUndo();
+        doc.OnEditUndo();
+        doc.OnEditRedo();
+        EXPECT_EQ(recorder.seen.size(), c.told.size() + (undone ? 2U : 0U));
     }
 }
 

@@ -1,0 +1,11 @@
+#include "core/interaction/Mnemonic.h"
+
+namespace orthavel {
+
+std::string stripMnemonic(std::string_view caption) {
+    std::string text;
+    readCaption(caption, [&](char c) { text.push_back(c); });
+    return text;
+}
+
+} // namespace orthavel
