@@ -1,15 +1,19 @@
 #include "gui/dialogs/DialogLook.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSpacerItem>
+#include <QTimer>
 
 #include <QColor>
 #include <QLabel>
@@ -52,6 +56,8 @@ constexpr char kFooterProperty[] = "keptInView";
 // manager has framed it and the frame turns out to reach past the screen's free area (a window
 // is placed before its frame is known).
 constexpr const char* kPlacedProperty = "orthavelPlacedOnScreen";
+// How many more moves of a window WindowRules checks for a frame off the screen.
+constexpr const char* kFrameChecksProperty = "orthavelFrameChecks";
 
 class ScreenPlacer : public QObject {
 public:
@@ -72,6 +78,54 @@ protected:
 
 private:
     int m_checks = 0;
+};
+
+// The program's windows as they are shown: see applyWindowRules.
+class WindowRules : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Show && event->type() != QEvent::Move) {
+            return false;
+        }
+        auto* window = qobject_cast<QWidget*>(watched);
+        if (window == nullptr || !window->isWindow() ||
+            (window->windowType() != Qt::Window && window->windowType() != Qt::Dialog)) {
+            return false;
+        }
+        if (auto* box = qobject_cast<QMessageBox*>(window); box && event->type() == QEvent::Show) {
+            giveButtonsLetters(box);
+        }
+        if (window->property(kPlacedProperty).toBool()) {
+            return false; // dialogs with the program's look place themselves
+        }
+        if (event->type() == QEvent::Move) {
+            if (const int checks = window->property(kFrameChecksProperty).toInt(); checks > 0) {
+                window->setProperty(kFrameChecksProperty, checks - 1);
+                keepFrameOnScreen(window);
+            }
+            return false;
+        }
+        if (const QScreen* screen = window->screen()) {
+            const QSize room =
+                screen->availableGeometry().size() - QSize(kFrameWidth, kFrameHeight);
+            if (window->width() > room.width() || window->height() > room.height()) {
+                window->resize(window->size().boundedTo(room));
+            }
+        }
+        if (window->parentWidget() != nullptr) {
+            placeOnScreen(window);
+        }
+        // A window manager may frame a window without moving it, its title bar above the place
+        // asked for: the frame is checked once it is known, whether the window moved or not.
+        window->setProperty(kFrameChecksProperty, 3);
+        for (const int delay : {0, 200, 1000}) {
+            QTimer::singleShot(delay, window, [window] { keepFrameOnScreen(window); });
+        }
+        return false;
+    }
 };
 
 // Presses a default button on Enter in a drop-down list's edit field, unless its list is open
@@ -113,6 +167,30 @@ QSize scrolledSize(const QScrollArea* scroller, QSize size, const QSize& room) {
 }
 
 } // namespace
+
+void applyWindowRules() {
+    constexpr const char* kRulesProperty = "orthavelWindowRules";
+    if (qApp != nullptr && !qApp->property(kRulesProperty).toBool()) {
+        qApp->setProperty(kRulesProperty, true);
+        qApp->installEventFilter(new WindowRules(qApp));
+    }
+}
+
+void giveButtonsLetters(QMessageBox* box) {
+    const QList<QAbstractButton*> buttons = box->buttons();
+    if (buttons.size() < 2) {
+        return;
+    }
+    QString used;
+    for (const QAbstractButton* button : buttons) {
+        if (const QKeySequence letter = QKeySequence::mnemonic(button->text()); !letter.isEmpty()) {
+            used += QString(QChar(letter[0].key())).toLower();
+        }
+    }
+    for (QAbstractButton* button : buttons) {
+        button->setText(withMnemonic(button->text(), used));
+    }
+}
 
 void placeOnScreen(QWidget* dialog) {
     QWidget* main = dialog->parentWidget();
@@ -174,6 +252,11 @@ void nameAfterLabel(QWidget* input, const QString& label) {
         name.chop(1);
     }
     input->setAccessibleName(name.trimmed());
+    // The field that takes the keys of an editable list or a number box is what a screen reader
+    // announces when it has the focus: it goes by the label too, not by the value it shows.
+    if (auto* list = qobject_cast<QComboBox*>(input); list != nullptr && list->lineEdit()) {
+        list->lineEdit()->setAccessibleName(name.trimmed());
+    }
 }
 
 void keepInView(QWidget* footer) {
