@@ -11,6 +11,7 @@
 #include "gui/app/LockIndicators.h"
 #include "gui/app/RollLogDock.h"
 #include "gui/app/RollLogFile.h"
+#include "gui/dialogs/DialogLook.h"
 #include "gui/dialogs/HelpDialogs.h"
 #include "gui/sheet/CQuorvelView.h"
 #include "qtsheet/QtTextMetrics.h"
@@ -30,6 +31,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QToolBar>
 
 #include <sys/resource.h>
@@ -273,26 +275,26 @@ private Q_SLOTS:
         quiet.m_bRulesTips = 0;
         const QString path = writeCharacter(folder.filePath(QStringLiteral("quiet.ksc")), quiet);
         Frame f;
-        const QString title =
-            QStringLiteral("Orthavel Kessari Computer Aided Role-Playing - %1[*]");
-        QCOMPARE(f.frame.windowTitle(), title.arg(QStringLiteral("Untitled")));
+        const QString title = QStringLiteral("Orthavel Kessari Computer Aided Role-Playing - %1");
+        QCOMPARE(f.frame.windowTitle(), title.arg(QStringLiteral("Untitled[*]")));
         QAction* tips = f.frame.commandAction(CommandId::RulesTips);
         QVERIFY(tips->isChecked());
 
         QVERIFY(f.frame.openFile(path));
-        QCOMPARE(f.frame.windowTitle(), title.arg(QStringLiteral("quiet.ksc")));
+        QCOMPARE(f.frame.windowTitle(), title.arg(QStringLiteral("quiet.ksc[*]")));
         QVERIFY(!tips->isChecked());
         tips->trigger();
         QVERIFY(f.document.record().m_bRulesTips == 1 && tips->isChecked());
         QVERIFY(!f.frame.isWindowModified()); // a preference, not a change of the character
 
-        // Saved under another name: written as stored, the window and the recent files name it.
-        const QString saved = folder.filePath(QStringLiteral("ysolde.ksc"));
+        // Saved under another name: written as stored, the window and the recent files name it,
+        // a "[*]" in it as it is.
+        const QString saved = folder.filePath(QStringLiteral("ys[*]olde.ksc"));
         f.modify();
-        QVERIFY(f.frame.saveFile(saved));
+        QVERIFY(f.frame.saveFile(saved) && opened(f.frame));
         QVERIFY(!f.document.IsModified() && !f.frame.isWindowModified());
         QCOMPARE(readAll(saved), bytesOf(f.document));
-        QCOMPARE(f.frame.windowTitle(), title.arg(QStringLiteral("ysolde.ksc")));
+        QCOMPARE(f.frame.windowHandle()->title(), title.arg(QStringLiteral("ys[*]olde.ksc")));
         QCOMPARE(f.frame.recentFiles().files().value(0), saved);
         QVERIFY(f.ui.messages.empty());
     }
@@ -505,9 +507,10 @@ private Q_SLOTS:
             QStringLiteral("  Random Hit Location: 7\nRight foot")));
         QAction* toggle = f.frame.commandAction(CommandId::RollLog);
         QVERIFY(!dock->isVisible() && !toggle->isChecked());
+        f.frame.setFixedSize(400, 300); // as a window manager may resize it
         toggle->trigger();
         QVERIFY(dock->isVisible() && toggle->isChecked());
-        QVERIFY(f.frame.width() > 640);
+        QCOMPARE(f.frame.size(), QSize(730, 300));
         // Ctrl+C in the list copies as the button does: every roll while none is selected.
         dock->view()->setFocus();
         QTest::keyClick(dock->view(), Qt::Key_C, Qt::ControlModifier);
@@ -515,7 +518,7 @@ private Q_SLOTS:
                  QString::fromStdString(f.frame.rollLog().text()));
         dock->close(); // its close box
         QVERIFY(!toggle->isChecked());
-        QCOMPARE(f.frame.width(), 640);
+        QCOMPARE(f.frame.size(), QSize(400, 300));
 
         const auto& rolls = f.frame.rollLog().rolls();
         dock->view()->selectionModel()->select(rows->index(1, 0), QItemSelectionModel::Select);
@@ -561,8 +564,51 @@ private Q_SLOTS:
         QVERIFY(RollLogFile(empty, kept).load().has_value());
         QVERIFY(empty.rolls().empty() && QFile::exists(kept + QStringLiteral(".damaged.1")));
 
-        dock->clear();
-        QCOMPARE(rows->rowCount(), 0);
+        toggle->trigger();
+        QTest::keyClick(dock->view(), Qt::Key_L, Qt::AltModifier); // Clear
+        QTRY_COMPARE(rows->rowCount(), 0);
+    }
+
+    // Two programs keep their rolls in one file, each changing only its own, shown as written,
+    // for its user's eyes alone.
+    void twoProgramsKeepEachOthersRolls() {
+        QTemporaryDir folder;
+        const QString shared = folder.filePath(QStringLiteral("roll-log.txt"));
+        int tick = 0;
+        const auto clock = [&tick] { return "2026-12-07 10:00:0" + std::to_string(tick++); };
+        RollLog a(clock);
+        RollLog b(clock);
+        RollLogFile aFile(a, shared);
+        RollLogFile bFile(b, shared);
+        const auto roll = [](RollLog& log, RollLogFile& file, const char* purpose, int value) {
+            log.add(purpose, value);
+            file.changed();
+            file.write();
+        };
+        roll(a, aFile, "A", 1);
+        a.setOutcome("late");
+        roll(b, bFile, "B", 2);
+        roll(a, aFile, "A", 3);
+        const auto kept = RollLog::parse(readAll(shared).toStdString()).value();
+        QCOMPARE(kept.size(), std::size_t{3});
+        QVERIFY(kept[0].roll == 3 && kept[1].roll == 2 && kept[2].outcome == "late");
+        QCOMPARE(QFile::permissions(shared) & 0x0077, QFileDevice::Permissions());
+        b.restore({{"<b>BIG TIP</b>", "B", 2, ""}});
+        RollLogDock dock(b);
+        QTextDocument tip;
+        tip.setHtml(dock.view()->model()->index(0, 0).data(Qt::ToolTipRole).toString());
+        QCOMPARE(tip.toPlainText(), QStringLiteral("<b>BIG TIP</b>"));
+    }
+
+    // Every window opens wholly on the screen, one larger than it too (Print Preview may be).
+    void everyWindowOpensWhollyOnTheScreen() {
+        applyWindowRules();
+        Frame f;
+        QVERIFY(opened(f.frame));
+        QDialog large(&f.frame);
+        large.resize(3000, 3000);
+        QVERIFY(opened(large));
+        QVERIFY(f.frame.screen()->availableGeometry().contains(large.frameGeometry()));
     }
 
     void savedNamesGetTheExtension() {
