@@ -80,6 +80,20 @@ private:
     int m_checks = 0;
 };
 
+// Moves a window whose frame is not known yet into the free area of its screen as placeOnScreen
+// does, with room for a frame and a title bar, from where it is.
+void keepRoomForFrame(QWidget* window) {
+    const QScreen* screen = window->screen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect area = screen->availableGeometry().adjusted(
+        kFrameWidth / 2, kFrameHeight - kFrameWidth / 2, -kFrameWidth / 2, -kFrameWidth / 2);
+    const QRect shown = window->geometry();
+    window->move(std::max(area.left(), std::min(shown.x(), area.right() + 1 - shown.width())),
+                 std::max(area.top(), std::min(shown.y(), area.bottom() + 1 - shown.height())));
+}
+
 // The program's windows as they are shown: see applyWindowRules.
 class WindowRules : public QObject {
 public:
@@ -117,6 +131,8 @@ protected:
         }
         if (window->parentWidget() != nullptr) {
             placeOnScreen(window);
+        } else if (window->frameGeometry().size() == window->size()) {
+            keepRoomForFrame(window);
         }
         // A window manager may frame a window without moving it, its title bar above the place
         // asked for: the frame is checked once it is known, whether the window moved or not.
