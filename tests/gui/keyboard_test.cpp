@@ -295,14 +295,13 @@ private Q_SLOTS:
         FormEntry entry(npcRequestDialog({}));
         FormDialogView view(entry);
         QVERIFY(opened(view));
-        int named = 0;
+        QCOMPARE(view.findChildren<QComboBox*>().size(), 4);
         for (auto* list : view.findChildren<QComboBox*>()) {
             list->setFocus();
-            const QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(list);
-            const QString name = reader->focusChild()->text(QAccessible::Name);
-            named += name == list->accessibleName() && !name.isEmpty() ? 1 : 0;
+            const auto* focus = QAccessible::queryAccessibleInterface(list)->focusChild();
+            QVERIFY(!list->accessibleName().isEmpty());
+            QCOMPARE(focus->text(QAccessible::Name), list->accessibleName());
         }
-        QCOMPARE(named, 4);
 
         applyWindowRules();
         QStringList letters;
@@ -384,9 +383,10 @@ private Q_SLOTS:
     // unless it warns, and closes on Enter. A megabyte of text is cut, and whole in its details.
     void aMessageBoxIsAsWideAsItsCaption() {
         const std::string caption = "Random Dice Roll (You need a 57 to be ambidextrous)";
-        const std::string huge(1 << 20, 'a');
-        int width = 0;
-        int needed = 0;
+        // A word cut before a character of two UTF-16 units, a line of short words, a megabyte.
+        const std::string huge = std::string(79, 'a') + "\xF0\x9F\x8E\xB2 " +
+                                 std::string(3000, ' ') + "\n" + std::string(1 << 20, 'a');
+        int width = 0, needed = 0;
         QMessageBox::Icon icon = QMessageBox::Warning;
         QStringList texts;
         QString details;
@@ -410,6 +410,8 @@ private Q_SLOTS:
         });
         showMessageBox(nullptr, {"Birthday", huge, true});
         QVERIFY(!texts.contains(QStringLiteral("Birthday")));
+        QCOMPARE(texts.value(1).section(QLatin1Char('\n'), 0, 0).size(), 1001);
+        QVERIFY(texts.value(1).startsWith(QString(79, QLatin1Char('a')) + QChar(0x2026)));
         QCOMPARE(details, QString::fromStdString(huge));
         QVERIFY(QGuiApplication::primaryScreen()->availableSize().boundedTo(size) == size);
     }

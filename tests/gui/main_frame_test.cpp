@@ -580,18 +580,13 @@ private Q_SLOTS:
         RollLog b(clock);
         RollLogFile aFile(a, shared);
         RollLogFile bFile(b, shared);
-        const auto roll = [](RollLog& log, RollLogFile& file, const char* purpose, int value) {
-            log.add(purpose, value);
-            file.changed();
-            file.write();
-        };
-        roll(a, aFile, "A", 1);
-        a.setOutcome("late");
-        roll(b, bFile, "B", 2);
-        roll(a, aFile, "A", 3);
+        for (const auto& [log, file] : {std::pair(&a, &aFile), {&b, &bFile}, {&a, &aFile}}) {
+            log->add("roll", ++tick);
+            file->changed();
+            file->write();
+        }
         const auto kept = RollLog::parse(readAll(shared).toStdString()).value();
-        QCOMPARE(kept.size(), std::size_t{3});
-        QVERIFY(kept[0].roll == 3 && kept[1].roll == 2 && kept[2].outcome == "late");
+        QVERIFY(kept.size() == 3 && kept[0].roll == 5 && kept[1].roll == 3);
         QCOMPARE(QFile::permissions(shared) & 0x0077, QFileDevice::Permissions());
         b.restore({{"<b>BIG TIP</b>", "B", 2, ""}});
         RollLogDock dock(b);
@@ -608,7 +603,17 @@ private Q_SLOTS:
         QDialog large(&f.frame);
         large.resize(3000, 3000);
         QVERIFY(opened(large));
-        QVERIFY(f.frame.screen()->availableGeometry().contains(large.frameGeometry()));
+        const QRect free = f.frame.screen()->availableGeometry();
+        QVERIFY(free.contains(large.frameGeometry()));
+        // A window of its own whose frame is not known keeps room for one and a title bar.
+        for (const QPoint& asked : {QPoint(-500, -500), QPoint(5000, 5000)}) {
+            QWidget window(nullptr, Qt::FramelessWindowHint);
+            window.setGeometry(QRect(asked, QSize(200, 100)));
+            QVERIFY(opened(window));
+            QVERIFY(free.adjusted(8, 40, -8, -8).contains(window.frameGeometry()));
+            QCOMPARE(window.y() == 40 + free.top(), asked.y() < 0);
+            QCOMPARE(window.frameGeometry().right() == free.right() - 8, asked.x() > 0);
+        }
     }
 
     void savedNamesGetTheExtension() {

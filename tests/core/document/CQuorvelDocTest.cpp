@@ -155,8 +155,8 @@ TEST(CQuorvelDoc, SaveAsProposesTheCharactersName) {
         CQuorvelDoc doc;
         doc.record().m_strName = name;
         std::string proposed = doc.proposedFileName();
-        std::replace(proposed.begin(), proposed.end() - 4, '\xC3', 'x');
-        std::replace(proposed.begin(), proposed.end() - 4, '\xA9', 'x');
+        std::replace(proposed.begin(), proposed.end(), '\xC3', 'x'); // "\xC3\xA9" is 'é'
+        std::replace(proposed.begin(), proposed.end(), '\xA9', 'x');
         EXPECT_EQ(proposed, file) << name.size();
     }
 }
