@@ -10,6 +10,7 @@
 #include "core/generation/CareerDialogs.h"
 #include "core/generation/CharacterDetailsDialog.h"
 #include "core/generation/OriginDialogs.h"
+#include "core/npc/NpcRequestDialog.h"
 #include "gui/dialogs/AdvantageAssignmentView.h"
 #include "gui/dialogs/ChoiceDialogView.h"
 #include "gui/dialogs/DialogLook.h"
@@ -21,6 +22,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -269,6 +271,57 @@ private Q_SLOTS:
         QCOMPARE(shown, QStringLiteral("Emphasis and Mastery"));
     }
 
+    // A skill typed into its list and left is chosen as a pick chooses it; a text that names none
+    // chooses nothing, and the list shows again the entry chosen before.
+    void aTypedSkillIsChosenOnlyWhenItNamesOne() {
+        SkillSelection model;
+        model.open(kRaceNeuonian, 103, 330, 0, SkillRatings{}, 0);
+        SkillSelectionView view(model);
+        QVERIFY(opened(view));
+        QComboBox* combat = view.list(SkillCategory::Combat);
+        for (const char* typed : {"long sword", "Long Swrd"}) {
+            retype(combat->lineEdit(), QString::fromUtf8(typed));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("20"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(combat->currentText(), QStringLiteral("Long Sword"));
+            QCOMPARE(view.counter()->text(), QStringLiteral("Skill Points: 310"));
+        }
+    }
+
+    // New Random NPC: a screen reader names each drop-down after its label, not its value; every
+    // question's buttons answer to letters of their own.
+    void npcListsAreNamedAndQuestionsAnsweredByLetter() {
+        FormEntry entry(npcRequestDialog({}));
+        FormDialogView view(entry);
+        QVERIFY(opened(view));
+        QCOMPARE(view.findChildren<QComboBox*>().size(), 4);
+        for (auto* list : view.findChildren<QComboBox*>()) {
+            list->setFocus();
+            const auto* focus = QAccessible::queryAccessibleInterface(list)->focusChild();
+            QVERIFY(!list->accessibleName().isEmpty());
+            QCOMPARE(focus->text(QAccessible::Name), list->accessibleName());
+        }
+
+        applyWindowRules();
+        QStringList letters;
+        whenOpen<QMessageBox>([&](QMessageBox* box) {
+            for (const auto* button : box->buttons()) {
+                letters.append(button->text());
+            }
+            box->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(box));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_D, Qt::AltModifier);
+            if (!QTest::qWaitFor([box] { return !box->isVisible(); }, 1000)) {
+                box->reject();
+            }
+        });
+        QtInteraction ui;
+        QCOMPARE(ui.askSaveChanges("hero.ksc"), SaveAnswer::Discard);
+        letters.sort();
+        QCOMPARE(letters.join(QLatin1Char(' ')), QStringLiteral("&Cancel &Discard &Save"));
+    }
+
     // "Roll Against Skill" by keyboard alone: part of a name, Tab, the difficulty, Enter; the roll
     // is made on the rating less the difficulty and the character is left as it was. Up and Down
     // in the filter choose from the list; Enter on a difficulty out of range is refused.
@@ -326,22 +379,41 @@ private Q_SLOTS:
                 buttonCaptioned(given, QStringLiteral("Cancel"))->x());
     }
 
-    // A message box shows its whole caption, no icon unless it warns, and closes on Enter.
+    // A message box shows its whole caption, in the box too when a title bar may cut it, no icon
+    // unless it warns, and closes on Enter. A megabyte of text is cut, and whole in its details.
     void aMessageBoxIsAsWideAsItsCaption() {
-        const Message message{"Random Dice Roll (You need a 57 to be ambidextrous)",
-                              "You rolled a: 62.", false};
-        int width = 0;
-        int needed = 0;
+        const std::string caption = "Random Dice Roll (You need a 57 to be ambidextrous)";
+        // A word cut before a character of two UTF-16 units, a line of short words, a megabyte.
+        const std::string huge = std::string(79, 'a') + "\xF0\x9F\x8E\xB2 " +
+                                 std::string(3000, ' ') + "\n" + std::string(1 << 20, 'a');
+        int width = 0, needed = 0;
         QMessageBox::Icon icon = QMessageBox::Warning;
+        QStringList texts;
+        QString details;
+        QSize size;
         whenOpen<QMessageBox>([&](QMessageBox* box) {
             width = box->width();
             needed = titleWidth(box);
             icon = box->icon();
+            texts = labelTexts(*box);
             QTest::keyClick(box, Qt::Key_Return);
         });
-        showMessageBox(nullptr, message);
+        showMessageBox(nullptr, {caption, "You rolled a: 62.", false});
         QVERIFY2(width >= needed, qPrintable(QStringLiteral("%1 < %2").arg(width).arg(needed)));
         QCOMPARE(icon, QMessageBox::NoIcon);
+        QVERIFY(texts.contains(QString::fromStdString(caption)));
+        whenOpen<QMessageBox>([&](QMessageBox* box) {
+            texts = labelTexts(*box);
+            details = box->detailedText();
+            size = box->frameGeometry().size();
+            box->accept();
+        });
+        showMessageBox(nullptr, {"Birthday", huge, true});
+        QVERIFY(!texts.contains(QStringLiteral("Birthday")));
+        QCOMPARE(texts.value(1).section(QLatin1Char('\n'), 0, 0).size(), 1001);
+        QVERIFY(texts.value(1).startsWith(QString(79, QLatin1Char('a')) + QChar(0x2026)));
+        QCOMPARE(details, QString::fromStdString(huge));
+        QVERIFY(QGuiApplication::primaryScreen()->availableSize().boundedTo(size) == size);
     }
 };
 

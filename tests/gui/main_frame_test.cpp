@@ -12,6 +12,7 @@
 #include "gui/app/LockIndicators.h"
 #include "gui/app/RollLogDock.h"
 #include "gui/app/RollLogFile.h"
+#include "gui/dialogs/DialogLook.h"
 #include "gui/dialogs/HelpDialogs.h"
 #include "gui/sheet/CQuorvelView.h"
 #include "qtsheet/QtTextMetrics.h"
@@ -31,6 +32,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QToolBar>
 
 #include <sys/resource.h>
@@ -275,26 +277,26 @@ private Q_SLOTS:
         quiet.m_bRulesTips = 0;
         const QString path = writeCharacter(folder.filePath(QStringLiteral("quiet.ksc")), quiet);
         Frame f;
-        const QString title =
-            QStringLiteral("Orthavel Kessari Computer Aided Role-Playing - %1[*]");
-        QCOMPARE(f.frame.windowTitle(), title.arg(QStringLiteral("Untitled")));
+        const QString title = QStringLiteral("Orthavel Kessari Computer Aided Role-Playing - %1");
+        QCOMPARE(f.frame.windowTitle(), title.arg(QStringLiteral("Untitled[*]")));
         QAction* tips = f.frame.commandAction(CommandId::RulesTips);
         QVERIFY(tips->isChecked());
 
         QVERIFY(f.frame.openFile(path));
-        QCOMPARE(f.frame.windowTitle(), title.arg(QStringLiteral("quiet.ksc")));
+        QCOMPARE(f.frame.windowTitle(), title.arg(QStringLiteral("quiet.ksc[*]")));
         QVERIFY(!tips->isChecked());
         tips->trigger();
         QVERIFY(f.document.record().m_bRulesTips == 1 && tips->isChecked());
         QVERIFY(!f.frame.isWindowModified()); // a preference, not a change of the character
 
-        // Saved under another name: written as stored, the window and the recent files name it.
-        const QString saved = folder.filePath(QStringLiteral("ysolde.ksc"));
+        // Saved under another name: written as stored, the window and the recent files name it,
+        // a "[*]" in it as it is.
+        const QString saved = folder.filePath(QStringLiteral("ys[*]olde.ksc"));
         f.modify();
-        QVERIFY(f.frame.saveFile(saved));
+        QVERIFY(f.frame.saveFile(saved) && opened(f.frame));
         QVERIFY(!f.document.IsModified() && !f.frame.isWindowModified());
         QCOMPARE(readAll(saved), bytesOf(f.document));
-        QCOMPARE(f.frame.windowTitle(), title.arg(QStringLiteral("ysolde.ksc")));
+        QCOMPARE(f.frame.windowHandle()->title(), title.arg(QStringLiteral("ys[*]olde.ksc")));
         QCOMPARE(f.frame.recentFiles().files().value(0), saved);
         QVERIFY(f.ui.messages.empty());
     }
@@ -508,9 +510,10 @@ private Q_SLOTS:
             QStringLiteral("  Random Hit Location: 7\nRight foot")));
         QAction* toggle = f.frame.commandAction(CommandId::RollLog);
         QVERIFY(!dock->isVisible() && !toggle->isChecked());
+        f.frame.setFixedSize(400, 300); // as a window manager may resize it
         toggle->trigger();
         QVERIFY(dock->isVisible() && toggle->isChecked());
-        QVERIFY(f.frame.width() > 640);
+        QCOMPARE(f.frame.size(), QSize(730, 300));
         // Ctrl+C in the list copies as the button does: every roll while none is selected.
         dock->view()->setFocus();
         QTest::keyClick(dock->view(), Qt::Key_C, Qt::ControlModifier);
@@ -518,7 +521,7 @@ private Q_SLOTS:
                  QString::fromStdString(f.frame.rollLog().text()));
         dock->close(); // its close box
         QVERIFY(!toggle->isChecked());
-        QCOMPARE(f.frame.width(), 640);
+        QCOMPARE(f.frame.size(), QSize(400, 300));
 
         const auto& rolls = f.frame.rollLog().rolls();
         dock->view()->selectionModel()->select(rows->index(1, 0), QItemSelectionModel::Select);
@@ -564,8 +567,56 @@ private Q_SLOTS:
         QVERIFY(RollLogFile(empty, kept).load().has_value());
         QVERIFY(empty.rolls().empty() && QFile::exists(kept + QStringLiteral(".damaged.1")));
 
-        dock->clear();
-        QCOMPARE(rows->rowCount(), 0);
+        toggle->trigger();
+        QTest::keyClick(dock->view(), Qt::Key_L, Qt::AltModifier); // Clear
+        QTRY_COMPARE(rows->rowCount(), 0);
+    }
+
+    // Two programs keep their rolls in one file, each changing only its own, shown as written,
+    // for its user's eyes alone.
+    void twoProgramsKeepEachOthersRolls() {
+        QTemporaryDir folder;
+        const QString shared = folder.filePath(QStringLiteral("roll-log.txt"));
+        int tick = 0;
+        const auto clock = [&tick] { return "2026-12-07 10:00:0" + std::to_string(tick++); };
+        RollLog a(clock);
+        RollLog b(clock);
+        RollLogFile aFile(a, shared);
+        RollLogFile bFile(b, shared);
+        for (const auto& [log, file] : {std::pair(&a, &aFile), {&b, &bFile}, {&a, &aFile}}) {
+            log->add("roll", ++tick);
+            file->changed();
+            file->write();
+        }
+        const auto kept = RollLog::parse(readAll(shared).toStdString()).value();
+        QVERIFY(kept.size() == 3 && kept[0].roll == 5 && kept[1].roll == 3);
+        QCOMPARE(QFile::permissions(shared) & 0x0077, QFileDevice::Permissions());
+        b.restore({{"<b>BIG TIP</b>", "B", 2, ""}});
+        RollLogDock dock(b);
+        QTextDocument tip;
+        tip.setHtml(dock.view()->model()->index(0, 0).data(Qt::ToolTipRole).toString());
+        QCOMPARE(tip.toPlainText(), QStringLiteral("<b>BIG TIP</b>"));
+    }
+
+    // Every window opens wholly on the screen, one larger than it too (Print Preview may be).
+    void everyWindowOpensWhollyOnTheScreen() {
+        applyWindowRules();
+        Frame f;
+        QVERIFY(opened(f.frame));
+        QDialog large(&f.frame);
+        large.resize(3000, 3000);
+        QVERIFY(opened(large));
+        const QRect free = f.frame.screen()->availableGeometry();
+        QVERIFY(free.contains(large.frameGeometry()));
+        // A window of its own whose frame is not known keeps room for one and a title bar.
+        for (const QPoint& asked : {QPoint(-500, -500), QPoint(5000, 5000)}) {
+            QWidget window(nullptr, Qt::FramelessWindowHint);
+            window.setGeometry(QRect(asked, QSize(200, 100)));
+            QVERIFY(opened(window));
+            QVERIFY(free.adjusted(8, 40, -8, -8).contains(window.frameGeometry()));
+            QCOMPARE(window.y() == 40 + free.top(), asked.y() < 0);
+            QCOMPARE(window.frameGeometry().right() == free.right() - 8, asked.x() > 0);
+        }
     }
 
     void savedNamesGetTheExtension() {

@@ -1,5 +1,6 @@
 #include "core/dice/RollLog.h"
 
+#include <algorithm>
 #include <charconv>
 #include <ctime>
 
@@ -33,6 +34,7 @@ RollLog::RollLog(std::function<std::string()> clock)
 
 void RollLog::add(std::string_view purpose, int roll) {
     m_rolls.push_front({m_clock(), std::string(purpose), roll, {}});
+    ++m_added;
     if (m_rolls.size() > kKept) {
         m_rolls.pop_back();
     }
@@ -48,6 +50,8 @@ void RollLog::setOutcome(std::string_view outcome) {
 
 void RollLog::clear() {
     m_rolls.clear();
+    m_added = 0;
+    ++m_clears;
     changed();
 }
 
@@ -57,6 +61,28 @@ void RollLog::restore(std::deque<LoggedRoll> rolls) {
         m_rolls.resize(kKept);
     }
     changed();
+}
+
+std::deque<LoggedRoll> RollLog::ownRolls() const {
+    const auto count = static_cast<std::ptrdiff_t>(std::min(m_added, m_rolls.size()));
+    return {m_rolls.begin(), m_rolls.begin() + count};
+}
+
+std::deque<LoggedRoll> RollLog::merged(std::deque<LoggedRoll> file,
+                                       const std::deque<LoggedRoll>& writtenBefore,
+                                       const std::deque<LoggedRoll>& own) {
+    for (const LoggedRoll& mine : writtenBefore) {
+        if (const auto found = std::find(file.begin(), file.end(), mine); found != file.end()) {
+            file.erase(found);
+        }
+    }
+    file.insert(file.begin(), own.begin(), own.end());
+    std::stable_sort(file.begin(), file.end(),
+                     [](const LoggedRoll& a, const LoggedRoll& b) { return a.time > b.time; });
+    if (file.size() > kKept) {
+        file.resize(kKept);
+    }
+    return file;
 }
 
 void RollLog::changed() {

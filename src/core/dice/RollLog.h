@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -46,12 +47,25 @@ public:
     static std::optional<std::deque<LoggedRoll>> parse(std::string_view text);
     void restore(std::deque<LoggedRoll> rolls);
 
+    // The rolls this log added itself since it was made or last cleared (not those restored),
+    // newest first, and how often it was cleared.
+    std::deque<LoggedRoll> ownRolls() const;
+    std::uint64_t clearCount() const { return m_clears; }
+    // The rolls of a file that more than one program keeps its rolls in: what the file holds,
+    // less the rolls this one put there before (the newest may have got its outcome since), with
+    // its own rolls as they are now; newest first by time, the last kKept.
+    static std::deque<LoggedRoll> merged(std::deque<LoggedRoll> file,
+                                         const std::deque<LoggedRoll>& writtenBefore,
+                                         const std::deque<LoggedRoll>& own);
+
 private:
     void changed();
 
     std::function<std::string()> m_clock;
     std::deque<LoggedRoll> m_rolls;
     std::function<void()> m_onChange;
+    std::size_t m_added = 0;
+    std::uint64_t m_clears = 0;
 };
 
 } // namespace orthavel

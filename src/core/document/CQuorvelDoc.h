@@ -47,7 +47,8 @@ public:
     std::string displayName() const;
 
     // The file name Save As proposes for an unnamed character: the character's name, without
-    // the characters file systems refuse, and the extension; "Untitled.ksc" without a name.
+    // the characters file systems refuse, and the extension, at most 255 bytes in all (a longer
+    // name is cut); "Untitled.ksc" without a name.
     std::string proposedFileName() const;
 
     void addObserver(DocumentObserver* observer);

@@ -4,6 +4,9 @@
 #include "core/interaction/NumberPrompt.h"
 #include "core/skills/Masteries.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace orthavel {
 
 namespace {
@@ -52,6 +55,18 @@ bool SkillSelection::chooseEntry(SkillCategory category, std::string_view entry)
             r.skill = candidate.skill;
             r.box = m_previousRating[static_cast<std::size_t>(candidate.skill)];
             return true;
+        }
+    }
+    return false;
+}
+
+bool SkillSelection::typeEntry(SkillCategory category, std::string_view typed) {
+    const auto lower = [](char c) {
+        return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    };
+    for (const CatalogueEntry& candidate : categoryEntries(category)) {
+        if (std::ranges::equal(candidate.name, typed, {}, lower, lower)) {
+            return chooseEntry(category, candidate.name);
         }
     }
     return false;

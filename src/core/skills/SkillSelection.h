@@ -47,6 +47,10 @@ public:
     // Picking an entry from the list: the box shows that skill's rating; nothing is charged.
     // A text that is not one of the category's entries chooses nothing.
     bool chooseEntry(SkillCategory category, std::string_view entry);
+    // Text typed into a category's list and left: equal to one of its entries, case aside, it
+    // chooses that entry as picking it would; any other text chooses nothing and the choice
+    // stays as it was (the field shows chosenEntry again).
+    bool typeEntry(SkillCategory category, std::string_view typed);
     // An arrow click on a category's box (+1 or -1, within 0 to 100): every category with a
     // chosen entry stores its box's value as that skill's rating, and every change is charged.
     bool stepBox(SkillCategory category, int delta);

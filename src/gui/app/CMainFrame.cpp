@@ -251,23 +251,29 @@ void CMainFrame::buildRollLog() {
 }
 
 void CMainFrame::fitWidthToRollLog() {
+    const bool beside = !m_logDock->isHidden() && !m_logDock->isFloating();
+    if (beside == m_sizeWithoutLog.has_value()) {
+        return;
+    }
+    if (!beside) {
+        // The size the window had before the log opened beside the sheet.
+        setFixedSize(*m_sizeWithoutLog);
+        m_sizeWithoutLog.reset();
+        return;
+    }
+    m_sizeWithoutLog = size();
     const QScreen* shownOn = screen();
-    const QRect free = shownOn != nullptr ? shownOn->availableGeometry() : QRect(0, 0, 640, 480);
-    QSize size = mainWindowGeometry(free).size();
-    if (!m_logDock->isHidden() && !m_logDock->isFloating()) {
-        size.setWidth(std::min(size.width() + kRollLogWidth, free.width()));
-    }
-    if (size != this->size()) {
-        setFixedSize(size);
-        if (!m_logDock->isHidden() && !m_logDock->isFloating()) {
-            resizeDocks({m_logDock}, {kRollLogWidth}, Qt::Horizontal);
-        }
-    }
+    const int room = shownOn != nullptr ? shownOn->availableGeometry().width() : width();
+    setFixedSize(std::max(width(), std::min(width() + kRollLogWidth, room)), height());
+    resizeDocks({m_logDock}, {kRollLogWidth}, Qt::Horizontal);
 }
 
 void CMainFrame::documentChanged(const CQuorvelDoc& document, DocumentChange /*changes*/) {
+    // "[*]" in a file name is shown as it is: doubled, it is no place for the modified mark.
     setWindowTitle(QStringLiteral("%1 - %2[*]")
-                       .arg(QLatin1String(kApplicationTitle), toQString(document.displayName())));
+                       .arg(QLatin1String(kApplicationTitle),
+                            toQString(document.displayName())
+                                .replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"))));
     setWindowModified(document.IsModified());
     commandAction(CommandId::RulesTips)->setChecked(document.record().m_bRulesTips != 0);
     // "&Undo Update Skills" while there is something to undo; the plain caption, greyed, when not.

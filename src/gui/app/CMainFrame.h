@@ -9,6 +9,7 @@
 
 #include <array>
 #include <map>
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -110,6 +111,8 @@ private:
     QAction* m_recentPlaceholder = nullptr;
     std::array<QAction*, RecentFiles::kMaximum> m_recentActions{};
     RecentFiles m_recentFiles;
+    // While the roll log stands beside the sheet: the window's size before it opened.
+    std::optional<QSize> m_sizeWithoutLog;
 };
 
 } // namespace orthavel

@@ -5,6 +5,7 @@
 #include "gui/app/RecoveryFile.h"
 #include "gui/app/Resources.h"
 #include "gui/app/RollLogFile.h"
+#include "gui/dialogs/DialogLook.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -72,6 +73,7 @@ void CQuorvelApp::configure(QApplication& application) {
     QGuiApplication::setDesktopFileName(QStringLiteral(ORTHAVEL_APP_ID));
     initResources();
     application.setWindowIcon(drawnIcon(QStringLiteral(":/icons/orthavel.svg")));
+    applyWindowRules();
 }
 
 bool CQuorvelApp::InitInstance(const QStringList& arguments) {

@@ -4,6 +4,7 @@
 #include "core/document/RecoveryContent.h"
 #include "core/interaction/Interaction.h"
 #include "core/record/Cp1252.h"
+#include "gui/dialogs/QtInteraction.h"
 #include "qtcommon/CharacterFileIO.h"
 #include "qtcommon/QtText.h"
 #include "qtcommon/SafeFile.h"
@@ -99,9 +100,14 @@ QString refusedName(const QString& name) {
 // The question for a left character, which names where it belongs.
 QString restoreQuestion(const RecoveryContent& content, const QString& name, const QString& refused,
                         const QDateTime& kept, bool lockDamaged) {
-    const QString who =
+    // The name as far as a question shows it: a name may be a megabyte long.
+    constexpr qsizetype kMostShown = 100;
+    QString who =
         toQString(content.record.m_strName.empty() ? std::string("Untitled")
                                                    : cp1252ToUtf8(content.record.m_strName));
+    if (who.size() > kMostShown) {
+        who = who.left(kMostShown) + QChar(0x2026);
+    }
     const QString when = QLocale().toString(kept, QLocale::ShortFormat);
     QString question =
         QStringLiteral("Orthavel did not close properly. Restore the unsaved character \"%1\"")
@@ -210,9 +216,9 @@ std::optional<bool> askRestore(QWidget* parent, const QString& question) {
         std::fprintf(stderr, "recovery question: %s\n", qPrintable(question));
         return answer == "restore";
     }
-    QMessageBox box(QMessageBox::Question, QLatin1String(kApplicationTitle), question,
+    QMessageBox box(QMessageBox::Question, QLatin1String(kApplicationTitle), QString(),
                     QMessageBox::NoButton, parent);
-    box.setTextFormat(Qt::PlainText);
+    setWholeText(box, question);
     QPushButton* restore = box.addButton(QStringLiteral("&Restore"), QMessageBox::AcceptRole);
     QPushButton* discard = box.addButton(QStringLiteral("&Discard"), QMessageBox::DestructiveRole);
     box.setDefaultButton(restore);

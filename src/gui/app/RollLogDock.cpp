@@ -17,6 +17,7 @@
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -45,8 +46,10 @@ public:
             return {};
         }
         const LoggedRoll& roll = m_log.rolls()[static_cast<std::size_t>(index.row())];
+        // Whatever the file holds is shown as written: a tooltip that looks like HTML would be
+        // taken for it.
         if (role == Qt::ToolTipRole) {
-            return toQString(roll.time);
+            return Qt::convertFromPlainText(toQString(roll.time));
         }
         if (role != Qt::DisplayRole) {
             return {};

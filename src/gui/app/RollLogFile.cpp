@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QMainWindow>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -19,6 +20,9 @@ namespace {
 // A thousand rolls take a few hundred KiB; a larger file is no log of this program's and is not
 // read at all.
 constexpr qint64 kMostBytes = qint64{2} * 1024 * 1024;
+// How long a write waits for another run to finish writing, and when it tries again after that.
+constexpr int kLockWait = 2000;
+constexpr int kLockRetry = 1000;
 
 // The bytes of a roll log file; nothing when it is no regular file of a log's size or cannot be
 // read.
@@ -93,10 +97,45 @@ void RollLogFile::write() {
     if (!m_pending || !m_writable) {
         return;
     }
-    m_pending = false;
     QDir().mkpath(QFileInfo(m_path).absolutePath());
-    const auto problem = writeWholeFile(m_path, QByteArray::fromStdString(m_log.text()));
-    if (problem && !m_failing) {
+    // Another run of the program may keep its rolls in the same file: each takes the file as it
+    // is under the lock, and changes only its own rolls in it.
+    QLockFile lock(m_path + QStringLiteral(".lock"));
+    if (!lock.tryLock(kLockWait)) {
+        m_soon.start(kLockRetry);
+        return;
+    }
+    m_pending = false;
+    std::deque<LoggedRoll> inFile;
+    // A file that is no roll log is set aside; what is no file at all is left for the writer to
+    // refuse.
+    if (m_log.clearCount() == m_clearsWritten && QFileInfo(m_path).isFile()) {
+        const auto bytes = readLog(m_path);
+        const auto rolls = bytes ? RollLog::parse(std::string_view(
+                                       bytes->constData(), static_cast<std::size_t>(bytes->size())))
+                                 : std::nullopt;
+        if (rolls) {
+            inFile = *rolls;
+        } else {
+            setAside(m_path);
+        }
+    }
+    const std::deque<LoggedRoll> own = m_log.ownRolls();
+    std::string text;
+    for (const LoggedRoll& roll : RollLog::merged(inFile, m_ownWritten, own)) {
+        text += RollLog::line(roll);
+    }
+    const auto problem = writeWholeFile(m_path, QByteArray::fromStdString(text),
+                                        QFile::ReadOwner | QFile::WriteOwner);
+    if (!problem) {
+        // As the file holds them, so that they are found there the next time.
+        std::string ownText;
+        for (const LoggedRoll& roll : own) {
+            ownText += RollLog::line(roll);
+        }
+        m_ownWritten = RollLog::parse(ownText).value_or(std::deque<LoggedRoll>());
+        m_clearsWritten = m_log.clearCount();
+    } else if (!m_failing) {
         std::fprintf(stderr, "orthavel: cannot keep the roll log in %s: %s\n", qPrintable(m_path),
                      qPrintable(*problem));
         if (auto* window = qobject_cast<QMainWindow*>(parent())) {

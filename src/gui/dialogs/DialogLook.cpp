@@ -3,6 +3,7 @@
 #include "core/interaction/Mnemonic.h"
 #include "qtcommon/QtText.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QBoxLayout>
@@ -10,8 +11,10 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpacerItem>
+#include <QTimer>
 
 #include <QColor>
 #include <QLabel>
@@ -54,6 +57,8 @@ constexpr char kFooterProperty[] = "keptInView";
 // manager has framed it and the frame turns out to reach past the screen's free area (a window
 // is placed before its frame is known).
 constexpr const char* kPlacedProperty = "orthavelPlacedOnScreen";
+// How many more moves of a window WindowRules checks for a frame off the screen.
+constexpr const char* kFrameChecksProperty = "orthavelFrameChecks";
 
 class ScreenPlacer : public QObject {
 public:
@@ -74,6 +79,70 @@ protected:
 
 private:
     int m_checks = 0;
+};
+
+// Moves a window whose frame is not known yet into the free area of its screen as placeOnScreen
+// does, with room for a frame and a title bar, from where it is.
+void keepRoomForFrame(QWidget* window) {
+    const QScreen* screen = window->screen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect area = screen->availableGeometry().adjusted(
+        kFrameWidth / 2, kFrameHeight - kFrameWidth / 2, -kFrameWidth / 2, -kFrameWidth / 2);
+    const QRect shown = window->geometry();
+    window->move(std::max(area.left(), std::min(shown.x(), area.right() + 1 - shown.width())),
+                 std::max(area.top(), std::min(shown.y(), area.bottom() + 1 - shown.height())));
+}
+
+// The program's windows as they are shown: see applyWindowRules.
+class WindowRules : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Show && event->type() != QEvent::Move) {
+            return false;
+        }
+        auto* window = qobject_cast<QWidget*>(watched);
+        if (window == nullptr || !window->isWindow() ||
+            (window->windowType() != Qt::Window && window->windowType() != Qt::Dialog)) {
+            return false;
+        }
+        if (auto* box = qobject_cast<QMessageBox*>(window); box && event->type() == QEvent::Show) {
+            giveButtonsLetters(box);
+        }
+        if (window->property(kPlacedProperty).toBool()) {
+            return false; // dialogs with the program's look place themselves
+        }
+        if (event->type() == QEvent::Move) {
+            if (const int checks = window->property(kFrameChecksProperty).toInt(); checks > 0) {
+                window->setProperty(kFrameChecksProperty, checks - 1);
+                keepFrameOnScreen(window);
+            }
+            return false;
+        }
+        if (const QScreen* screen = window->screen()) {
+            const QSize room =
+                screen->availableGeometry().size() - QSize(kFrameWidth, kFrameHeight);
+            if (window->width() > room.width() || window->height() > room.height()) {
+                window->resize(window->size().boundedTo(room));
+            }
+        }
+        if (window->parentWidget() != nullptr) {
+            placeOnScreen(window);
+        } else if (window->frameGeometry().size() == window->size()) {
+            keepRoomForFrame(window);
+        }
+        // A window manager may frame a window without moving it, its title bar above the place
+        // asked for: the frame is checked once it is known, whether the window moved or not.
+        window->setProperty(kFrameChecksProperty, 3);
+        for (const int delay : {0, 200, 1000}) {
+            QTimer::singleShot(delay, window, [window] { keepFrameOnScreen(window); });
+        }
+        return false;
+    }
 };
 
 // Presses a default button on Enter in a drop-down list's edit field, unless its list is open
@@ -115,6 +184,30 @@ QSize scrolledSize(const QScrollArea* scroller, QSize size, const QSize& room) {
 }
 
 } // namespace
+
+void applyWindowRules() {
+    constexpr const char* kRulesProperty = "orthavelWindowRules";
+    if (qApp != nullptr && !qApp->property(kRulesProperty).toBool()) {
+        qApp->setProperty(kRulesProperty, true);
+        qApp->installEventFilter(new WindowRules(qApp));
+    }
+}
+
+void giveButtonsLetters(QMessageBox* box) {
+    const QList<QAbstractButton*> buttons = box->buttons();
+    if (buttons.size() < 2) {
+        return;
+    }
+    QString used;
+    for (const QAbstractButton* button : buttons) {
+        if (const char letter = mnemonicOf(button->text().toStdString()); letter != '\0') {
+            used += QChar::fromLatin1(letter).toLower();
+        }
+    }
+    for (QAbstractButton* button : buttons) {
+        button->setText(withMnemonic(button->text(), used));
+    }
+}
 
 void placeOnScreen(QWidget* dialog) {
     QWidget* main = dialog->parentWidget();
@@ -174,6 +267,11 @@ void nameAfterLabel(QWidget* input, const QString& label) {
         name.chop(1);
     }
     input->setAccessibleName(name.trimmed());
+    // The field that takes the keys of an editable list or a number box is what a screen reader
+    // announces when it has the focus: it goes by the label too, not by the value it shows.
+    if (auto* list = qobject_cast<QComboBox*>(input); list != nullptr && list->lineEdit()) {
+        list->lineEdit()->setAccessibleName(name.trimmed());
+    }
 }
 
 void keepInView(QWidget* footer) {
@@ -274,7 +372,7 @@ void fitToArea(QWidget* dialog, const QRect& area) {
 }
 
 QString withMnemonic(const QString& text, QString& used) {
-    if (text.contains(QLatin1Char('&'))) {
+    if (mnemonicOf(text.toStdString()) != '\0') {
         return text;
     }
     for (qsizetype i = 0; i < text.size(); ++i) {

@@ -3,6 +3,7 @@
 class QBoxLayout;
 class QComboBox;
 class QLabel;
+class QMessageBox;
 class QObject;
 class QPushButton;
 class QRect;
@@ -17,6 +18,16 @@ namespace orthavel {
 // no context-help button in the title bar. When it is shown it opens centred on the main window
 // and wholly on the screen, title bar included.
 void applyDialogLook(QWidget* dialog);
+
+// The rules every window of the program keeps, those Qt makes for it too (file dialogs, Print
+// Preview, the questions they ask): a top-level window opens wholly on the screen, a dialog
+// centred on its main window as applyDialogLook places it, and every button of a message box with
+// more than one gets a letter of its own (giveButtonsLetters). Installed once, on the application.
+void applyWindowRules();
+
+// Underlines a letter in each button of a message box with more than one that has none yet: the
+// first letter of its text that no other button of the box took.
+void giveButtonsLetters(QMessageBox* box);
 
 // Moves a window, frame and title bar included, to the centre of the main window (the outermost
 // window it belongs to), then into the free area of the screen.

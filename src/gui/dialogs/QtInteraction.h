@@ -5,11 +5,17 @@
 #include <QPointer>
 #include <QWidget>
 
+class QMessageBox;
+
 namespace orthavel {
 
 // Shows a message box of the program: its caption and text, one OK, the exclamation icon when
-// the message asks for it.
+// the message asks for it. A caption longer than a title bar may show stands above the text too.
 void showMessageBox(QWidget* parent, const Message& message);
+
+// Gives a message box its text as written. A text too long for a screen (a name of a megabyte)
+// is shown cut, with the whole of it in the box's details, where it scrolls.
+void setWholeText(QMessageBox& box, const QString& text);
 
 // The person at the keyboard, asked through modal dialogs over the main window.
 class QtInteraction : public Interaction {

@@ -9,12 +9,15 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace orthavel {
 
@@ -62,8 +65,8 @@ SkillSelectionView::SkillSelectionView(SkillSelection& model, QWidget* parent)
         grid->addWidget(list, row, column + 1);
         grid->addWidget(box, row, column + 2);
 
-        // Only a pick from the list chooses an entry; typed text chooses nothing, not even
-        // when leaving the field makes the list take a typed text that names one of its entries.
+        // A pick from the list chooses an entry; typed text is taken when the field is left
+        // (eventFilter), by the model's rule rather than the list's own.
         list->installEventFilter(this);
         connect(list, &QComboBox::activated, this, [this, category, list](int index) {
             if (m_leavingEditField) {
@@ -128,6 +131,21 @@ bool SkillSelectionView::eventFilter(QObject* watched, QEvent* event) {
     m_leavingEditField = true;
     watched->event(event);
     m_leavingEditField = false;
+    // Then the text left in the field is taken as the model takes a typed entry, and the field
+    // shows what is chosen: the entry named, or the one chosen before.
+    auto* list = qobject_cast<QComboBox*>(watched);
+    const auto found = std::find(m_lists.begin(), m_lists.end(), list);
+    if (found != m_lists.end() &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+        const auto category = static_cast<SkillCategory>(found - m_lists.begin());
+        if (list->currentText() != toQString(m_model.chosenEntry(category))) {
+            m_model.typeEntry(category, list->currentText().toStdString());
+            const QString chosen = toQString(m_model.chosenEntry(category));
+            list->setCurrentIndex(list->findText(chosen, Qt::MatchExactly));
+            list->setEditText(chosen);
+            refresh();
+        }
+    }
     return true;
 }
 

@@ -40,7 +40,7 @@ private:
     std::array<ModelSpinBox*, kSkillCategoryCount> m_boxes{};
     QLabel* m_counter = nullptr;
     // Set while a list loses the focus: the list then reports a typed text that names one of its
-    // entries as activated, but typing chooses nothing.
+    // entries as activated, but typed text goes to the model's typeEntry instead.
     bool m_leavingEditField = false;
 };
 

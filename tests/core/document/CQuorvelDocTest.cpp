@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <vector>
@@ -188,6 +189,21 @@ TEST(CQuorvelDoc, SaveAsProposesTheCharactersName) {
         CQuorvelDoc doc;
         doc.record().m_strName = name;
         EXPECT_EQ(doc.proposedFileName(), file) << name;
+    }
+    // A name too long for a file is cut to 255 bytes, never inside a character.
+    const std::pair<std::string, std::string> cut[] = {
+        {std::string(1 << 20, 'a'), std::string(251, 'a') + ".ksc"},
+        {std::string(251, 'a'), std::string(251, 'a') + ".ksc"},
+        {"aa" + std::string(200, '\xE9'), "aa" + std::string(248, 'x') + ".ksc"},
+        {std::string(250, 'a') + " .b", std::string(250, 'a') + ".ksc"},
+    };
+    for (const auto& [name, file] : cut) {
+        CQuorvelDoc doc;
+        doc.record().m_strName = name;
+        std::string proposed = doc.proposedFileName();
+        std::replace(proposed.begin(), proposed.end(), '\xC3', 'x'); // "\xC3\xA9" is 'é'
+        std::replace(proposed.begin(), proposed.end(), '\xA9', 'x');
+        EXPECT_EQ(proposed, file) << name.size();
     }
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 namespace orthavel {
 namespace {
@@ -41,6 +42,24 @@ TEST(SkillSelection, ChoosingAnEntryShowsItsRatingAndEveryChangeIsCharged) {
     EXPECT_EQ(model.ratings()[3], 20);
     EXPECT_EQ(model.skillPoints(), 59);
     EXPECT_EQ(model.counterText(), "Skill Points: 59");
+}
+
+// A typed text chooses the entry it names, case aside; any other chooses nothing.
+TEST(SkillSelection, ATypedTextChoosesOnlyTheEntryItNames) {
+    const std::tuple<C, const char*, std::string_view> cases[] = {
+        {C::Combat, "LONG sword", "Long Sword"},
+        {C::Combat, "Long Swor", "Brawling"},
+        {C::Combat, "Long Sword ", "Brawling"},
+        {C::Combat, "", "Brawling"},
+        {C::Magic, "long sword", ""},
+    };
+    for (const auto& [category, typed, chosen] : cases) {
+        SkillSelection model = opened(50, SkillRatings{{0, 0, 0, 30}});
+        model.chooseEntry(C::Combat, "Brawling");
+        EXPECT_EQ(model.typeEntry(category, typed), chosen == "Long Sword") << typed;
+        EXPECT_EQ(model.chosenEntry(category), chosen) << typed;
+        EXPECT_EQ(model.boxValue(category), chosen == "Long Sword" ? 30 : 0) << typed;
+    }
 }
 
 // Only entries of the category's own list can be chosen; a box without one changes no rating.
