@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace orthavel::test {
 
@@ -33,6 +34,19 @@ inline void expectGolden(const std::string& made, const std::string& name) {
         }
         EXPECT_EQ(actual, expected) << name << ":" << line;
     }
+}
+
+// One line per run of equal outcomes, "first-last: outcome", the first outcome numbered first.
+inline std::string runsOf(const std::vector<std::string>& outcomes, int first) {
+    std::string lines;
+    for (std::size_t from = 0, i = 0; i < outcomes.size(); ++i) {
+        if (i + 1 == outcomes.size() || outcomes[i + 1] != outcomes[i]) {
+            lines += std::to_string(first + static_cast<int>(from)) + "-" +
+                     std::to_string(first + static_cast<int>(i)) + ": " + outcomes[i] + "\n";
+            from = i + 1;
+        }
+    }
+    return lines;
 }
 
 } // namespace orthavel::test
