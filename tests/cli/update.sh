@@ -74,10 +74,4 @@ expect_eq "profession level" "$(field skills.ksc m_nProfessionLevel)" '  "m_nPro
 expect_status "entry of another list" 3 "$CLI" run update-skills --script <(echo '[{"title":"Update Skills","cancel":true},{"title":"Choose Skills","steps":[{"choose":{"category":"Combat:","entry":"Ariela"}}]}]')
 expect_status "no such button" 3 "$CLI" run update-skills --script <(echo '[{"title":"Update Skills","cancel":true},{"title":"Choose Skills","steps":[{"click":"Cancel"}]}]')
 
-# --- Character Details: the texts typed by label; a name past its 30 characters is cut ----------
-out="$("$CLI" run details --in k.ksc -o details.ksc --script <(echo '[{"title":"Character Details","fields":{"Character Name:":"Ysolde of the Long Winter Road, Heir","Eye Color:":"Grey"},"click":"OK"}]'))"
-expect_eq "details done" "$(tail -1 <<<"$out")" '{"event":"done","page":1,"modified":true,"fileName":"'"$WORK"'/k.ksc"}'
-expect_eq "details name" "$(field details.ksc m_strName)" '  "m_strName": "Ysolde of the Long Winter Road",'
-expect_eq "details eyes" "$(field details.ksc m_strEyeColor)" '  "m_strEyeColor": "Grey",'
-
 finish

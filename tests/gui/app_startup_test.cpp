@@ -19,8 +19,6 @@ class AppStartupTest : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         CQuorvelApp::configure(*qApp);
-        QCOMPARE(QCoreApplication::organizationName(), QStringLiteral("Orthavel"));
-        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Orthavel"));
         useOwnSettings("OrthavelAppStartupTest");
     }
 

@@ -57,6 +57,18 @@ private Q_SLOTS:
         const QPoint leftCover(120, 100), rightCover(s.right() - 120, 100);
         QImage image = s.paint();
         QVERIFY(grey(image.pixel(leftCover)) && grey(image.pixel(rightCover)));
+        // Both captions stand in blue on the black ground.
+        const auto blue = [&image](int left, int right) {
+            for (int y = 10; y < 30; ++y) {
+                for (int x = left; x < right; ++x) {
+                    if (qBlue(image.pixel(x, y)) > 150 && qRed(image.pixel(x, y)) < 60) {
+                        return true;
+                    }
+                }
+            }
+            return false;
+        };
+        QVERIFY(blue(55, 200) && blue(s.right() - 270, s.right() - 20));
         PaintCounter painted;
         s.view.viewport()->installEventFilter(&painted);
         s.moveTo(60, 200);

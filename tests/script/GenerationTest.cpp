@@ -237,41 +237,6 @@ TEST(Generation, TheRulesWorkedExamplesComeOut) {
     EXPECT_EQ(sage.ui->inputsOf("Assign Advantages")["levels"],
               (json{0, 0, 0, 0, 1, 2, 2, 4, 0, 0, 0, 0, 0, 0, 0}));
 
-    // Family-trade rolls at the ends of lineage rows, and 57: a Kessari lineage 4 and 75 skill
-    // points; a Neuonian lineage 2 and 2 advantage points, with that row's trade examples. The
-    // Kessari is the reset's Medic, whose minimums are paid first.
-    const struct {
-        std::string race;
-        int roll, lineage, skillPoints, advantagePoints;
-        std::string hint1;
-    } rolls[] = {
-        {"&Kessari", 57, 4, 405 + 75 - 4 * 25, 0,
-         "Guardian, Sergeant at Arms, Holy Warrior, Musician"},
-        {"&Kessari", 10, 0, 405, 0, "Peasant/Farmer, Illigitimate birth"},
-        {"&Kessari", 100, 10, 405 + 500 - 4 * 25, 0, "House Lord, Duke, Maternal Mother"},
-        {"&Kessari", 11, 1, 405 - 1 * 25, 0, "Medic, Recruit, Initiate, Apprentice, Itinerant,"},
-        {"&Neuonian", 57, 2, 506, 1 + 2, "City Guard, Artillery Agent, Craftsman, Artist,"},
-    };
-    for (const auto& r : rolls) {
-        SCOPED_TRACE(r.race + " " + std::to_string(r.roll));
-        Session run;
-        const bool kessari = r.race == "&Kessari";
-        json script = {click("Choose a Race", r.race), kNamed, cancel("Pathway")};
-        script.push_back(cancel(kessari ? "Subculture" : "Choose a Sub-culture (City-State)"));
-        script.push_back(cancel(kessari ? "Balentin Starting Careers" : "Choose a Gender"));
-        if (!kessari) {
-            script.push_back(cancel("Choose a Starting Job"));
-        }
-        script.push_back(click("Family Trade", "&Random Lineage"));
-        run("quickpc", script, {r.roll});
-        EXPECT_TRUE(run.shown("message:Random Dice Roll (Family Trade)|You rolled a: " +
-                              std::to_string(r.roll) + "."));
-        EXPECT_EQ(run.record().m_nLineage, r.lineage);
-        EXPECT_EQ(run.ui->inputsOf("Assign Advantages")["skillPoints"], r.skillPoints);
-        EXPECT_EQ(run.ui->inputsOf("Assign Advantages")["advantagePoints"], r.advantagePoints);
-        EXPECT_EQ(run.ui->inputsOf("Family Trade and Background")["hint1"], r.hint1);
-    }
-
     // A Cortez Warrior of Full Generation starts with Reflex 1: raised to the Warrior's minimums,
     // each advantage costs only the levels it rises by.
     Session warrior;

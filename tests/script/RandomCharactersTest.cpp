@@ -3,11 +3,13 @@
 // change of profession of a made character), each checked against the rules whatever its path.
 // ORTHAVEL_RANDOM_CHARACTERS sets how many (2,000 by default; scripts/random-characters runs more).
 
+#include "core/advantages/AdvantageAssignment.h"
 #include "core/advantages/ProfessionMinimums.h"
 #include "core/document/CQuorvelDoc.h"
 #include "core/document/Commands.h"
 #include "core/npc/NpcMaker.h"
 #include "core/npc/NpcRequestDialog.h"
+#include "core/npc/RandomInteraction.h"
 #include "core/record/CharacterFile.h"
 #include "core/record/DerivedStats.h"
 #include "core/sheet/SheetView.h"
@@ -190,6 +192,17 @@ TEST(RandomCharacters, NewRandomNpcMakesWhatIsAskedFor) {
 
 // A profession that is no starting career is made by Full Generation at an age class drawn at
 // random, each of the seven in turn.
+// "Assign Advantages" that cannot be closed with OK (a Medic's minimums on too few skill points to
+// keep 200) is cancelled, and said to be.
+TEST(RandomCharacters, AdvantagesThatCannotBeAcceptedAreCancelled) {
+    AdvantageAssignment model;
+    model.open(kRaceKessari, 0, 0, AdvantageLevels{}, 300, 0); // a Medic
+    Dice dice(1);
+    RandomInteraction ui(dice, {});
+    EXPECT_FALSE(ui.runAdvantageAssignment(model));
+    EXPECT_FALSE(ui.advantagesAccepted());
+}
+
 TEST(RandomCharacters, EveryAgeClassIsDrawn) {
     std::set<std::int32_t> startAges;
     Dice dice(4);

@@ -2,6 +2,7 @@
 #include "core/document/CQuorvelDoc.h"
 #include "core/document/Commands.h"
 
+#include "support/Golden.h"
 #include "support/ScriptedPerson.h"
 
 #include <gtest/gtest.h>
@@ -24,74 +25,33 @@ std::vector<Message> tableMessages(const std::string& name, int roll) {
     return ui.messages;
 }
 
-// The roll's message under its label, then the row's text under the table's caption.
-std::vector<Message> expectedMessages(const std::string& label, int roll,
-                                      const std::string& caption, const std::string& text) {
-    return {
-        {"Random Dice Roll (" + label + ")", "You rolled a: " + std::to_string(roll) + ".", false},
-        {caption, text, false}};
-}
-
-// Each critical table by its command-line name and number: the roll's label, the result's
-// caption ("": the roll label) and the text of its top row (76 to 100). Which rows a roll selects
-// is the hit location's test below; that the rows cover 1 to 100 without a gap or an overlap is
-// checked where the tables are defined.
-struct ExpectedCritical {
-    std::string name;
-    int number;
-    std::string rollLabel;
-    std::string caption;
-    std::string topRow;
-};
-
-// clang-format off
-const ExpectedCritical kCriticals[] = {
-    {"table:endowment-success", 32825, "Endowment Critical Success Roll", "Endowment Critical Success", "Your deity pays the WP cost and adds 100 to your powerbase."},
-    {"table:endowment-failure", 32826, "Endowment Critical Failure Roll", "Endowment Critical Failure", "Your deity will ignore your next d10 channelings (GM rolls secretly)."},
-    {"table:basic-combat-success", 32774, "Basic Combat Critical Success Roll", "", "Stun opponent for d10 minutes (GM rolls secretly)."},
-    {"table:basic-combat-failure", 32775, "Basic Combat Critical Failure Roll", "", "Take 2d10 - 8 damage from own weapon."},
-    {"table:melee-combat-success", 32776, "Advanced Melee Combat Critical Success Roll", "", "Stun opponent for d10 minutes (GM rolls secretly)."},
-    {"table:melee-combat-failure", 32777, "Advanced Melee Combat Critical Failure Roll", "", "Take 2d10 - 8 damage from own weapon."},
-    {"table:hth-combat-success", 32778, "Advanced HTH Combat Critical Success Roll", "", "Stun opponent for d10 rounds (GM rolls secretly)."},
-    {"table:hth-combat-failure", 32779, "Advanced HTH Combat Critical Failure Roll", "", "Hit yourself; take d10 HP + damage bonus to hand/foot."},
-    {"table:dodge-duck-shield-block-success", 32780, "Advanced Dodge, Duck, and Shield-Block Critical Success Roll", "", "Reduce Init cost to 1 point; also, opponent slips and falls (dodge, duck) or is knocked on back (shield-block)."},
-    {"table:dodge-duck-shield-block-failure", 32781, "Advanced Dodge, Duck, and Shield-Block Critical Failure Roll", "", "Opponent gets a second attack without spending Init; combat otherwise flows normally."},
-    {"table:fired-thrown-combat-success", 32852, "Advanced Fired/Thrown Combat Critical Success Roll", "", "Gain free attack on any opponent in front 45 degree arc."},
-    {"table:fired-thrown-combat-failure", 32853, "Advanced Fired/Thrown Combat Critical Failure Roll", "", "Strike foot, friend, etc., in front 45 degree arc with a D success."},
-    {"table:magic-success", 32802, "Magic Critical Success Roll", "", "Spell occurs instantly and costs no Init."},
-    {"table:magic-failure", 32803, "Magic Critical Failure Roll", "", "Roll on Magic Instability Chart."},
-};
-// clang-format on
-
-TEST(CriticalTables, EachTableByItsNameAndNumberWithItsLabelsAndTopRow) {
-    for (const auto& table : kCriticals) {
-        EXPECT_EQ(commandNamed("table:" + std::to_string(table.number)), commandNamed(table.name))
-            << table.name;
-        EXPECT_EQ(tableMessages(table.name, 76),
-                  expectedMessages(table.rollLabel, 76,
-                                   table.caption.empty() ? table.rollLabel : table.caption,
-                                   table.topRow));
+// Every rule table by its command-line name and number: its roll's label, and for each run of rolls
+// from 1 to 100 with one row the caption and text the player is shown.
+TEST(CriticalTables, EveryRowOfEveryTable) {
+    std::string made;
+    for (const Command& table : commandTable()) {
+        const std::string name(table.commandLineName);
+        if (!name.starts_with("table:")) {
+            continue;
+        }
+        const std::string number = std::to_string(static_cast<int>(table.id));
+        EXPECT_EQ(commandNamed("table:" + number), &table) << name;
+        std::vector<std::string> rows;
+        std::string label;
+        for (int roll = 1; roll <= 100; ++roll) {
+            const std::vector<Message> shown = tableMessages(name, roll);
+            ASSERT_EQ(shown.size(), 2U) << name;
+            EXPECT_EQ(shown[0].text, "You rolled a: " + std::to_string(roll) + ".") << name;
+            label = shown[0].caption;
+            rows.push_back(shown[1].caption + " | " + shown[1].text);
+        }
+        made += name + " " + number + ", " + label + "\n" + test::runsOf(rows, 1);
     }
+    test::expectGolden(made, "rule_table_rolls.txt");
 }
 
-TEST(CriticalTables, HitLocationRowsFromTheirLowestRoll) {
-    // clang-format off
-    const std::pair<int, const char*> cases[] = {
-        {1, "Upper right leg"}, {4, "Lower right leg"}, {7, "Right foot"}, {10, "Upper left leg"},
-        {13, "Lower left leg"}, {16, "Left foot"}, {19, "Torso/Back"}, {53, "Upper right arm"},
-        {66, "Lower right arm"}, {69, "Right hand"}, {72, "Upper left arm"}, {85, "Lower left arm"},
-        {88, "Left hand"}, {91, "Head"}, {100, "Head"},
-    };
-    // clang-format on
-    for (const auto& [roll, location] : cases) {
-        SCOPED_TRACE(roll);
-        EXPECT_EQ(tableMessages("table:hit-location", roll),
-                  expectedMessages("Random Hit Location", roll, "Random Hit Location", location));
-    }
-}
-
-// A table shows its roll and its row and leaves the character alone; another command's number is
-// no table.
+// A table shows its roll and its row and leaves the character alone; another command's number is no
+// table.
 TEST(CriticalTables, LeaveTheCharacterAloneAndOtherCommandsShowNothing) {
     CQuorvelDoc doc;
     const CharacterRecord before = doc.record();

@@ -51,15 +51,16 @@ TEST(UndoHistory, EveryCommandUndoesAndRedoesByteForByte) {
     };
     for (const auto& c : cases) {
         const std::string name(c.command->undoName);
+        SCOPED_TRACE(name);
         CQuorvelDoc doc;
-        ASSERT_TRUE(c.command->replacesCharacter || doc.OnOpenDocument(kSample));
+        EXPECT_TRUE(c.command->replacesCharacter || doc.OnOpenDocument(kSample));
         const auto fileBefore = doc.fileName();
         ScriptedPerson ui(c.script);
         const std::string before = doc.SaveBytes();
         doc.runCommand(*c.command, ui);
         const std::string after = doc.SaveBytes();
         const auto fileAfter = doc.fileName();
-        ASSERT_NE(after, before) << name;
+        EXPECT_NE(after, before);
         EXPECT_EQ(doc.IsModified(), c.marksModified) << name;
         EXPECT_EQ(doc.undoCaption(), "Undo " + name);
         EXPECT_EQ(doc.redoCaption(), "Redo");

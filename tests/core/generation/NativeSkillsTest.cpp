@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace orthavel {
 namespace {
 
@@ -12,7 +14,11 @@ namespace {
 // that did not come from the reset), the picks end instead of drawing for ever, and only the
 // fixed additions are made.
 TEST(NativeSkills, PicksEndWhenNoSkillCanCount) {
-    for (const std::int32_t culture : {0, 6, 11, 13}) {
+    // Public Relations +40; Illiomis's two unconditional picks; Howling Wind and Tumbling;
+    // Howling Wind, Pass w/o Trace and Concealment.
+    const std::pair<std::int32_t, int> cases[] = {
+        {0, 40}, {6, 30 + 50}, {11, 10 + 5}, {13, 5 + 5 + 5}};
+    for (const auto& [culture, fixed] : cases) {
         CharacterRecord record;
         record.m_nCulture = culture;
         record.m_aSkill.fill(100);
@@ -24,9 +30,6 @@ TEST(NativeSkills, PicksEndWhenNoSkillCanCount) {
         for (std::size_t i = 0; i < record.m_aSkill.size(); ++i) {
             added += record.m_aSkill[i] - before.m_aSkill[i];
         }
-        // Public Relations +40; Illiomis's two unconditional picks; Howling Wind and Tumbling;
-        // Howling Wind, Pass w/o Trace and Concealment.
-        const int fixed = culture == 0 ? 40 : culture == 6 ? 30 + 50 : culture == 11 ? 15 : 15;
         EXPECT_EQ(added, fixed) << culture;
         EXPECT_EQ(ui.messages.size(), 1U) << culture;
     }

@@ -3,10 +3,15 @@
 #include "FixedPitchMetrics.h"
 
 #include "core/record/CharacterFile.h"
+#include "core/record/StoredFields.h"
+
+#include "support/Golden.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <type_traits>
+#include <variant>
 
 namespace orthavel {
 namespace {
@@ -65,7 +70,8 @@ TEST(Page1Layout, SpecialSkillColumnWalk) {
 
 // A text longer than any dialog lets the player type can only come from a file made elsewhere:
 // only as much as could be typed is drawn, and only that much is measured, however long the text
-// is. A text that comes from a button stops where its field ends; a number is never cut.
+// is. Every text at its longest and widest: where each stands and the width it is narrowed to
+// (the ends of the fields), and that a number is never cut.
 TEST(Page1Layout, TextsLongerThanTheirDialogsAllowAreCut) {
     struct CountingMetrics : FixedPitchMetrics {
         mutable std::size_t measured = 0;
@@ -75,26 +81,25 @@ TEST(Page1Layout, TextsLongerThanTheirDialogsAllowAreCut) {
         }
     } metrics;
     CharacterRecord r;
-    r.m_strName = std::string(kMaxTextLength, 'N');
-    r.m_strPathway = std::string(70000, 'P');
-    r.m_strGender = std::string(300, 'G');
-    r.m_strWeight = std::string(300, 'W');
-    r.m_strFamilyTrade = std::string(5000, 'F');
+    forEachStoredField(r, [](std::string_view, auto& field) {
+        if constexpr (std::is_same_v<std::remove_cvref_t<decltype(field)>, Text>) {
+            field.assign(300, 'W');
+        }
+    });
+    r.m_strPathway = std::string(70000, 'W');
     r.m_nExperience = std::numeric_limits<std::int32_t>::min();
     const DisplayList list = layoutPage1(r, metrics);
-    EXPECT_LT(metrics.measured, 20000U);
-    const struct {
-        int x, y;
-        std::string text;
-    } cases[] = {
-        {20 + 15 * 8, 50, std::string(30, 'N')},         {350 + 8 * 8, 50, std::string(20, 'P')},
-        {10 + 7 * 7, 293, std::string(18, 'G')}, // to the next column at 190
-        {190 + 7 * 7, 383, std::string(15, 'W')},        {10 + 26 * 7, 725, std::string(80, 'F')},
-        {355 + 15 * 7, 367, std::string("-2147483648")}, // past the inner box, but whole
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(textAt(list, c.x, c.y), c.text) << c.x << "," << c.y;
+    std::string made;
+    for (const DisplayItem& item : list.items()) {
+        if (const auto* t = std::get_if<TextItem>(&item)) {
+            const bool typed = t->text.find_first_not_of('W') == std::string::npos;
+            made += std::to_string(t->x) + "," + std::to_string(t->y) + " narrowed to " +
+                    std::to_string(t->narrowedTo) + ": " +
+                    (typed ? std::to_string(t->text.size()) + " W" : t->text) + "\n";
+        }
     }
+    EXPECT_LT(metrics.measured, 20000U);
+    expectGolden(made, "page1_longest_texts.txt");
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <tuple>
 
 namespace orthavel {
 namespace {
@@ -185,27 +186,17 @@ TEST(SpecialSkillProcedure, EachKindOfChoiceChangesTheRecordAsItSays) {
     }
 }
 
-TEST(SpecialSkillProcedure, PicksFollowTheProfessionLevel) {
-    struct Case {
-        std::int32_t profession, level, updateMode;
-        std::size_t showings;
-    };
-    // clang-format off
-    const Case cases[] = {
-        {0, 3, 0, 0}, {0, 4, 0, 1}, {0, 5, 0, 1}, {0, 6, 0, 2}, {0, 12, 0, 5},   // Medic
-        {0, 3, 1, 1}, {0, 12, 1, 1},                                             // updating
-        {67, 4, 0, 0}, {67, 5, 0, 2}, {67, 6, 0, 3},                             // Curator
-        {33, 3, 0, 1}, {33, 4, 0, 1}, {33, 5, 0, 2}, {33, 6, 0, 2},              // Wizard's Apprentice
-        {82, 5, 0, 1}, {82, 6, 0, 2},                                            // Monastery Guard
-        {9, 12, 1, 0}, {71, 12, 1, 0},           // a House Lord, the Maternal Mother
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        CharacterRecord r = character(c.profession, c.level);
-        r.m_bUpdateMode = c.updateMode;
+// Updating gives one pick whatever the profession level, and none to a profession without a
+// dialog (the picks at each profession level: RuleTablesTest).
+TEST(SpecialSkillProcedure, UpdatingGivesOnePick) {
+    for (const auto& [profession, level, showings] :
+         {std::tuple(0, 3, 1U), std::tuple(0, 12, 1U), std::tuple(9, 12, 0U),
+          std::tuple(71, 12, 0U)}) {
+        CharacterRecord r = character(profession, level);
+        r.m_bUpdateMode = 1;
         Person ui;
         SpecialSkillProcedure(r, ui);
-        EXPECT_EQ(ui.showings(), c.showings) << c.profession << " at " << c.level;
+        EXPECT_EQ(ui.showings(), showings) << profession << " at " << level;
     }
 }
 
