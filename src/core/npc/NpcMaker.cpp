@@ -20,8 +20,11 @@
 namespace orthavel {
 namespace {
 
-// How often a request is drawn again before it is given up.
+// How often a request is drawn again before it is given up: where no profession of the request
+// is sure to be paid for by its age class, only a lucky lineage and native skills make one, so
+// such a request is drawn many more times.
 constexpr int kAttempts = 12;
+constexpr int kAttemptsOnLuck = 400;
 
 // The family trade of an average lineage that brings skill points.
 constexpr std::int32_t kSkillPointsLineage = 1;
@@ -295,11 +298,10 @@ bool ageClassCanPay(std::int32_t culture, std::int32_t profession, std::int32_t 
     return false;
 }
 
-std::vector<NpcPlan> payableChoices(const NpcPlan& request) {
-    std::vector<NpcPlan> choices = professionChoices(request);
-    if (!request.ageClass) {
-        return choices;
-    }
+namespace {
+
+// The choices of a request with an age class that the age class is sure to pay for.
+std::vector<NpcPlan> surelyPaid(const NpcPlan& request, const std::vector<NpcPlan>& choices) {
     std::vector<NpcPlan> payable;
     for (const NpcPlan& choice : choices) {
         for (const std::int32_t culture : npcCultures(kRaceKessari)) {
@@ -311,6 +313,17 @@ std::vector<NpcPlan> payableChoices(const NpcPlan& request) {
             }
         }
     }
+    return payable;
+}
+
+} // namespace
+
+std::vector<NpcPlan> payableChoices(const NpcPlan& request) {
+    std::vector<NpcPlan> choices = professionChoices(request);
+    if (!request.ageClass) {
+        return choices;
+    }
+    std::vector<NpcPlan> payable = surelyPaid(request, choices);
     // With none, every choice is tried: a lucky draw may still pay.
     return payable.empty() ? choices : payable;
 }
@@ -321,7 +334,11 @@ MadeNpc makeNpc(const NpcPlan& request, Dice& dice) {
     }
     std::string why;
     NpcPlan plan = drawPlan(request, dice);
-    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    const int attempts =
+        request.ageClass && surelyPaid(request, professionChoices(request)).empty()
+            ? kAttemptsOnLuck
+            : kAttempts;
+    for (int attempt = 0; attempt < attempts; ++attempt) {
         CharacterRecord record;
         RandomInteraction ui(dice, plan);
         const GenerationEnd end = plan.ageClass ? RunFullGeneration(record, dice, ui)

@@ -32,7 +32,8 @@ TEST(NpcMaker, EveryHouseAtEveryAgeClassMakesACharacter) {
             }
             const std::string where = std::to_string(house) + " at " + std::to_string(age);
             EXPECT_EQ(payable, house != culture::kBalentin || age > 0) << where;
-            for (std::uint64_t seed = 1; payable && seed <= 20; ++seed) {
+            // Where no profession is sure to be paid for, a lucky draw still makes one.
+            for (std::uint64_t seed = 1; seed <= 20; ++seed) {
                 Dice dice(seed);
                 const MadeNpc made = makeNpc(request, dice);
                 ASSERT_TRUE(made.record) << where << ", seed " << seed << ": " << made.why;
