@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Orthavel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long opening and saving a character file take.
 #include "core/record/CharacterFile.h"
 #include "core/record/DerivedStats.h"

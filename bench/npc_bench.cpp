@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Orthavel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long random characters take: batches of 1,000 made by the NPC maker, every dialog answered
 // at random and every rule applied, as `orthavel-cli npc --count 1000` makes them (without writing
 // the files).

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Orthavel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Saving as the program saves: the bytes written to a new file that replaces the old one only
 // when it is complete.
 #include "core/document/CQuorvelDoc.h"

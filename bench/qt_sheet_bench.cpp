@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Orthavel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long the sheet takes: laying out the main menu and each page with the real font metrics,
 // and painting page 1 into a 765 x 900 image, as the view does on every repaint. The "First"
 // cases start from nothing measured and nothing drawn, as the first page after the start-up.

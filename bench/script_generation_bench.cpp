@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Orthavel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long a whole character generation takes: 1,000 Quick PC generations from the sample
 // characters' scripts, every dialog answered and every rule applied, the transcript written to a
 // discarding stream.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Orthavel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long reading a 10 MB script takes: the sample character's answers repeated, and the
 // shortest answers a list can hold ("[{},{},...]"). Reading is one pass over the text and one
 // over the answers, so both take time in proportion to their size.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Orthavel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long the skill dialog's work takes: the emphases and masteries of a full sheet of
 // ratings, and an OK on "Choose Skills" with everything it checks.
 #include "core/skills/Masteries.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Orthavel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Feeds arbitrary bytes to the character-file reader: it must never crash, read out of bounds,
 // overflow, or allocate more than the input could justify. A character it accepts must survive
 // a store and a load unchanged, and its derived values must be computable.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Orthavel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Feeds arbitrary bytes to the script reader, and every script it accepts to every document
 // command: nothing may crash, overflow or run away, whatever the script holds. A script that
 // does not fit the dialogs ends in ScriptMismatch, as orthavel-cli's exit 3.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Orthavel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for the program's start-up: a bare Qt Widgets main window of the same shape
 // (a menu bar, a toolbar, a status bar, 640 x 480 at the screen's corner) that reports when it
 // is on the screen, as orthavel does with ORTHAVEL_QUIT_AFTER_SHOW, and leaves.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Orthavel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up of orthavel against a bare Qt Widgets main window of the same shape, started the
 // same way: each program is started N times, alternately, on the Qt platform given; the time is
 // from starting the process to the program's report that its main window is on the screen

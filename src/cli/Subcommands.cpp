@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Orthavel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "cli/Subcommands.h"
 
 // The table of subcommands: adding one is a row here (its options, usage line and help) and its

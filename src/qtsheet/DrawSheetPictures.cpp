@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Orthavel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws the main menu's pictures at device pixel ratios 1 and 2 into files of their pixels, with
 // the resource list that puts them under ":/sheet/rendered", for the build: the program reads
 // these instead of drawing the SVG artwork while it starts.

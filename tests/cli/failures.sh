@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Orthavel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # What must never happen, tried as a hostile user would: a write that fails part way (a file
 # size limit stands in for a full disk) leaves the old file byte for byte and exits 1 with one
 # line naming the file and the reason; targets that are not regular files are left alone;

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Orthavel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # orthavel-cli render: every page of both sample characters as PNG, all four sheet pages as one
 # PDF (named in capitals: the extension's case does not matter), what the pages show (drawn as
 # SVG), and the exit statuses of wrong calls.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Orthavel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The sample characters are what a scripted generation makes today: made again from their
 # scripts they come out byte for byte, and their stored masteries agree with the rules, so an
 # update of their skills is accepted.

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Orthavel developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # What a reader sees on a page drawn as SVG by orthavel-cli render, one item a line, in drawing
 # order: every text with where it starts on the page, its font and its string; every ruled line;
 # and the cell (opaque ground) of every text, which a narrowed text narrows with it.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Orthavel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up: a new character on the main menu page, or the file named on the command line; a file
 // that cannot be opened ends the start-up.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Orthavel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The generic choice dialog and the form: clicks, pictures, fields, refusals, texts shown as
 // written.
 

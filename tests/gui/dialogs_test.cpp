@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Orthavel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The dialogs: the generic choice dialog, the number prompt, the advantage, skill and emphasis
 // dialogs. Every arrow, pick and click reaches the core model, counters follow, refused OKs keep
 // the dialog open, Escape cancels; the desktop Interaction runs the real dialogs.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Orthavel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every dialog shape worked from the keyboard alone, as a player at the table does: Enter accepts
 // with every value as shown, Escape cancels, Tab reaches every input, every input is named after
 // its label, and a number typed out of range is refused with the value restored.

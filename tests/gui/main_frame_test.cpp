@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Orthavel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window: where it goes, its menus (built from the command table: every entry in its menu
 // and order, with its separators, shortcut, status-bar text and tooltip), toolbar and status bar,
 // how its commands reach the document; and its file commands on real files: Save, a failed open,

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Orthavel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Recovery after a crash: the desktop program killed with an unsaved character leaves it behind,
 // and the next start offers it; a running program's file is never offered, and a damaged one is
 // refused and set aside.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Orthavel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sheet view offscreen: fonts measure the sheet's cell heights, the main menu lights its
 // covers and starts the generations, the page switch and the scroll reset, and what it prints.
 #include "gui/sheet/CQuorvelView.h"

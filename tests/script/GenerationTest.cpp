@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Orthavel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Character generation end to end: each command runs from a script through the scripted
 // interaction, and the transcript and the resulting character are checked.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Orthavel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every character the program can make obeys its own rules: many characters made by the real
 // flows with every dialog answered at random (Quick PC, Full Generation at every age class, a
 // change of profession of a made character), each checked against the rules whatever its path.

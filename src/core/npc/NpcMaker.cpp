@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Orthavel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/npc/NpcMaker.h"
 
 #include "core/advantages/ProfessionMinimums.h"
@@ -334,10 +338,9 @@ MadeNpc makeNpc(const NpcPlan& request, Dice& dice) {
     }
     std::string why;
     NpcPlan plan = drawPlan(request, dice);
-    const int attempts =
-        request.ageClass && surelyPaid(request, professionChoices(request)).empty()
-            ? kAttemptsOnLuck
-            : kAttempts;
+    const int attempts = request.ageClass && surelyPaid(request, professionChoices(request)).empty()
+                             ? kAttemptsOnLuck
+                             : kAttempts;
     for (int attempt = 0; attempt < attempts; ++attempt) {
         CharacterRecord record;
         RandomInteraction ui(dice, plan);

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Orthavel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws SVG icons beforehand for the build, as QIcon draws them, into files of their pixels (a
 // QImage::Format_ARGB32_Premultiplied image's, row after row) named NAME-WxH.pixels, with the
 // resource list that puts them under ":/icons/drawn" (see drawnIcon); or, for the desktop's icon

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Orthavel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "gui/dialogs/QtInteraction.h"
 
 #include "gui/dialogs/AdvantageAssignmentView.h"

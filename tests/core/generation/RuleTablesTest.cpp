@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Orthavel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rule tables as the player meets them, made by the program and checked against files reviewed
 // by hand against the rules: per profession the special-skill picks at each profession level, the
 // career level after full and after quick generation, the advantages a starting profession sets and
