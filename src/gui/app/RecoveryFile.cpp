@@ -34,7 +34,7 @@ namespace orthavel {
 namespace {
 
 constexpr auto kWriteInterval = std::chrono::seconds(30);
-const QString kSuffix = QStringLiteral(".recovery");
+constexpr QLatin1StringView kSuffix(".recovery");
 // Far more than a character can use: a bigger file is not read at all.
 constexpr qint64 kMostBytes = qint64{64} * 1024 * 1024;
 // A recovery file holds a character others should not read.
@@ -237,8 +237,9 @@ std::optional<bool> askRestore(QWidget* parent, const QString& question) {
 }
 
 bool offerRecovery(CQuorvelDoc& document, Interaction& ui, const QString& folder, QWidget* parent) {
-    const QFileInfoList left = QDir(folder).entryInfoList(
-        {QLatin1Char('*') + kSuffix}, QDir::Files | QDir::NoSymLinks | QDir::Hidden, QDir::Time);
+    const QFileInfoList left =
+        QDir(folder).entryInfoList({QString(QLatin1Char('*') + kSuffix)},
+                                   QDir::Files | QDir::NoSymLinks | QDir::Hidden, QDir::Time);
     for (const QFileInfo& info : left) {
         const QString path = info.absoluteFilePath();
         QLockFile lock(lockPathOf(path));

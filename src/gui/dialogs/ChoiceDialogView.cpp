@@ -59,9 +59,10 @@ ChoiceDialogView::ChoiceDialogView(const ChoiceDialog& dialog, QWidget* parent)
             if (radios) {
                 auto* radio =
                     new QRadioButton(withMnemonic(toQString(choice.caption), mnemonics), this);
-                connect(radio, &QRadioButton::toggled, this, [this, &choice](bool checked) {
+                // The choice lives as long as the dialog's entry, which this view holds.
+                connect(radio, &QRadioButton::toggled, this, [this, c = &choice](bool checked) {
                     if (checked) {
-                        follow(m_entry.click(choice));
+                        follow(m_entry.click(*c));
                     }
                 });
                 buttons->addWidget(radio);
@@ -73,7 +74,7 @@ ChoiceDialogView::ChoiceDialogView(const ChoiceDialog& dialog, QWidget* parent)
             button->setToolTip(toQString(choice.tooltip));
             button->setMinimumWidth(130);
             connect(button, &QPushButton::clicked, this,
-                    [this, &choice] { follow(m_entry.click(choice)); });
+                    [this, c = &choice] { follow(m_entry.click(*c)); });
             buttons->addWidget(button);
         }
         buttons->addStretch();

@@ -59,7 +59,7 @@ public:
 
 Q_SIGNALS:
     // A click on a cover of the main menu; the main window starts the cover's generation.
-    void coverClicked(MainMenuCover cover);
+    void coverClicked(orthavel::MainMenuCover cover);
     // A double click on a skill line of sheet page 2 or 3; the main window rolls against it.
     void skillLineDoubleClicked(std::int32_t skill);
 
