@@ -95,21 +95,6 @@ TEST(UndoHistory, EveryCommandUndoesAndRedoesByteForByte) {
     }
 }
 
-// Commands that change nothing, pages included, are no steps.
-TEST(UndoHistory, CommandsThatChangeNothingAreNoSteps) {
-    CQuorvelDoc doc;
-    ScriptedPerson ui;
-    ui.answer(R"({"title":"ROC ROLL Base Number","cancel":true})");
-    ui.fill(kCharacterDetailsDialogTitle, {});
-    for (const CommandId id : {CommandId::Page2, CommandId::RocRoll, CommandId::HitLocation,
-                               CommandId::CharacterDetails}) {
-        doc.runCommand(command(id), ui);
-    }
-    EXPECT_EQ(doc.history().count(), 0U);
-    EXPECT_EQ(doc.undoCaption(), "Undo");
-    EXPECT_FALSE(doc.IsModified());
-}
-
 // A character as large as a file holds (every text 1 MiB, 18.9 MB in all) keeps a step as what
 // it changed, so a birthday costs bytes, not two whole characters; each step still undoes byte for
 // byte. A normal character keeps 100 steps (the saved state still found when the oldest go);
