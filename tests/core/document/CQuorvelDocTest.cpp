@@ -145,6 +145,7 @@ TEST(CQuorvelDoc, ACommandTellsOnceWhatItChanged) {
         const char* script;
         std::vector<DocumentChange> told; // after the file was opened on page 1
     } cases[] = {
+        // clang-format off
         {CommandId::Birthday, "[]", {Record | Modified}},
         {CommandId::Page2, "[]", {Page}},
         {CommandId::Page1, "[]", {}},
@@ -154,13 +155,9 @@ TEST(CQuorvelDoc, ACommandTellsOnceWhatItChanged) {
         {CommandId::CharacterDetails, R"([{"title":"Character Details","click":"OK"}])", {}},
         {CommandId::ChangeProfession, "[]", {}},
         {CommandId::NewQuickPc, "[]", {Record | Page | FileName}},
-        {CommandId::NewQuickPc,
-         R"([{"title":"Choose a Race","click":"&Kessari"},
-             {"title":"Character Name and Attitude","click":"OK"}])",
-         {Record | FileName | Modified}},
-        {CommandId::UpdateAdvantages,
-         R"([{"title":"Update Advantages","cancel":true}])",
-         {Record}}, // update mode on, nothing to save
+        {CommandId::NewQuickPc, R"([{"title":"Choose a Race","click":"&Kessari"},{"title":"Character Name and Attitude","click":"OK"}])", {Record | FileName | Modified}},
+        {CommandId::UpdateAdvantages, R"([{"title":"Update Advantages","cancel":true}])", {Record}}, // update mode on, nothing to save
+        // clang-format on
     };
     const auto path = std::filesystem::path(ORTHAVEL_TEST_DATA) / "sample_kessari.ksc";
     for (const auto& c : cases) {

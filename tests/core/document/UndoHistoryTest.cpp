@@ -29,25 +29,15 @@ TEST(UndoHistory, EveryCommandUndoesAndRedoesByteForByte) {
         const char* script;
         bool marksModified;
     } cases[] = {
-        {&command(CommandId::NewQuickPc),
-         R"([{"title":"Choose a Race","click":"&Kessari"},
-             {"title":"Character Name and Attitude","click":"OK"}])",
-         true},
-        {&command(CommandId::UpdateAdvantages),
-         R"([{"title":"Update Advantages","fields":{"Number of new advantage points:":"3"},
-              "click":"OK"}])",
-         true},
+        // clang-format off
+        {&command(CommandId::NewQuickPc), R"([{"title":"Choose a Race","click":"&Kessari"},{"title":"Character Name and Attitude","click":"OK"}])", true},
+        {&command(CommandId::UpdateAdvantages), R"([{"title":"Update Advantages","fields":{"Number of new advantage points:":"3"},"click":"OK"}])", true},
         {&command(CommandId::Birthday), "[]", true},
-        {&command(CommandId::NewArmor),
-         R"([{"title":"Choose a set of Armor","click":"F&ield Plate"}])", true},
-        {&command(CommandId::UpdateSkills),
-         R"([{"title":"Update Skills","fields":{"Enter number of new skill points:":"40"},
-              "click":"OK"}])",
-         true},
-        {&command(CommandId::CharacterDetails),
-         R"([{"title":"Character Details","fields":{"Character Name:":"Ysolde"},"click":"OK"}])",
-         true},
+        {&command(CommandId::NewArmor), R"([{"title":"Choose a set of Armor","click":"F&ield Plate"}])", true},
+        {&command(CommandId::UpdateSkills), R"([{"title":"Update Skills","fields":{"Enter number of new skill points:":"40"},"click":"OK"}])", true},
+        {&command(CommandId::CharacterDetails), R"([{"title":"Character Details","fields":{"Character Name:":"Ysolde"},"click":"OK"}])", true},
         {&command(CommandId::RulesTips), "[]", false},
+        // clang-format on
     };
     for (const auto& c : cases) {
         const std::string name(c.command->undoName);
