@@ -66,26 +66,18 @@ TEST(Generation, EveryHouseGetsItsCareersAndNativeSkills) {
         int first, last, sum;                // the skills the culture adds
         int skillPoints, levels;             // at "Assign Advantages": points left, the levels' sum
     } houses[] = {
-        {kHouseRows[0].caption, 0, 0, "Balentin Starting Careers", "Balentin Jobs and Professions",
-         147, 170, 40 + 10 * 20, 305, 9},
-        {kHouseRows[1].caption, 2, 10, "Family Trade", "Cortez Jobs and Professions", 286, 286, 50,
-         405, 5},
-        {kHouseRows[2].caption, 3, 25, "Family Trade", "Feznoth Jobs and Professions", 220, 222, 30,
-         380, 6},
-        {kHouseRows[3].caption, 4, 33, "Family Trade", "Groam Jobs and Professions", 288, 289, 60,
-         380, 6},
-        {kHouseRows[4].caption, 6, 41, "Family Trade", "Illiomis Jobs and Professions", 147, 170,
-         40 + 5 * 10, 330, 8},
-        {kHouseRows[5].caption, 11, 53, "Porter Starting Careers", "Porter Jobs and Professions",
-         30, 41, 3 * 10 + 2 * 10, 405, 5},
-        {kHouseRows[6].caption, 12, 65, "Raidir Starting Careers", "Raidir Jobs and Professions",
-         79, 83, 50, 380, 6},
-        {kHouseRows[7].caption, 13, 72, "Family Trade", "Rosenthal Jobs and Professions", 220, 226,
-         2 * 10 + 2 * 10, 380, 6},
-        {kHouseRows[8].caption, 14, 80, "Family Trade", "Wayne Jobs and Professions", 287, 289, 150,
-         330, 8},
-        {kHouseRows[9].caption, 15, 103, "Family Trade", "Kessari Age Delineations", 79, 83, 0, 405,
-         4},
+        // clang-format off
+        {kHouseRows[0].caption, 0, 0, "Balentin Starting Careers", "Balentin Jobs and Professions", 147, 170, 40 + 10 * 20, 305, 9},
+        {kHouseRows[1].caption, 2, 10, "Family Trade", "Cortez Jobs and Professions", 286, 286, 50, 405, 5},
+        {kHouseRows[2].caption, 3, 25, "Family Trade", "Feznoth Jobs and Professions", 220, 222, 30, 380, 6},
+        {kHouseRows[3].caption, 4, 33, "Family Trade", "Groam Jobs and Professions", 288, 289, 60, 380, 6},
+        {kHouseRows[4].caption, 6, 41, "Family Trade", "Illiomis Jobs and Professions", 147, 170, 40 + 5 * 10, 330, 8},
+        {kHouseRows[5].caption, 11, 53, "Porter Starting Careers", "Porter Jobs and Professions", 30, 41, 3 * 10 + 2 * 10, 405, 5},
+        {kHouseRows[6].caption, 12, 65, "Raidir Starting Careers", "Raidir Jobs and Professions", 79, 83, 50, 380, 6},
+        {kHouseRows[7].caption, 13, 72, "Family Trade", "Rosenthal Jobs and Professions", 220, 226, 2 * 10 + 2 * 10, 380, 6},
+        {kHouseRows[8].caption, 14, 80, "Family Trade", "Wayne Jobs and Professions", 287, 289, 150, 330, 8},
+        {kHouseRows[9].caption, 15, 103, "Family Trade", "Kessari Age Delineations", 79, 83, 0, 405, 4},
+        // clang-format on
     };
     for (const auto& h : houses) {
         for (const bool quick : {true, false}) {

@@ -46,15 +46,6 @@ TEST(AdvantageAssignment, ChargingOneAdvantagePointPerLevelAndBorrowingSkillPoin
     }
 }
 
-TEST(AdvantageAssignment, LoweringAfterBorrowingGivesAdvantagePointsNotSkillPoints) {
-    AdvantageAssignment model = opened(300, 0);
-    model.setLevel(Strength, 2);
-    EXPECT_EQ(model.skillPoints(), 250);
-    model.setLevel(Strength, 0);
-    EXPECT_EQ(model.skillPoints(), 250);
-    EXPECT_EQ(model.advantagePoints(), 2);
-}
-
 TEST(AdvantageAssignment, LevelsStayWithinMinusTenAndTheRaceMaximum) {
     struct Case {
         std::int32_t race;
@@ -199,13 +190,6 @@ TEST(AdvantageAssignment, ConfirmChecksPointsThenSkillPointsThenMinimums) {
         ASSERT_TRUE(model.setLevel(Advantage::Strength, 1));
         EXPECT_EQ(model.confirm(), skillWarning) << start;
     }
-}
-
-TEST(AdvantageAssignment, AChangeOfProfessionChecksTheMinimumsBelowTheFloor) {
-    AdvantageAssignment model = opened(50, 0, kRaceKessari, 1, 0);
-    model.setProfessionChange(true);
-    ASSERT_TRUE(model.confirm());
-    EXPECT_EQ(model.confirm()->caption, "Minimum Advantages Warning");
 }
 
 // A pool read from a file far below zero borrows at once instead of looping.

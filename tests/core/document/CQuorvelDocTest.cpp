@@ -149,20 +149,19 @@ TEST(CQuorvelDoc, ACommandTellsOnceWhatItChanged) {
         const char* script;
         std::vector<DocumentChange> told; // after the file was opened on page 1
     } cases[] = {
+        // clang-format off
         {CommandId::Birthday, "[]", {Record | Modified}},
         {CommandId::Page2, "[]", {Page}},
         {CommandId::Page1, "[]", {}},
         {CommandId::RulesTips, "[]", {Record}},
         {CommandId::HitLocation, "[]", {}},
+        {CommandId::RocRoll, "[]", {}},
+        {CommandId::CharacterDetails, R"([{"title":"Character Details","click":"OK"}])", {}},
         {CommandId::ChangeProfession, "[]", {}},
         {CommandId::NewQuickPc, "[]", {Record | Page | FileName}},
-        {CommandId::NewQuickPc,
-         R"([{"title":"Choose a Race","click":"&Kessari"},
-             {"title":"Character Name and Attitude","click":"OK"}])",
-         {Record | FileName | Modified}},
-        {CommandId::UpdateAdvantages,
-         R"([{"title":"Update Advantages","cancel":true}])",
-         {Record}}, // update mode on, nothing to save
+        {CommandId::NewQuickPc, R"([{"title":"Choose a Race","click":"&Kessari"},{"title":"Character Name and Attitude","click":"OK"}])", {Record | FileName | Modified}},
+        {CommandId::UpdateAdvantages, R"([{"title":"Update Advantages","cancel":true}])", {Record}}, // update mode on, nothing to save
+        // clang-format on
     };
     const auto path = std::filesystem::path(ORTHAVEL_TEST_DATA) / "sample_kessari.ksc";
     for (const auto& c : cases) {
@@ -173,11 +172,13 @@ TEST(CQuorvelDoc, ACommandTellsOnceWhatItChanged) {
         ScriptedPerson ui(c.script);
         doc.runCommand(command(c.id), ui);
         EXPECT_EQ(recorder.seen, c.told) << command(c.id).caption;
-        // Undo and redo tell once each what they changed back.
-        const bool undone = doc.history().canUndo();
+        // A step is kept only where the values changed; undo and redo tell once each what they
+        // changed back.
+        const bool step = doc.history().canUndo();
+        EXPECT_TRUE(!step || changed(c.told.at(0), Record)) << command(c.id).caption;
         doc.OnEditUndo();
         doc.OnEditRedo();
-        EXPECT_EQ(recorder.seen.size(), c.told.size() + (undone ? 2U : 0U));
+        EXPECT_EQ(recorder.seen.size(), c.told.size() + (step ? 2U : 0U));
     }
 }
 

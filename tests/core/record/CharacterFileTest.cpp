@@ -123,12 +123,6 @@ TEST(CharacterFile, EveryTruncatedPrefixIsRefused) {
     }
 }
 
-TEST(CharacterFile, TrailingBytesAreIgnored) {
-    const std::string bytes = storeCharacter(CharacterRecord{}) + "extra";
-    CharacterRecord loaded;
-    EXPECT_TRUE(loadCharacter(bytesOf(bytes), loaded));
-}
-
 TEST(CharacterFile, HostileLengthsFailWithoutAllocating) {
     const std::string head = storeCharacter(CharacterRecord{}).substr(0, 2072);
     const struct {

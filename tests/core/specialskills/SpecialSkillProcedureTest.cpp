@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <tuple>
 
 namespace orthavel {
 namespace {
@@ -187,20 +186,6 @@ TEST(SpecialSkillProcedure, EachKindOfChoiceChangesTheRecordAsItSays) {
         EXPECT_EQ(r, expected) << c.caption;
         EXPECT_EQ(ui.pointsOffered(), c.pointsOffered) << c.caption;
         EXPECT_EQ(ui.showings(), 1U) << c.caption;
-    }
-}
-
-// Updating gives one pick whatever the profession level, and none to a profession without a
-// dialog (the picks at each profession level: RuleTablesTest).
-TEST(SpecialSkillProcedure, UpdatingGivesOnePick) {
-    for (const auto& [profession, level, showings] :
-         {std::tuple(0, 3, 1U), std::tuple(0, 12, 1U), std::tuple(9, 12, 0U),
-          std::tuple(71, 12, 0U)}) {
-        CharacterRecord r = character(profession, level);
-        r.m_bUpdateMode = 1;
-        Person ui;
-        SpecialSkillProcedure(r, ui);
-        EXPECT_EQ(ui.showings(), showings) << profession << " at " << level;
     }
 }
 
