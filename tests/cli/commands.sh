@@ -52,6 +52,11 @@ for call in "--help" "help" "run --help" "help run"; do
     help="$("$CLI" $call)"
     grep -q '^  new-armor  *File > Update Character > New Armor$' <<<"$help" && pass || fail "$call"
 done
+# A name too long for its column stands on a line of its own, its text under the others'.
+expect_eq "a long name" "$("$CLI" run --help | grep -A1 '^  table:endowment-success' | tail -1)" \
+    "$(printf '%26s%s' '' 'Rolls and Masteries > Endowment Skill Criticals > Success')"
+expect_eq "one usage line for a wrong use" "$("$CLI" dump 2>&1 | tail -n +2)" \
+    "usage: orthavel-cli dump FILE"
 expect_eq "subcommands" "$("$CLI" help | grep -oE '^  (new|dump|derive|run|render|help) ' | xargs)" \
     "new dump derive run render help"
 expect_eq "the help's sections" "$("$CLI" --help | grep -E '^[A-Z].*:$' | paste -sd '|')" \
