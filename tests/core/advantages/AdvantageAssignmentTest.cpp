@@ -4,6 +4,8 @@
 
 #include "core/advantages/AdvantageAssignment.h"
 
+#include "support/Golden.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -22,28 +24,47 @@ AdvantageAssignment opened(std::int32_t skillPoints, std::int32_t advantagePoint
     return model;
 }
 
-TEST(AdvantageAssignment, ChargingOneAdvantagePointPerLevelAndBorrowingSkillPoints) {
-    struct Case {
-        const char* what;
-        std::int32_t skillPoints, advantagePoints, newStrength, expectedSkillPoints,
-            expectedAdvantagePoints;
-    };
-    // clang-format off
-    const Case cases[] = {
-        {"0 to 2 with one point left borrows 25", 300, 1, 2, 275, 0},
-        {"0 to 2 with two points", 300, 2, 2, 300, 0},
-        {"0 to 5 with none borrows 125", 300, 0, 5, 175, 0},
-        {"0 to -3 gains three", 300, 0, -3, 300, 3},
-        {"borrowing may take skill points below 0", 10, 0, 1, -15, 0},
-    };
-    // clang-format on
-    for (const auto& c : cases) {
-        AdvantageAssignment model = opened(c.skillPoints, c.advantagePoints);
-        EXPECT_TRUE(model.setLevel(Strength, c.newStrength)) << c.what;
-        EXPECT_EQ(model.level(Strength), c.newStrength) << c.what;
-        EXPECT_EQ(model.skillPoints(), c.expectedSkillPoints) << c.what;
-        EXPECT_EQ(model.advantagePoints(), c.expectedAdvantagePoints) << c.what;
+// Over a grid of pools: each trading button, Strength set from 0 (one advantage point a level,
+// 25 skill points borrowed for each point missing), and OK with no levels and with the Medic's
+// minimums, opened and updating. A refused OK changes nothing.
+TEST(AdvantageAssignment, PoolsAfterEachOperation) {
+    AdvantageLevels medic{};
+    medic[5] = 3;
+    medic[7] = 2;
+    std::string made;
+    for (const std::int32_t skillPoints :
+         {-25, 10, 50, 100, 122, 150, 199, 200, 225, 226, 250, 300, 1000}) {
+        for (const std::int32_t advantagePoints : {-2, -1, 0, 1, 2, 3}) {
+            const auto pools = [](const AdvantageAssignment& m) {
+                return " " + std::to_string(m.skillPoints()) + " " +
+                       std::to_string(m.advantagePoints()) + ";";
+            };
+            made += std::to_string(skillPoints) + " " + std::to_string(advantagePoints) + ":";
+            AdvantageAssignment model = opened(skillPoints, advantagePoints);
+            model.skillPointsToAdvantages();
+            made += " to advantages" + pools(model);
+            model = opened(skillPoints, advantagePoints);
+            model.advantagesToSkillPoints();
+            made += " to skill points" + pools(model);
+            for (const std::int32_t strength : {1, 2, 5, -3}) {
+                model = opened(skillPoints, advantagePoints);
+                EXPECT_TRUE(model.setLevel(Strength, strength));
+                made += " strength " + std::to_string(strength) + pools(model);
+            }
+            for (const std::int32_t updateMode : {0, 1}) {
+                for (const AdvantageLevels& levels : {AdvantageLevels{}, medic}) {
+                    model =
+                        opened(skillPoints, advantagePoints, kRaceKessari, updateMode, 0, levels);
+                    const auto refused = model.confirm();
+                    made += " " + (refused ? refused->caption : "OK");
+                    EXPECT_EQ(pools(model), pools(opened(skillPoints, advantagePoints)));
+                    EXPECT_EQ(model.levels(), levels);
+                }
+            }
+            made += "\n";
+        }
     }
+    test::expectGolden(made, "advantage_pools.txt");
 }
 
 TEST(AdvantageAssignment, LevelsStayWithinMinusTenAndTheRaceMaximum) {
@@ -122,71 +143,21 @@ TEST(AdvantageAssignment, ManyClicksAtOnceEndWhereSingleClicksWould) {
     }
 }
 
-TEST(AdvantageAssignment, TradingButtons) {
-    struct Case {
-        const char* what;
-        bool toAdvantages;
-        std::int32_t skillPoints, advantagePoints, expectedSkillPoints, expectedAdvantagePoints;
-    };
-    // clang-format off
-    const Case cases[] = {
-        {"225 skill points: nothing", true, 225, 0, 225, 0},
-        {"226 skill points leave 201", true, 226, 0, 201, 1},
-        {"plenty", true, 1000, 3, 975, 4},
-        {"no advantage points: nothing", false, 100, 0, 100, 0},
-        {"one advantage point back", false, 100, 1, 125, 0},
-        {"negative advantage points: nothing", false, 100, -2, 100, -2},
-    };
-    // clang-format on
-    for (const auto& c : cases) {
-        AdvantageAssignment model = opened(c.skillPoints, c.advantagePoints);
-        c.toAdvantages ? model.skillPointsToAdvantages() : model.advantagesToSkillPoints();
-        EXPECT_EQ(model.skillPoints(), c.expectedSkillPoints) << c.what;
-        EXPECT_EQ(model.advantagePoints(), c.expectedAdvantagePoints) << c.what;
-    }
-}
-
-TEST(AdvantageAssignment, ConfirmChecksPointsThenSkillPointsThenMinimums) {
+// What each refusal says; below 200, skill points spent in the dialog are refused, whatever the
+// start.
+TEST(AdvantageAssignment, ConfirmSaysWhatIsMissing) {
     // clang-format off
     const Message advantageWarning{"Advantage Warning", "You still have Advantages to spend.\nSpend them or convert them to Skill Points.", true};
     const Message skillWarning{"Skill Points Warning", "You must have at least 200 skill points to continue.", true};
     const Message medicWarning{"Minimum Advantages Warning", "You need Comprehension:3 and Logic:2 to be a Medic.", true};
     // clang-format on
-    constexpr std::int32_t Medic = 0;
-    AdvantageLevels medic{};
-    medic[5] = 3;
-    medic[7] = 2;
-    struct Case {
-        const char* what;
-        std::int32_t updateMode, skillPoints, advantagePoints;
-        AdvantageLevels levels;
-        std::optional<Message> expected;
-    };
-    // clang-format off
-    const Case cases[] = {
-        {"points left come first", 0, 150, 1, {}, advantageWarning},
-        {"negative points are points left", 0, 300, -1, medic, advantageWarning},
-        {"fewer than 200 from the start are kept", 0, 122, 0, medic, std::nullopt},
-        {"exactly 200 skill points go on to the minimums", 0, 200, 0, {}, medicWarning},
-        {"minimums met", 0, 200, 0, medic, std::nullopt},
-        {"update mode with 50 skill points skips the minimums", 1, 50, 0, {}, std::nullopt},
-        {"update mode with negative skill points", 1, -25, 0, {}, std::nullopt},
-        {"update mode with 250 skill points checks the minimums", 1, 250, 0, {}, medicWarning},
-        {"update mode still refuses points left", 1, 50, 2, {}, advantageWarning},
-    };
-    // clang-format on
-    for (const auto& c : cases) {
-        AdvantageAssignment model =
-            opened(c.skillPoints, c.advantagePoints, kRaceKessari, c.updateMode, Medic, c.levels);
-        EXPECT_EQ(model.confirm(), c.expected) << c.what;
-        // A refused OK changes nothing.
-        EXPECT_EQ(model.skillPoints(), c.skillPoints) << c.what;
-        EXPECT_EQ(model.advantagePoints(), c.advantagePoints) << c.what;
-        EXPECT_EQ(model.levels(), c.levels) << c.what;
-    }
-    // Skill points spent below 200 in the dialog are refused, whatever the start.
+    EXPECT_EQ(opened(150, 1, kRaceKessari, 0, 0).confirm(), advantageWarning);
+    EXPECT_EQ(opened(200, 0, kRaceKessari, 0, 0).confirm(), medicWarning);
     for (const std::int32_t start : {210, 199}) {
-        AdvantageAssignment model = opened(start, 0, kRaceKessari, 0, Medic, medic);
+        AdvantageLevels medic{};
+        medic[5] = 3;
+        medic[7] = 2;
+        AdvantageAssignment model = opened(start, 0, kRaceKessari, 0, 0, medic);
         ASSERT_TRUE(model.setLevel(Advantage::Strength, 1));
         EXPECT_EQ(model.confirm(), skillWarning) << start;
     }

@@ -8,6 +8,7 @@
 #include "core/skills/SkillSelection.h"
 #include "core/specialskills/SpecialSkillDialog.h"
 
+#include "support/Golden.h"
 #include "support/ScriptedPerson.h"
 
 #include <gtest/gtest.h>
@@ -204,41 +205,6 @@ TEST(SpecialSkillProcedure, ACancelledShowingUsesUpItsPick) {
     EXPECT_EQ(skill(r, "Disease"), 0);
 }
 
-TEST(SpecialSkillProcedure, EndowmentSeriesAreGrantedOncePerCharacter) {
-    struct Case {
-        std::int32_t profession, level, given1, given2;
-        Points pointsOffered;
-        std::int32_t given1After, given2After;
-    };
-    const Message endowment{"You receive an Endowment", "Your character receives one Endowment."};
-    // clang-format off
-    const Case cases[] = {
-        {30, 8,  0, 0, {10, 10, 10}, 1, 0},     // a Priest first handled at 8
-        {30, 10, 1, 0, {},           1, 0},     // the same Priest, later
-        {30, 5,  0, 0, {},           0, 0},
-        {29, 6,  0, 0, {10},         1, 1},     // Pastor: the second series counts zero
-        {29, 9,  1, 0, {10, 10},     1, 1},
-        {73, 6,  0, 0, {20},         1, 0},     // Flesh Master
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        CharacterRecord r = character(c.profession, c.level);
-        r.m_nSkillPoints = 3;
-        r.m_bEndowment1Given = c.given1;
-        r.m_bEndowment2Given = c.given2;
-        Person ui;
-        SpecialSkillProcedure(r, ui);
-        EXPECT_EQ(ui.pointsOffered(), c.pointsOffered) << c.profession << " at " << c.level;
-        EXPECT_EQ(ui.messages, std::vector<Message>(c.pointsOffered.size(), endowment));
-        EXPECT_EQ(r.m_bEndowment1Given, c.given1After);
-        EXPECT_EQ(r.m_bEndowment2Given, c.given2After);
-        EXPECT_EQ(r.m_nSkillPoints, 3); // an endowment's points are its own
-        if (!c.pointsOffered.empty()) {
-            EXPECT_EQ(r.m_nLifeLevel, (r.m_nSocialLevel + c.level + r.m_nFiscalLevel) / 3);
-        }
-    }
-}
-
 TEST(SpecialSkillProcedure, FixedGrantsComeByLevelWhateverThePicks) {
     using Values = std::vector<std::pair<std::string_view, std::int32_t>>;
     struct Case {
@@ -284,37 +250,49 @@ TEST(SpecialSkillProcedure, FixedGrantsComeByLevelWhateverThePicks) {
     EXPECT_EQ(tanglerootSeen, (Points{0, 0, 0}));
 }
 
-TEST(SpecialSkillProcedure, TheSquireIsRaisedAndToldWhatThePointsAreFor) {
-    struct Case {
-        std::int32_t level, strength, updateMode, strengthAfter, reflexBy;
-        Points pointsOffered;
-        const char* text;
-    };
-    const char* const k20 = "Add 20 points to any Bladed sword skill.";
-    const char* const k40 =
-        "Add 30 pts. to any Bladed sword skill.\nAnd 10 pts. to an additional blade.";
-    // clang-format off
-    const Case cases[] = {
-        {3, 1, 0, 1, 0, {},   nullptr},
-        {4, 1, 0, 2, 0, {20}, k20},
-        {5, 1, 0, 2, 1, {40}, k40},
-        {5, 5, 0, 5, 1, {40}, k40},    // Strength at its maximum stays there
-        {5, 1, 1, 1, 0, {},   nullptr}, // updating
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        CharacterRecord r = character(96, c.level, kRaceNeuonian);
-        r.m_bUpdateMode = c.updateMode;
-        advantage(r, A::Strength) = c.strength;
-        const std::int32_t reflex = advantage(r, A::Reflex);
-        Person ui;
-        SpecialSkillProcedure(r, ui);
-        EXPECT_EQ(advantage(r, A::Strength), c.strengthAfter) << c.level;
-        EXPECT_EQ(advantage(r, A::Reflex), reflex + c.reflexBy);
-        EXPECT_EQ(ui.pointsOffered(), c.pointsOffered);
-        const std::vector<Message> told{{kApplicationTitle, c.text ? c.text : ""}};
-        EXPECT_EQ(ui.messages, c.text ? told : std::vector<Message>{});
+// Endowments (Pastor, Priest, Flesh Master) and the Squire's raises by profession level, whether
+// a series was given before, Strength and update mode, every dialog escaped: the points offered,
+// the messages, the series given after, Strength, Reflex, life level and skill points (3 before;
+// an endowment's points are its own).
+TEST(SpecialSkillProcedure, EndowmentsAndTheSquireByLevel) {
+    std::string made;
+    for (const std::int32_t profession : {29, 30, 73, 96}) {
+        for (std::int32_t level = 0; level <= 12; ++level) {
+            for (const std::int32_t given : {0, 1, 2, 3}) {
+                for (const std::int32_t strength : {1, 5}) {
+                    for (const std::int32_t updateMode : {0, 1}) {
+                        CharacterRecord r =
+                            character(profession, level, profession == 96 ? kRaceNeuonian : 0);
+                        r.m_nSkillPoints = 3;
+                        r.m_bEndowment1Given = given & 1;
+                        r.m_bEndowment2Given = given >> 1;
+                        r.m_bUpdateMode = updateMode;
+                        advantage(r, A::Strength) = strength;
+                        const std::int32_t reflex = advantage(r, A::Reflex);
+                        Person ui;
+                        SpecialSkillProcedure(r, ui);
+                        made += std::to_string(profession) + " " + std::to_string(level) + " " +
+                                std::to_string(given) + std::to_string(strength) +
+                                std::to_string(updateMode) + ":";
+                        for (const std::int32_t points : ui.pointsOffered()) {
+                            made += " " + std::to_string(points);
+                        }
+                        for (Message m : ui.messages) {
+                            std::replace(m.text.begin(), m.text.end(), '\n', '|');
+                            made += "; " + m.caption + ": " + m.text;
+                        }
+                        made += "; given " + std::to_string(r.m_bEndowment1Given) +
+                                std::to_string(r.m_bEndowment2Given) + ", strength " +
+                                std::to_string(advantage(r, A::Strength)) + ", reflex +" +
+                                std::to_string(advantage(r, A::Reflex) - reflex) + ", life " +
+                                std::to_string(r.m_nLifeLevel) + ", skill points " +
+                                std::to_string(r.m_nSkillPoints) + "\n";
+                    }
+                }
+            }
+        }
     }
+    test::expectGolden(made, "endowments_and_squire.txt");
 }
 
 } // namespace
