@@ -1,7 +1,6 @@
 #!/usr/bin/env python3
 
 # SPDX-FileCopyrightText: 2026 The Orthavel developers
-#
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 """Static checks over every source file of src/: clang-tidy (.clang-tidy) on all of them, clazy

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 
 # SPDX-FileCopyrightText: 2026 The Orthavel developers
-#
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Document commands run from the command line: a dialog answered from a script, the transcript,

@@ -1,5 +1,4 @@
 # SPDX-FileCopyrightText: 2026 The Orthavel developers
-#
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Shared by the command-line tests: sourced, not run. $1 is orthavel-cli, $2 the data folder.

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 
 # SPDX-FileCopyrightText: 2026 The Orthavel developers
-#
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # What must never happen, tried as a hostile user would: a write that fails part way (a file

@@ -1,5 +1,4 @@
 # SPDX-FileCopyrightText: 2026 The Orthavel developers
-#
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # What a reader sees on a page drawn as SVG by orthavel-cli render, one item a line, in drawing

@@ -1,7 +1,6 @@
 #!/usr/bin/env python3
 
 # SPDX-FileCopyrightText: 2026 The Orthavel developers
-#
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 """Writes the main menu's seven pictures as SVG: two book covers (the program draws their unlit
