@@ -107,6 +107,10 @@ CMainFrame::~CMainFrame() {
         m_document.dice().setLog(nullptr);
     }
     m_rollLog.setOnChange({});
+    // The dock is hidden as the window's widgets are destroyed, after this part of the window is.
+    if (m_logDock != nullptr) {
+        m_logDock->disconnect(this);
+    }
 }
 
 QAction* CMainFrame::commandAction(CommandId id) const {
