@@ -81,10 +81,6 @@ std::vector<std::int32_t> offered(std::int32_t race, std::int32_t culture) {
     return codes;
 }
 
-std::string raceName(std::int32_t race) {
-    return race == kRaceNeuonian ? "Neuonian" : "Kessari";
-}
-
 // The request made whole: what it leaves open drawn from what the rest allows, every race and
 // profession as likely as another, then a culture that offers the profession.
 NpcPlan drawPlan(const NpcPlan& request, Dice& dice) {
@@ -160,6 +156,10 @@ std::vector<std::int32_t> fullProfessions(std::int32_t race, std::int32_t cultur
     return quickProfessions(race, culture);
 }
 
+std::string_view raceName(std::int32_t race) {
+    return race == kRaceNeuonian ? "Neuonian" : "Kessari";
+}
+
 std::optional<std::int32_t> raceNamed(std::string_view text) {
     static constexpr std::array<std::string_view, 2> kRaces{"Kessari", "Neuonian"};
     return codeOrName(text, kRaces);
@@ -232,7 +232,7 @@ std::optional<std::string> requestProblem(const NpcPlan& request) {
             }
         }
     }
-    std::string who = request.race ? raceName(*request.race) + " character" : "character";
+    std::string who = request.race ? std::string(raceName(*request.race)) + " character" : "character";
     if (request.culture) {
         who += " of " + std::string(kCultureNames.at(static_cast<std::size_t>(*request.culture)));
     }

@@ -22,9 +22,6 @@ std::string shownName(const std::optional<std::int32_t>& code,
     return code ? std::string(name(*code)) : std::string(kAny);
 }
 
-std::string_view raceName(std::int32_t race) {
-    return race == kRaceNeuonian ? "Neuonian" : "Kessari";
-}
 std::string_view cultureName(std::int32_t culture) {
     return kCultureNames.at(static_cast<std::size_t>(culture));
 }

@@ -14,7 +14,7 @@ namespace orthavel {
 namespace {
 
 // No plan needs more steps than this; a bound, so nothing loops without end.
-constexpr int kMostSteps = 400;
+constexpr int kMostPlanSteps = 400;
 
 // The members of an emphasis that count for a race and can be rated in the dialog.
 std::vector<std::int32_t> membersOf(std::int32_t emphasis, std::int32_t race) {
@@ -60,7 +60,7 @@ bool RatingPlan::meetRequirements() {
     if (row == nullptr) {
         return true;
     }
-    for (int step = 0; step < kMostSteps; ++step) {
+    for (int step = 0; step < kMostPlanSteps; ++step) {
         const RatedLevels rated = ratedLevels(m_race, m_profession, m_ratings);
         if (rated.check.met) {
             return true;

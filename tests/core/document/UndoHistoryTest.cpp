@@ -5,9 +5,7 @@
 #include "core/document/CQuorvelDoc.h"
 
 #include "core/document/Commands.h"
-#include "core/document/RecoveryContent.h"
 #include "core/generation/CharacterDetailsDialog.h"
-#include "core/record/CharacterFile.h"
 #include "core/record/StoredFields.h"
 
 #include "support/ScriptedPerson.h"
@@ -157,36 +155,6 @@ TEST(UndoHistory, StepsKeepWhatChangedWithinStepAndByteLimits) {
     EXPECT_EQ(mixed.count(), UndoHistory::kLimit);
     EXPECT_GT(mixed.bytes(), std::size_t{50} << 20);
     EXPECT_LT(mixed.bytes(), std::size_t{51} << 20);
-}
-
-// A text the player edits is cut to its field; one left alone keeps every byte.
-TEST(CharacterDetails, OnlyEditedTextsAreStored) {
-    CharacterRecord record;
-    record.m_strPlayedBy = std::string(45, 'k');
-    ScriptedPerson ui;
-    ui.fill(kCharacterDetailsDialogTitle, {{"Character Name:", std::string(40, 'n')}});
-    ASSERT_TRUE(runCharacterDetailsDialog(ui, record));
-    EXPECT_EQ(record.m_strName, std::string(30, 'n'));
-    EXPECT_EQ(record.m_strPlayedBy, std::string(45, 'k'));
-}
-
-// Damaged recovery bytes are refused and change nothing (restoring is tested on the program).
-TEST(RecoveryContent, RefusesDamage) {
-    const std::string bytes = storeRecovery("/home/kim/ysolde.ksc", CharacterRecord());
-    const std::pair<std::string, RecoveryError> damaged[] = {
-        {storeCharacter(CharacterRecord()), RecoveryError::NotRecovery},
-        {bytes.substr(0, 25), RecoveryError::BadFileName},
-        {bytes.substr(0, bytes.size() - 1), RecoveryError::BadCharacter},
-        {bytes + "x", RecoveryError::TrailingBytes},
-    };
-    for (const auto& [input, error] : damaged) {
-        RecoveryContent kept;
-        kept.fileName = "kept";
-        const auto span =
-            std::span(reinterpret_cast<const unsigned char*>(input.data()), input.size());
-        EXPECT_EQ(loadRecovery(span, kept).error, error) << input.size();
-        EXPECT_EQ(kept.fileName, "kept");
-    }
 }
 
 // A generation that ends at its name adds nothing to save; undone, the character before comes
