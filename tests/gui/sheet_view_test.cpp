@@ -10,6 +10,7 @@
 #include "core/sheet/SheetView.h"
 #include "qtsheet/QtTextMetrics.h"
 #include "qtsheet/SheetFonts.h"
+#include "qtsheet/SheetPictures.h"
 
 #include "GuiTestSupport.h"
 
@@ -126,6 +127,20 @@ private Q_SLOTS:
         s.document.ShowPage(7);
         QCOMPARE(s.paint().pixel(300, 45), qRgb(255, 255, 255));
         QCOMPARE(s.document.record().m_nPage, 7);
+    }
+
+    // Drawn by the build at whole ratios and here at any other, a picture has its size in
+    // pixels at every ratio, so a sharp screen shows it sharp.
+    void picturesHaveTheirSizeAtEveryPixelRatio() {
+        const SheetPictures pictures;
+        for (const qreal ratio : {1.0, 1.5, 2.0, 3.0}) {
+            for (int i = 0; i < kPictureCount; ++i) {
+                const PictureSize size = pictureSize(static_cast<PictureId>(i));
+                const QImage& image = pictures.image(static_cast<PictureId>(i), ratio);
+                QCOMPARE(image.size(), (QSizeF(size.width, size.height) * ratio).toSize());
+                QCOMPARE(image.devicePixelRatio(), ratio);
+            }
+        }
     }
 
     void printsThePageShownAndExportsAllFour() {

@@ -146,14 +146,16 @@ TEST(CharacterFile, HostileLengthsFailWithoutAllocating) {
 
 TEST(CharacterFile, SixteenBitTextsAreConvertedToTheCodePage) {
     std::string bytes = storeCharacter(CharacterRecord{});
-    // Replace the empty birth date by "Été €✓" in 16-bit characters.
-    const std::string wide("\xFF\xFE\xFF\x05"
-                           "\xC9\x00\x74\x00\xE9\x00\xAC\x20\x13\x27",
-                           14);
+    // Replace the empty birth date by "Été €✓" and the first and last surrogate pairs (U+10000,
+    // U+10FFFF) in 16-bit characters: a pair is one character, and the code page has neither.
+    const std::string wide(
+        "\xFF\xFE\xFF\x09"
+        "\xC9\x00\x74\x00\xE9\x00\xAC\x20\x13\x27\x00\xD8\x00\xDC\xFF\xDB\xFF\xDF",
+        22);
     bytes.replace(2072, 1, wide);
     CharacterRecord loaded;
     ASSERT_TRUE(loadCharacter(bytesOf(bytes), loaded));
-    EXPECT_EQ(loaded.m_strBirthDate, "\xC9t\xE9\x80?");
+    EXPECT_EQ(loaded.m_strBirthDate, "\xC9t\xE9\x80???");
 }
 
 TEST(CharacterFile, MissingFileCannotBeOpened) {
