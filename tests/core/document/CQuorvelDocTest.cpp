@@ -63,6 +63,8 @@ TEST(CQuorvelDoc, OpenReplacesTheCharacterOnlyWhenTheWholeFileIsRead) {
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.displayName(), "orthavel_doc_open.ksc");
     EXPECT_GE(observer.calls, 1);
+    doc.RestoreRecovered(before, "/tmp/kept.ksc");
+    EXPECT_EQ(doc.record().m_nPage, 1) << "recovered work opens on page 1 too";
     std::filesystem::remove(path);
     std::filesystem::remove(broken);
 }
