@@ -18,13 +18,32 @@ namespace orthavel {
 namespace {
 
 // A group heading says how many of its emphasis' skills must be rated: "(n min)", or "(All)" and
-// "(Both)" when that is every one of them. The sheet's words and the rule must agree.
-constexpr bool headingsNameTheRatedNeeded(std::span<const SkillSheetLine> lines) {
+// "(Both)" when that is every one of them, and the skills drawn under it are that emphasis'
+// members or count toward none (Theology (Morning Light) stands under Church). The sheet's words
+// and the rule must agree.
+constexpr bool isMember(const EmphasisInfo& emphasis, int skill) {
+    return std::ranges::any_of(emphasis.members, [skill](const MemberRange& range) {
+        return skill >= range.first && skill <= range.last;
+    });
+}
+constexpr bool groupsAgreeWithTheirEmphases(std::span<const SkillSheetLine> lines) {
+    const EmphasisInfo* group = nullptr;
     for (const SkillSheetLine& line : lines) {
+        if (line.kind == SkillSheetKind::Skill && group != nullptr &&
+            !isMember(*group, line.index) &&
+            std::ranges::any_of(kEmphases, [&line](const EmphasisInfo& other) {
+                return isMember(other, line.index);
+            })) {
+            return false;
+        }
+        if (line.kind == SkillSheetKind::Category || line.kind == SkillSheetKind::Heading) {
+            group = nullptr;
+        }
         if (line.kind != SkillSheetKind::Group) {
             continue;
         }
         const EmphasisInfo& emphasis = kEmphases[static_cast<std::size_t>(line.index)];
+        group = &emphasis;
         int members = 0;
         for (const MemberRange& range : emphasis.members) {
             members += range.last < range.first ? 0 : range.last - range.first + 1;
@@ -38,15 +57,16 @@ constexpr bool headingsNameTheRatedNeeded(std::span<const SkillSheetLine> lines)
     }
     return true;
 }
-static_assert(headingsNameTheRatedNeeded(kPage2Column1) &&
-                  headingsNameTheRatedNeeded(kPage2Column1Neuonian) &&
-                  headingsNameTheRatedNeeded(kPage2Column1Kessari) &&
-                  headingsNameTheRatedNeeded(kPage2Column2) &&
-                  headingsNameTheRatedNeeded(kPage2Column3) &&
-                  headingsNameTheRatedNeeded(kPage3Column1) &&
-                  headingsNameTheRatedNeeded(kPage3Column2) &&
-                  headingsNameTheRatedNeeded(kPage3Column3),
-              "every group heading names its emphasis' least number of rated skills");
+static_assert(groupsAgreeWithTheirEmphases(kPage2Column1) &&
+                  groupsAgreeWithTheirEmphases(kPage2Column1Neuonian) &&
+                  groupsAgreeWithTheirEmphases(kPage2Column1Kessari) &&
+                  groupsAgreeWithTheirEmphases(kPage2Column2) &&
+                  groupsAgreeWithTheirEmphases(kPage2Column3) &&
+                  groupsAgreeWithTheirEmphases(kPage3Column1) &&
+                  groupsAgreeWithTheirEmphases(kPage3Column2) &&
+                  groupsAgreeWithTheirEmphases(kPage3Column3),
+              "every group heading names its emphasis' least number of rated skills, and only "
+              "its members are drawn under it");
 
 // A value of one of the record's arrays, or 0 for an index the array does not have.
 template <std::size_t N>
