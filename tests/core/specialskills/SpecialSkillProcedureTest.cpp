@@ -133,6 +133,7 @@ TEST(SpecialSkillDialog, ButtonsStandInTheirColumnsWithTheChoiceIndexAsResult) {
     };
     EXPECT_EQ(shown(24, 1, 0), "9 &Weapon Mastery (Blade)");
     EXPECT_EQ(shown(61, 0, 2), "3 +1 A&gility");
+    EXPECT_EQ(dialogOf(character(61, 4)).columns.size(), 1U) << "no empty column beside";
     CharacterRecord surgeon = character(5, 7);
     advantage(surgeon, A::Persevearance) = 3;
     EXPECT_EQ(dialogOf(surgeon).inputs,
