@@ -92,6 +92,7 @@ PartyDock::PartyDock(CQuorvelDoc& document, Interaction& ui, OpenMember openMemb
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setTabKeyNavigation(false);
     m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setResizeContentsPrecision(100);
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 4);
     m_table->setAccessibleName(tr("Party members"));
     m_table->setAccessibleDescription(
@@ -139,6 +140,7 @@ void PartyDock::fail(const QString& text) {
 void PartyDock::showParty() {
     const bool open = !m_model->partyFile().empty();
     Q_EMIT partyOpened(open);
+    m_table->resizeColumnsToContents();
     const QString name = toQString(m_model->party().name);
     setWindowTitle(open ? tr("Party: %1").arg(name) : tr("Party"));
     m_model->setOpenFile(m_document.fileName());
