@@ -40,8 +40,8 @@ namespace orthavel {
 namespace {
 
 constexpr char kPartyFilter[] = "Orthavel Parties (*.kparty)";
-const QString kFileKey = QStringLiteral("party/file");
-const QString kVisibleKey = QStringLiteral("party/visible");
+constexpr char kFileKey[] = "party/file";
+constexpr char kVisibleKey[] = "party/visible";
 
 QString pathText(const std::filesystem::path& file) {
     return QFile::decodeName(QByteArray::fromStdString(file.string()));
@@ -117,7 +117,7 @@ PartyDock::PartyDock(CQuorvelDoc& document, Interaction& ui, OpenMember openMemb
     layout->addWidget(m_table, 1);
     setWidget(content);
     connect(toggleViewAction(), &QAction::toggled, this,
-            [](bool shown) { QSettings().setValue(kVisibleKey, shown); });
+            [](bool shown) { QSettings().setValue(QLatin1String(kVisibleKey), shown); });
     m_document.addObserver(this);
 }
 
@@ -171,7 +171,7 @@ bool PartyDock::openParty(const QString& path) {
         return false;
     }
     m_model->setParty(std::move(*reading.party), file);
-    QSettings().setValue(kFileKey, pathText(file));
+    QSettings().setValue(QLatin1String(kFileKey), pathText(file));
     showParty();
     return true;
 }
@@ -194,7 +194,7 @@ bool PartyDock::savePartyTo(const QString& path) {
     }
     if (file != m_model->partyFile()) {
         m_model->setParty(std::move(party), file);
-        QSettings().setValue(kFileKey, pathText(file));
+        QSettings().setValue(QLatin1String(kFileKey), pathText(file));
     }
     showParty();
     return true;
@@ -358,7 +358,7 @@ void PartyDock::printSummary() {
 
 void PartyDock::restoreFromSettings() {
     const QSettings settings;
-    const QString last = settings.value(kFileKey).toString();
+    const QString last = settings.value(QLatin1String(kFileKey)).toString();
     if (!last.isEmpty() && QFileInfo(last).isFile()) {
         PartyReading reading = readPartyFile(toPath(last));
         if (reading.party) {
@@ -366,7 +366,7 @@ void PartyDock::restoreFromSettings() {
             showParty();
         }
     }
-    setVisible(settings.value(kVisibleKey, false).toBool());
+    setVisible(settings.value(QLatin1String(kVisibleKey), false).toBool());
 }
 
 void PartyDock::documentChanged(const CQuorvelDoc& document, DocumentChange changes) {
