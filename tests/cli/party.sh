@@ -51,5 +51,6 @@ for call in "party list bad.kparty|1|Cannot open \"bad.kparty\": it is not valid
     eval "\"\$CLI\" $args" 2> err > /dev/null || status=$?
     expect_eq "$args" "$status $(head -n 1 err)" "$expected $message"
 done
+expect_status "any name will do for the party file" 0 "$CLI" party new "$(printf 'a\tb').kparty"
 expect_eq "nothing written on failure" "$(ls x.* 2>/dev/null | wc -l)" 0
 finish

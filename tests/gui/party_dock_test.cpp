@@ -8,15 +8,19 @@
 
 #include "GuiTestSupport.h"
 
+#include "core/document/CommandId.h"
 #include "core/party/PartyRow.h"
 #include "gui/app/PartyDock.h"
 #include "gui/app/PartyModel.h"
 #include "script/PartyFile.h"
 
 #include <QAbstractItemModelTester>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QTableView>
 #include <QTemporaryDir>
+
+#include <cstdio>
 
 using namespace orthavel;
 
@@ -65,12 +69,20 @@ private Q_SLOTS:
         QAbstractItemModelTester sourceTester(dock.model());
         QAbstractItemModelTester sortedTester(dock.sortModel());
         QVERIFY(dock.openParty(partyPath));
-        dock.show();
+        // View > Party shows and hides the dock.
+        f.frame.commandAction(CommandId::PartyDock)->trigger();
+        QVERIFY(!dock.isHidden());
         QVERIFY(opened(f.frame));
         QAbstractItemModel& shown = *dock.sortModel();
+        QCOMPARE(column(shown, PartyColumn::Name),
+                 (QStringList{QStringLiteral("Hero 10"), QStringLiteral("Hero 2"),
+                              QStringLiteral("ann"), QStringLiteral("tavern/gone.ksc")}));
 
         // Numbers as numbers, names in natural order; the missing member greyed with its reason.
-        dock.table()->sortByColumn(static_cast<int>(PartyColumn::Level), Qt::AscendingOrder);
+        // A click on a column's header sorts by it.
+        QHeaderView* header = dock.table()->horizontalHeader();
+        const int level = header->sectionViewportPosition(static_cast<int>(PartyColumn::Level));
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(level + 5, 5));
         QCOMPARE(column(shown, PartyColumn::Level),
                  (QStringList{QString(), QStringLiteral("2"), QStringLiteral("9"),
                               QStringLiteral("10")}));
@@ -108,9 +120,21 @@ private Q_SLOTS:
         QCOMPARE(shown.index(1, static_cast<int>(PartyColumn::Level)).data().toString(),
                  QStringLiteral("11"));
 
+        // Written by another program, twice, each time by a new file put in its place.
+        CharacterRecord changed = member("Hero 10", "Medic", 9);
+        for (const int age : {40, 41}) {
+            changed.m_nAge = age;
+            writeCharacter(folder + QStringLiteral("new.ksc"), changed);
+            QVERIFY(std::rename(qPrintable(folder + QStringLiteral("new.ksc")),
+                                qPrintable(folder + QStringLiteral("a.ksc"))) == 0);
+            QTRY_COMPARE(shown.index(1, static_cast<int>(PartyColumn::Age)).data().toInt(), age);
+        }
+
         // Delete takes the member out of the party, never its file.
         QTest::keyClick(dock.table(), Qt::Key_Delete);
         QCOMPARE(column(shown, PartyColumn::Name), QStringList{QStringLiteral("ann")});
+        f.frame.commandAction(CommandId::PartyDock)->trigger();
+        QVERIFY(dock.isHidden());
         QVERIFY(QFile::exists(folder + QStringLiteral("a.ksc")));
         QVERIFY(!readAll(partyPath).contains("a.ksc"));
         QVERIFY(readAll(partyPath).contains("tavern/gone.ksc"));

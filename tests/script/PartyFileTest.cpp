@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 
 #include <fstream>
+#include <set>
 
 namespace orthavel {
 namespace {
@@ -127,6 +128,33 @@ TEST(PartyMember, ThePartyStillOpensAfterItsFolderMoves) {
     const fs::path two[] = {"b", "c"};
     EXPECT_FALSE(addMembers(p, f.root, two));
     EXPECT_EQ(p.members.size(), kMostPartyMembers - 1);
+}
+
+// A row shows the record's values as the sheet writes them; every column has a title of its own.
+TEST(PartyRow, EachColumnShowsItsValue) {
+    CharacterRecord r;
+    r.m_strName = "R\xF6sa";
+    r.m_aAdvantage[14] = -3;
+    r.m_nInitiative = 35;
+    r.m_nInitiativeAdj = 30;
+    r.m_fMoveRate = 4.25F;
+    r.m_aEquipment[0] = 11;
+    const PartyRow row = partyRowOf(r);
+    const std::pair<PartyColumn, std::string> cases[] = {
+        {PartyColumn::Name, "R\xC3\xB6sa"}, {PartyColumn::Race, "Kessari"},
+        {PartyColumn::Profession, "Medic"}, {PartyColumn::Initiative, "35/30"},
+        {PartyColumn::MoveRate, "4.2/0.0"}, {PartyColumn::Armor, "Field plate"},
+        {PartyColumn::Soak, "0/0"},
+    };
+    for (const auto& [column, text] : cases) {
+        EXPECT_EQ(row.texts[static_cast<std::size_t>(column)], text);
+    }
+    EXPECT_EQ(row.texts[static_cast<std::size_t>(PartyColumn::Initiative) - 1], "-3");
+    EXPECT_EQ(row.numbers[static_cast<std::size_t>(PartyColumn::Initiative)], 35);
+    std::set<std::string_view> titles;
+    for (int c = 0; c < kPartyColumnCount; ++c) {
+        EXPECT_TRUE(titles.insert(partyColumn(c).title).second) << c;
+    }
 }
 
 } // namespace
