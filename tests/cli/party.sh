@@ -28,6 +28,8 @@ expect_eq "missing and damaged members say so" "$(tail -n 2 json)" \
 '{"status":"damaged","path":"empty.ksc","reason":"it is not a character file, or it is damaged (unexpected format: the file ends too early)"}
 {"status":"missing","path":"gone.ksc","reason":"the file does not exist"}'
 expect_eq "removed" "$(grep -c "$first" json)" 0
+expect_eq "as text" "$("$CLI" party list moved/tavern.kparty | tail -n 1)" \
+    "$(printf 'missing\tgone.ksc\tthe file does not exist')"
 
 "$CLI" summary --party moved/tavern.kparty -o s.pdf 2> s.err
 expect_eq "the unreadable members are left out by name" "$(wc -l < s.err)" 2

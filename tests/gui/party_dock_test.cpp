@@ -68,11 +68,20 @@ private Q_SLOTS:
         PartyDock& dock = *f.frame.partyDock();
         QAbstractItemModelTester sourceTester(dock.model());
         QAbstractItemModelTester sortedTester(dock.sortModel());
+        QFile bad(dir.path() + QStringLiteral("/bad.kparty"));
+        QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("{\n x") > 0);
+        bad.close();
+        QVERIFY(!dock.openParty(bad.fileName()));
+        QVERIFY(f.ui.messages.back().text.find("(line 2, column 2)") != std::string::npos);
         QVERIFY(dock.openParty(partyPath));
-        // View > Party shows and hides the dock.
-        f.frame.commandAction(CommandId::PartyDock)->trigger();
-        QVERIFY(!dock.isHidden());
+        QCOMPARE(dock.model()->headerData(4, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 QStringLiteral("PL"));
+        // View > Party shows the dock under the sheet, the window growing to make room.
         QVERIFY(opened(f.frame));
+        const int height = f.frame.height();
+        f.frame.commandAction(CommandId::PartyDock)->trigger();
+        QVERIFY(dock.filterField()->isVisible());
+        QVERIFY(f.frame.height() > height);
         QAbstractItemModel& shown = *dock.sortModel();
         QCOMPARE(column(shown, PartyColumn::Name),
                  (QStringList{QStringLiteral("Hero 10"), QStringLiteral("Hero 2"),
@@ -133,8 +142,13 @@ private Q_SLOTS:
         // Delete takes the member out of the party, never its file.
         QTest::keyClick(dock.table(), Qt::Key_Delete);
         QCOMPARE(column(shown, PartyColumn::Name), QStringList{QStringLiteral("ann")});
+        // Saved elsewhere, the members are found from there.
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+        QVERIFY(dock.savePartyTo(dir.path() + QStringLiteral("/sub/t.kparty")));
+        QVERIFY(readAll(dir.path() + QStringLiteral("/sub/t.kparty")).contains("../tavern/b.ksc"));
         f.frame.commandAction(CommandId::PartyDock)->trigger();
         QVERIFY(dock.isHidden());
+        QCOMPARE(f.frame.height(), height);
         QVERIFY(QFile::exists(folder + QStringLiteral("a.ksc")));
         QVERIFY(!readAll(partyPath).contains("a.ksc"));
         QVERIFY(readAll(partyPath).contains("tavern/gone.ksc"));

@@ -92,6 +92,7 @@ TEST(PartyMember, EachMemberFileGetsItsStatusAndReason) {
     const std::pair<std::string, std::string> cases[] = {
         {"tavern/rosa.ksc", "ok "},
         {"tavern/none.ksc", "missing the file does not exist"},
+        {"", "damaged the path is empty"},
         {"tavern", "damaged it is a folder"},
         {"tavern/fifo.ksc", "damaged it is not a regular file"},
         {"/dev/null", "damaged it is not a regular file"},
@@ -153,8 +154,11 @@ TEST(PartyRow, EachColumnShowsItsValue) {
     EXPECT_EQ(row.numbers[static_cast<std::size_t>(PartyColumn::Initiative)], 35);
     std::set<std::string_view> titles;
     for (int c = 0; c < kPartyColumnCount; ++c) {
-        EXPECT_TRUE(titles.insert(partyColumn(c).title).second) << c;
+        EXPECT_TRUE(!partyColumn(c).title.empty() && titles.insert(partyColumn(c).title).second)
+            << c;
     }
+    EXPECT_EQ(partyColumn(static_cast<int>(PartyColumn::FirstAdvantage)).title, "Str");
+    EXPECT_EQ(partyColumn(static_cast<int>(PartyColumn::MoveRate)).title, "Move");
 }
 
 } // namespace
