@@ -17,10 +17,6 @@
 // render: a sheet page drawn into a PDF, PNG or SVG file.
 namespace orthavel::cli {
 
-namespace {
-
-// The sheet's drawing needs a GUI application (fonts); the tool makes one only for render, and
-// ends it before returning.
 std::unique_ptr<QGuiApplication> makeGuiApplication() {
     if (QCoreApplication::instance() != nullptr) {
         return nullptr;
@@ -30,8 +26,6 @@ std::unique_ptr<QGuiApplication> makeGuiApplication() {
     static char* argv[] = {name, nullptr};
     return std::make_unique<QGuiApplication>(argc, argv);
 }
-
-} // namespace
 
 int cmdRender(const Arguments& a, std::ostream& /*out*/, std::ostream& err) {
     const Subcommand* render = findSubcommand("render");

@@ -41,6 +41,15 @@ constexpr Option kNpcOptions[] = {
     kOut,
 };
 
+constexpr Option kPartyOptions[] = {
+    {"json", "", "With list: one JSON object a line instead of tab-separated columns."},
+};
+constexpr Option kSummaryOptions[] = {
+    {"party", "P.kparty", "Summarises the members of this party file, in its order."},
+    {"page", "N", "The page to draw into a .png or .svg file, from 1 (1 when not given)."},
+    {"o", "OUT", "Writes the summary there: a .pdf (every page), .png or .svg file."},
+};
+
 void printRunHelp(std::ostream& out) {
     out << "\nCommands:\n";
     printRunCommands(out);
@@ -99,6 +108,24 @@ constexpr Subcommand kSubcommands[] = {
      .minOperands = 0,
      .maxOperands = 0,
      .run = cmdNpc},
+    {.name = "party",
+     .synopsis = "new P.kparty [FILES...] | add|remove P.kparty FILES... | list P.kparty [--json]",
+     .summary = "Makes or changes a party file (members stored relative to its folder, each kept "
+                "once), or lists its members: status, path, name, profession, level.",
+     .options = kPartyOptions,
+     .required = "",
+     .minOperands = 2,
+     .maxOperands = kAnyNumber,
+     .run = cmdParty},
+    {.name = "summary",
+     .synopsis = "(FILES... | --party P.kparty) -o OUT [--page N]",
+     .summary = "Draws the game master's summary sheet of the characters, several to a page and "
+                "none split across pages, into a .pdf, .png or .svg file.",
+     .options = kSummaryOptions,
+     .required = "o",
+     .minOperands = 0,
+     .maxOperands = kAnyNumber,
+     .run = cmdSummary},
 };
 
 // Every option a row needs is one it takes (option() finds no other, and the table would not

@@ -5,7 +5,11 @@
 #pragma once
 
 #include "cli/CommandLine.h"
+#include "core/party/Party.h"
 
+#include <QGuiApplication>
+
+#include <memory>
 #include <ostream>
 
 // The subcommands of orthavel-cli, one function each, in a file of their own (or of their group).
@@ -22,8 +26,18 @@ void printRunCommands(std::ostream& out);
 
 // RenderCommand.cpp
 int cmdRender(const Arguments& a, std::ostream& out, std::ostream& err);
+// The sheet's drawing needs a GUI application (fonts); the tool makes one only for the commands
+// that draw, and ends it before returning (nothing when there is one already).
+std::unique_ptr<QGuiApplication> makeGuiApplication();
 
 // NpcCommand.cpp
 int cmdNpc(const Arguments& a, std::ostream& out, std::ostream& err);
+
+// PartyCommand.cpp; reading a party file names the fault on err and answers ExitFileError.
+int cmdParty(const Arguments& a, std::ostream& out, std::ostream& err);
+int readPartyOrFail(const std::string& path, Party& party, std::ostream& err);
+
+// SummaryCommand.cpp
+int cmdSummary(const Arguments& a, std::ostream& out, std::ostream& err);
 
 } // namespace orthavel::cli

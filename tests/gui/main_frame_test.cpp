@@ -203,7 +203,7 @@ private Q_SLOTS:
                  QStringLiteral("&New QuickPC;New Full &Generation;&Open...;&Save;|;&Undo;&Redo;|;"
                                 "&Print...;"
                                 "&About Orthavel...;|;&Main Menu;Page &1;Page &2 (skills);"
-                                "Page &3 (skills);Page &4 (combat)"));
+                                "Page &3 (skills);Page &4 (combat);|;&Party"));
         QVERIFY(bar->isMovable() && bar->isFloatable());
         QCOMPARE(bar->allowedAreas(), Qt::AllToolBarAreas);
         QCOMPARE(f.frame.toolBarArea(bar), Qt::TopToolBarArea);

@@ -54,6 +54,7 @@ constexpr std::string_view kFired = "&Combat>&Advanced Combat Criticals>&Fired/T
 constexpr std::string_view kMagic = "&Magic>Magic &Criticals";
 constexpr std::string_view kOptions = "&Options";
 constexpr std::string_view kView = "&View";
+constexpr std::string_view kParty = "&Party";
 constexpr std::string_view kHelp = "&Help";
 
 using enum CommandId;
@@ -174,6 +175,9 @@ constexpr Command kCommands[] = {
      .prompt = "Show or hide the status bar", .toolTip = "Toggle StatusBar", .checkable = true},
     {.id = RollLog, .menu = kView, .caption = "Roll &Log",
      .prompt = "Show or hide the log of every roll shown", .toolTip = "Roll Log", .checkable = true},
+    {.id = PartyDock, .menu = kView, .caption = "&Party",
+     .prompt = "Show or hide the party beside the character", .toolTip = "Party", .checkable = true,
+     .toolbar = {5, 1}, .icon = "party.svg"},
     {.id = MainMenu, .menu = kView, .caption = "&Main Menu", .separatorBefore = true,
      .prompt = "Return to the main menu", .toolbar = {4, 1}, .icon = "main_menu.svg",
      .commandLineName = "page:0", .run = shows<0>},
@@ -185,6 +189,24 @@ constexpr Command kCommands[] = {
      .commandLineName = "page:3", .run = shows<3>},
     {.id = Page4, .menu = kView, .caption = "Page &4 (combat)", .toolbar = {4, 5}, .icon = "page4.svg",
      .commandLineName = "page:4", .run = shows<4>},
+    {.id = NewParty, .menu = kParty, .caption = "&New Party...",
+     .prompt = "Make a party file for characters to keep side by side"},
+    {.id = OpenParty, .menu = kParty, .caption = "&Open Party...", .prompt = "Open a party file"},
+    {.id = SaveParty, .menu = kParty, .caption = "&Save Party", .prompt = "Write the party file"},
+    {.id = SavePartyAs, .menu = kParty, .caption = "Save Party &As...",
+     .prompt = "Write the party under another name or in another folder"},
+    {.id = AddCharacters, .menu = kParty, .caption = "Add &Characters...", .separatorBefore = true,
+     .prompt = "Add character files to the party"},
+    {.id = AddFolder, .menu = kParty, .caption = "Add &Folder...",
+     .prompt = "Add every character file of a folder to the party"},
+    {.id = AddOpenCharacter, .menu = kParty, .caption = "Add Open C&haracter",
+     .prompt = "Add the open character's file to the party"},
+    {.id = RemoveFromParty, .menu = kParty, .caption = "&Remove from Party", .shortcut = "Del",
+     .prompt = "Take the selected members out of the party; their files stay"},
+    {.id = PrintSummary, .menu = kParty, .caption = "&Print Summary...", .separatorBefore = true,
+     .prompt = "Print the summary of the party's characters, four to a page"},
+    {.id = ExportSummary, .menu = kParty, .caption = "&Export Summary as PDF...",
+     .prompt = "Write the summary of the party's characters into a PDF file"},
     {.id = LocalHelp, .menu = kHelp, .caption = "&Quick Player Character Kessari"},
     {.id = UpdatesSite, .menu = kHelp, .caption = "&Orthavel Web Site (Updates)"},
     {.id = GameSite, .menu = kHelp, .caption = "&Quorvel Web Site (Game Information)"},

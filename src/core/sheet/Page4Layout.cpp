@@ -23,13 +23,6 @@ struct PlacedText {
 };
 
 // The armor row by armor type; type 0 (none) and unknown types draw no row.
-struct ArmorRow {
-    std::string_view name;
-    std::string_view absorbRate;
-    std::string_view maxPoints;
-    std::string_view weight;
-};
-
 constexpr std::array<ArmorRow, 12> kArmorRows{{
     {"", "", "", ""}, // 0: none
     {"Padding", "5", "", "3"},
@@ -210,13 +203,11 @@ void drawArmorBox(SheetWriter& w, const Record& r) {
     const int W = w.sheetWidth();
     w.selectFont(FontId::CourierNew);
     w.text(10, 642, "ARMOR TYPE");
-    const std::int32_t type = r.m_aEquipment[0];
-    if (type > 0 && static_cast<std::size_t>(type) < kArmorRows.size()) {
-        const ArmorRow& row = kArmorRows[static_cast<std::size_t>(type)];
-        w.text(10, 682, row.name);
-        w.text(127, 682, row.absorbRate);
-        w.text(192, 682, row.maxPoints);
-        w.text(325, 682, row.weight);
+    if (const ArmorRow* row = armorWorn(r.m_aEquipment[0])) {
+        w.text(10, 682, row->name);
+        w.text(127, 682, row->absorbRate);
+        w.text(192, 682, row->maxPoints);
+        w.text(325, 682, row->weight);
     }
     drawTexts(w, kArmorTexts);
     constexpr int kColumns[] = {110, 170, 240, 310};
@@ -259,6 +250,13 @@ void drawOutcomeBox(SheetWriter& w) {
 }
 
 } // namespace
+
+const ArmorRow* armorWorn(std::int32_t type) {
+    if (type > 0 && static_cast<std::size_t>(type) < kArmorRows.size()) {
+        return &kArmorRows[static_cast<std::size_t>(type)];
+    }
+    return nullptr;
+}
 
 DisplayList layoutPage4(const CharacterRecord& record, const TextMetrics& metrics) {
     DisplayList list;

@@ -8,7 +8,21 @@
 #include "core/sheet/DisplayList.h"
 #include "core/sheet/TextMetrics.h"
 
+#include <cstdint>
+#include <string_view>
+
 namespace orthavel {
+
+// A kind of armor as page 4 lists it.
+struct ArmorRow {
+    std::string_view name;
+    std::string_view absorbRate;
+    std::string_view maxPoints;
+    std::string_view weight;
+};
+
+// The armor of a type (m_aEquipment[0]); nothing for none (0) and for unknown types.
+const ArmorRow* armorWorn(std::int32_t type);
 
 // Sheet page 4: the combat form. A few derived values, the armor worn and ruled tables the
 // player fills in during play.

@@ -10,6 +10,7 @@
 #include "gui/app/DrawnIcon.h"
 #include "gui/app/FileDialogs.h"
 #include "gui/app/LockIndicators.h"
+#include "gui/app/PartyDock.h"
 #include "gui/app/Resources.h"
 #include "gui/app/RollLogDock.h"
 #include "gui/dialogs/HelpDialogs.h"
@@ -90,6 +91,7 @@ CMainFrame::CMainFrame(CQuorvelDoc& document, Interaction& ui, QWidget* parent)
     buildToolBar();
     buildStatusBar();
     buildRollLog();
+    buildParty();
 
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect place =
@@ -110,6 +112,9 @@ CMainFrame::~CMainFrame() {
     // The dock is hidden as the window's widgets are destroyed, after this part of the window is.
     if (m_logDock != nullptr) {
         m_logDock->disconnect(this);
+    }
+    if (m_partyDock != nullptr) {
+        m_partyDock->disconnect(this);
     }
 }
 
@@ -264,8 +269,8 @@ void CMainFrame::fitWidthToRollLog() {
         return;
     }
     if (!beside) {
-        // The size the window had before the log opened beside the sheet.
-        setFixedSize(*m_sizeWithoutLog);
+        // The width the window had before the log opened beside the sheet.
+        setFixedSize(m_sizeWithoutLog->width(), height());
         m_sizeWithoutLog.reset();
         return;
     }
@@ -274,6 +279,61 @@ void CMainFrame::fitWidthToRollLog() {
     const int room = shownOn != nullptr ? shownOn->availableGeometry().width() : width();
     setFixedSize(std::max(width(), std::min(width() + kRollLogWidth, room)), height());
     resizeDocks({m_logDock}, {kRollLogWidth}, Qt::Horizontal);
+}
+
+namespace {
+
+// How tall the party stands under the sheet when it opens.
+constexpr int kPartyHeight = 220;
+
+} // namespace
+
+// The Party menu's commands that need an open party.
+constexpr CommandId kPartyCommands[] = {
+    CommandId::SaveParty,    CommandId::SavePartyAs,      CommandId::AddCharacters,
+    CommandId::AddFolder,    CommandId::AddOpenCharacter, CommandId::RemoveFromParty,
+    CommandId::PrintSummary, CommandId::ExportSummary,
+};
+
+void CMainFrame::buildParty() {
+    m_partyDock = new PartyDock(
+        m_document, m_ui,
+        [this](const QString& path) { return querySaveChanges() && openFile(path); }, this);
+    m_partyDock->hide();
+    addDockWidget(Qt::BottomDockWidgetArea, m_partyDock);
+    // Delete removes members while the party has the keyboard, and nowhere else.
+    QAction* remove = commandAction(CommandId::RemoveFromParty);
+    remove->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    m_partyDock->addAction(remove);
+    const auto enable = [this](bool open) {
+        for (const CommandId id : kPartyCommands) {
+            commandAction(id)->setEnabled(open);
+        }
+    };
+    enable(false);
+    connect(m_partyDock, &PartyDock::partyOpened, this, enable);
+    connect(m_partyDock->toggleViewAction(), &QAction::toggled, commandAction(CommandId::PartyDock),
+            &QAction::setChecked);
+    connect(m_partyDock, &QDockWidget::visibilityChanged, this, &CMainFrame::fitHeightToParty);
+    connect(m_partyDock, &QDockWidget::topLevelChanged, this, &CMainFrame::fitHeightToParty);
+    m_partyDock->restoreFromSettings();
+}
+
+void CMainFrame::fitHeightToParty() {
+    const bool under = !m_partyDock->isHidden() && !m_partyDock->isFloating();
+    if (under == m_heightWithoutParty.has_value()) {
+        return;
+    }
+    if (!under) {
+        setFixedSize(width(), *m_heightWithoutParty);
+        m_heightWithoutParty.reset();
+        return;
+    }
+    m_heightWithoutParty = height();
+    const QScreen* shownOn = screen();
+    const int room = shownOn != nullptr ? shownOn->availableGeometry().height() : height();
+    setFixedSize(width(), std::max(height(), std::min(height() + kPartyHeight, room)));
+    resizeDocks({m_partyDock}, {kPartyHeight}, Qt::Vertical);
 }
 
 void CMainFrame::documentChanged(const CQuorvelDoc& document, DocumentChange /*changes*/) {
@@ -353,6 +413,42 @@ void CMainFrame::runCommand(CommandId id) {
         if (m_logDock->isVisible()) {
             m_logDock->raise();
         }
+        break;
+    case CommandId::PartyDock:
+        m_partyDock->setVisible(commandAction(id)->isChecked());
+        if (m_partyDock->isVisible()) {
+            m_partyDock->raise();
+        }
+        break;
+    case CommandId::NewParty:
+        m_partyDock->newParty();
+        break;
+    case CommandId::OpenParty:
+        m_partyDock->openPartyWithDialog();
+        break;
+    case CommandId::SaveParty:
+        m_partyDock->saveParty();
+        break;
+    case CommandId::SavePartyAs:
+        m_partyDock->savePartyAs();
+        break;
+    case CommandId::AddCharacters:
+        m_partyDock->addCharacters();
+        break;
+    case CommandId::AddFolder:
+        m_partyDock->addFolder();
+        break;
+    case CommandId::AddOpenCharacter:
+        m_partyDock->addOpenCharacter();
+        break;
+    case CommandId::RemoveFromParty:
+        m_partyDock->removeSelected();
+        break;
+    case CommandId::PrintSummary:
+        m_partyDock->printSummary();
+        break;
+    case CommandId::ExportSummary:
+        m_partyDock->exportSummary();
         break;
     case CommandId::LocalHelp:
         openHelpPage();

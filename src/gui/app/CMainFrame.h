@@ -25,6 +25,7 @@ class CQuorvelDoc;
 class CQuorvelView;
 class Interaction;
 class LockIndicators;
+class PartyDock;
 class RollLogDock;
 struct Command;
 
@@ -57,6 +58,8 @@ public:
     RollLog& rollLog() { return m_rollLog; }
     RollLogDock* rollLogDock() const { return m_logDock; }
     const RecentFiles& recentFiles() const { return m_recentFiles; }
+    // The game master's party beside the character (View > Party, the Party menu).
+    PartyDock* partyDock() const { return m_partyDock; }
 
     // Opens a character file; a failure is shown and leaves the open character as it was.
     bool openFile(const QString& path);
@@ -93,6 +96,8 @@ private:
     void buildStatusBar();
     void buildRollLog();
     void fitWidthToRollLog();
+    void buildParty();
+    void fitHeightToParty();
     QMenu* menuAt(std::string_view path);
     QAction* makeCommandAction(const Command& command);
     void addRecentFileEntries(QMenu* menu);
@@ -117,6 +122,9 @@ private:
     RecentFiles m_recentFiles;
     // While the roll log stands beside the sheet: the window's size before it opened.
     std::optional<QSize> m_sizeWithoutLog;
+    PartyDock* m_partyDock = nullptr;
+    // While the party stands under the sheet: the window's height before it opened.
+    std::optional<int> m_heightWithoutParty;
 };
 
 } // namespace orthavel

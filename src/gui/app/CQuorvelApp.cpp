@@ -4,6 +4,8 @@
 
 #include "gui/app/CQuorvelApp.h"
 
+#include "gui/app/PartyDock.h"
+
 #include "gui/app/CMainFrame.h"
 #include "gui/app/DrawnIcon.h"
 #include "gui/app/RecoveryFile.h"
@@ -14,6 +16,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QStatusBar>
 #include <QStringList>
 
@@ -36,7 +39,8 @@ void describeCommandLine(QCommandLineParser& parser) {
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("file"),
-                                 QStringLiteral("A character file (.ksc) to open."),
+                                 QStringLiteral("A character file (.ksc) to open, or a party "
+                                                "file (.kparty) to show beside the character."),
                                  QStringLiteral("[file]"));
 }
 
@@ -95,7 +99,14 @@ bool CQuorvelApp::InitInstance(const QStringList& arguments) {
     QObject::connect(m_frame.get(), &CMainFrame::rollLogChanged, m_rollLogFile.get(),
                      &RollLogFile::changed);
     const QStringList files = parser.positionalArguments();
-    if (!files.isEmpty() && !m_frame->openFile(files.first())) {
+    if (!files.isEmpty() &&
+        QFileInfo(files.first()).suffix().compare(QStringLiteral("kparty"), Qt::CaseInsensitive) ==
+            0) {
+        if (!m_frame->partyDock()->openParty(files.first())) {
+            return false;
+        }
+        m_frame->partyDock()->show();
+    } else if (!files.isEmpty() && !m_frame->openFile(files.first())) {
         return false;
     }
     m_frame->show();

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Orthavel developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# orthavel-cli party and summary: a party file of character files that still opens once its
+# folder moves, members that cannot be read listed with their reason, the summary of them all.
+source "$(dirname "$0")/common.bash"
+
+mkdir game
+"$CLI" npc --count 12 --seed 3 -o game/tavern > /dev/null
+cd game
+"$CLI" party new tavern.kparty tavern/*.ksc tavern/*.ksc
+first="$(ls tavern | head -n 1)"
+expect_eq "each member once, stored relative" \
+    "$(grep -c '"tavern/' tavern.kparty) $(grep -c "\"tavern/$first\"" tavern.kparty)" "12 1"
+cd ..
+mv game moved
+"$CLI" party list moved/tavern.kparty > list
+expect_eq "the moved party lists every member" "$(cut -f 1 list | sort | uniq -c | xargs)" "12 ok"
+expect_eq "a member's line" "$(head -n 1 list | cut -f 2)" "tavern/$first"
+
+touch moved/empty.ksc
+"$CLI" party add moved/tavern.kparty moved/empty.ksc moved/gone.ksc
+"$CLI" party remove moved/tavern.kparty "moved/tavern/$first"
+"$CLI" party list moved/tavern.kparty --json > json
+expect_eq "missing and damaged members say so" "$(tail -n 2 json)" \
+'{"status":"damaged","path":"empty.ksc","reason":"it is not a character file, or it is damaged (unexpected format: the file ends too early)"}
+{"status":"missing","path":"gone.ksc","reason":"the file does not exist"}'
+expect_eq "removed" "$(grep -c "$first" json)" 0
+expect_eq "as text" "$("$CLI" party list moved/tavern.kparty | tail -n 1)" \
+    "$(printf 'missing\tgone.ksc\tthe file does not exist')"
+
+"$CLI" summary --party moved/tavern.kparty -o s.pdf 2> s.err
+expect_eq "the unreadable members are left out by name" "$(wc -l < s.err)" 2
+if command -v pdftotext > /dev/null; then
+    pdftotext s.pdf s.txt
+    expect_eq "eleven members on three pages" "$(grep -c '^Page . of 3$' s.txt)" 3
+fi
+"$CLI" summary moved/tavern/*.ksc --page 3 -o s3.svg
+expect_eq "a page as SVG" "$(grep -c '<svg' s3.svg)" 1
+
+printf '{"format": "orthavel-party",\n "version": 1 "members": []}' > bad.kparty
+for call in "party list bad.kparty|1|Cannot open \"bad.kparty\": it is not valid JSON (line 2, column 15)." \
+    "party add moved/tavern.kparty|2|orthavel-cli: party: add needs the character files" \
+    "party new moved/tavern.kparty|1|Cannot make \"moved/tavern.kparty\": something of that name exists already." \
+    "summary --party bad.kparty -o x.pdf|1|Cannot open \"bad.kparty\": it is not valid JSON (line 2, column 15)." \
+    "summary moved/empty.ksc --party bad.kparty -o x.pdf|2|orthavel-cli: summary: give the character files or --party, not both" \
+    "summary moved/empty.ksc -o x.pdf --page 2|2|orthavel-cli: summary: --page takes a page from 1, for .png and .svg" \
+    "summary \"moved/tavern/$first\" -o x.png --page 2|1|Cannot write \"x.png\": the summary has 1 page(s)."; do
+    IFS='|' read -r args expected message <<< "$call"
+    status=0
+    eval "\"\$CLI\" $args" 2> err > /dev/null || status=$?
+    expect_eq "$args" "$status $(head -n 1 err)" "$expected $message"
+done
+expect_status "any name will do for the party file" 0 "$CLI" party new "$(printf 'a\tb').kparty"
+expect_eq "nothing written on failure" "$(ls x.* 2>/dev/null | wc -l)" 0
+finish

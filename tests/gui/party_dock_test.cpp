@@ -1,0 +1,159 @@
+// SPDX-FileCopyrightText: 2026 The Orthavel developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The party dock: its table under the model tester, sorting and filtering, and the keyboard:
+// Enter opens a member (asking about unsaved changes first), Delete removes one from the party,
+// a member saved here shows its new values.
+
+#include "GuiTestSupport.h"
+
+#include "core/document/CommandId.h"
+#include "core/party/PartyRow.h"
+#include "gui/app/PartyDock.h"
+#include "gui/app/PartyModel.h"
+#include "script/PartyFile.h"
+
+#include <QAbstractItemModelTester>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+using namespace orthavel;
+
+namespace {
+
+CharacterRecord member(const char* name, const char* profession, int level) {
+    CharacterRecord r;
+    r.m_strName = name;
+    r.m_strProfession = profession;
+    r.m_nProfessionLevel = level;
+    return r;
+}
+
+QStringList column(const QAbstractItemModel& model, PartyColumn c) {
+    QStringList texts;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        texts.append(model.index(row, static_cast<int>(c)).data().toString());
+    }
+    return texts;
+}
+
+} // namespace
+
+class PartyDockTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { useOwnSettings("party_dock_test"); }
+
+    void theDockByKeyboard() {
+        QTemporaryDir dir;
+        const QString folder = dir.path() + QStringLiteral("/tavern/");
+        QDir().mkpath(folder);
+        writeCharacter(folder + QStringLiteral("a.ksc"), member("Hero 10", "Medic", 9));
+        writeCharacter(folder + QStringLiteral("b.ksc"), member("Hero 2", "Thief", 10));
+        writeCharacter(folder + QStringLiteral("c.ksc"), member("ann", "Medic", 2));
+        Party party;
+        party.members = {"tavern/a.ksc", "tavern/b.ksc", "tavern/c.ksc", "tavern/gone.ksc"};
+        const QString partyPath = dir.path() + QStringLiteral("/t.kparty");
+        QFile file(partyPath);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(partyFileText(party)));
+        file.close();
+
+        Frame f;
+        PartyDock& dock = *f.frame.partyDock();
+        QAbstractItemModelTester sourceTester(dock.model());
+        QAbstractItemModelTester sortedTester(dock.sortModel());
+        QFile bad(dir.path() + QStringLiteral("/bad.kparty"));
+        QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("{\n x") > 0);
+        bad.close();
+        QVERIFY(!dock.openParty(bad.fileName()));
+        QVERIFY(f.ui.messages.back().text.find("(line 2, column 2)") != std::string::npos);
+        QVERIFY(dock.openParty(partyPath));
+        QCOMPARE(dock.model()->headerData(4, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 QStringLiteral("PL"));
+        // View > Party shows the dock under the sheet, the window growing to make room.
+        QVERIFY(opened(f.frame));
+        const int height = f.frame.height();
+        f.frame.commandAction(CommandId::PartyDock)->trigger();
+        QVERIFY(dock.filterField()->isVisible());
+        QVERIFY(f.frame.height() > height);
+        QAbstractItemModel& shown = *dock.sortModel();
+        QCOMPARE(column(shown, PartyColumn::Name),
+                 (QStringList{QStringLiteral("Hero 10"), QStringLiteral("Hero 2"),
+                              QStringLiteral("ann"), QStringLiteral("tavern/gone.ksc")}));
+
+        // Numbers as numbers, names in natural order; the missing member greyed with its reason.
+        // A click on a column's header sorts by it.
+        QHeaderView* header = dock.table()->horizontalHeader();
+        const int level = header->sectionViewportPosition(static_cast<int>(PartyColumn::Level));
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(level + 5, 5));
+        QCOMPARE(column(shown, PartyColumn::Level),
+                 (QStringList{QString(), QStringLiteral("2"), QStringLiteral("9"),
+                              QStringLiteral("10")}));
+        dock.table()->sortByColumn(static_cast<int>(PartyColumn::Name), Qt::AscendingOrder);
+        QCOMPARE(column(shown, PartyColumn::Name),
+                 (QStringList{QStringLiteral("ann"), QStringLiteral("Hero 2"),
+                              QStringLiteral("Hero 10"), QStringLiteral("tavern/gone.ksc")}));
+        QVERIFY(
+            shown.index(3, 0).data(Qt::ToolTipRole).toString().contains(QStringLiteral("exist")));
+        QVERIFY(shown.index(3, 0).data(Qt::ForegroundRole).isValid());
+
+        // The filter, reached by its mnemonic, matches the profession.
+        QTest::keyClick(dock.table(), Qt::Key_F, Qt::AltModifier);
+        QVERIFY(dock.filterField()->hasFocus());
+        QTest::keyClicks(dock.filterField(), QStringLiteral("medic"));
+        QCOMPARE(column(shown, PartyColumn::Name),
+                 (QStringList{QStringLiteral("ann"), QStringLiteral("Hero 10")}));
+
+        // Enter opens the member, once the unsaved character was dealt with.
+        f.modify();
+        dock.table()->setFocus();
+        dock.table()->setCurrentIndex(shown.index(1, 0));
+        QTest::keyClick(dock.table(), Qt::Key_Return);
+        QCOMPARE(f.ui.saveQuestions.size(), std::size_t{1}); // cancelled: nothing opened
+        QCOMPARE(f.document.record().m_strName, std::string("Unsaved"));
+        f.ui.saveAnswers.push_back(SaveAnswer::Discard);
+        QTest::keyClick(dock.table(), Qt::Key_Return);
+        QCOMPARE(f.document.record().m_strName, std::string("Hero 10"));
+        QVERIFY(shown.index(1, 0).data(Qt::FontRole).value<QFont>().bold());
+
+        // Saved here: the row shows the new values.
+        f.document.record().m_nProfessionLevel = 11;
+        f.document.SetModifiedFlag(true);
+        QVERIFY(f.frame.save());
+        QCOMPARE(shown.index(1, static_cast<int>(PartyColumn::Level)).data().toString(),
+                 QStringLiteral("11"));
+
+        // Written by another program, twice, each time by a new file put in its place.
+        CharacterRecord changed = member("Hero 10", "Medic", 9);
+        for (const int age : {40, 41}) {
+            changed.m_nAge = age;
+            writeCharacter(folder + QStringLiteral("new.ksc"), changed);
+            QVERIFY(std::rename(qPrintable(folder + QStringLiteral("new.ksc")),
+                                qPrintable(folder + QStringLiteral("a.ksc"))) == 0);
+            QTRY_COMPARE(shown.index(1, static_cast<int>(PartyColumn::Age)).data().toInt(), age);
+        }
+
+        // Delete takes the member out of the party, never its file.
+        QTest::keyClick(dock.table(), Qt::Key_Delete);
+        QCOMPARE(column(shown, PartyColumn::Name), QStringList{QStringLiteral("ann")});
+        // Saved elsewhere, the members are found from there.
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+        QVERIFY(dock.savePartyTo(dir.path() + QStringLiteral("/sub/t.kparty")));
+        QVERIFY(readAll(dir.path() + QStringLiteral("/sub/t.kparty")).contains("../tavern/b.ksc"));
+        f.frame.commandAction(CommandId::PartyDock)->trigger();
+        QVERIFY(dock.isHidden());
+        QCOMPARE(f.frame.height(), height);
+        QVERIFY(QFile::exists(folder + QStringLiteral("a.ksc")));
+        QVERIFY(!readAll(partyPath).contains("a.ksc"));
+        QVERIFY(readAll(partyPath).contains("tavern/gone.ksc"));
+    }
+};
+
+QTEST_MAIN(PartyDockTest)
+#include "party_dock_test.moc"
