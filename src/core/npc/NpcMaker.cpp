@@ -156,10 +156,6 @@ std::vector<std::int32_t> fullProfessions(std::int32_t race, std::int32_t cultur
     return quickProfessions(race, culture);
 }
 
-std::string_view raceName(std::int32_t race) {
-    return race == kRaceNeuonian ? "Neuonian" : "Kessari";
-}
-
 std::optional<std::int32_t> raceNamed(std::string_view text) {
     static constexpr std::array<std::string_view, 2> kRaces{"Kessari", "Neuonian"};
     return codeOrName(text, kRaces);

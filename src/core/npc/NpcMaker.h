@@ -24,9 +24,6 @@ std::vector<std::int32_t> npcCultures(std::int32_t race);
 std::vector<std::int32_t> quickProfessions(std::int32_t race, std::int32_t culture);
 std::vector<std::int32_t> fullProfessions(std::int32_t race, std::int32_t culture);
 
-// The name of a race as the program shows it.
-std::string_view raceName(std::int32_t race);
-
 // Reads a race, culture, profession or age class as a person names it: its code, or its name
 // without regard to case ("neuonian", "Balentin", "Medic", "Young Adult").
 std::optional<std::int32_t> raceNamed(std::string_view text);

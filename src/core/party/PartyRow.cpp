@@ -53,10 +53,6 @@ const PartyColumnInfo& partyColumn(int column) {
     return kColumns.at(static_cast<std::size_t>(column));
 }
 
-std::string_view raceName(std::int32_t race) {
-    return race == kRaceNeuonian ? "Neuonian" : "Kessari";
-}
-
 PartyRow partyRowOf(const CharacterRecord& r) {
     PartyRow row;
     const auto set = [&row](PartyColumn column, std::string text, double number = 0) {

@@ -49,7 +49,4 @@ struct PartyRow {
 // computed them).
 PartyRow partyRowOf(const CharacterRecord& record);
 
-// "Kessari" or "Neuonian".
-std::string_view raceName(std::int32_t race);
-
 } // namespace orthavel

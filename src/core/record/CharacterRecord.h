@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace orthavel {
 
@@ -55,6 +56,11 @@ constexpr std::size_t indexOf(Advantage advantage) {
 // Race codes.
 inline constexpr std::int32_t kRaceKessari = 0;
 inline constexpr std::int32_t kRaceNeuonian = 1;
+
+// The name of a race as the program shows it; a code no rule writes reads as Kessari.
+constexpr std::string_view raceName(std::int32_t race) {
+    return race == kRaceNeuonian ? "Neuonian" : "Kessari";
+}
 
 // What a new character of each race starts with before any choice: its age range and the skill
 // points it has to spend.
