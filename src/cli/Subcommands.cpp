@@ -41,6 +41,12 @@ constexpr Option kNpcOptions[] = {
     kOut,
 };
 
+constexpr Option kExportOptions[] = {
+    {"format", "F", "text, markdown, html, odt, foundry (a Foundry VTT actor) or json (as dump)."},
+    {"o", "OUT", "The file, or the folder that takes one file per character."},
+    {"one-file", "", "With text, markdown or html: every character in the one file OUT."},
+};
+
 void printRunHelp(std::ostream& out) {
     out << "\nCommands:\n";
     printRunCommands(out);
@@ -99,6 +105,24 @@ constexpr Subcommand kSubcommands[] = {
      .minOperands = 0,
      .maxOperands = 0,
      .run = cmdNpc},
+    {.name = "load",
+     .synopsis = "FILE.json -o OUT",
+     .summary = "Writes the character of a dump object (or of an actor made by export) as a "
+                "character file.",
+     .options = kOutOnly,
+     .required = "o",
+     .minOperands = 1,
+     .maxOperands = 1,
+     .run = cmdLoad},
+    {.name = "export",
+     .synopsis = "--format F FILES... -o OUT [--one-file]",
+     .summary = "Writes each character as a stat block, a Foundry VTT actor or a dump object; "
+                "into a folder when OUT is one or several characters go, one file each.",
+     .options = kExportOptions,
+     .required = "format o",
+     .minOperands = 1,
+     .maxOperands = kAnyNumber,
+     .run = cmdExport},
 };
 
 // Every option a row needs is one it takes (option() finds no other, and the table would not

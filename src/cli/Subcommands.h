@@ -26,4 +26,10 @@ int cmdRender(const Arguments& a, std::ostream& out, std::ostream& err);
 // NpcCommand.cpp
 int cmdNpc(const Arguments& a, std::ostream& out, std::ostream& err);
 
+// LoadCommand.cpp
+int cmdLoad(const Arguments& a, std::ostream& out, std::ostream& err);
+
+// ExportCommand.cpp
+int cmdExport(const Arguments& a, std::ostream& out, std::ostream& err);
+
 } // namespace orthavel::cli
