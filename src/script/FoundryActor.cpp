@@ -111,7 +111,11 @@ nlohmann::ordered_json foundryActor(const CharacterRecord& record) {
     for (const auto& [key, title] : valueGroups) {
         Group group(key, title);
         for (const StatValue& v : sectionNamed(block, title).values) {
-            group.add(v.label, v.label, v.value);
+            if (v.number) {
+                group.add(v.label, v.label, *v.number, "Number");
+            } else {
+                group.add(v.label, v.label, v.value);
+            }
         }
         group.addTo(system);
     }

@@ -312,22 +312,18 @@ void drawAdvantages(SheetWriter& w, const Record& r) {
     for (const AdvantageColumn& column : kAdvantageColumns) {
         w.rightAligned(fromWidth(column.headerEnd, W), 160, "current/ max/ adjust");
     }
-    const bool neuonian = r.m_nRace == kRaceNeuonian;
-    for (int k = 0; k < kAdvantageCount; ++k) {
+    const std::vector<SheetAdvantage> advantages = page1Advantages(r);
+    for (std::size_t k = 0; k < advantages.size(); ++k) {
+        const SheetAdvantage& advantage = advantages[k];
         const AdvantageRow& row = kAdvantageRows[k];
         const AdvantageColumn& column = kAdvantageColumns[row.column];
-        const int level = r.m_aAdvantage[static_cast<std::size_t>(k)];
         const int valueEnd = fromWidth(column.valueLimit, W) - w.width(column.valueTail);
         const int m = fromWidth(column.m, W);
         w.text(column.labelX, row.y, row.label);
-        w.rightAligned(valueEnd, row.y, level > 0 ? concat({"{", intText(level), "}"}) : " A");
-        // The maxima bind every raise; the Kessari adjustments are those the Kessari reset
-        // gives. The sheet shows the race's, never the record's adjustment array.
-        w.text(m - w.width("/ max/ adjust"), row.y,
-               maximumText(AdvantageMaximum(r.m_nRace, advantageAt(k))));
-        const std::int32_t adjustment =
-            neuonian ? 0 : kKessariAdjustments[static_cast<std::size_t>(adjustmentIndex(k))];
-        w.text(m - w.width("/ adjust"), row.y, adjustmentText(adjustment));
+        w.rightAligned(valueEnd, row.y,
+                       advantage.level > 0 ? concat({"{", intText(advantage.level), "}"}) : " A");
+        w.text(m - w.width("/ max/ adjust"), row.y, maximumText(advantage.maximum));
+        w.text(m - w.width("/ adjust"), row.y, adjustmentText(advantage.adjustment));
     }
 }
 
@@ -423,12 +419,19 @@ std::vector<SheetValue> page1Values(const CharacterRecord& record) {
     return values;
 }
 
-std::vector<SheetValue> page1Advantages(const CharacterRecord& record) {
-    std::vector<SheetValue> values;
+std::vector<SheetAdvantage> page1Advantages(const CharacterRecord& record) {
+    const bool neuonian = record.m_nRace == kRaceNeuonian;
+    std::vector<SheetAdvantage> advantages;
     for (std::size_t k = 0; k < std::size(kAdvantageRows); ++k) {
-        values.push_back({labelOf(kAdvantageRows[k].label), intText(record.m_aAdvantage[k])});
+        const int a = static_cast<int>(k);
+        // The maxima bind every raise; the Kessari adjustments are those the Kessari reset
+        // gives. The sheet shows the race's, never the record's adjustment array.
+        advantages.push_back(
+            {labelOf(kAdvantageRows[k].label), record.m_aAdvantage[k],
+             AdvantageMaximum(record.m_nRace, advantageAt(a)),
+             neuonian ? 0 : kKessariAdjustments[static_cast<std::size_t>(adjustmentIndex(a))]});
     }
-    return values;
+    return advantages;
 }
 
 std::vector<SheetValue> page1SpecialSkills(const CharacterRecord& record) {

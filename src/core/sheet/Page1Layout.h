@@ -8,6 +8,7 @@
 #include "core/sheet/DisplayList.h"
 #include "core/sheet/TextMetrics.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -30,8 +31,16 @@ struct SheetValue {
 // then box D's personal and derived values, then the family trade.
 std::vector<SheetValue> page1Values(const CharacterRecord& record);
 
-// The fifteen advantages in record order, each with its level.
-std::vector<SheetValue> page1Advantages(const CharacterRecord& record);
+// An advantage as page 1 shows it: its level, the race's maximum and the race's adjustment.
+struct SheetAdvantage {
+    std::string label;
+    std::int32_t level;
+    std::int32_t maximum;
+    std::int32_t adjustment;
+};
+
+// The fifteen advantages in record order.
+std::vector<SheetAdvantage> page1Advantages(const CharacterRecord& record);
 
 // The special career skills held, in the order drawn, each with its level (empty for one held
 // without a level).

@@ -142,7 +142,15 @@ StatBlock makeStatBlock(const CharacterRecord& r) {
         into.values.push_back(statValue(v));
     }
     block.sections.push_back(std::move(identity));
-    block.sections.push_back(section("Advantages", page1Advantages(r)));
+    StatSection advantages{"Advantages", {}};
+    for (const SheetAdvantage& a : page1Advantages(r)) {
+        advantages.values.push_back(
+            {a.label,
+             std::to_string(a.level) + " (max " + std::to_string(a.maximum) + ", adjust " +
+                 (a.adjustment > 0 ? "+" : "") + std::to_string(a.adjustment) + ")",
+             a.level});
+    }
+    block.sections.push_back(std::move(advantages));
     block.sections.push_back(std::move(derived));
     block.sections.push_back(section("Combat", page4Values(r)));
     block.sections.push_back(section("Armor", page4Armor(r)));

@@ -20,6 +20,7 @@ namespace orthavel {
 struct StatValue {
     std::string label;
     std::string value;
+    std::optional<std::int32_t> number = {}; // the value's number, where it leads the value
 };
 
 struct StatSection {
