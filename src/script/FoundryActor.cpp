@@ -8,6 +8,7 @@
 #include "script/RecordJson.h"
 
 #include <charconv>
+#include <set>
 
 namespace orthavel {
 
@@ -29,15 +30,29 @@ public:
     }
 
     void add(std::string_view keyLabel, const std::string& label, Json value, const char* dtype) {
-        std::string key = attributeKey(keyLabel);
-        for (int n = 2; m_attributes.contains(key); ++n) {
-            key = attributeKey(keyLabel) + "_" + std::to_string(n);
+        const std::string base = attributeKey(keyLabel);
+        std::string key = base;
+        for (int n = 2; !m_keys.insert(key).second; ++n) {
+            key = base + "_" + std::to_string(n);
         }
-        m_attributes[key] = {{"value", std::move(value)}, {"label", label}, {"dtype", dtype}};
+        Json attribute = Json::object();
+        attribute.get_ref<Json::object_t&>().reserve(3);
+        attribute["value"] = std::move(value);
+        attribute["label"] = label;
+        attribute["dtype"] = dtype;
+        m_attributes.emplace_back(std::move(key), std::move(attribute));
     }
 
     void addTo(Json& system) {
-        system["attributes"][m_key] = std::move(m_attributes);
+        // Moved in at once, without the object's own search for each key (the keys are unique
+        // already) and without the copies its growing would make.
+        Json attributes = Json::object();
+        auto& members = attributes.get_ref<Json::object_t&>();
+        members.reserve(m_attributes.size());
+        for (auto& [key, attribute] : m_attributes) {
+            members.emplace_back(std::move(key), std::move(attribute));
+        }
+        system["attributes"][m_key] = std::move(attributes);
         system["groups"][m_key] = {{"key", m_key},
                                    {"label", m_label},
                                    {"dtype", "String"},
@@ -47,7 +62,8 @@ public:
 private:
     std::string m_key;
     std::string m_label;
-    Json m_attributes = Json::object();
+    std::vector<std::pair<std::string, Json>> m_attributes;
+    std::set<std::string, std::less<>> m_keys;
 };
 
 // "Long Sword (10)" is keyed long_sword: the complexity is no part of the skill's name.
@@ -135,13 +151,17 @@ nlohmann::ordered_json foundryActor(const CharacterRecord& record) {
     }
     masteries.addTo(system);
     skills.addTo(system);
-    return Json{
-        {"name", block.name},
-        {"type", "character"},
-        {"img", "icons/svg/mystery-man.svg"},
-        {"system", std::move(system)},
-        {"items", Json::array()},
-        {"flags", {{"orthavel", {{"formatVersion", 1}, {"record", recordToJson(record)}}}}}};
+    // Built a member at a time: a list of members would copy every one of them.
+    Json actor = Json::object();
+    actor["name"] = block.name;
+    actor["type"] = "character";
+    actor["img"] = "icons/svg/mystery-man.svg";
+    actor["system"] = std::move(system);
+    actor["items"] = Json::array();
+    Json& flags = actor["flags"]["orthavel"];
+    flags["formatVersion"] = 1;
+    flags["record"] = recordToJson(record);
+    return actor;
 }
 
 std::string foundryActorJson(const CharacterRecord& record) {

@@ -34,7 +34,9 @@ template <std::size_t N> nlohmann::ordered_json value(const std::array<std::int3
 } // namespace
 
 nlohmann::ordered_json recordToJson(const CharacterRecord& r) {
-    nlohmann::ordered_json j;
+    // Room for every field at once: growing would copy every field before it, arrays and all.
+    nlohmann::ordered_json j = nlohmann::ordered_json::object();
+    j.get_ref<nlohmann::ordered_json::object_t&>().reserve(2 + 80);
     j["m_sizeDoc"] = value(r.m_sizeDoc);
     j["m_bUpdateMode"] = value(r.m_bUpdateMode);
     forEachStoredField(
