@@ -80,7 +80,8 @@ int cmdExport(const Arguments& a, std::ostream& out, std::ostream& err) {
     if (one) {
         return writeFile(target, exportedTogether(*format, records), out, err);
     }
-    if (records.size() == 1 && !QFileInfo(q(target)).isDir()) {
+    // "out/" names a folder even before it is made.
+    if (records.size() == 1 && !QFileInfo(q(target)).isDir() && !target.ends_with('/')) {
         return writeFile(target, format->write(records[0]), out, err);
     }
     return writeFolder(*format, records, target, out, err);
