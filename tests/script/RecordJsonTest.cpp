@@ -66,6 +66,8 @@ TEST(RecordJson, WrongObjectsAreRefusedWithFieldAndReason) {
         {with("\"m_fMoveRate\": ", "\"m_fMoveRate\": \"fast\", \"x\": "),
          "m_fMoveRate: must be a number"},
         {std::string(20000, '[') + std::string(20000, ']'), "the values are nested too deeply"},
+        {std::string(17, '[') + std::string(17, ']'), "the values are nested too deeply"},
+        {std::string(16, '[') + std::string(16, ']'), "must be a JSON object"},
         {std::string(kMaxRecordJsonBytes + 1, ' '), "the file is larger than 1 MiB"},
         {"{\"flags\": {\"orthavel\": []}}", "flags.orthavel: must be an object"},
         {"{\"flags\": {}}", "flags.orthavel: missing"},

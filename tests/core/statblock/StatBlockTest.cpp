@@ -4,6 +4,7 @@
 
 #include "core/statblock/StatBlock.h"
 #include "core/record/CharacterFile.h"
+#include "core/sheet/SkillSheetTables.h"
 #include "support/Golden.h"
 
 #include <gtest/gtest.h>
@@ -69,7 +70,14 @@ TEST(StatBlock, HostileTextsAreEscaped) {
         r.m_strName = r.m_strAttitude = r.m_strFamilyTrade = r.m_strCulture = r.m_strEyeColor =
             text;
         const StatBlock block = makeStatBlock(r);
-        std::istringstream plain(statBlockText(block));
+        // The title, filled over lines, keeps every character of the name but the controls.
+        const std::string plainText = statBlockText(block);
+        std::string title = plainText.substr(0, plainText.find("\n="));
+        std::erase_if(title, [](char c) { return c == ' ' || c == '\n'; });
+        std::string name = cleanText(r.m_strName);
+        std::erase(name, ' ');
+        EXPECT_EQ(title, name);
+        std::istringstream plain(plainText);
         for (std::string line; std::getline(plain, line);) {
             const auto width = std::count_if(line.begin(), line.end(), [](char c) {
                 return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
@@ -94,6 +102,19 @@ TEST(StatBlock, HostileTextsAreEscaped) {
         EXPECT_EQ(html.find("</td></tr></table>"), std::string::npos);
         EXPECT_EQ(html.find("\"quoted\""), std::string::npos);
     }
+}
+
+// A character without a name is called so; the first spell and the first endowment are listed
+// as any other.
+TEST(StatBlock, NamelessCharacterAndFirstHeldEntries) {
+    CharacterRecord r;
+    r.m_strName = "  ";
+    r.m_aSkill[kFirstSpell] = 10;
+    r.m_aSkill[kFirstEndowment] = 11;
+    const std::string text = statBlockText(makeStatBlock(r));
+    EXPECT_TRUE(text.starts_with("Unnamed\n=======\n"));
+    EXPECT_NE(text.find(std::string(kSpellLabels[0]) + " 10"), std::string::npos);
+    EXPECT_NE(text.find(std::string(kEndowmentLabels[0]) + ": 11"), std::string::npos);
 }
 
 } // namespace
