@@ -31,6 +31,9 @@ expect_eq "nothing written" "$([ -e w.ksc ] && echo written || echo none)" none
 expect_eq "one character to a file" "$(head -1 k.md)" "$(head -1 "$DATA/sample_kessari.statblock.md")"
 "$CLI" export --format text "$K" "$K" "$DATA/sample_neuonian.ksc" -o out > out.list
 expect_eq "a folder, one file each, none overwritten" "$(ls out | wc -l) $(wc -l < out.list)" "3 3"
+"$CLI" export --format text "$K" "$DATA/sample_neuonian.ksc" -o both.txt --one-file
+expect_eq "one text for both, in order" "$(cat both.txt)" \
+    "$(cat "$DATA/sample_kessari.statblock.txt"; echo; cat "$DATA/sample_neuonian.statblock.txt")"
 "$CLI" export --format html "$K" "$DATA/sample_neuonian.ksc" -o both.html --one-file
 expect_eq "one page for both" "$(grep -c '<article>' both.html)" 2
 "$CLI" export --format odt "$K" -o k.odt
