@@ -38,6 +38,16 @@ void printRecord(const CharacterRecord& record, std::ostream& out) {
     out << dumpRecordJson(record);
 }
 
+std::unique_ptr<QGuiApplication> makeGuiApplication() {
+    if (QCoreApplication::instance() != nullptr) {
+        return nullptr;
+    }
+    static int argc = 1;
+    static char name[] = "orthavel-cli";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 int readOrFail(CharacterRecord& record, const std::string& path, std::ostream& err) {
     if (const auto problem = readCharacter(q(path), record)) {
         err << problem->toStdString() << '\n';

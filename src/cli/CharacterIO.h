@@ -7,6 +7,9 @@
 #include "core/document/CQuorvelDoc.h"
 #include "core/record/CharacterRecord.h"
 
+#include <QGuiApplication>
+
+#include <memory>
 #include <ostream>
 #include <string>
 
@@ -22,5 +25,9 @@ int saveOrFail(CQuorvelDoc& doc, const std::string& path, std::ostream& out, std
 int readOrFail(CharacterRecord& record, const std::string& path, std::ostream& err);
 // The record as dump prints it.
 void printRecord(const CharacterRecord& record, std::ostream& out);
+
+// Drawing and laying out text need a GUI application (fonts); the tool makes one only for the
+// commands that draw, and ends it before returning. Nothing when one is running already.
+std::unique_ptr<QGuiApplication> makeGuiApplication();
 
 } // namespace orthavel::cli

@@ -7,25 +7,12 @@
 #include "core/record/CharacterRecord.h"
 #include "qtsheet/SheetRender.h"
 
-#include <QCoreApplication>
-#include <QGuiApplication>
-
 #include <cctype>
 #include <memory>
 #include <optional>
 
 // render: a sheet page drawn into a PDF, PNG or SVG file.
 namespace orthavel::cli {
-
-std::unique_ptr<QGuiApplication> makeGuiApplication() {
-    if (QCoreApplication::instance() != nullptr) {
-        return nullptr;
-    }
-    static int argc = 1;
-    static char name[] = "orthavel-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
 
 int cmdRender(const Arguments& a, std::ostream& /*out*/, std::ostream& err) {
     const Subcommand* render = findSubcommand("render");

@@ -49,6 +49,11 @@ constexpr Option kSummaryOptions[] = {
     {"page", "N", "The page to draw into a .png or .svg file, from 1 (1 when not given)."},
     {"o", "OUT", "Writes the summary there: a .pdf (every page), .png or .svg file."},
 };
+constexpr Option kExportOptions[] = {
+    {"format", "F", "text, markdown, html, odt, foundry (a Foundry VTT actor) or json (as dump)."},
+    {"o", "OUT", "The file, or the folder that takes one file per character."},
+    {"one-file", "", "With text, markdown or html: every character in the one file OUT."},
+};
 
 void printRunHelp(std::ostream& out) {
     out << "\nCommands:\n";
@@ -126,6 +131,24 @@ constexpr Subcommand kSubcommands[] = {
      .minOperands = 0,
      .maxOperands = kAnyNumber,
      .run = cmdSummary},
+    {.name = "load",
+     .synopsis = "FILE.json -o OUT",
+     .summary = "Writes the character of a dump object (or of an actor made by export) as a "
+                "character file.",
+     .options = kOutOnly,
+     .required = "o",
+     .minOperands = 1,
+     .maxOperands = 1,
+     .run = cmdLoad},
+    {.name = "export",
+     .synopsis = "--format F FILES... -o OUT [--one-file]",
+     .summary = "Writes each character as a stat block, a Foundry VTT actor or a dump object; "
+                "into a folder when OUT is one or several characters go, one file each.",
+     .options = kExportOptions,
+     .required = "format o",
+     .minOperands = 1,
+     .maxOperands = kAnyNumber,
+     .run = cmdExport},
 };
 
 // Every option a row needs is one it takes (option() finds no other, and the table would not

@@ -7,8 +7,6 @@
 #include "cli/CommandLine.h"
 #include "core/party/Party.h"
 
-#include <QGuiApplication>
-
 #include <memory>
 #include <ostream>
 
@@ -26,9 +24,6 @@ void printRunCommands(std::ostream& out);
 
 // RenderCommand.cpp
 int cmdRender(const Arguments& a, std::ostream& out, std::ostream& err);
-// The sheet's drawing needs a GUI application (fonts); the tool makes one only for the commands
-// that draw, and ends it before returning (nothing when there is one already).
-std::unique_ptr<QGuiApplication> makeGuiApplication();
 
 // NpcCommand.cpp
 int cmdNpc(const Arguments& a, std::ostream& out, std::ostream& err);
@@ -39,5 +34,11 @@ int readPartyOrFail(const std::string& path, Party& party, std::ostream& err);
 
 // SummaryCommand.cpp
 int cmdSummary(const Arguments& a, std::ostream& out, std::ostream& err);
+
+// LoadCommand.cpp
+int cmdLoad(const Arguments& a, std::ostream& out, std::ostream& err);
+
+// ExportCommand.cpp
+int cmdExport(const Arguments& a, std::ostream& out, std::ostream& err);
 
 } // namespace orthavel::cli

@@ -85,4 +85,28 @@ std::size_t jsonFaultOffset(std::string_view text, const json::parse_error& erro
     return read - std::min(read, length);
 }
 
+bool nestedDeeperThan(std::string_view text, int depth) {
+    int open = 0;
+    bool inText = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (inText) {
+            if (c == '\\') {
+                ++i;
+            } else if (c == '"') {
+                inText = false;
+            }
+        } else if (c == '"') {
+            inText = true;
+        } else if (c == '[' || c == '{') {
+            if (++open > depth) {
+                return true;
+            }
+        } else if (c == ']' || c == '}') {
+            --open;
+        }
+    }
+    return false;
+}
+
 } // namespace orthavel

@@ -30,4 +30,9 @@ TextPosition textPosition(std::string_view text, std::size_t offset);
 // Every reader of JSON names a fault by textPosition(text, jsonFaultOffset(text, error)).
 std::size_t jsonFaultOffset(std::string_view text, const nlohmann::json::parse_error& error);
 
+// Whether the lists and objects of a JSON text nest deeper than depth, found in one pass over the
+// text before it is parsed, so that a value nested without end is refused before anything is
+// built. Texts are skipped; invalid JSON is left to the parser.
+bool nestedDeeperThan(std::string_view text, int depth);
+
 } // namespace orthavel

@@ -89,33 +89,6 @@ void checkActions(const json& holder, const std::string& where) {
     }
 }
 
-// Whether the lists and objects of a script's text nest deeper than kMaxScriptDepth, found in
-// one pass over the text before it is parsed. Texts are skipped; invalid JSON is left to the
-// parser.
-bool nestedTooDeeply(std::string_view text) {
-    int depth = 0;
-    bool inText = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (inText) {
-            if (c == '\\') {
-                ++i;
-            } else if (c == '"') {
-                inText = false;
-            }
-        } else if (c == '"') {
-            inText = true;
-        } else if (c == '[' || c == '{') {
-            if (++depth > kMaxScriptDepth) {
-                return true;
-            }
-        } else if (c == ']' || c == '}') {
-            --depth;
-        }
-    }
-    return false;
-}
-
 } // namespace
 
 std::string shownText(const std::string& text) {
@@ -133,7 +106,7 @@ json parseScript(const std::string& text) {
     // A script nested without end is refused before anything is built. The parser is given no
     // callback: with one, each object closed makes it walk the list that holds it again, which
     // makes a long list of answers take time in the square of its length.
-    if (nestedTooDeeply(text)) {
+    if (nestedDeeperThan(text, kMaxScriptDepth)) {
         throw std::runtime_error("the script is nested too deeply");
     }
     json script;

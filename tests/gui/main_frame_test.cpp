@@ -11,6 +11,7 @@
 
 #include "core/document/Commands.h"
 #include "core/sheet/Page23Layout.h"
+#include "core/statblock/StatBlock.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/FileDialogs.h"
 #include "gui/app/LockIndicators.h"
@@ -471,6 +472,32 @@ private Q_SLOTS:
                      QStringLiteral("Sheet exported to %1").arg(pdf));
         }
         QLocale::setDefault(QLocale::c());
+    }
+
+    // Edit > Copy as Stat Block puts the plain text and the HTML in one clipboard entry; File >
+    // Export > Stat Block as Markdown, by keyboard, proposes the character's name and writes it.
+    void statBlockCopiedAndExportedByKeyboard() {
+        Frame f;
+        QVERIFY(f.frame.openFile(QStringLiteral(ORTHAVEL_TEST_DATA "/sample_kessari.ksc")));
+        QVERIFY(opened(f.frame));
+        QTest::keyClick(&f.frame, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        const StatBlock block = makeStatBlock(f.document.record());
+        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+        QCOMPARE(data->text(), QString::fromStdString(statBlockText(block)));
+        QCOMPARE(data->html(), QString::fromStdString(statBlockHtml(block)));
+        QTemporaryDir folder;
+        QString proposed;
+        whenOpen<QFileDialog>([&](QFileDialog* dialog) {
+            proposed = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+            dialog->selectFile(folder.filePath(QStringLiteral("hero"))); // the extension follows
+            static_cast<QDialog*>(dialog)->accept();                     // as the Save button does
+        });
+        QTest::keyClick(&f.frame, Qt::Key_F, Qt::AltModifier);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_T);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_M);
+        QCOMPARE(proposed, QString::fromStdString(block.name + ".md"));
+        QCOMPARE(readAll(folder.filePath(QStringLiteral("hero.md"))),
+                 QByteArray::fromStdString(statBlockMarkdown(block)));
     }
 
     // A double click on a skill line of the sheet, scrolled, opens Roll Against Skill on it.

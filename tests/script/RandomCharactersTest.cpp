@@ -18,6 +18,7 @@
 #include "core/record/DerivedStats.h"
 #include "core/sheet/SheetView.h"
 #include "core/skills/SkillLevels.h"
+#include "script/RecordJson.h"
 #include "script/ScriptedInteraction.h"
 
 #include "core/sheet/FixedPitchMetrics.h"
@@ -98,6 +99,9 @@ std::vector<std::string> faultsOf(const CharacterRecord& r, bool advantagesAccep
                                              bytes.size());
     expect(loadCharacter(raw, loaded) && storeCharacter(loaded) == bytes,
            "the file does not read back byte for byte");
+    CharacterRecord fromJson;
+    expect(!readRecordJson(dumpRecordJson(r), fromJson) && storeCharacter(fromJson) == bytes,
+           "dump then load does not give back the same bytes");
     // The texts the character brings to its sheet (those of a new character's sheet are the
     // same for everyone) stay on the page.
     const test::FixedPitchMetrics metrics;

@@ -50,25 +50,7 @@ std::string CQuorvelDoc::displayName() const {
 }
 
 std::string CQuorvelDoc::proposedFileName() const {
-    std::string name;
-    for (const char c : cp1252ToUtf8(m_record.m_strName)) {
-        const bool refused = std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos ||
-                             static_cast<unsigned char>(c) < 0x20;
-        name += refused ? ' ' : c;
-    }
-    // File systems take names of up to 255 bytes: a longer name is cut, on a character's start.
-    constexpr std::size_t kMostBytes = 255 - std::string_view(".ksc").size();
-    if (name.size() > kMostBytes) {
-        std::size_t end = kMostBytes;
-        while (end > 0 && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80) {
-            --end;
-        }
-        name.resize(end);
-    }
-    const auto first = name.find_first_not_of(" .");
-    const auto last = name.find_last_not_of(" .");
-    name = first == std::string::npos ? "Untitled" : name.substr(first, last - first + 1);
-    return name + ".ksc";
+    return characterFileName(m_record, ".ksc");
 }
 
 void CQuorvelDoc::addObserver(DocumentObserver* observer) {

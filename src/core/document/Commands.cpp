@@ -42,6 +42,7 @@ CommandEnd toggleRulesTips(CQuorvelDoc& d, Interaction& /*ui*/) {
 
 constexpr std::string_view kFile = "&File";
 constexpr std::string_view kUpdate = "&File>&Update Character";
+constexpr std::string_view kExport = "&File>Expor&t";
 constexpr std::string_view kEdit = "&Edit";
 constexpr std::string_view kRolls = "&Rolls and Masteries";
 constexpr std::string_view kEndowment = "&Rolls and Masteries>&Endowment Skill Criticals";
@@ -113,6 +114,16 @@ constexpr Command kCommands[] = {
      .prompt = "Change the printer and printing options", .toolTip = "Print Setup"},
     {.id = ExportPdf, .menu = kFile, .caption = "&Export PDF...",
      .prompt = "Write the four sheet pages into one PDF file"},
+    {.id = ExportText, .menu = kExport, .caption = "Stat Block as &Text...",
+     .prompt = "Write the character as a plain-text stat block"},
+    {.id = ExportMarkdown, .menu = kExport, .caption = "Stat Block as &Markdown...",
+     .prompt = "Write the character as a Markdown stat block"},
+    {.id = ExportHtml, .menu = kExport, .caption = "Stat Block as &HTML...",
+     .prompt = "Write the character as a stat block in one web page"},
+    {.id = ExportOdt, .menu = kExport, .caption = "Stat Block as &OpenDocument Text...",
+     .prompt = "Write the character as a stat block for word processors"},
+    {.id = ExportFoundry, .menu = kExport, .caption = "&Foundry VTT Actor...",
+     .prompt = "Write the character as an actor of Foundry VTT's Simple World-Building system"},
     // Stands for the numbered recent files, which the desktop program puts in its place.
     {.id = RecentFile, .menu = kFile, .caption = "Recent File", .separatorBefore = true,
      .prompt = "Open this document"},
@@ -123,7 +134,10 @@ constexpr Command kCommands[] = {
      .prompt = "Undo the last action", .toolTip = "Undo", .toolbar = {2, 1}, .icon = "undo.svg"},
     {.id = Redo, .menu = kEdit, .caption = "&Redo", .shortcut = "Ctrl+Y; Ctrl+Shift+Z",
      .prompt = "Redo the previously undone action", .toolTip = "Redo", .toolbar = {2, 2}, .icon = "redo.svg"},
-    {.id = CharacterDetails, .menu = kEdit, .caption = "Character &Details...", .separatorBefore = true,
+    {.id = CopyStatBlock, .menu = kEdit, .caption = "&Copy as Stat Block", .separatorBefore = true,
+     .shortcut = "Ctrl+Shift+C",
+     .prompt = "Put the character on the clipboard as a stat block, plain and formatted"},
+    {.id = CharacterDetails, .menu = kEdit, .caption = "Character &Details...",
      .prompt = "Edit the character's name, looks and background", .toolTip = "Character Details",
      .commandLineName = "details", .undoName = "Character Details",
      .run = runs<&CQuorvelDoc::OnCharacterDetails>},

@@ -337,6 +337,28 @@ LoadResult load(std::span<const unsigned char> bytes, std::uint64_t size, Charac
 
 } // namespace
 
+std::string characterFileName(const CharacterRecord& record, std::string_view extension) {
+    std::string name;
+    for (const char c : cp1252ToUtf8(record.m_strName)) {
+        const bool refused = std::string_view("/\\:*?\"<>|").find(c) != std::string_view::npos ||
+                             static_cast<unsigned char>(c) < 0x20;
+        name += refused ? ' ' : c;
+    }
+    // File systems take names of up to 255 bytes: a longer name is cut, on a character's start.
+    const std::size_t mostBytes = 255 - extension.size();
+    if (name.size() > mostBytes) {
+        std::size_t end = mostBytes;
+        while (end > 0 && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80) {
+            --end;
+        }
+        name.resize(end);
+    }
+    const auto first = name.find_first_not_of(" .");
+    const auto last = name.find_last_not_of(" .");
+    name = first == std::string::npos ? "Untitled" : name.substr(first, last - first + 1);
+    return name + std::string(extension);
+}
+
 std::string storeCharacter(const CharacterRecord& record) {
     Sizer sizer;
     walkRecord(sizer, record);

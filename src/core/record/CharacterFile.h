@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace orthavel {
 
@@ -36,6 +37,11 @@ struct LoadResult {
 
 // A short sentence naming the reason, for messages ("unexpected format" ...).
 std::string describe(FileError error);
+
+// The name proposed for a file of the character: its name without the characters file systems
+// refuse and without dots and spaces at either end ("Untitled" when nothing is left), cut on a
+// character's start so that the whole name, extension included, takes at most 255 bytes.
+std::string characterFileName(const CharacterRecord& record, std::string_view extension);
 
 // The character as the bytes of a character file.
 std::string storeCharacter(const CharacterRecord& record);

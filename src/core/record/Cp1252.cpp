@@ -117,6 +117,21 @@ std::string utf8ToCp1252(std::string_view utf8) {
     return out;
 }
 
+std::optional<std::string> utf8ToCp1252Exactly(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const auto cp = decodeUtf8(utf8, pos);
+        const auto byte = cp ? codePointToCp1252(*cp) : std::nullopt;
+        if (!byte) {
+            return std::nullopt;
+        }
+        out.push_back(static_cast<char>(*byte));
+    }
+    return out;
+}
+
 bool holdsControlCharacter(std::string_view utf8) {
     std::size_t pos = 0;
     while (pos < utf8.size()) {

@@ -26,6 +26,10 @@ std::string cp1252ToUtf8(std::string_view cp1252);
 // become '?'.
 std::string utf8ToCp1252(std::string_view utf8);
 
+// Converts UTF-8 to Windows-1252 when the code page holds every character of it; nothing when it
+// does not (or the UTF-8 is malformed).
+std::optional<std::string> utf8ToCp1252Exactly(std::string_view utf8);
+
 // Whether a code point is a control character (C0, DELETE or C1): no text is meant to hold one,
 // and XML cannot hold most of them.
 constexpr bool isControlCharacter(char32_t codePoint) {

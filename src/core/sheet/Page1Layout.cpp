@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdio>
+#include <span>
 #include <string_view>
 
 namespace orthavel {
@@ -199,6 +200,7 @@ constexpr SaveColumn kSaves[] = {
 };
 
 constexpr std::string_view kPossessions = "BEGINNING PERSONAL POSSESIONS";
+constexpr std::string_view kFamilyTradeLabel = "Family Trade & Background:";
 
 struct HandRow {
     int y;
@@ -207,18 +209,10 @@ struct HandRow {
 
 // Boxes F and G, at x 10. The family trade follows its label.
 constexpr HandRow kHandRows[] = {
-    {526, kPossessions},
-    {605, "Career Assets:"},
-    {625, "Money/Furs/Trading Value:"},
-    {645, "Friends:"},
-    {665, "Enemies:"},
-    {685, "Pawns:"},
-    {705, "Followers:"},
-    {725, "Family Trade & Background:"},
-    {765, "Obligations:"},
-    {785, "Mission:"},
-    {805, "Adventures:"},
-    {825, "Personal Goals:"},
+    {526, kPossessions}, {605, "Career Assets:"},  {625, "Money/Furs/Trading Value:"},
+    {645, "Friends:"},   {665, "Enemies:"},        {685, "Pawns:"},
+    {705, "Followers:"}, {725, kFamilyTradeLabel}, {765, "Obligations:"},
+    {785, "Mission:"},   {805, "Adventures:"},     {825, "Personal Goals:"},
 };
 constexpr int kFamilyTradeY = 725;
 
@@ -274,20 +268,33 @@ void drawTitle(SheetWriter& w) {
     w.rightAligned(W - 10, 90, "(PL+FL+SL)/3");
 }
 
-void drawIdentity(SheetWriter& w, const Record& r) {
+// What box B says of the race: its race and culture, and whether the sub culture is a city-state
+// rather than a House.
+struct RaceLabels {
+    std::string_view race;
+    std::string_view culture;
+    bool cityState;
+};
+
+RaceLabels raceLabels(const Record& r) {
     const bool neuonian = r.m_nRace == kRaceNeuonian;
+    return {neuonian ? "Human" : "Metamorphoun", neuonian ? "Neuonian" : "Kessari",
+            r.m_nCulture == culture::kAdventurer || neuonian};
+}
+
+void drawIdentity(SheetWriter& w, const Record& r) {
+    const RaceLabels race = raceLabels(r);
     w.selectFont(FontId::CourierPrint);
     for (const DataRow& row : kIdentityRows) {
         // The left column of box B carries no record text but the race's labels.
         if (row.y == 90) {
-            w.text(20, 90, neuonian ? "Race:Human" : "Race:Metamorphoun");
+            w.text(20, 90, concat({"Race:", race.race}));
         } else if (row.y == 105) {
-            w.text(20, 105, neuonian ? "Culture:Neuonian" : "Culture:Kessari");
+            w.text(20, 105, concat({"Culture:", race.culture}));
         } else if (row.y == 120) {
-            const bool cityState = r.m_nCulture == culture::kAdventurer || neuonian;
             drawRecordText(w, 20, 120,
-                           cityState ? "Sub Culture: City State of " : "Sub Culture:House of ", r,
-                           &Record::m_strCulture, 350);
+                           race.cityState ? "Sub Culture: City State of " : "Sub Culture:House of ",
+                           r, &Record::m_strCulture, 350);
         }
         drawRow(w, r, row);
     }
@@ -305,31 +312,31 @@ void drawAdvantages(SheetWriter& w, const Record& r) {
     for (const AdvantageColumn& column : kAdvantageColumns) {
         w.rightAligned(fromWidth(column.headerEnd, W), 160, "current/ max/ adjust");
     }
-    const bool neuonian = r.m_nRace == kRaceNeuonian;
-    for (int k = 0; k < kAdvantageCount; ++k) {
+    const std::vector<SheetAdvantage> advantages = page1Advantages(r);
+    for (std::size_t k = 0; k < advantages.size(); ++k) {
+        const SheetAdvantage& advantage = advantages[k];
         const AdvantageRow& row = kAdvantageRows[k];
         const AdvantageColumn& column = kAdvantageColumns[row.column];
-        const int level = r.m_aAdvantage[static_cast<std::size_t>(k)];
         const int valueEnd = fromWidth(column.valueLimit, W) - w.width(column.valueTail);
         const int m = fromWidth(column.m, W);
         w.text(column.labelX, row.y, row.label);
-        w.rightAligned(valueEnd, row.y, level > 0 ? concat({"{", intText(level), "}"}) : " A");
-        // The maxima bind every raise; the Kessari adjustments are those the Kessari reset
-        // gives. The sheet shows the race's, never the record's adjustment array.
-        w.text(m - w.width("/ max/ adjust"), row.y,
-               maximumText(AdvantageMaximum(r.m_nRace, advantageAt(k))));
-        const std::int32_t adjustment =
-            neuonian ? 0 : kKessariAdjustments[static_cast<std::size_t>(adjustmentIndex(k))];
-        w.text(m - w.width("/ adjust"), row.y, adjustmentText(adjustment));
+        w.rightAligned(valueEnd, row.y,
+                       advantage.level > 0 ? concat({"{", intText(advantage.level), "}"}) : " A");
+        w.text(m - w.width("/ max/ adjust"), row.y, maximumText(advantage.maximum));
+        w.text(m - w.width("/ adjust"), row.y, adjustmentText(advantage.adjustment));
     }
+}
+
+// A save and, after a bar, its second value.
+std::string saveText(const Record& r, const SaveColumn& save) {
+    const auto i = static_cast<std::size_t>(save.save);
+    return concat({intText(r.m_aSave[i]), " | ", intText(r.m_aSave[i + 3])});
 }
 
 void drawSaves(SheetWriter& w, const Record& r) {
     w.selectFont(FontId::CourierNew);
     for (const SaveColumn& save : kSaves) {
-        const auto i = static_cast<std::size_t>(save.save);
-        w.labelValue(save.x, 260, save.label,
-                     concat({intText(r.m_aSave[i]), " | ", intText(r.m_aSave[i + 3])}));
+        w.labelValue(save.x, 260, save.label, saveText(r, save));
     }
 }
 
@@ -349,19 +356,14 @@ void drawSpecialSkills(SheetWriter& w, const Record& r) {
     w.text(10, 442, "Lvl Skill Name/Comp");
     w.text(205, 442, "Lvl Skill Name/Comp");
     w.text(400, 442, "Special Bonuses:");
-    constexpr int kHeld = 200; // an ability held without a level
     int x = 10;
     int y = 465;
-    for (std::size_t i = 0; i < kSpecialSkillNames.size(); ++i) {
-        const int value = r.m_aSpecialSkill[i];
-        if (value <= 0) {
-            continue;
-        }
-        if (value != kHeld) {
-            w.text(x, y, intText(value));
-            w.text(x + 25, y, kSpecialSkillNames[i]);
+    for (const SheetValue& held : page1SpecialSkills(r)) {
+        if (!held.value.empty()) {
+            w.text(x, y, held.value);
+            w.text(x + 25, y, held.label);
         } else {
-            w.text(x, y, kSpecialSkillNames[i]);
+            w.text(x, y, held.label);
         }
         y += 25;
         if (y >= 515) {
@@ -382,7 +384,67 @@ void drawPossessions(SheetWriter& w, const Record& r) {
     }
 }
 
+// "Current Life Level:%i" is labelled "Current Life Level", "Age:" "Age".
+std::string labelOf(std::string_view label) {
+    label = label.substr(0, label.find("%i"));
+    while (label.ends_with(':') || label.ends_with(' ')) {
+        label.remove_suffix(1);
+    }
+    return std::string(label);
+}
+
+void addValues(std::vector<SheetValue>& values, const Record& r, std::span<const DataRow> rows) {
+    for (const DataRow& row : rows) {
+        if (row.text != nullptr) {
+            values.push_back({labelOf(row.label), r.*row.text});
+        } else if (row.number != nullptr) {
+            values.push_back({labelOf(row.label), row.number(r)});
+        }
+    }
+}
+
 } // namespace
+
+std::vector<SheetValue> page1Values(const CharacterRecord& record) {
+    const RaceLabels race = raceLabels(record);
+    std::vector<SheetValue> values{{"Race", std::string(race.race)},
+                                   {"Culture", std::string(race.culture)},
+                                   {race.cityState ? "City State" : "House", record.m_strCulture}};
+    addValues(values, record, kIdentityRows);
+    for (const SaveColumn& save : kSaves) {
+        values.push_back({labelOf(save.label), saveText(record, save)});
+    }
+    addValues(values, record, kPersonalRows);
+    values.push_back({labelOf(kFamilyTradeLabel), record.m_strFamilyTrade});
+    return values;
+}
+
+std::vector<SheetAdvantage> page1Advantages(const CharacterRecord& record) {
+    const bool neuonian = record.m_nRace == kRaceNeuonian;
+    std::vector<SheetAdvantage> advantages;
+    for (std::size_t k = 0; k < std::size(kAdvantageRows); ++k) {
+        const int a = static_cast<int>(k);
+        // The maxima bind every raise; the Kessari adjustments are those the Kessari reset
+        // gives. The sheet shows the race's, never the record's adjustment array.
+        advantages.push_back(
+            {labelOf(kAdvantageRows[k].label), record.m_aAdvantage[k],
+             AdvantageMaximum(record.m_nRace, advantageAt(a)),
+             neuonian ? 0 : kKessariAdjustments[static_cast<std::size_t>(adjustmentIndex(a))]});
+    }
+    return advantages;
+}
+
+std::vector<SheetValue> page1SpecialSkills(const CharacterRecord& record) {
+    constexpr int kHeld = 200; // an ability held without a level
+    std::vector<SheetValue> held;
+    for (std::size_t i = 0; i < kSpecialSkillNames.size(); ++i) {
+        if (const int value = record.m_aSpecialSkill[i]; value > 0) {
+            held.push_back(
+                {std::string(kSpecialSkillNames[i]), value != kHeld ? intText(value) : ""});
+        }
+    }
+    return held;
+}
 
 DisplayList layoutPage1(const CharacterRecord& record, const TextMetrics& metrics) {
     DisplayList list;

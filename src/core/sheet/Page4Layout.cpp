@@ -160,17 +160,43 @@ void drawRules(SheetWriter& w, int left, int right, int top, int bottom, int par
     }
 }
 
+// The values of the top block's first column, each beside its label at x 155, in the words a
+// stat block gives them.
+struct TopValue {
+    int y;
+    std::string_view label;
+    std::string (*value)(const Record&);
+};
+
+constexpr TopValue kTopValues[] = {
+    {40, "Initiative Base",
+     [](const Record& r) { return pairText(r.m_nInitiative, r.m_nInitiativeAdj); }},
+    {70, "Soak per Hit", [](const Record& r) { return pairText(r.m_nSoak, r.m_nSoakAdj); }},
+    {100, "Heal Rate", [](const Record& r) { return pairText(r.m_nHealRate, r.m_nHealRateAdj); }},
+};
+
+// The damage bonus at a grade: a quarter at B, a half at C, whole from D on. Quarters and halves
+// truncate towards zero, as integer division does.
+struct DamageGrade {
+    std::string_view grade;
+    int divisor;
+};
+
+constexpr DamageGrade kDamageGrades[] = {{"B  ", 4}, {"C  ", 2}, {"D+ ", 1}};
+
+std::string damageText(const Record& r, const DamageGrade& grade) {
+    return pairText(r.m_nDamageBonus / grade.divisor, r.m_nDamageBonusAdj / grade.divisor);
+}
+
 void drawTopBlock(SheetWriter& w, const Record& r) {
     w.selectFont(FontId::CourierPrint);
     for (const PlacedText& t : kTopLabels) {
         w.text(t.x, t.y, t.text);
         // Each label of the first column is followed by its value at x 155.
-        if (t.x == 10 && t.y == 40) {
-            w.text(155, 40, pairText(r.m_nInitiative, r.m_nInitiativeAdj));
-        } else if (t.x == 10 && t.y == 70) {
-            w.text(155, 70, pairText(r.m_nSoak, r.m_nSoakAdj));
-        } else if (t.x == 10 && t.y == 100) {
-            w.text(155, 100, pairText(r.m_nHealRate, r.m_nHealRateAdj));
+        for (const TopValue& v : kTopValues) {
+            if (t.x == 10 && t.y == v.y) {
+                w.text(155, v.y, v.value(r));
+            }
         }
     }
 }
@@ -183,7 +209,6 @@ void drawWeaponsTable(SheetWriter& w) {
     drawTexts(w, kWeaponTexts);
 }
 
-// Quarters and halves truncate towards zero, as integer division does.
 void drawDamageTable(SheetWriter& w, const Record& r) {
     const int W = w.sheetWidth();
     drawRules(w, 5, W - 145, 450, 630, 490, kDamageRules, kDamageFullColumns, kDamageColumns);
@@ -191,11 +216,11 @@ void drawDamageTable(SheetWriter& w, const Record& r) {
     w.selectFont(FontId::CourierNew);
     w.text(10, 452, "WEAPON NAME");
     w.text(630, 452, "Damage Bonus");
-    const std::int32_t bonus = r.m_nDamageBonus;
-    const std::int32_t adjusted = r.m_nDamageBonusAdj;
-    w.text(630, 472, concat({"B  ", pairText(bonus / 4, adjusted / 4)}));
-    w.text(630, 492, concat({"C  ", pairText(bonus / 2, adjusted / 2)}));
-    w.text(630, 512, concat({"D+ ", pairText(bonus, adjusted)}));
+    int y = 472;
+    for (const DamageGrade& grade : kDamageGrades) {
+        w.text(630, y, concat({grade.grade, damageText(r, grade)}));
+        y += 20;
+    }
     drawTexts(w, kDamageTexts);
 }
 
@@ -256,6 +281,30 @@ const ArmorRow* armorWorn(std::int32_t type) {
         return &kArmorRows[static_cast<std::size_t>(type)];
     }
     return nullptr;
+}
+
+std::vector<SheetValue> page4Values(const CharacterRecord& record) {
+    std::vector<SheetValue> values;
+    for (const TopValue& v : kTopValues) {
+        values.push_back({std::string(v.label), v.value(record)});
+    }
+    for (const DamageGrade& grade : kDamageGrades) {
+        std::string_view name = grade.grade;
+        name = name.substr(0, name.find(' '));
+        values.push_back({concat({"Damage Bonus ", name}), damageText(record, grade)});
+    }
+    return values;
+}
+
+std::vector<SheetValue> page4Armor(const CharacterRecord& record) {
+    const ArmorRow* row = armorWorn(record.m_aEquipment[0]);
+    if (row == nullptr) {
+        return {};
+    }
+    return {{"Armor Type", std::string(row->name)},
+            {"Absorb Rate", std::string(row->absorbRate)},
+            {"Max Points", std::string(row->maxPoints)},
+            {"Weight", std::string(row->weight)}};
 }
 
 DisplayList layoutPage4(const CharacterRecord& record, const TextMetrics& metrics) {

@@ -399,6 +399,16 @@ void CMainFrame::runCommand(CommandId id) {
     case CommandId::ExportPdf:
         exportPdf();
         break;
+    case CommandId::ExportText:
+    case CommandId::ExportMarkdown:
+    case CommandId::ExportHtml:
+    case CommandId::ExportOdt:
+    case CommandId::ExportFoundry:
+        exportCharacter(id);
+        break;
+    case CommandId::CopyStatBlock:
+        copyStatBlock();
+        break;
     case CommandId::Exit:
         close();
         break;

@@ -72,6 +72,12 @@ public:
     // Export PDF: the four sheet pages into one PDF file, after asking where; the status bar
     // says where it went.
     void exportPdf();
+    // File > Export > a stat block or an actor: written where the user says (the dialog proposes
+    // the character's name), through the safe writer; the status bar says where it went.
+    void exportCharacter(CommandId id);
+    // Edit > Copy as Stat Block: the plain text and the HTML in one clipboard entry, so that each
+    // program that takes a paste picks the form it reads.
+    void copyStatBlock();
     // Asks whether to save a modified character; false when the user cancelled or saving failed.
     bool querySaveChanges();
 
