@@ -228,7 +228,8 @@ std::optional<std::string> requestProblem(const NpcPlan& request) {
             }
         }
     }
-    std::string who = request.race ? std::string(raceName(*request.race)) + " character" : "character";
+    std::string who =
+        request.race ? std::string(raceName(*request.race)) + " character" : "character";
     if (request.culture) {
         who += " of " + std::string(kCultureNames.at(static_cast<std::size_t>(*request.culture)));
     }
