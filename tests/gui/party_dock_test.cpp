@@ -49,6 +49,28 @@ class PartyDockTest : public QObject {
 private Q_SLOTS:
     void initTestCase() { useOwnSettings("party_dock_test"); }
 
+    // A character made by New Random NPC is offered to the open party when first saved; Don't
+    // Add leaves the party as it was.
+    void aNewNpcIsOfferedToThePartyWhenSaved() {
+        QTemporaryDir dir;
+        const QString partyPath = dir.path() + QStringLiteral("/t.kparty");
+        QFile file(partyPath);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(partyFileText(Party{})));
+        file.close();
+        Frame f;
+        PartyDock& dock = *f.frame.partyDock();
+        QVERIFY(dock.openParty(partyPath));
+        for (const char* answer : {"Do&n't Add", "&Add"}) {
+            f.ui.answer(R"({"title": "New Random NPC", "click": "OK"})");
+            f.frame.commandAction(CommandId::NewRandomNpc)->trigger();
+            f.ui.click("Add to Party", {answer});
+            QVERIFY(f.frame.saveFile(dir.path() + QStringLiteral("/") + QLatin1String(answer)));
+        }
+        QCOMPARE(dock.model()->rowCount(), 1);
+        QCOMPARE(dock.model()->member(0).stored, std::string("&Add"));
+    }
+
     void theDockByKeyboard() {
         QTemporaryDir dir;
         const QString folder = dir.path() + QStringLiteral("/tavern/");

@@ -362,7 +362,12 @@ void CMainFrame::runCommand(CommandId id) {
         if (command.replacesCharacter && !querySaveChanges()) {
             return;
         }
+        const CharacterRecord before = m_document.record();
         m_document.runCommand(command, m_ui);
+        if (id == CommandId::NewRandomNpc && m_document.fileName().empty() &&
+            m_document.record() != before) {
+            m_partyDock->offerNewCharacterWhenSaved();
+        }
         // A checkable entry shows the document's state, not the click, also when the command
         // changed nothing and so told nobody.
         commandAction(CommandId::RulesTips)->setChecked(m_document.record().m_bRulesTips != 0);

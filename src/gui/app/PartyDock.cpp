@@ -5,6 +5,7 @@
 #include "gui/app/PartyDock.h"
 
 #include "core/document/CQuorvelDoc.h"
+#include "core/interaction/ChoiceDialog.h"
 #include "core/interaction/Interaction.h"
 #include "core/sheet/SummaryLayout.h"
 #include "gui/app/FileDialogs.h"
@@ -369,7 +370,33 @@ void PartyDock::restoreFromSettings() {
     setVisible(settings.value(QLatin1String(kVisibleKey), false).toBool());
 }
 
+void PartyDock::offerToParty(const CQuorvelDoc& document) {
+    if (m_model->partyFile().empty()) {
+        return; // no party open; a member already there is kept once
+    }
+    const std::string party = m_model->party().name.empty()
+                                  ? pathText(m_model->partyFile().filename()).toStdString()
+                                  : m_model->party().name;
+    ChoiceDialog question;
+    question.title = "Add to Party";
+    question.texts = {"Add \"" + document.displayName() + "\" to the party \"" + party + "\"?"};
+    ChoiceButton keep("Do&n't Add", 0);
+    keep.cancels = true;
+    question.columns = {{ChoiceButton("&Add", 1), keep}};
+    if (m_ui.runChoice(question) == 1) {
+        addFiles({pathText(document.fileName())});
+    }
+}
+
 void PartyDock::documentChanged(const CQuorvelDoc& document, DocumentChange changes) {
+    if (changed(changes, DocumentChange::Record)) {
+        // Another character came in (opened, made, restored): no offer stands for it.
+        m_offerWhenSaved = false;
+    } else if (m_offerWhenSaved && changed(changes, DocumentChange::FileName) &&
+               !document.fileName().empty()) {
+        m_offerWhenSaved = false;
+        offerToParty(document);
+    }
     if (changed(changes, DocumentChange::FileName)) {
         m_model->setOpenFile(document.fileName());
     }

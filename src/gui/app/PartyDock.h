@@ -57,6 +57,8 @@ public:
     bool exportSummaryTo(const QString& path);
     // Whether the last party (and the dock's visibility) come back with the next run.
     void restoreFromSettings();
+    // After New Random NPC: once the new character is first saved, the open party is offered it.
+    void offerNewCharacterWhenSaved() { m_offerWhenSaved = true; }
 
     // The Party menu's commands that ask first (where, which files).
     void newParty();
@@ -78,6 +80,7 @@ Q_SIGNALS:
 private:
     void showParty();
     void watchMembers();
+    void offerToParty(const CQuorvelDoc& document);
     void fail(const QString& text);
     const SheetRenderer& renderer();
 
@@ -90,6 +93,7 @@ private:
     QTableView* m_table = nullptr;
     QFileSystemWatcher* m_watcher = nullptr;
     std::unique_ptr<SheetRenderer> m_renderer;
+    bool m_offerWhenSaved = false;
 };
 
 } // namespace orthavel
