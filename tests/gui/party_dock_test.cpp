@@ -96,6 +96,7 @@ private Q_SLOTS:
         QVERIFY(!dock.openParty(bad.fileName()));
         QVERIFY(f.ui.messages.back().text.find("(line 2, column 2)") != std::string::npos);
         QVERIFY(dock.openParty(partyPath));
+        QCOMPARE(dock.model()->readableRecords().size(), std::size_t{3}); // what the summary shows
         QCOMPARE(dock.model()->headerData(4, Qt::Horizontal, Qt::DisplayRole).toString(),
                  QStringLiteral("PL"));
         // View > Party shows the dock under the sheet, the window growing to make room.
