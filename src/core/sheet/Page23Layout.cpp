@@ -27,23 +27,23 @@ constexpr bool isMember(const EmphasisInfo& emphasis, int skill) {
     });
 }
 constexpr bool groupsAgreeWithTheirEmphases(std::span<const SkillSheetLine> lines) {
-    const EmphasisInfo* group = nullptr;
+    int group = -1; // an index, not a pointer: the sanitizer build cannot compare those here
     for (const SkillSheetLine& line : lines) {
-        if (line.kind == SkillSheetKind::Skill && group != nullptr &&
-            !isMember(*group, line.index) &&
+        if (line.kind == SkillSheetKind::Skill && group >= 0 &&
+            !isMember(kEmphases[static_cast<std::size_t>(group)], line.index) &&
             std::ranges::any_of(kEmphases, [&line](const EmphasisInfo& other) {
                 return isMember(other, line.index);
             })) {
             return false;
         }
         if (line.kind == SkillSheetKind::Category || line.kind == SkillSheetKind::Heading) {
-            group = nullptr;
+            group = -1;
         }
         if (line.kind != SkillSheetKind::Group) {
             continue;
         }
         const EmphasisInfo& emphasis = kEmphases[static_cast<std::size_t>(line.index)];
-        group = &emphasis;
+        group = line.index;
         int members = 0;
         for (const MemberRange& range : emphasis.members) {
             members += range.last < range.first ? 0 : range.last - range.first + 1;
