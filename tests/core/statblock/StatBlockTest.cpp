@@ -56,15 +56,10 @@ std::size_t borders(const std::string& line) {
 // plain text is longer than 80 characters or holds a control character, every Markdown table
 // row has its header's cells, and the HTML holds no tag the texts brought.
 TEST(StatBlock, HostileTextsAreEscaped) {
-    const std::string hostile[] = {"<script>alert(1)</script>",
-                                   "</td></tr></table>",
-                                   "a|b||c",
-                                   "*bold* _it_ [x](y)",
-                                   "```code``` `x`",
-                                   std::string("tab\there\nnew\rline\x01\x7f", 21),
-                                   "\x80\x81\x9f\xff\xe9",
-                                   std::string(1U << 20, 'w'),
-                                   "& &amp; \"quoted\" 'single'"};
+    const std::string hostile[] = {
+        "<script>alert(1)</script>", "</td></tr></table>",       "a|b||c",
+        "*bold* _it_ [x](y)",        "```code``` `x`",           "tab\there\nnew\rline\x01\x7f",
+        "\x80\x81\x9f\xff\xe9",      std::string(1U << 20, 'w'), "& &amp; \"quoted\" 'single'"};
     for (const std::string& text : hostile) {
         CharacterRecord r = sample("kessari");
         r.m_strName = r.m_strAttitude = r.m_strFamilyTrade = r.m_strCulture = r.m_strEyeColor =
