@@ -5,6 +5,7 @@
 
 # orthavel-cli party and summary: a party file of character files that still opens once its
 # folder moves, members that cannot be read listed with their reason, the summary of them all.
+outline_awk="$(realpath "$(dirname "$0")/svg_outline.awk")"
 source "$(dirname "$0")/common.bash"
 
 mkdir game
@@ -39,6 +40,11 @@ if command -v pdftotext > /dev/null; then
 fi
 "$CLI" summary moved/tavern/*.ksc --page 3 -o s3.svg
 expect_eq "a page as SVG" "$(grep -c '<svg' s3.svg)" 1
+# What a summary page shows, as texts with their places and fonts and ruled lines: the same as
+# when its four blocks were first looked over against each character's sheet.
+"$CLI" summary "$DATA"/{sample_kessari,sample_neuonian,full_length,medic_pl6}.ksc --page 1 -o four.svg
+if diff "$DATA/summary.outline" <(awk -f "$outline_awk" four.svg |
+    grep -v '^cell') >&2; then pass; else fail "the summary no longer draws what it drew"; fi
 
 printf '{"format": "orthavel-party",\n "version": 1 "members": []}' > bad.kparty
 for call in "party list bad.kparty|1|Cannot open \"bad.kparty\": it is not valid JSON (line 2, column 15)." \

@@ -10,6 +10,8 @@
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CQuorvelApp.h"
 
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -52,6 +54,24 @@ private Q_SLOTS:
         QCOMPARE(closer.seen.size(), 1);
         QVERIFY(closer.seen[0].text.contains(path));
         QVERIFY(program.mainFrame() == nullptr || !program.mainFrame()->isVisible());
+    }
+
+    // The terminal's options are answered without a window: what the command line takes, and
+    // the version.
+    void terminalOptionsAreAnsweredWithoutAWindow() {
+        const std::pair<const char*, const char*> cases[] = {
+            {"--help", "A character file (.ksc) to open"}, {"--version", "Orthavel 1."}};
+        for (const auto& [option, shown] : cases) {
+            QProcess program;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+            environment.remove(QStringLiteral("DISPLAY"));
+            program.setProcessEnvironment(environment);
+            program.start(QStringLiteral(ORTHAVEL_PROGRAM), {QString::fromLatin1(option)});
+            QVERIFY(program.waitForFinished(10000));
+            QCOMPARE(program.exitCode(), 0);
+            QVERIFY2(program.readAllStandardOutput().contains(shown), option);
+        }
     }
 
     void helpPageIsAvailableAsAFile() {

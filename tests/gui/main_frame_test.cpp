@@ -588,15 +588,19 @@ private Q_SLOTS:
         QVERIFY(RollLogFile(empty, kept).load().has_value());
         QVERIFY(empty.rolls().empty() && !QFile::exists(kept));
         QCOMPARE(readAll(kept + QStringLiteral(".damaged")), QByteArray("no log\n"));
-        // Nor is a file larger than a thousand rolls can make read, whatever it holds.
-        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        // Nor is a file larger than a thousand rolls can make read, whatever it holds: one of
+        // 2 MiB is, a byte more is not.
         const QByteArray line = QByteArray::fromStdString(RollLog::line(rolls[0]));
-        while (damaged.size() <= 2 * 1024 * 1024) {
-            damaged.write(line.repeated(1000));
+        for (const qint64 extra : {0, 1}) {
+            QVERIFY(damaged.open(QIODevice::WriteOnly));
+            damaged.write(line);
+            damaged.write(QByteArray(2 * 1024 * 1024 + extra - line.size(), '\n'));
+            damaged.close();
+            RollLog read;
+            QCOMPARE(RollLogFile(read, kept).load().has_value(), extra == 1);
+            QCOMPARE(read.rolls().size(), extra == 1 ? 0U : 1U);
         }
-        damaged.close();
-        QVERIFY(RollLogFile(empty, kept).load().has_value());
-        QVERIFY(empty.rolls().empty() && QFile::exists(kept + QStringLiteral(".damaged.1")));
+        QVERIFY(QFile::exists(kept + QStringLiteral(".damaged.1")));
 
         toggle->trigger();
         QTest::keyClick(dock->view(), Qt::Key_L, Qt::AltModifier); // Clear
@@ -639,6 +643,17 @@ private Q_SLOTS:
         QVERIFY(opened(large));
         const QRect free = f.frame.screen()->availableGeometry();
         QVERIFY(free.contains(large.frameGeometry()));
+        QCOMPARE(large.size(), free.size() - QSize(16, 48)); // room for a frame and a title bar
+        // A dialog is centred on its main window, as far as it stays in that room.
+        for (const QPoint& asked : {QPoint(-5000, -5000), QPoint(5000, 5000)}) {
+            QWidget main;
+            main.setGeometry(QRect(asked, QSize(300, 200)));
+            QDialog dialog(&main);
+            dialog.resize(200, 100);
+            QVERIFY(opened(dialog));
+            QCOMPARE(dialog.pos(), asked.x() < 0 ? free.topLeft() + QPoint(8, 40)
+                                                 : free.bottomRight() - QPoint(207, 107));
+        }
         // A window of its own whose frame is not known keeps room for one and a title bar.
         for (const QPoint& asked : {QPoint(-500, -500), QPoint(5000, 5000)}) {
             QWidget window(nullptr, Qt::FramelessWindowHint);
