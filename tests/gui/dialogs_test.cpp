@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 using namespace orthavel;
@@ -55,7 +56,8 @@ private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     // 1280 x 1024 at scale 2: the rows of "Choose Skills" scroll, keeping their layout, while its
-    // counter and buttons stay in view; "Assign Advantages" has room and is left as it is.
+    // counter and buttons stay in view; "Assign Advantages" has room and is left as it is. On a
+    // screen lower still, the rows scroll down as well.
     // Escape cancels either (the choice dialog and the form: in their own test).
     void largeDialogsFitASmallScreenAndEscapeCancels() {
         AdvantageAssignment advantages;
@@ -64,12 +66,13 @@ private Q_SLOTS:
         SkillSelection skills;
         skills.open(kRaceKessari, 0, 12, 0, {}, 0);
         SkillSelectionView skillsView(skills);
-        const std::pair<QDialog*, bool> cases[] = {{&advantagesView, false}, {&skillsView, true}};
-        for (const auto& [view, scrolls] : cases) {
+        const std::tuple<QDialog*, bool, int> cases[] = {{&advantagesView, false, 512},
+                                                         {&skillsView, true, 280}};
+        for (const auto& [view, scrolls, height] : cases) {
             const QSize natural = view->sizeHint();
-            fitToArea(view, QRect(0, 0, 640, 512));
+            fitToArea(view, QRect(0, 0, 640, height));
             QVERIFY(opened(*view));
-            QVERIFY(view->width() <= 640 && view->height() <= 512);
+            QVERIFY(view->width() <= 640 && view->height() <= height);
             auto* scroller = view->findChild<QScrollArea*>();
             QCOMPARE(scroller != nullptr, scrolls);
             if (scrolls) {
@@ -83,11 +86,21 @@ private Q_SLOTS:
                     QVERIFY(view->rect().contains(place));
                     QVERIFY2(place.top() >= scroller->geometry().bottom(), "under the rows");
                 }
-                // The focus in the right column brings it into view.
-                QWidget* travel = skills->list(SkillCategory::Travel);
-                travel->setFocus(Qt::TabFocusReason);
-                QVERIFY(scroller->viewport()->rect().contains(
-                    QRect(travel->mapTo(scroller->viewport(), QPoint(0, 0)), travel->size())));
+                // The focus brings a list into view with a little room around it where the rows
+                // have it, in either column, from the top down and back up.
+                const QRect shown = scroller->viewport()->rect();
+                view->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(view));
+                for (int c = 2 * kSkillCategoryCount - 1; c >= 0; --c) {
+                    QWidget* list = skills->list(static_cast<SkillCategory>(
+                        c < kSkillCategoryCount ? c : 2 * kSkillCategoryCount - 1 - c));
+                    list->setFocus(Qt::TabFocusReason);
+                    const QRect place(list->mapTo(scroller->viewport(), QPoint(0, 0)),
+                                      list->size());
+                    const QRect body(scroller->widget()->mapTo(scroller->viewport(), QPoint(0, 0)),
+                                     scroller->widget()->size());
+                    QVERIFY(shown.contains(place.adjusted(-7, -7, 7, 7).intersected(body)));
+                }
             } else {
                 QCOMPARE(view->size(), natural);
             }
