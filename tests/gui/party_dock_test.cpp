@@ -48,6 +48,7 @@ class PartyDockTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { useOwnSettings("party_dock_test"); }
+    void init() { QSettings().clear(); }
 
     // A character made by New Random NPC is offered to the open party when first saved; Don't
     // Add leaves the party as it was.
@@ -69,6 +70,56 @@ private Q_SLOTS:
         }
         QCOMPARE(dock.model()->rowCount(), 1);
         QCOMPARE(dock.model()->member(0).stored, std::string("&Add"));
+    }
+
+    // The Party menu's commands that need no file dialog: the party's commands greyed until
+    // one is open, Add Open Character once the character has a file, a member that cannot be
+    // opened named with its reason, the summary as PDF, and the last party and the dock's
+    // visibility back at the next start.
+    void thePartyMenuAndTheNextStart() {
+        QTemporaryDir dir;
+        const QString partyPath = dir.path() + QStringLiteral("/friends.kparty");
+        Party party;
+        party.name = "Friends";
+        party.members = {"gone.ksc"};
+        QFile file(partyPath);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(partyFileText(party)));
+        file.close();
+        {
+            Frame f;
+            PartyDock& dock = *f.frame.partyDock();
+            QVERIFY(!f.frame.commandAction(CommandId::AddOpenCharacter)->isEnabled());
+            QVERIFY(dock.openParty(partyPath));
+            QVERIFY(f.frame.commandAction(CommandId::ExportSummary)->isEnabled());
+            QCOMPARE(dock.windowTitle(), QStringLiteral("Party: Friends"));
+            f.frame.commandAction(CommandId::AddOpenCharacter)->trigger();
+            QCOMPARE(f.ui.messages.back().text,
+                     std::string("Save the character first: a party lists character files."));
+            f.document.record() = member("Ilse", "Medic", 3);
+            QVERIFY(f.frame.saveFile(dir.path() + QStringLiteral("/ilse.ksc")));
+            f.frame.commandAction(CommandId::AddOpenCharacter)->trigger();
+            QCOMPARE(column(*dock.model(), PartyColumn::Name),
+                     (QStringList{QStringLiteral("gone.ksc"), QStringLiteral("Ilse")}));
+            QVERIFY(readAll(partyPath).contains("\"ilse.ksc\""));
+
+            dock.table()->setCurrentIndex(dock.sortModel()->index(0, 0));
+            dock.openCurrent();
+            QCOMPARE(f.ui.messages.back().text,
+                     std::string("Cannot open \"gone.ksc\": the file does not exist."));
+            QVERIFY(dock.exportSummaryTo(dir.path() + QStringLiteral("/s.pdf")));
+            QVERIFY(readAll(dir.path() + QStringLiteral("/s.pdf")).startsWith("%PDF"));
+            QVERIFY(!dock.exportSummaryTo(dir.path()));
+            QVERIFY(f.ui.messages.back().text.find(dir.path().toStdString()) != std::string::npos);
+            QVERIFY(opened(f.frame));
+            f.frame.commandAction(CommandId::PartyDock)->trigger();
+            QVERIFY(dock.isVisible());
+        }
+        Frame next;
+        QCOMPARE(next.frame.partyDock()->partyPath(), partyPath);
+        QCOMPARE(next.frame.partyDock()->model()->rowCount(), 2);
+        QVERIFY(!next.frame.partyDock()->isHidden());
+        QVERIFY(next.frame.commandAction(CommandId::RemoveFromParty)->isEnabled());
     }
 
     void theDockByKeyboard() {
