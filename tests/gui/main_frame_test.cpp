@@ -269,6 +269,8 @@ private Q_SLOTS:
             // Elsewhere only the presses count.
             {other, off, press, Qt::Key_CapsLock, 0, caps},
             {other, caps, press, Qt::Key_A, 0, caps},
+            {other, num, press, Qt::Key_NumLock, 0, off},
+            {other, off, release, Qt::Key_NumLock, 0, off},
         };
         for (int row = 0; const auto& c : cases) {
             QVERIFY2(lockStatesAfter(c.platform, c.before, c.type, c.key, c.modifiers) == c.after,

@@ -95,6 +95,16 @@ private Q_SLOTS:
         vertical->setValue(200);
         s.view.horizontalScrollBar()->setValue(50);
         QCOMPARE(vertical->value(), 200);
+        // The wheel and Page Down scroll a sheet page further down.
+        const QPointF at(10, 10);
+        QWheelEvent wheel(at, s.view.viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(s.view.viewport(), &wheel);
+        const int wheeled = vertical->value();
+        QVERIFY(wheeled > 200);
+        QTest::keyClick(&s.view, Qt::Key_PageDown);
+        QVERIFY(vertical->value() > wheeled);
+        vertical->setValue(200);
         // Back on the menu the view stands at its start, before any paint.
         s.document.ShowPage(0);
         QCOMPARE(vertical->value(), 0);
