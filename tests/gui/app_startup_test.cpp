@@ -9,6 +9,8 @@
 
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CQuorvelApp.h"
+#include "gui/app/PartyDock.h"
+#include "script/PartyFile.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -54,6 +56,29 @@ private Q_SLOTS:
         QCOMPARE(closer.seen.size(), 1);
         QVERIFY(closer.seen[0].text.contains(path));
         QVERIFY(program.mainFrame() == nullptr || !program.mainFrame()->isVisible());
+    }
+
+    // A party file named on the command line is shown beside a new character; one that cannot
+    // be read ends the start-up, saying why.
+    void namedPartyIsShownBesideANewCharacter() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("tavern.kparty"));
+        for (const QByteArray& contents : {QByteArray(R"({"format": "orthavel-party",)"),
+                                           QByteArray::fromStdString(partyFileText(Party{}))}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
+            file.close();
+            const bool readable = contents.endsWith("\n");
+            CQuorvelApp program;
+            MessageBoxCloser closer;
+            QCOMPARE(program.InitInstance({m_program, path}), readable);
+            QCOMPARE(closer.seen.size(), readable ? 0 : 1);
+            if (readable) {
+                QCOMPARE(program.mainFrame()->partyDock()->partyPath(), path);
+                QVERIFY(program.mainFrame()->partyDock()->isVisible());
+                QCOMPARE(program.document().record().m_nPage, 0);
+            }
+        }
     }
 
     // The terminal's options are answered without a window: what the command line takes, and

@@ -38,6 +38,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+#include <QTimer>
 #include <QToolBar>
 
 #include <sys/resource.h>
@@ -45,6 +46,7 @@
 #include <algorithm>
 #include <csignal>
 #include <functional>
+#include <tuple>
 
 using namespace orthavel;
 
@@ -235,6 +237,33 @@ private Q_SLOTS:
                  SheetPictures().image(PictureId::FullCoverLit));
         QVERIFY(labelTexts(*about).contains(QStringLiteral("Orthavel Version 1.5")));
         QVERIFY(labelTexts(*about).join(u' ').contains(QStringLiteral("version 3 or later")));
+    }
+
+    // Help > General Help and Help > Legal Disclaimer: every paragraph, and Enter closes them.
+    void helpDialogsShowEveryParagraph() {
+        Frame f;
+        const std::tuple<CommandId, QString, qsizetype, QString> cases[] = {
+            {CommandId::GeneralHelp, QStringLiteral("General Help"), 5,
+             QStringLiteral("Update Character")},
+            {CommandId::LegalDisclaimer, QStringLiteral("Legal Information"), 2,
+             QStringLiteral("liable")}};
+        for (const auto& [id, title, paragraphs, word] : cases) {
+            QString shownTitle;
+            QStringList shown;
+            QTimer poll;
+            connect(&poll, &QTimer::timeout, this, [&] {
+                if (QWidget* dialog = QApplication::activeModalWidget()) {
+                    shownTitle = dialog->windowTitle();
+                    shown = labelTexts(*dialog);
+                    QTest::keyClick(dialog, Qt::Key_Return);
+                }
+            });
+            poll.start(5);
+            f.frame.commandAction(id)->trigger();
+            QCOMPARE(shownTitle, title);
+            QCOMPARE(shown.size(), paragraphs);
+            QVERIFY(shown.join(u' ').contains(word));
+        }
     }
 
     void lockPanesFollowTheKeys() {
