@@ -90,7 +90,7 @@ private Q_SLOTS:
         Shown s;
         QScrollBar* vertical = s.view.verticalScrollBar();
         s.document.ShowPage(2);
-        QVERIFY(vertical->isEnabled());
+        QVERIFY(vertical->isEnabled() && s.view.horizontalScrollBar()->isEnabled());
         QCOMPARE(vertical->maximum(), 900 - s.view.viewport()->height());
         vertical->setValue(200);
         s.view.horizontalScrollBar()->setValue(50);
@@ -109,7 +109,7 @@ private Q_SLOTS:
         s.document.ShowPage(0);
         QCOMPARE(vertical->value(), 0);
         QCOMPARE(s.view.horizontalScrollBar()->value(), 0);
-        QVERIFY(!vertical->isEnabled());
+        QVERIFY(!vertical->isEnabled() && !s.view.horizontalScrollBar()->isEnabled());
     }
 
     void sheetPagesDrawBlackOnWhiteAndOtherPagesNothing() {
