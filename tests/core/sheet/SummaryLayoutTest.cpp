@@ -92,5 +92,22 @@ TEST(SummaryLayout, ABlockCarriesIdentityAndValues) {
     EXPECT_NE(all.find("..."), std::string::npos) << "a block too full says so";
 }
 
+// Only skills with a rating are listed, however few: none at 0.
+TEST(SummaryLayout, OnlyRatedSkillsAreListed) {
+    const test::FixedPitchMetrics metrics;
+    CharacterRecord r;
+    r.m_aSkill[5] = 90;
+    r.m_aSkill[7] = 30;
+    std::vector<std::string> skills;
+    for (const TextItem& t : layoutSummary(std::span(&r, 1), "", metrics)[0].texts()) {
+        if (t.text.starts_with("Skills:")) {
+            skills.push_back(t.text);
+        }
+    }
+    ASSERT_EQ(skills.size(), 1U);
+    EXPECT_TRUE(skills[0].starts_with("Skills: Great Sword 90, ")) << skills[0];
+    EXPECT_TRUE(skills[0].ends_with(" 30")) << skills[0];
+}
+
 } // namespace
 } // namespace orthavel
