@@ -57,7 +57,10 @@ NewFile writeNewFile(const QString& path, const QByteArray& bytes, QString* reas
             *reason = error != 0 ? QString::fromLocal8Bit(std::strerror(error))
                                  : QStringLiteral("the file could not be written completely");
         }
-        file.remove();
+        // Closing tries the write once more and fails again, which would keep QFile::remove()
+        // from removing the file: the half file goes by its name.
+        file.close();
+        QFile::remove(path);
         return NewFile::Failed;
     }
     file.close();

@@ -39,6 +39,12 @@ done <<'CALLS'
 old.ksc new -o
 old.svg render s.ksc --page 2 -o
 CALLS
+# Into a folder, where a new file is written for each character: the reason, and no half file.
+mkdir npcs exported
+expect_refused "npc into a folder" 1 "File too large." limited "$CLI" npc --seed 1 -o npcs
+expect_refused "export into a folder" 1 "File too large." \
+    limited "$CLI" export --format html s.ksc -o exported
+expect_eq "no half files left" "$(find npcs exported -type f | wc -l)" 0
 expect_refused "dump onto a full device" 1 "cannot write the output: No space left on device" \
     to_full "$CLI" dump s.ksc
 # A command whose output failed has saved nothing either.

@@ -21,6 +21,7 @@
 #include "gui/dialogs/SkillSelectionView.h"
 
 #include <QComboBox>
+#include <QLayout>
 #include <QLineEdit>
 #include <QScreen>
 #include <QScrollArea>
@@ -166,11 +167,18 @@ private Q_SLOTS:
         QVERIFY(view.box(0)->x() < view.box(5)->x() && view.box(5)->x() < view.box(10)->x());
         QVERIFY(view.box(0)->y() < view.box(1)->y());
         QCOMPARE(view.box(4)->y(), view.box(14)->y());
-        // The buttons, left to right: trade away, OK, trade back.
+        // The buttons, left to right: trade away, OK, trade back; the trades and the counters
+        // at the edges of the rows above.
         QPushButton* ok = buttonCaptioned(view, QStringLiteral("OK"));
         QPushButton* away = buttonCaptioned(view, QStringLiteral("Advantages -> Skill Pts"));
         QPushButton* back = buttonCaptioned(view, QStringLiteral("Skill Pts -> Advantages"));
         QVERIFY(away->x() < ok->x() && back->x() > ok->x());
+        const QRect rows = view.rect().marginsRemoved(view.layout()->contentsMargins());
+        const auto left = [&view](const QWidget* w) { return w->mapTo(&view, QPoint(0, 0)).x(); };
+        const auto right = [&](const QWidget* w) { return left(w) + w->width() - 1; };
+        QCOMPARE((QList<int>{left(away), left(view.advantageCounter()), right(back),
+                             right(view.skillCounter())}),
+                 (QList<int>{rows.left(), rows.left(), rows.right(), rows.right()}));
         MessageBoxCloser closer;
         ok->click();
         QCOMPARE(closer.seen.size(), 1);
