@@ -14,6 +14,7 @@
 
 #include "GuiTestSupport.h"
 
+#include <QPrintDialog>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -160,6 +161,20 @@ private Q_SLOTS:
         const QtTextMetrics metrics(fonts);
         QCOMPARE(s.view.pageForPaper().items(),
                  layoutSheetPage(s.document.record(), metrics, 3).items());
+
+        // The print dialog offers the page shown, as page 1 of 1.
+        QList<int> range;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&range] {
+            if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+                range = {dialog->minPage(), dialog->maxPage(), dialog->fromPage(),
+                         dialog->toPage()};
+                dialog->reject();
+            }
+        });
+        poll.start(5);
+        s.view.print();
+        QCOMPARE(range, (QList<int>{1, 1, 1, 1}));
 
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
