@@ -107,6 +107,14 @@ TEST(RecordJson, FoundryActorHasTheImportedShape) {
     EXPECT_EQ(system.at("attributes").at("advantages").size(), 15U);
     EXPECT_EQ(attributeKey("+40 OCF Defending  Foreman!"), "40_ocf_defending_foreman");
     EXPECT_EQ(attributeKey("--"), "value");
+    // A character with everything rated: two special skills of one name keep an attribute each.
+    CharacterRecord all;
+    all.m_aSkill.fill(40);
+    all.m_aMastery.fill(3);
+    all.m_aEmphasis.fill(2);
+    all.m_aSpecialSkill.fill(20);
+    const auto special = foundryActor(all).at("system").at("attributes").at("special");
+    EXPECT_TRUE(special.contains("dragon_armor_15") && special.contains("dragon_armor_15_2"));
 }
 
 } // namespace
