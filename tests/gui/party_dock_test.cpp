@@ -96,11 +96,16 @@ private Q_SLOTS:
             f.frame.commandAction(CommandId::AddOpenCharacter)->trigger();
             QCOMPARE(f.ui.messages.back().text,
                      std::string("Save the character first: a party lists character files."));
-            f.document.record() = member("Ilse", "Medic", 3);
+            f.document.record() = member("Ilse Wilhelmina Thorncastle", "Medic", 3);
             QVERIFY(f.frame.saveFile(dir.path() + QStringLiteral("/ilse.ksc")));
             f.frame.commandAction(CommandId::AddOpenCharacter)->trigger();
             QCOMPARE(column(*dock.model(), PartyColumn::Name),
-                     (QStringList{QStringLiteral("gone.ksc"), QStringLiteral("Ilse")}));
+                     (QStringList{QStringLiteral("gone.ksc"),
+                                  QStringLiteral("Ilse Wilhelmina Thorncastle")}));
+            // The columns are as wide as what they show.
+            QVERIFY(dock.table()->columnWidth(static_cast<int>(PartyColumn::Name)) >
+                    dock.table()->fontMetrics().horizontalAdvance(
+                        QStringLiteral("Ilse Wilhelmina Thorncastle")));
             QVERIFY(readAll(partyPath).contains("\"ilse.ksc\""));
 
             dock.table()->setCurrentIndex(dock.sortModel()->index(0, 0));
