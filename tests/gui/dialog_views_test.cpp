@@ -91,6 +91,15 @@ private Q_SLOTS:
         QCOMPARE(labelTexts(view).mid(0, 3),
                  (QStringList{QStringLiteral("&Age:"), QStringLiteral("&Birth Date:"),
                               QStringLiteral("&Eye Color:")}));
+        // One field under the other, each inside the window, and OK under the last.
+        const QWidget* above = nullptr;
+        for (const int field : {0, 1, 2, 6, 7}) {
+            const auto* shown = fieldOf<QWidget>(view, static_cast<std::size_t>(field));
+            QVERIFY(view.rect().contains(shown->geometry()));
+            QVERIFY(above == nullptr || shown->y() > above->geometry().bottom());
+            above = shown;
+        }
+        QVERIFY(view.okButton()->y() > above->geometry().bottom());
         // Leaving the field brings a typed age into range (the rule: the core's tests).
         retype(age, QStringLiteral("5"));
         fieldOf<QLineEdit>(view, 1)->setFocus();
