@@ -70,6 +70,8 @@ private Q_SLOTS:
         QVERIFY(pictures[0]->geometry().bottom() < kessari->y());
         QVERIFY(pictures[0]->geometry().center().x() == kessari->geometry().center().x());
         QVERIFY(neuonian->x() > pictures[0]->geometry().right());
+        QCOMPARE(crowding(view), QString());
+        QCOMPARE(crowding(race), QString());
 
         ChoiceDialogView cortez(careerDialog(kJobsDialogs[1]));
         cortez.show();
@@ -100,6 +102,7 @@ private Q_SLOTS:
             above = shown;
         }
         QVERIFY(view.okButton()->y() > above->geometry().bottom());
+        QCOMPARE(crowding(view), QString());
         // Leaving the field brings a typed age into range (the rule: the core's tests).
         retype(age, QStringLiteral("5"));
         fieldOf<QLineEdit>(view, 1)->setFocus();

@@ -96,6 +96,7 @@ private Q_SLOTS:
         for (const auto& c : cases) {
             ChoiceDialogView view(c.dialog);
             QVERIFY(opened(view));
+            QCOMPARE(crowding(view), QString());
             for (int i = 0; i < c.tabs; ++i) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             }
@@ -204,6 +205,7 @@ private Q_SLOTS:
         model.open(kRaceKessari, 0, 103, {}, 300, 0);
         AdvantageAssignmentView view(model);
         QVERIFY(opened(view));
+        QCOMPARE(crowding(view), QString());
         everyInputIsReachedAndNamed(view, kAdvantageCount);
         ModelSpinBox* strength = view.box(0);
         QCOMPARE(strength->accessibleName(), QStringLiteral("Strength"));
@@ -226,6 +228,7 @@ private Q_SLOTS:
         model.open(kRaceNeuonian, 103, 5, 0, ratings, 0);
         SkillSelectionView view(model);
         QVERIFY(opened(view));
+        QCOMPARE(crowding(view), QString());
         QCOMPARE(view.windowTitle(), QStringLiteral("Choose Skills"));
         QCOMPARE(view.list(SkillCategory::Combat)->count(), 25);
         // Magic is the last of the left column, Myth and Lore heads the right one.
@@ -357,6 +360,7 @@ private Q_SLOTS:
         SkillRoll model(doc.record());
         SkillRollView view(model);
         QVERIFY(opened(view));
+        QCOMPARE(crowding(view), QString());
         everyInputIsReachedAndNamed(view, 3);
         // The fields stand side by side above the list, none over another.
         QVERIFY(view.filter()->geometry().right() < view.difficulty()->geometry().left());

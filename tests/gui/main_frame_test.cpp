@@ -249,12 +249,14 @@ private Q_SLOTS:
              QStringLiteral("liable")}};
         for (const auto& [id, title, paragraphs, word] : cases) {
             QString shownTitle;
+            QString crowded;
             QStringList shown;
             QTimer poll;
             connect(&poll, &QTimer::timeout, this, [&] {
                 if (QWidget* dialog = QApplication::activeModalWidget()) {
                     shownTitle = dialog->windowTitle();
                     shown = labelTexts(*dialog);
+                    crowded = crowding(*dialog);
                     QTest::keyClick(dialog, Qt::Key_Return);
                 }
             });
@@ -263,6 +265,7 @@ private Q_SLOTS:
             QCOMPARE(shownTitle, title);
             QCOMPARE(shown.size(), paragraphs);
             QVERIFY(shown.join(u' ').contains(word));
+            QCOMPARE(crowded, QString());
         }
     }
 
