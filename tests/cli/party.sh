@@ -29,6 +29,9 @@ expect_eq "missing and damaged members say so" "$(tail -n 2 json)" \
 '{"status":"damaged","path":"empty.ksc","reason":"it is not a character file, or it is damaged (unexpected format: the file ends too early)"}
 {"status":"missing","path":"gone.ksc","reason":"the file does not exist"}'
 expect_eq "removed" "$(grep -c "$first" json)" 0
+"$CLI" party new one.kparty "$DATA/sample_kessari.ksc"
+expect_eq "a member as JSON" "$("$CLI" party list one.kparty --json | cut -d , -f 1,3-)" \
+    '{"status":"ok","name":"Ysolde Marr","profession":"Wizard'"'"'s Apprentice","level":3}'
 expect_eq "as text" "$("$CLI" party list moved/tavern.kparty | tail -n 1)" \
     "$(printf 'missing\tgone.ksc\tthe file does not exist')"
 

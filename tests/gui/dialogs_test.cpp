@@ -169,6 +169,10 @@ private Q_SLOTS:
         QVERIFY(view.box(0)->x() < view.box(5)->x() && view.box(5)->x() < view.box(10)->x());
         QVERIFY(view.box(0)->y() < view.box(1)->y());
         QCOMPARE(view.box(4)->y(), view.box(14)->y());
+        for (const QLabel* label : view.findChildren<QLabel*>()) { // each beside its box
+            QVERIFY(!label->buddy() ||
+                    label->geometry().center().y() == label->buddy()->geometry().center().y());
+        }
         // The buttons, left to right: trade away, OK, trade back; the trades and the counters
         // at the edges of the rows above.
         QPushButton* ok = buttonCaptioned(view, QStringLiteral("OK"));
