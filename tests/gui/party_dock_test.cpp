@@ -17,9 +17,11 @@
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace orthavel;
@@ -197,8 +199,12 @@ private Q_SLOTS:
         QCOMPARE(f.ui.saveQuestions.size(), std::size_t{1}); // cancelled: nothing opened
         QCOMPARE(f.document.record().m_strName, std::string("Unsaved"));
         f.ui.saveAnswers.push_back(SaveAnswer::Discard);
+        QSignalSpy repainted(dock.model(), &QAbstractItemModel::dataChanged);
         QTest::keyClick(dock.table(), Qt::Key_Return);
         QCOMPARE(f.document.record().m_strName, std::string("Hero 10"));
+        QVERIFY(std::any_of(repainted.begin(), repainted.end(), [](const QList<QVariant>& rows) {
+            return rows[0].toModelIndex().row() == 0 && rows[1].toModelIndex().row() == 3;
+        })); // every row, the one no longer open among them
         QVERIFY(shown.index(1, 0).data(Qt::FontRole).value<QFont>().bold());
 
         // Saved here: the row shows the new values.
