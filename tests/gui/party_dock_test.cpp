@@ -121,6 +121,7 @@ private Q_SLOTS:
             QVERIFY(opened(f.frame));
             f.frame.commandAction(CommandId::PartyDock)->trigger();
             QVERIFY(dock.isVisible());
+            QVERIFY(f.frame.close());
         }
         Frame next;
         QCOMPARE(next.frame.partyDock()->partyPath(), partyPath);

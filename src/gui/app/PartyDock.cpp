@@ -117,8 +117,13 @@ PartyDock::PartyDock(CQuorvelDoc& document, Interaction& ui, OpenMember openMemb
     layout->addLayout(top);
     layout->addWidget(m_table, 1);
     setWidget(content);
-    connect(toggleViewAction(), &QAction::toggled, this,
-            [](bool shown) { QSettings().setValue(QLatin1String(kVisibleKey), shown); });
+    // What the user shows or hides; a dock hidden with its window as the program closes is shown
+    // again at the next start.
+    connect(toggleViewAction(), &QAction::toggled, this, [this](bool shown) {
+        if (parentWidget() == nullptr || parentWidget()->isVisible()) {
+            QSettings().setValue(QLatin1String(kVisibleKey), shown);
+        }
+    });
     m_document.addObserver(this);
 }
 
