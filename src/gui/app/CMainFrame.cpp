@@ -115,8 +115,6 @@ CMainFrame::~CMainFrame() {
     }
     if (m_partyDock != nullptr) {
         m_partyDock->disconnect(this);
-        // Nor is the party dock hidden by the user then: the next start shows it again.
-        m_partyDock->toggleViewAction()->disconnect(m_partyDock);
     }
 }
 
