@@ -36,6 +36,12 @@ CharacterRecord member(const char* name, const char* profession, int level) {
     return r;
 }
 
+bool writeParty(const QString& path, const Party& party) {
+    QFile file(path);
+    const QByteArray text = QByteArray::fromStdString(partyFileText(party));
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+}
+
 QStringList column(const QAbstractItemModel& model, PartyColumn c) {
     QStringList texts;
     for (int row = 0; row < model.rowCount(); ++row) {
@@ -57,10 +63,7 @@ private Q_SLOTS:
     void aNewNpcIsOfferedToThePartyWhenSaved() {
         QTemporaryDir dir;
         const QString partyPath = dir.path() + QStringLiteral("/t.kparty");
-        QFile file(partyPath);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray::fromStdString(partyFileText(Party{})));
-        file.close();
+        QVERIFY(writeParty(partyPath, Party{}));
         Frame f;
         PartyDock& dock = *f.frame.partyDock();
         QVERIFY(dock.openParty(partyPath));
@@ -84,10 +87,7 @@ private Q_SLOTS:
         Party party;
         party.name = "Friends";
         party.members = {"gone.ksc"};
-        QFile file(partyPath);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray::fromStdString(partyFileText(party)));
-        file.close();
+        QVERIFY(writeParty(partyPath, party));
         {
             Frame f;
             PartyDock& dock = *f.frame.partyDock();
@@ -140,10 +140,7 @@ private Q_SLOTS:
         Party party;
         party.members = {"tavern/a.ksc", "tavern/b.ksc", "tavern/c.ksc", "tavern/gone.ksc"};
         const QString partyPath = dir.path() + QStringLiteral("/t.kparty");
-        QFile file(partyPath);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QByteArray::fromStdString(partyFileText(party)));
-        file.close();
+        QVERIFY(writeParty(partyPath, party));
 
         Frame f;
         PartyDock& dock = *f.frame.partyDock();
