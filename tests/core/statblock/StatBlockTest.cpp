@@ -112,5 +112,19 @@ TEST(StatBlock, NamelessCharacterAndFirstHeldEntries) {
     EXPECT_NE(text.find(std::string(kEndowmentLabels[0]) + ": 11"), std::string::npos);
 }
 
+// A value of fewer than 39 columns shares its line with the one before; one of 39 stands alone.
+TEST(StatBlock, ValuesShareALineOnlyWithRoomBetween) {
+    for (const std::size_t width : {38U, 39U}) {
+        CharacterRecord r = sample("kessari");
+        r.m_strEyeColor = std::string(width - std::string("Eye Color: ").size(), 'e');
+        const std::string cell = "Eye Color: " + r.m_strEyeColor;
+        const std::string gender = "Gender: Male";
+        const std::string expected =
+            width < 39 ? gender + std::string(40 - gender.size(), ' ') + cell + "\n"
+                       : gender + "\n" + cell + "\n";
+        EXPECT_NE(statBlockText(makeStatBlock(r)).find(expected), std::string::npos) << width;
+    }
+}
+
 } // namespace
 } // namespace orthavel
