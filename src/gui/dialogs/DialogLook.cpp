@@ -326,6 +326,9 @@ void fitToArea(QWidget* dialog, const QRect& area) {
         QWidget* widget = layout->itemAt(last)->widget();
         if (widget != nullptr && widget->property(kFooterProperty).toBool()) {
             delete layout->takeAt(last);
+            // Put back after the contents, it comes after them again in the Tab order, and the
+            // focus still opens on the first of them.
+            widget->setParent(nullptr);
             footer = widget;
         }
     }
@@ -340,6 +343,7 @@ void fitToArea(QWidget* dialog, const QRect& area) {
     body->setAutoFillBackground(true);
     auto* scroller = new QScrollArea(dialog);
     scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus); // what it holds takes the focus, and scrolls to it
     scroller->setWidget(body);
     // Whatever takes the focus (Tab, a mnemonic, a click) scrolls into view.
     QObject::connect(qApp, &QApplication::focusChanged, scroller,
