@@ -96,7 +96,6 @@ private Q_SLOTS:
         for (const auto& c : cases) {
             ChoiceDialogView view(c.dialog);
             QVERIFY(opened(view));
-            QCOMPARE(crowding(view), QString());
             for (int i = 0; i < c.tabs; ++i) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             }
@@ -205,7 +204,6 @@ private Q_SLOTS:
         model.open(kRaceKessari, 0, 103, {}, 300, 0);
         AdvantageAssignmentView view(model);
         QVERIFY(opened(view));
-        QCOMPARE(crowding(view), QString());
         everyInputIsReachedAndNamed(view, kAdvantageCount);
         ModelSpinBox* strength = view.box(0);
         QCOMPARE(strength->accessibleName(), QStringLiteral("Strength"));
@@ -218,7 +216,7 @@ private Q_SLOTS:
         QCOMPARE(view.result(), static_cast<int>(QDialog::Accepted));
     }
 
-    // "Choose Skills", thirteen rows in two columns: 150 typed into a rating box is refused whole,
+    // "Choose Skills": 150 typed into a rating box is refused whole,
     // the rating and the points stay; Enter in a list presses OK; Enter in a box takes the number
     // typed, then presses OK. Its Emphasis Levels button opens the display.
     void skillsRefuseATypedRatingOutOfRange() {
@@ -228,13 +226,7 @@ private Q_SLOTS:
         model.open(kRaceNeuonian, 103, 5, 0, ratings, 0);
         SkillSelectionView view(model);
         QVERIFY(opened(view));
-        QCOMPARE(crowding(view), QString());
-        QCOMPARE(view.windowTitle(), QStringLiteral("Choose Skills"));
         QCOMPARE(view.list(SkillCategory::Combat)->count(), 25);
-        const QStringList texts = labelTexts(view);
-        QVERIFY(texts.contains(
-            QStringLiteral("Higher skills can be purchased during character generation.")));
-        QVERIFY(texts.contains(QStringLiteral("M&yth and Lore:")));
         everyInputIsReachedAndNamed(view, 2 * kSkillCategoryCount);
         QCOMPARE(view.box(SkillCategory::Travel)->accessibleName(),
                  QStringLiteral("Travel rating"));
@@ -356,7 +348,6 @@ private Q_SLOTS:
         SkillRoll model(doc.record());
         SkillRollView view(model);
         QVERIFY(opened(view));
-        QCOMPARE(crowding(view), QString());
         everyInputIsReachedAndNamed(view, 3);
         view.filter()->setFocus();
         QTest::keyClick(view.filter(), Qt::Key_Down); // from Stilletto
@@ -378,29 +369,15 @@ private Q_SLOTS:
         QCOMPARE(given.baseNumber()->text(), QStringLiteral("Base Number: 30"));
     }
 
-    // A message box shows its whole caption, in the box too when a title bar may cut it, no icon
-    // unless it warns, and closes on Enter. A megabyte of text is cut, and whole in its details.
-    void aMessageBoxIsAsWideAsItsCaption() {
-        const std::string caption = "Random Dice Roll (You need a 57 to be ambidextrous)";
+    // A megabyte of text in a message box is cut, and whole in its details (how a box looks:
+    // dialog_look_test).
+    void aHugeMessageIsCut() {
         // A word cut before a character of two UTF-16 units, a line of short words, a megabyte.
         const std::string huge = std::string(79, 'a') + "\xF0\x9F\x8E\xB2 " +
                                  std::string(3000, ' ') + "\n" + std::string(1 << 20, 'a');
-        int width = 0, needed = 0;
-        QMessageBox::Icon icon = QMessageBox::Warning;
         QStringList texts;
         QString details;
         QSize size;
-        whenOpen<QMessageBox>([&](QMessageBox* box) {
-            width = box->width();
-            needed = titleWidth(box);
-            icon = box->icon();
-            texts = labelTexts(*box);
-            QTest::keyClick(box, Qt::Key_Return);
-        });
-        showMessageBox(nullptr, {caption, "You rolled a: 62.", false});
-        QVERIFY2(width >= needed, qPrintable(QStringLiteral("%1 < %2").arg(width).arg(needed)));
-        QCOMPARE(icon, QMessageBox::NoIcon);
-        QVERIFY(texts.contains(QString::fromStdString(caption)));
         whenOpen<QMessageBox>([&](QMessageBox* box) {
             texts = labelTexts(*box);
             details = box->detailedText();

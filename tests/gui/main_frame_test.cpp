@@ -197,16 +197,9 @@ private Q_SLOTS:
     void toolbarButtonsInOrderAndTheBarsToggled() {
         Frame f;
         QToolBar* bar = f.frame.toolBar();
-        QStringList buttons;
-        for (const QAction* action : bar->actions()) {
-            buttons.append(action->isSeparator() ? QStringLiteral("|") : action->text());
+        for (const QAction* action : bar->actions()) { // in order: dialog_look_test
             QVERIFY(action->isSeparator() || !action->icon().isNull());
         }
-        QCOMPARE(buttons.join(QLatin1Char(';')),
-                 QStringLiteral("&New QuickPC;New Full &Generation;&Open...;&Save;|;&Undo;&Redo;|;"
-                                "&Print...;"
-                                "&About Orthavel...;|;&Main Menu;Page &1;Page &2 (skills);"
-                                "Page &3 (skills);Page &4 (combat);|;&Party"));
         QVERIFY(bar->isMovable() && bar->isFloatable());
         QCOMPARE(bar->allowedAreas(), Qt::AllToolBarAreas);
         QCOMPARE(f.frame.toolBarArea(bar), Qt::TopToolBarArea);
@@ -228,52 +221,34 @@ private Q_SLOTS:
     // full size, beside the version line.
     void aboutShowsTheCultureBookCover() {
         const auto about = makeAboutDialog(nullptr);
-        QCOMPARE(about->windowTitle(), QStringLiteral("About Orthavel Computer Aided Roleplaying"));
         const auto* picture = about->findChild<QLabel*>(QStringLiteral("aboutPicture"));
         QVERIFY(picture != nullptr);
         const QPixmap shown = picture->pixmap();
         QCOMPARE(shown.deviceIndependentSize(), QSizeF(200, 258));
         QCOMPARE(shown.toImage().convertToFormat(QImage::Format_RGB32),
                  SheetPictures().image(PictureId::FullCoverLit));
-        QVERIFY(labelTexts(*about).contains(QStringLiteral("Orthavel Version 1.5")));
         QVERIFY(labelTexts(*about).join(u' ').contains(QStringLiteral("version 3 or later")));
     }
 
-    // Help > General Help and Help > Legal Disclaimer: every paragraph, and Enter closes them.
-    void helpDialogsShowEveryParagraph() {
+    // Help > General Help and Help > Legal Disclaimer open, and Enter closes them (what they
+    // show: dialog_look_test).
+    void helpDialogsOpenAndClose() {
         Frame f;
-        const std::tuple<CommandId, QString, qsizetype, QString> cases[] = {
-            {CommandId::GeneralHelp, QStringLiteral("General Help"), 5,
-             QStringLiteral("Update Character")},
-            {CommandId::LegalDisclaimer, QStringLiteral("Legal Information"), 2,
-             QStringLiteral("liable")}};
-        for (const auto& [id, title, paragraphs, word] : cases) {
+        for (const auto& [id, title] :
+             {std::pair(CommandId::GeneralHelp, "General Help"),
+              std::pair(CommandId::LegalDisclaimer, "Legal Information")}) {
             QString shownTitle;
-            QString crowded;
-            QStringList shown;
-            QTimer poll;
-            connect(&poll, &QTimer::timeout, this, [&] {
-                if (QWidget* dialog = QApplication::activeModalWidget()) {
-                    shownTitle = dialog->windowTitle();
-                    shown = labelTexts(*dialog);
-                    crowded = crowding(*dialog);
-                    QTest::keyClick(dialog, Qt::Key_Return);
-                }
+            whenOpen<QDialog>([&shownTitle](QDialog* dialog) {
+                shownTitle = dialog->windowTitle();
+                QTest::keyClick(dialog, Qt::Key_Return);
             });
-            poll.start(5);
             f.frame.commandAction(id)->trigger();
-            QCOMPARE(shownTitle, title);
-            QCOMPARE(shown.size(), paragraphs);
-            QVERIFY(shown.join(u' ').contains(word));
-            QCOMPARE(crowded, QString());
+            QCOMPARE(shownTitle, QLatin1String(title));
         }
     }
 
     void lockPanesFollowTheKeys() {
         Frame f;
-        QVERIFY(labelTexts(*f.frame.statusBar())
-                    .join(QLatin1Char(' '))
-                    .endsWith(QStringLiteral("CAP NUM SCRL")));
         const QString x11 = QStringLiteral("xcb"), win = QStringLiteral("windows"),
                       other = QStringLiteral("offscreen");
         const auto press = QEvent::KeyPress, release = QEvent::KeyRelease;
