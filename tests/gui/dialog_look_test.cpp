@@ -42,9 +42,7 @@ namespace {
 void describe(const QWidget& w, int depth, QString& out) {
     const QWidget* parent = w.isWindow() ? nullptr : w.parentWidget();
     QString text = w.isWindow() ? w.windowTitle() : w.property("text").toString();
-    if (text.isEmpty()) {
-        text = w.property("currentText").toString();
-    }
+    text = text.isEmpty() ? w.property("currentText").toString() : text;
     const QString tip = w.toolTip().isEmpty() ? QString() : QStringLiteral(" tip \"%1\"");
     out +=
         QString(depth * 2, QLatin1Char(' ')) + QLatin1String(w.metaObject()->className()) +
@@ -59,9 +57,8 @@ void describe(const QWidget& w, int depth, QString& out) {
             out += QLatin1Char(' ') + colour.name();
         }
     }
-    out += w.isEnabled() ? QString() : QStringLiteral(" disabled");
-    out += w.hasFocus() ? QStringLiteral(" focus") : QString();
-    out += QLatin1Char('\n');
+    out += (w.isEnabled() ? QString() : QStringLiteral(" disabled")) +
+           (w.hasFocus() ? QStringLiteral(" focus\n") : QStringLiteral("\n"));
     for (const QObject* child : w.children()) {
         const auto* shown = qobject_cast<const QWidget*>(child);
         if (shown != nullptr && !shown->isWindow() && shown->isVisible()) {

@@ -211,6 +211,9 @@ private Q_SLOTS:
             const QString locked = plant(m_folder, QStringLiteral("10-0.recovery"),
                                          QByteArray::fromStdString(storeRecovery({}, {})));
             QVERIFY(QDir().mkpath(locked + QStringLiteral(".lock")));
+            // A byte more than 64 MiB, and no disk taken: never read.
+            QFile huge(QDir(m_folder).filePath(QStringLiteral("11-0.recovery")));
+            QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize((qint64{64} << 20) + 1));
             auto program = start("discard", true);
             QVERIFY(program->waitForFinished(10000));
             const QByteArray said = program->readAllStandardError();
@@ -220,7 +223,9 @@ private Q_SLOTS:
                          said.contains(QByteArray('"' + now.toUtf8() + "\".\n")),
                      said.constData());
             QCOMPARE(readAll(now), damaged);
-            QVERIFY(said.contains("\"Aldo Verrick\", never saved, kept on ") &&
+            QVERIFY(said.contains("11-0.recovery\" cannot be restored: it is far larger than a "
+                                  "character") &&
+                    said.contains("\"Aldo Verrick\", never saved, kept on ") &&
                     said.contains("its lock is damaged") && !QFile::exists(locked));
         }
         clearFolder();
