@@ -40,28 +40,25 @@ namespace {
 // A shown widget and, indented under it, its shown children; a colour where it differs from
 // the parent's.
 void describe(const QWidget& w, int depth, QString& out) {
-    const QWidget* parent = w.isWindow() ? nullptr : w.parentWidget();
     QString text = w.isWindow() ? w.windowTitle() : w.property("text").toString();
     text = text.isEmpty() ? w.property("currentText").toString() : text;
-    const QString tip = w.toolTip().isEmpty() ? QString() : QStringLiteral(" tip \"%1\"");
     out +=
         QString(depth * 2, QLatin1Char(' ')) + QLatin1String(w.metaObject()->className()) +
         QStringLiteral(" \"") + text.left(40).replace(QLatin1Char('\n'), QLatin1Char('|')) +
         QString::asprintf("\" %d,%d %dx%d", w.x(), w.y(), w.width(), w.height()) +
         (w.font().bold() ? QStringLiteral(" bold") : QString()) +
         (w.property("pixmap").value<QPixmap>().isNull() ? QString() : QStringLiteral(" picture")) +
-        tip.arg(w.toolTip());
+        (w.toolTip().isEmpty() ? QString() : QStringLiteral(" tip \"%1\"").arg(w.toolTip()));
     for (const QPalette::ColorRole role : {w.foregroundRole(), w.backgroundRole()}) {
         const QColor colour = w.palette().color(role);
-        if (parent == nullptr || parent->palette().color(role) != colour) {
+        if (w.isWindow() || w.parentWidget()->palette().color(role) != colour) {
             out += QLatin1Char(' ') + colour.name();
         }
     }
     out += (w.isEnabled() ? QString() : QStringLiteral(" disabled")) +
            (w.hasFocus() ? QStringLiteral(" focus\n") : QStringLiteral("\n"));
-    for (const QObject* child : w.children()) {
-        const auto* shown = qobject_cast<const QWidget*>(child);
-        if (shown != nullptr && !shown->isWindow() && shown->isVisible()) {
+    for (const QWidget* shown : w.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!shown->isWindow() && shown->isVisible()) {
             describe(*shown, depth + 1, out);
         }
     }
@@ -84,14 +81,18 @@ QString look(QWidget& window) {
         for (const QAction* menu : main->menuBar()->actions()) {
             out += QStringLiteral("\nMenu ") + menu->text() + QLatin1Char(':');
             for (const QAction* entry : menu->menu()->actions()) {
-                out += QStringLiteral(" [%1 %2%3%4]")
-                           .arg(entry->text(), entry->shortcut().toString(),
-                                entry->isEnabled() ? QString() : QStringLiteral(" disabled"),
-                                entry->isChecked() ? QStringLiteral(" checked") : QString());
+                out += !entry->isVisible()
+                           ? QString()
+                           : QStringLiteral(" [%1 %2%3%4]")
+                                 .arg(entry->text(), entry->shortcut().toString(),
+                                      entry->isEnabled() ? QString() : QStringLiteral(" disabled"),
+                                      entry->isChecked() ? QStringLiteral(" checked") : QString());
             }
         }
     }
-    return out + QStringLiteral("\n\n");
+    // The recent files' paths lose the folder the tests run in.
+    return out.replace(QStringLiteral(ORTHAVEL_TEST_DATA), QStringLiteral("DATA")) +
+           QStringLiteral("\n\n");
 }
 
 } // namespace
