@@ -48,7 +48,11 @@ void describe(const QWidget& w, int depth, QString& out) {
         QString::asprintf("\" %d,%d %dx%d", w.x(), w.y(), w.width(), w.height()) +
         (w.font().bold() ? QStringLiteral(" bold") : QString()) +
         (w.property("pixmap").value<QPixmap>().isNull() ? QString() : QStringLiteral(" picture")) +
-        (w.toolTip().isEmpty() ? QString() : QStringLiteral(" tip \"%1\"").arg(w.toolTip()));
+        (w.toolTip().isEmpty() ? QString() : QStringLiteral(" tip \"%1\"").arg(w.toolTip())) +
+        (!w.inherits("QAbstractSlider")
+             ? QString()
+             : QString::asprintf(" range %d-%d page %d", w.property("minimum").toInt(),
+                                 w.property("maximum").toInt(), w.property("pageStep").toInt()));
     for (const QPalette::ColorRole role : {w.foregroundRole(), w.backgroundRole()}) {
         const QColor colour = w.palette().color(role);
         if (w.isWindow() || w.parentWidget()->palette().color(role) != colour) {
@@ -60,6 +64,31 @@ void describe(const QWidget& w, int depth, QString& out) {
     for (const QWidget* shown : w.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (!shown->isWindow() && shown->isVisible()) {
             describe(*shown, depth + 1, out);
+        }
+    }
+}
+
+// Menu entries a user can see, one a line, submenus indented under theirs: caption, shortcuts,
+// what the status bar says, a tooltip other than the caption, whether it is a switch and on.
+void entries(const QList<QAction*>& actions, int depth, QString& out) {
+    for (const QAction* entry : actions) {
+        if (entry->isVisible()) {
+            out += QLatin1Char('\n') + QString(depth * 2, QLatin1Char(' ')) +
+                   (entry->isSeparator()
+                        ? QStringLiteral("---")
+                        : QStringLiteral("%1 [%2] \"%3\"")
+                              .arg(entry->text(), QKeySequence::listToString(entry->shortcuts()),
+                                   entry->statusTip())) +
+                   (entry->toolTip() == QString(entry->text())
+                                            .remove(QLatin1Char('&'))
+                                            .remove(QStringLiteral("..."))
+                        ? QString()
+                        : QStringLiteral(" tip \"%1\"").arg(entry->toolTip())) +
+                   (entry->isEnabled() ? QString() : QStringLiteral(" disabled")) +
+                   (entry->isCheckable() ? QStringLiteral(" switch") : QString()) +
+                   (entry->isChecked() ? QStringLiteral(" on") : QString());
+            entries(entry->menu() != nullptr ? entry->menu()->actions() : QList<QAction*>(),
+                    depth + 1, out);
         }
     }
 }
@@ -78,17 +107,7 @@ QString look(QWidget& window) {
         }
     }
     if (const auto* main = qobject_cast<QMainWindow*>(&window)) {
-        for (const QAction* menu : main->menuBar()->actions()) {
-            out += QStringLiteral("\nMenu ") + menu->text() + QLatin1Char(':');
-            for (const QAction* entry : menu->menu()->actions()) {
-                out += !entry->isVisible()
-                           ? QString()
-                           : QStringLiteral(" [%1 %2%3%4]")
-                                 .arg(entry->text(), entry->shortcut().toString(),
-                                      entry->isEnabled() ? QString() : QStringLiteral(" disabled"),
-                                      entry->isChecked() ? QStringLiteral(" checked") : QString());
-            }
-        }
+        entries(main->menuBar()->actions(), 0, out);
     }
     return out + QStringLiteral("\n\n");
 }

@@ -75,6 +75,13 @@ private Q_SLOTS:
         }
         QCOMPARE(dock.model()->rowCount(), 1);
         QCOMPARE(dock.model()->member(0).stored, std::string("&Add"));
+        // Another character opened before the first save: no offer stands for it.
+        f.ui.answer(R"({"title": "New Random NPC", "click": "OK"})");
+        f.frame.commandAction(CommandId::NewRandomNpc)->trigger();
+        QVERIFY(f.frame.openFile(QStringLiteral(ORTHAVEL_TEST_DATA "/sample_kessari.ksc")));
+        const std::size_t asked = f.ui.events().size();
+        QVERIFY(f.frame.saveFile(dir.path() + QStringLiteral("/other.ksc")));
+        QCOMPARE(f.ui.events().size(), asked);
     }
 
     // The Party menu's commands that need no file dialog: the party's commands greyed until

@@ -7,6 +7,7 @@
 #include "core/generation/CreationDialogs.h"
 #include "core/interaction/ChoiceDialog.h"
 #include "core/interaction/NumberPrompt.h"
+#include "core/skills/SkillRoll.h"
 #include "script/RecordJson.h"
 #include "script/ScriptFormat.h"
 
@@ -92,6 +93,21 @@ TEST(ScriptedInteraction, FormStepsAnswerAsOnScreen) {
 {"event":"message","caption":"Orthavel","text":"Please enter an integer between 1 and 2000."}
 {"event":"closed","title":"Select Physical Traits","accepted":true}
 )");
+}
+
+// A skill typed whole is the one rolled against, though one holding its name comes first.
+TEST(ScriptedInteraction, ASkillTypedWholeIsTheOneChosen) {
+    CharacterRecord record;
+    record.m_aSkill[27] = 30; // Kessari Literacy
+    record.m_aSkill[133] = 40;
+    SkillRoll model(record);
+    std::ostringstream out;
+    ScriptedInteraction ui(
+        parseScript(
+            R"([{"title":"Roll Against Skill","fields":{"Skill:":"literacy"},"click":"OK"}])"),
+        out);
+    ASSERT_TRUE(ui.runSkillRoll(model));
+    EXPECT_EQ(model.chosen()->name, "Literacy");
 }
 
 // A choice, a number and a form, each given the answer of another dialog.
