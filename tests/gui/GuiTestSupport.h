@@ -84,42 +84,6 @@ template <typename Field> void retype(Field* field, const QString& text) {
     QTest::keyClicks(field, text);
 }
 
-// The first widget of a window found out of its parent's bounds or over a sibling, named with
-// its class and text; empty when every shown widget has a place of its own.
-inline QString crowding(const QWidget& window) {
-    const auto name = [](const QWidget* w) -> QString {
-        const QVariant text = w->property("text");
-        return QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(' ') +
-               text.toString();
-    };
-    QList<const QWidget*> parents{&window};
-    for (const QWidget* w : window.findChildren<QWidget*>()) {
-        parents.append(w);
-    }
-    for (const QWidget* parent : parents) {
-        QList<const QWidget*> shown;
-        for (const QObject* child : parent->children()) {
-            const auto* w = qobject_cast<const QWidget*>(child);
-            if (w != nullptr && !w->isWindow() && w->isVisible()) {
-                shown.append(w);
-            }
-        }
-        for (qsizetype i = 0; i < shown.size(); ++i) {
-            // What scrolls is larger than the part of it in view.
-            const bool scrolls = parent->objectName() == QLatin1String("qt_scrollarea_viewport");
-            if (!scrolls && !parent->rect().contains(shown[i]->geometry())) {
-                return name(shown[i]) + QStringLiteral(" runs out of ") + name(parent);
-            }
-            for (qsizetype j = i + 1; j < shown.size(); ++j) {
-                if (shown[i]->geometry().intersects(shown[j]->geometry())) {
-                    return name(shown[i]) + QStringLiteral(" lies over ") + name(shown[j]);
-                }
-            }
-        }
-    }
-    return {};
-}
-
 inline QPushButton* buttonCaptioned(const QWidget& view, const QString& caption) {
     for (auto* button : view.findChildren<QPushButton*>()) {
         if (button->text() == caption) {
