@@ -192,6 +192,9 @@ private Q_SLOTS:
         QtInteraction ui;
         for (const bool warns : {false, true}) {
             whenOpen<QMessageBox>([&](QMessageBox* box) {
+                // Up before it has the keyboard: its look is taken once OK has the focus.
+                QVERIFY(QTest::qWaitFor(
+                    [box] { return box->isActiveWindow() && box->focusWidget() != nullptr; }));
                 made += look(*box);
                 QTest::keyClick(box, Qt::Key_Return);
             });
@@ -209,8 +212,7 @@ private Q_SLOTS:
             {ORTHAVEL_TEST_DATA "/sample_kessari.ksc", ORTHAVEL_TEST_DATA "/sample_neuonian.ksc"},
             {}};
         QVERIFY(party.open(QIODevice::WriteOnly) &&
-                party.write(partyFileText(friends).c_str()) > 0);
-        party.close();
+                party.write(partyFileText(friends).c_str()) > 0 && party.flush());
         QVERIFY(f.frame.partyDock()->openParty(party.fileName()));
         // Opened by the document, no recent file shows where the tests run.
         QVERIFY(f.document.OnOpenDocument(ORTHAVEL_TEST_DATA "/sample_kessari.ksc"));
