@@ -55,6 +55,17 @@ class SheetViewTest : public QObject {
         return qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel);
     }
 
+    // How many pixels of the box match.
+    static int matching(const QImage& image, const QRect& box, auto match) {
+        int count = 0;
+        for (int y = box.top(); y <= box.bottom(); ++y) {
+            for (int x = box.left(); x <= box.right(); ++x) {
+                count += match(image.pixel(x, y)) ? 1 : 0;
+            }
+        }
+        return count;
+    }
+
 private Q_SLOTS:
     // Which cover lights where is the core's (MainMenuHover); here, that a move repaints it lit.
     void aCoverLightsUnderThePointer() {
@@ -63,18 +74,19 @@ private Q_SLOTS:
         const QPoint leftCover(120, 100), rightCover(s.right() - 120, 100);
         QImage image = s.paint();
         QVERIFY(grey(image.pixel(leftCover)) && grey(image.pixel(rightCover)));
-        // Both captions stand in blue on the black ground.
-        const auto blue = [&image](int left, int right) {
-            for (int y = 10; y < 30; ++y) {
-                for (int x = left; x < right; ++x) {
-                    if (qBlue(image.pixel(x, y)) > 150 && qRed(image.pixel(x, y)) < 60) {
-                        return true;
-                    }
-                }
+        // Both captions stand in blue on the black ground, also drawn scaled on a screen of two
+        // device pixels per pixel.
+        QImage dense(image.size() * 2, QImage::Format_RGB32);
+        dense.setDevicePixelRatio(2);
+        s.view.viewport()->render(&dense);
+        for (const auto& [shot, scale] : {std::pair{image, 1}, {dense, 2}}) {
+            for (const auto& [left, width] : {std::pair{55, 145}, {s.right() - 270, 250}}) {
+                const QRect band(left * scale, 10 * scale, width * scale, 20 * scale);
+                QVERIFY(
+                    matching(shot, band, [](QRgb p) { return qBlue(p) > 150 && qRed(p) < 60; }));
+                QVERIFY(!matching(shot, band, [](QRgb p) { return qRed(p) > 100; }));
             }
-            return false;
-        };
-        QVERIFY(blue(55, 200) && blue(s.right() - 270, s.right() - 20));
+        }
         PaintCounter painted;
         s.view.viewport()->installEventFilter(&painted);
         s.moveTo(60, 200);
@@ -105,7 +117,6 @@ private Q_SLOTS:
         QVERIFY(wheeled > 200);
         QTest::keyClick(&s.view, Qt::Key_PageDown);
         QVERIFY(vertical->value() > wheeled);
-        vertical->setValue(200);
         // Back on the menu the view stands at its start, before any paint.
         s.document.ShowPage(0);
         QCOMPARE(vertical->value(), 0);
@@ -124,17 +135,9 @@ private Q_SLOTS:
         s.document.record().m_strHairColor = "Copper with ash tips";
         s.document.ShowPage(1);
         image = s.paint();
-        const auto inked = [&image](int left, int right) {
-            bool ink = false;
-            for (int x = left; x < right; ++x) {
-                for (int y = 324; y < 337; ++y) {
-                    ink = ink || qGray(image.pixel(x, y)) < 128;
-                }
-            }
-            return ink;
-        };
-        QVERIFY(inked(175, 187));
-        QVERIFY(!inked(187, 190));
+        const auto dark = [](QRgb p) { return qGray(p) < 128; };
+        QVERIFY(matching(image, QRect(175, 324, 12, 13), dark));
+        QVERIFY(!matching(image, QRect(187, 324, 3, 13), dark));
         s.document.ShowPage(7);
         QCOMPARE(s.paint().pixel(300, 45), qRgb(255, 255, 255));
         QCOMPARE(s.document.record().m_nPage, 7);
