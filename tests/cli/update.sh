@@ -16,19 +16,7 @@ cp "$DATA/sample_kessari.ksc" k.ksc
 # --- Update Advantages -------------------------------------------------------------------------
 # A refused OK, a typed level above the Kessari maximum of 5 refused, the two points left traded
 # for 50 skill points (too few to trade back), and OK (update mode allows fewer than 200).
-cat > adv.json <<'JSON'
-[{"title": "Update Advantages", "steps": [
-    {"type": {"value": "11"}}, {"click": "OK"}, {"type": {"value": "3"}}, {"click": "OK"}]},
- {"title": "Assign Advantages", "steps": [
-    {"arrow": {"advantage": "Logic", "delta": 1}},
-    {"click": "OK"},
-    {"click": "Advantages -> Skill Pts"},
-    {"click": "Advantages -> Skill Pts"},
-    {"click": "Skill Pts -> Advantages"},
-    {"type": {"advantage": "Strength", "value": "7"}},
-    {"click": "OK"}]}]
-JSON
-out="$("$CLI" run update-advantages --in k.ksc --script adv.json -o adv.ksc)"
+out="$("$CLI" run update-advantages --in k.ksc --script "$DATA/update_advantages.script.json" -o adv.ksc)"
 expect_eq "update advantages transcript" "$out" \
 '{"event":"dialog","title":"Update Advantages","inputs":{}}
 {"event":"message","caption":"Orthavel","text":"Please enter an integer between -10 and 10."}
@@ -44,23 +32,7 @@ expect_eq "traded skill points" "$(field adv.ksc m_nSkillPoints)" '  "m_nSkillPo
 expect_status "unknown advantage" 3 "$CLI" run update-advantages --script <(echo '[{"title":"Update Advantages","cancel":true},{"title":"Assign Advantages","steps":[{"arrow":{"advantage":"Luck","delta":1}}]}]')
 
 # --- Update Skills -----------------------------------------------------------------------------
-cat > skills.json <<'JSON'
-[{"title": "Update Skills", "steps": [
-    {"type": {"value": "-300"}}, {"click": "OK"}, {"type": {"value": "100"}}, {"click": "OK"}]},
- {"title": "Choose Skills", "steps": [
-    {"choose": {"category": "Scholastics:", "entry": "Age of Discovery"}},
-    {"type": {"category": "Scholastics:", "value": "30"}},
-    {"choose": {"category": "Scholastics:", "entry": "Age of Myth"}},
-    {"type": {"category": "Scholastics:", "value": "30"}},
-    {"click": "OK"},
-    {"choose": {"category": "Scholastics:", "entry": "Heraldry"}},
-    {"type": {"category": "Scholastics:", "value": "30"}},
-    {"click": "&Emphasis Levels"},
-    {"click": "OK"},
-    {"arrow": {"category": "Scholastics:", "delta": 10}},
-    {"click": "OK"}]}]
-JSON
-out="$("$CLI" run update-skills --in k.ksc --script skills.json -o skills.ksc)"
+out="$("$CLI" run update-skills --in k.ksc --script "$DATA/update_skills.script.json" -o skills.ksc)"
 expect_eq "update skills transcript" "$out" \
 '{"event":"dialog","title":"Update Skills","inputs":{}}
 {"event":"message","caption":"Orthavel","text":"Please enter an integer between -200 and 200."}

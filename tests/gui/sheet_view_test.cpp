@@ -36,7 +36,13 @@ class SheetViewTest : public QObject {
             QVERIFY(QTest::qWaitForWindowExposed(&view));
             paint();
         }
-        QImage paint() { return view.viewport()->grab().toImage(); }
+        // What the view shows on a screen of so many device pixels per pixel.
+        QImage paint(qreal ratio = 1) {
+            QImage image(view.viewport()->size() * ratio, QImage::Format_RGB32);
+            image.setDevicePixelRatio(ratio);
+            view.viewport()->render(&image);
+            return image;
+        }
         void moveTo(int x, int y) { QTest::mouseMove(view.viewport(), QPoint(x, y)); }
         int right() const { return view.viewport()->width(); }
     };
@@ -76,10 +82,7 @@ private Q_SLOTS:
         QVERIFY(grey(image.pixel(leftCover)) && grey(image.pixel(rightCover)));
         // Both captions stand in blue on the black ground, also drawn scaled on a screen of two
         // device pixels per pixel.
-        QImage dense(image.size() * 2, QImage::Format_RGB32);
-        dense.setDevicePixelRatio(2);
-        s.view.viewport()->render(&dense);
-        for (const auto& [shot, scale] : {std::pair{image, 1}, {dense, 2}}) {
+        for (const auto& [shot, scale] : {std::pair{image, 1}, {s.paint(2), 2}}) {
             for (const auto& [left, width] : {std::pair{55, 145}, {s.right() - 270, 250}}) {
                 const QRect band(left * scale, 10 * scale, width * scale, 20 * scale);
                 QVERIFY(
@@ -130,6 +133,11 @@ private Q_SLOTS:
         QImage image = s.paint(); // box A's top edge runs along y 45
         QCOMPARE(image.pixel(300, 45), qRgb(0, 0, 0));
         QCOMPARE(image.pixel(300, 44), qRgb(255, 255, 255));
+        // Scaled by one and a half, as on a screen so set, the edge stays sharp: black, no grey.
+        const QImage scaled = s.paint(1.5);
+        QVERIFY(matching(scaled, QRect(450, 60, 1, 16), [](QRgb p) { return qGray(p) == 0; }));
+        QVERIFY(!matching(scaled, QRect(450, 60, 1, 16),
+                          [](QRgb p) { return qGray(p) != 0 && qGray(p) != 255; }));
         // A hair colour typed in full is narrowed to end before "Encumb Max:" at x 190, on the
         // screen as on paper: its tail has ink up to 3 units before it.
         s.document.record().m_strHairColor = "Copper with ash tips";
