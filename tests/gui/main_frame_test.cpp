@@ -13,6 +13,7 @@
 #include "core/sheet/Page23Layout.h"
 #include "core/statblock/StatBlock.h"
 #include "gui/app/CMainFrame.h"
+#include "gui/app/DrawnIcon.h"
 #include "gui/app/FileDialogs.h"
 #include "gui/app/LockIndicators.h"
 #include "gui/app/RollLogDock.h"
@@ -20,6 +21,7 @@
 #include "gui/dialogs/DialogLook.h"
 #include "gui/dialogs/HelpDialogs.h"
 #include "gui/sheet/CQuorvelView.h"
+#include "qtcommon/QtText.h"
 #include "qtsheet/QtTextMetrics.h"
 #include "qtsheet/SheetFonts.h"
 #include "qtsheet/SheetPictures.h"
@@ -147,6 +149,13 @@ private Q_SLOTS:
         QToolBar* bar = f.frame.toolBar();
         for (const QAction* action : bar->actions()) { // in order: dialog_look_test
             QVERIFY(action->isSeparator() || !action->icon().pixmap(37).isNull()); // not drawn
+        }
+        // At the bar's sizes the build drew them, so the start-up draws none: each is there even
+        // where its SVG is not.
+        for (const Command& command : commandTable()) {
+            const QIcon icon = drawnIcon(QStringLiteral("/nowhere/") + toQString(command.icon));
+            QVERIFY(command.icon.empty() ||
+                    (!icon.pixmap(QSize(16, 15)).isNull() && !icon.pixmap(QSize(32, 30)).isNull()));
         }
         QVERIFY(bar->isMovable() && bar->isFloatable());
         QCOMPARE(bar->allowedAreas(), Qt::AllToolBarAreas);
