@@ -2,8 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # What a reader sees on a page drawn as SVG by orthavel-cli render, one item a line, in drawing
-# order: every text with where it starts on the page, its font and its string; every ruled line;
-# and the cell (opaque ground) of every text, which a narrowed text narrows with it.
+# order: the title a viewer shows; every text with where it starts on the page, its font and its
+# string; every ruled line; and the cell (opaque ground) of every text, which a narrowed text
+# narrows with it.
+#   title TITLE
 #   text X Y FAMILY SIZE WEIGHT|STRING
 #   line X1,Y1 X2,Y2
 #   cell LEFT TOP RIGHT BOTTOM
@@ -27,6 +29,10 @@ function attribute(name) {
         shift = m[6]
         down = m[7]
     }
+}
+
+/^title>/ {
+    print "title " substr($0, 7)
 }
 
 /^rect / {

@@ -42,10 +42,11 @@ using namespace orthavel;
 namespace {
 
 // A shown widget and, indented under it, its shown children; a colour where it differs from
-// the parent's.
+// the parent's; a frame's shape and shadow (QFrame::Shape | QFrame::Shadow).
 void describe(const QWidget& w, int depth, QString& out) {
     QString text = w.isWindow() ? w.windowTitle() : w.property("text").toString();
     text = text.isEmpty() ? w.property("currentText").toString() : text;
+    const auto* frame = qobject_cast<const QFrame*>(&w);
     out +=
         QString(depth * 2, QLatin1Char(' ')) + QLatin1String(w.metaObject()->className()) +
         QStringLiteral(" \"") + text.left(40).replace(QLatin1Char('\n'), QLatin1Char('|')) +
@@ -53,6 +54,9 @@ void describe(const QWidget& w, int depth, QString& out) {
         (w.font().bold() ? QStringLiteral(" bold") : QString()) +
         (w.property("pixmap").value<QPixmap>().isNull() ? QString() : QStringLiteral(" picture")) +
         (w.toolTip().isEmpty() ? QString() : QStringLiteral(" tip \"%1\"").arg(w.toolTip())) +
+        (frame == nullptr || frame->frameShape() == QFrame::NoFrame
+             ? QString()
+             : QString::asprintf(" frame %#x", static_cast<unsigned>(frame->frameStyle()))) +
         (!w.inherits("QAbstractSlider")
              ? QString()
              : QString::asprintf(" range %d-%d page %d", w.property("minimum").toInt(),

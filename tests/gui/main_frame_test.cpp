@@ -408,6 +408,7 @@ private Q_SLOTS:
                 QCOMPARE(enter.isAccepted(), file == path);
                 QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
                 QApplication::sendEvent(sheet, &drop);
+                QCOMPARE(drop.isAccepted(), file == path); // the program it came from is told
             }
             QCoreApplication::processEvents();
             QCOMPARE(f.document.record().m_strName == "Dropped", opens);
@@ -591,10 +592,12 @@ private Q_SLOTS:
         RollLog b(clock);
         RollLogFile aFile(a, shared);
         RollLogFile bFile(b, shared);
+        std::size_t rolls = 0;
         for (const auto& [log, file] : {std::pair(&a, &aFile), {&b, &bFile}, {&a, &aFile}}) {
             log->add("roll", ++tick);
-            file->changed();
-            file->write();
+            file->changed(); // written as soon as the program is idle, not only when it ends
+            ++rolls;
+            QTRY_COMPARE(RollLog::parse(readAll(shared).toStdString()).value().size(), rolls);
         }
         const auto kept = RollLog::parse(readAll(shared).toStdString()).value();
         QVERIFY(kept.size() == 3 && kept[0].roll == 5 && kept[1].roll == 3);

@@ -264,8 +264,8 @@ private Q_SLOTS:
         }
     }
 
-    // A damaged file is told in a message box (where it goes: above); a saved character needs no
-    // recovery file.
+    // A damaged file is told in a message box (where it goes: above); a saved character, or one
+    // given up as the program ends, needs no recovery file.
     void damagedFileIsToldAndSavingRemovesTheFile() {
         QTemporaryDir folder;
         plant(folder.path(), QStringLiteral("2-0.recovery"), "Orthavel recovery 1\n\n\x05");
@@ -273,11 +273,17 @@ private Q_SLOTS:
         QVERIFY(!offerRecovery(f.document, f.ui, folder.path(), nullptr));
         QCOMPARE(f.ui.messages.size(), std::size_t{1});
         QVERIFY(f.ui.messages[0].exclamation);
-        RecoveryFile recovery(f.document, folder.path());
+        auto recovery = std::make_unique<RecoveryFile>(f.document, folder.path());
+        const QString path = recovery->path();
         f.modify();
-        QTRY_VERIFY(QFile::exists(recovery.path()));
+        QTRY_VERIFY(QFile::exists(path));
         QVERIFY(f.frame.saveFile(folder.filePath(QStringLiteral("saved.ksc"))));
-        QTRY_VERIFY(!QFile::exists(recovery.path()));
+        QTRY_VERIFY(!QFile::exists(path));
+        // Changes not saved when the program ends normally (Don't Save) are not offered again.
+        f.modify();
+        QTRY_VERIFY(QFile::exists(path));
+        recovery.reset();
+        QVERIFY(!QFile::exists(path));
     }
 };
 
