@@ -56,6 +56,7 @@ if diff "$DATA/summary.outline" <(awk -f "$outline_awk" four.svg |
 printf '{"format": "orthavel-party",\n "version": 1 "members": []}' > bad.kparty
 for call in "party list bad.kparty|1|Cannot open \"bad.kparty\": it is not valid JSON (line 2, column 15)." \
     "party add moved/tavern.kparty|2|orthavel-cli: party: add needs the character files" \
+    "party new|2|orthavel-cli: party: P.kparty is missing" \
     "party new moved/tavern.kparty|1|Cannot make \"moved/tavern.kparty\": something of that name exists already." \
     "summary --party bad.kparty -o x.pdf|1|Cannot open \"bad.kparty\": it is not valid JSON (line 2, column 15)." \
     "summary moved/empty.ksc --party bad.kparty -o x.pdf|2|orthavel-cli: summary: give the character files or --party, not both" \

@@ -28,6 +28,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QFileDialog>
 #include <QListView>
@@ -78,6 +79,10 @@ private:
 
 class MainFrameTest : public QObject {
     Q_OBJECT
+    QList<QUrl> m_opened; // what the desktop was asked to show
+
+public Q_SLOTS:
+    void openUrl(const QUrl& url) { m_opened.append(url); }
 
 private Q_SLOTS:
     void initTestCase() { useOwnSettings("OrthavelMainFrameTest"); }
@@ -188,8 +193,8 @@ private Q_SLOTS:
     }
 
     // Help > General Help and Help > Legal Disclaimer open, and Enter closes them (what they
-    // show: dialog_look_test).
-    void helpDialogsOpenAndClose() {
+    // show: dialog_look_test); Help's web pages open in the browser.
+    void helpOpensItsDialogsAndPages() {
         Frame f;
         for (const auto& [id, title] :
              {std::pair(CommandId::GeneralHelp, "General Help"),
@@ -201,6 +206,19 @@ private Q_SLOTS:
             });
             f.frame.commandAction(id)->trigger();
             QCOMPARE(shownTitle, QLatin1String(title));
+        }
+        // The help page, the updates and the game's site open in the desktop's browser.
+        for (const auto* scheme : {"file", "https"}) {
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "openUrl");
+        }
+        for (const auto id : {CommandId::LocalHelp, CommandId::UpdatesSite, CommandId::GameSite}) {
+            f.frame.commandAction(id)->trigger();
+        }
+        QCOMPARE(m_opened, (QList<QUrl>{QUrl::fromLocalFile(localHelpPage()),
+                                        QUrl(QStringLiteral(ORTHAVEL_UPDATES_URL)),
+                                        QUrl(QStringLiteral(ORTHAVEL_GAME_URL))}));
+        for (const auto* scheme : {"file", "https"}) {
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
         }
     }
 

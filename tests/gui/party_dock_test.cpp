@@ -67,6 +67,8 @@ private Q_SLOTS:
         Frame f;
         PartyDock& dock = *f.frame.partyDock();
         QVERIFY(dock.openParty(partyPath));
+        QVERIFY(f.frame.saveFile(dir.path() + QStringLiteral("/plain.ksc"))); // no NPC, no offer
+        QVERIFY(f.ui.events().empty());
         for (const char* answer : {"Do&n't Add", "&Add"}) {
             f.ui.answer(R"({"title": "New Random NPC", "click": "OK"})");
             f.frame.commandAction(CommandId::NewRandomNpc)->trigger();

@@ -21,6 +21,7 @@ TEST(JsonPosition, AFaultIsNamedWhereThePersonFindsIt) {
         {R"([null, true, -1, 1.5, {}, [] "x"])", "line 1, column 30"},
         {"[01]", "line 1, column 3"},
         {"[1 false]", "line 1, column 4"},
+        {"[1 29]", "line 1, column 4"},
         {"[null null]", "line 1, column 7"},
         {"\xEF\xBB\xBF[1 2]", "line 1, column 4"},
         {"[\"ok\",\n \"\xC3\xA9\x01\"]", "line 2, column 4"},
