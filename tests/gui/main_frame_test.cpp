@@ -638,11 +638,13 @@ private Q_SLOTS:
         const QRect free = f.frame.screen()->availableGeometry();
         QVERIFY(free.contains(large.frameGeometry()));
         QCOMPARE(large.size(), free.size() - QSize(16, 48)); // room for a frame and a title bar
-        // A dialog is centred on its main window, as far as it stays in that room.
+        // A dialog is centred on its main window, as far as it stays in that room, also when it
+        // is opened from a part of that window (as from the party dock).
         for (const QPoint& asked : {QPoint(-5000, -5000), QPoint(5000, 5000)}) {
             QWidget main;
             main.setGeometry(QRect(asked, QSize(300, 200)));
-            QDialog dialog(&main);
+            QWidget part(&main);
+            QDialog dialog(asked.x() < 0 ? &main : &part);
             dialog.resize(200, 100);
             QVERIFY(opened(dialog));
             QCOMPARE(dialog.pos(), asked.x() < 0 ? free.topLeft() + QPoint(8, 40)
