@@ -158,6 +158,7 @@ private Q_SLOTS:
     void initTestCase() {
         useOwnSettings("dialog_look_test");
         QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
+        QApplication::setPalette(QPalette(QColor(48, 48, 48))); // a dark desktop theme
     }
 
     void everyWindowLooksAsReviewed() {
