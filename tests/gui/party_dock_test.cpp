@@ -12,9 +12,11 @@
 #include "core/party/PartyRow.h"
 #include "gui/app/PartyDock.h"
 #include "gui/app/PartyModel.h"
+#include "qtcommon/SafeFile.h"
 #include "script/PartyFile.h"
 
 #include <QAbstractItemModelTester>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -155,12 +157,16 @@ private Q_SLOTS:
         PartyDock& dock = *f.frame.partyDock();
         QAbstractItemModelTester sourceTester(dock.model());
         QAbstractItemModelTester sortedTester(dock.sortModel());
-        QFile bad(dir.path() + QStringLiteral("/bad.kparty"));
-        QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("{\n x") > 0);
-        bad.close();
-        QVERIFY(!dock.openParty(bad.fileName()));
+        const QString bad = dir.path() + QStringLiteral("/bad.kparty");
+        QVERIFY(!writeWholeFile(bad, "{\n x").has_value() && !dock.openParty(bad));
         QVERIFY(f.ui.messages.back().text.find("(line 2, column 2)") != std::string::npos);
-        QVERIFY(dock.openParty(partyPath));
+        whenOpen<QFileDialog>([&partyPath](QFileDialog* dialog) { // Party > Open Party...
+            dialog->selectFile(partyPath);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        f.frame.commandAction(CommandId::OpenParty)->trigger();
+        QVERIFY(dock.partyPath() == partyPath && !dock.isHidden()); // and the dock shown
+        dock.hide();
         QCOMPARE(dock.model()->readableRecords().size(), std::size_t{3}); // what the summary shows
         QCOMPARE(dock.model()->headerData(4, Qt::Horizontal, Qt::DisplayRole).toString(),
                  QStringLiteral("PL"));
