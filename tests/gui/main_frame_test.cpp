@@ -581,16 +581,17 @@ private Q_SLOTS:
         QVERIFY(empty.rolls().empty() && !QFile::exists(kept));
         QCOMPARE(readAll(kept + QStringLiteral(".damaged")), QByteArray("no log\n"));
         // Nor is a file larger than a thousand rolls can make read, whatever it holds: one of
-        // 2 MiB is, a byte more is not.
-        const QByteArray line = QByteArray::fromStdString(RollLog::line(rolls[0]));
+        // 2 MiB is, a byte more is not; the roll comes last, so that it is read to its last byte.
+        const QByteArray line = QByteArray::fromStdString(RollLog::line(rolls[0])).chopped(1);
         for (const qint64 extra : {0, 1}) {
             QVERIFY(damaged.open(QIODevice::WriteOnly));
-            damaged.write(line);
             damaged.write(QByteArray(2 * 1024 * 1024 + extra - line.size(), '\n'));
+            damaged.write(line);
             damaged.close();
             RollLog read;
             QCOMPARE(RollLogFile(read, kept).load().has_value(), extra == 1);
-            QCOMPARE(read.rolls().size(), extra == 1 ? 0U : 1U);
+            QVERIFY(read.rolls() ==
+                    (extra == 1 ? RollLog().rolls() : decltype(read.rolls()){rolls[0]}));
         }
         QVERIFY(QFile::exists(kept + QStringLiteral(".damaged.1")));
 
@@ -663,12 +664,9 @@ private Q_SLOTS:
     }
 
     void savedNamesGetTheExtension() {
-        const std::pair<const char*, const char*> cases[] = {
-            {"/tmp/hero", "/tmp/hero.ksc"},
-            {"/tmp/hero.KSC", "/tmp/hero.KSC"},
-            {"/tmp/dir.d/hero", "/tmp/dir.d/hero.ksc"},
-        };
-        for (const auto& [chosen, saved] : cases) {
+        for (const auto& [chosen, saved] :
+             {std::pair("/tmp/hero", "/tmp/hero.ksc"), std::pair("/tmp/hero.KSC", "/tmp/hero.KSC"),
+              std::pair("/tmp/dir.d/hero", "/tmp/dir.d/hero.ksc")}) {
             QCOMPARE(withCharacterExtension(QString::fromUtf8(chosen)), QString::fromUtf8(saved));
         }
     }

@@ -39,9 +39,7 @@ CharacterRecord member(const char* name, const char* profession, int level) {
 }
 
 bool writeParty(const QString& path, const Party& party) {
-    QFile file(path);
-    const QByteArray text = QByteArray::fromStdString(partyFileText(party));
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+    return !writeWholeFile(path, QByteArray::fromStdString(partyFileText(party))).has_value();
 }
 
 QStringList column(const QAbstractItemModel& model, PartyColumn c) {

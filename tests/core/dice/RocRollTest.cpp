@@ -12,8 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -138,9 +138,7 @@ TEST(RocRoll, AgainstASkillRollsNothingOnWhatItCannotUse) {
 
 std::string testFile(const char* name) {
     std::ifstream in(std::string(ORTHAVEL_TEST_DATA) + "/" + name);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 // Every roll the player is shown is logged, newest first, with the outcome of the ROC roll (on
