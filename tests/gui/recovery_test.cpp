@@ -11,6 +11,7 @@
 #include "core/document/RecoveryContent.h"
 #include "gui/app/RecoveryFile.h"
 #include "qtcommon/CharacterFileIO.h"
+#include "qtcommon/SafeFile.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -72,11 +73,8 @@ class RecoveryTest : public QObject {
 
     // Leaves a recovery file as a program that crashed would; its path, or nothing.
     static QString plant(const QString& folder, const QString& name, const QByteArray& bytes) {
-        QFile file(QDir(folder).filePath(name));
-        return QDir().mkpath(folder) && file.open(QIODevice::WriteOnly) &&
-                       file.write(bytes) == bytes.size()
-                   ? file.fileName()
-                   : QString();
+        const QString path = QDir(folder).filePath(name);
+        return QDir().mkpath(folder) && !writeWholeFile(path, bytes) ? path : QString();
     }
 
     // Empties the recovery folder.
@@ -211,6 +209,8 @@ private Q_SLOTS:
             const QString locked = plant(m_folder, QStringLiteral("10-0.recovery"),
                                          QByteArray::fromStdString(storeRecovery({}, {})));
             QVERIFY(QDir().mkpath(locked + QStringLiteral(".lock")));
+            // Nor is a roll log that is none: it is set aside, which the terminal is told.
+            plant(QFileInfo(m_folder).path(), QStringLiteral("roll-log.txt"), "no log");
             // A byte more than 64 MiB, and no disk taken: never read.
             QFile huge(QDir(m_folder).filePath(QStringLiteral("11-0.recovery")));
             QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize((qint64{64} << 20) + 1));
@@ -226,7 +226,8 @@ private Q_SLOTS:
             QVERIFY(said.contains("11-0.recovery\" cannot be restored: it is far larger than a "
                                   "character") &&
                     said.contains("\"Aldo Verrick\", never saved, kept on ") &&
-                    said.contains("its lock is damaged") && !QFile::exists(locked));
+                    said.contains("its lock is damaged") && !QFile::exists(locked) &&
+                    said.contains("orthavel: The roll log cannot be read; it was set aside as"));
         }
         clearFolder();
     }
