@@ -29,6 +29,10 @@ expect_status() {
     expect_eq "$name (exit status)" "$status" "$expected"
 }
 
+# A transcript as reviewed in the data folder, where the work folder is written @WORK@ and the
+# data folder @DATA@.
+transcript() { sed "s|@WORK@|$WORK|; s|@DATA@|$DATA|" "$DATA/$1.transcript"; }
+
 finish() {
     echo "$PASSED passed, $FAILED failed"
     [ "$FAILED" -eq 0 ]

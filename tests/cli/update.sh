@@ -6,8 +6,6 @@
 # Update Advantages and Update Skills run from the command line, with their refusals.
 source "$(dirname "$0")/common.bash"
 
-# A transcript as reviewed in the data folder, where the work folder is written @WORK@.
-transcript() { sed "s|@WORK@|$WORK|" "$DATA/$1.transcript"; }
 field() { "$CLI" dump "$1" | grep "\"$2\""; }
 
 # The sample: a Kessari Wizard's Apprentice (33) who spent every point when she was made.

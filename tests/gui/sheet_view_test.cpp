@@ -15,6 +15,8 @@
 #include "GuiTestSupport.h"
 
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -173,19 +175,20 @@ private Q_SLOTS:
         QCOMPARE(s.view.pageForPaper().items(),
                  layoutSheetPage(s.document.record(), metrics, 3).items());
 
-        // The print dialog offers the page shown, as page 1 of 1.
+        // The print dialog offers the page shown, as page 1 of 1; the preview shows that page.
         QList<int> range;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, this, [&range] {
-            if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
-                range = {dialog->minPage(), dialog->maxPage(), dialog->fromPage(),
-                         dialog->toPage()};
-                dialog->reject();
-            }
+        whenOpen<QPrintDialog>([&range](QPrintDialog* dialog) {
+            range = {dialog->minPage(), dialog->maxPage(), dialog->fromPage(), dialog->toPage()};
+            dialog->reject();
         });
-        poll.start(5);
         s.view.print();
         QCOMPARE(range, (QList<int>{1, 1, 1, 1}));
+        whenOpen<QPrintPreviewDialog>([&range](QPrintPreviewDialog* preview) {
+            range = {preview->findChild<QPrintPreviewWidget*>()->pageCount()};
+            preview->reject();
+        });
+        s.view.printPreview();
+        QCOMPARE(range, QList<int>{1});
 
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
