@@ -10,6 +10,7 @@
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CQuorvelApp.h"
 #include "gui/app/PartyDock.h"
+#include "qtcommon/SafeFile.h"
 #include "script/PartyFile.h"
 
 #include <QProcess>
@@ -30,21 +31,19 @@ private Q_SLOTS:
         useOwnSettings("OrthavelAppStartupTest");
     }
 
-    void noArgumentShowsTheMainMenu() {
-        CQuorvelApp program;
-        QVERIFY(program.InitInstance({m_program}));
-        QVERIFY(program.mainFrame()->isVisible());
-        QCOMPARE(program.document().record().m_nPage, 0);
-    }
-
-    void namedFileIsOpened() {
+    // No argument: a new character on the main menu; a file named: that file, on page 1.
+    void theMainMenuOrTheNamedFileIsShown() {
         QTemporaryDir folder;
         CharacterRecord starter;
         starter.m_strName = "Starter";
         const QString path = writeCharacter(folder.filePath(QStringLiteral("start.ksc")), starter);
-        CQuorvelApp program;
-        QVERIFY(program.InitInstance({m_program, path}));
-        QCOMPARE(program.document().record().m_strName, std::string("Starter"));
+        for (const QStringList& arguments :
+             {QStringList{m_program}, QStringList{m_program, path}}) {
+            CQuorvelApp program;
+            QVERIFY(program.InitInstance(arguments) && program.mainFrame()->isVisible());
+            QCOMPARE(program.document().record().m_nPage, arguments.size() == 2 ? 1 : 0);
+            QCOMPARE(program.document().record().m_strName == "Starter", arguments.size() == 2);
+        }
     }
 
     void unreadableFileEndsTheStartUp() {
@@ -65,9 +64,7 @@ private Q_SLOTS:
         const QString path = folder.filePath(QStringLiteral("tavern.kparty"));
         for (const QByteArray& contents : {QByteArray(R"({"format": "orthavel-party",)"),
                                            QByteArray::fromStdString(partyFileText(Party{}))}) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
-            file.close();
+            QVERIFY(!writeWholeFile(path, contents));
             const bool readable = contents.endsWith("\n");
             CQuorvelApp program;
             MessageBoxCloser closer;

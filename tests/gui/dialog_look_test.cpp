@@ -28,6 +28,7 @@
 #include "gui/dialogs/QtInteraction.h"
 #include "gui/dialogs/SkillRollView.h"
 #include "gui/dialogs/SkillSelectionView.h"
+#include "qtcommon/SafeFile.h"
 #include "script/PartyFile.h"
 
 #include <QAbstractItemView>
@@ -208,17 +209,15 @@ private Q_SLOTS:
         }
 
         Frame f;
-        // Opened by the document, no recent file shows where the tests run.
         // A party of the two samples, the one open in bold.
         QTemporaryDir dir;
-        QFile party(dir.filePath(QStringLiteral("friends.kparty")));
+        const QString party = dir.filePath(QStringLiteral("friends.kparty"));
         const Party friends{
             "Friends",
             {ORTHAVEL_TEST_DATA "/sample_kessari.ksc", ORTHAVEL_TEST_DATA "/sample_neuonian.ksc"},
             {}};
-        QVERIFY(party.open(QIODevice::WriteOnly) &&
-                party.write(partyFileText(friends).c_str()) > 0 && party.flush());
-        QVERIFY(f.frame.partyDock()->openParty(party.fileName()));
+        QVERIFY(!writeWholeFile(party, QByteArray::fromStdString(partyFileText(friends))) &&
+                f.frame.partyDock()->openParty(party));
         // Opened by the document, no recent file shows where the tests run.
         QVERIFY(f.document.OnOpenDocument(ORTHAVEL_TEST_DATA "/sample_kessari.ksc"));
         SkillRoll roll(f.document.record());

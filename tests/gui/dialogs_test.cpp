@@ -42,12 +42,6 @@ void typeInto(ModelSpinBox* box, const QString& text, bool tab = true) {
     }
 }
 
-void clickUp(QWidget* box, int times) {
-    for (int i = 0; i < times; ++i) {
-        QTest::keyClick(box, Qt::Key_Up);
-    }
-}
-
 } // namespace
 
 class DialogsTest : public QObject {
@@ -137,7 +131,7 @@ private Q_SLOTS:
             prompt->findChild<QLineEdit*>()->setText(QStringLiteral("1"));
             buttonCaptioned(*prompt, QStringLiteral("OK"))->click();
             whenOpen<AdvantageAssignmentView>([](AdvantageAssignmentView* view) {
-                clickUp(view->box(0), 1);
+                QTest::keyClick(view->box(0), Qt::Key_Up);
                 buttonCaptioned(*view, QStringLiteral("OK"))->click();
             });
         });
@@ -168,10 +162,10 @@ private Q_SLOTS:
         QCOMPARE(closer.seen[0].caption, QStringLiteral("Advantage Warning"));
         QVERIFY(view.isVisible());
 
-        clickUp(view.box(0), 1);
+        QTest::keyClick(view.box(0), Qt::Key_Up);
         QCOMPARE(model.level(Advantage::Strength), 1);
         QCOMPARE(view.advantageCounter()->text(), QStringLiteral("Advantages: 0"));
-        clickUp(view.box(0), 1);
+        QTest::keyClick(view.box(0), Qt::Key_Up);
         QCOMPARE(view.skillCounter()->text(), QStringLiteral("Skill Points: 275"));
 
         typeInto(view.box(14), QStringLiteral("-2"));

@@ -16,12 +16,14 @@
 #include "gui/app/DrawnIcon.h"
 #include "gui/app/FileDialogs.h"
 #include "gui/app/LockIndicators.h"
+#include "gui/app/PartyDock.h"
 #include "gui/app/RollLogDock.h"
 #include "gui/app/RollLogFile.h"
 #include "gui/dialogs/DialogLook.h"
 #include "gui/dialogs/HelpDialogs.h"
 #include "gui/sheet/CQuorvelView.h"
 #include "qtcommon/QtText.h"
+#include "qtcommon/SafeFile.h"
 #include "qtsheet/QtTextMetrics.h"
 #include "qtsheet/SheetFonts.h"
 #include "qtsheet/SheetPictures.h"
@@ -53,27 +55,18 @@ using namespace orthavel;
 
 namespace {
 
-// While it lives, a file cannot grow past 1 KiB: a write beyond fails as on a full disk, and
+// Runs action while a file cannot grow past 1 KiB: a write beyond fails as on a full disk, and
 // the process is not stopped by the signal that would otherwise come with it.
-class FullDisk {
-public:
-    FullDisk() : m_signal(std::signal(SIGXFSZ, SIG_IGN)) {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit limited = m_saved;
-        limited.rlim_cur = 1024;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FullDisk() {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_signal);
-    }
-    FullDisk(const FullDisk&) = delete;
-    FullDisk& operator=(const FullDisk&) = delete;
-
-private:
-    void (*m_signal)(int);
-    rlimit m_saved{};
-};
+void onFullDisk(const std::function<void()>& action) {
+    const auto signal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const rlimit limited{1024, saved.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &limited);
+    action();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, signal);
+}
 
 } // namespace
 
@@ -192,21 +185,38 @@ private Q_SLOTS:
         QVERIFY(labelTexts(*about).join(u' ').contains(QStringLiteral("version 3 or later")));
     }
 
-    // Help > General Help and Help > Legal Disclaimer open, and Enter closes them (what they
-    // show: dialog_look_test); Help's web pages open in the browser.
-    void helpOpensItsDialogsAndPages() {
+    // Each command that asks first opens its own dialog (how the dialogs look: dialog_look_test),
+    // and Escape leaves the character and the party as they were; Help's web pages open in the
+    // browser.
+    void commandsOpenTheirDialogsAndPages() {
+        QTemporaryDir folder;
+        const QString party = folder.filePath(QStringLiteral("p.kparty"));
         Frame f;
-        for (const auto& [id, title] :
-             {std::pair(CommandId::GeneralHelp, "General Help"),
-              std::pair(CommandId::LegalDisclaimer, "Legal Information")}) {
-            QString shownTitle;
-            whenOpen<QDialog>([&shownTitle](QDialog* dialog) {
-                shownTitle = dialog->windowTitle();
-                QTest::keyClick(dialog, Qt::Key_Return);
+        QVERIFY(!writeWholeFile(party,
+                                R"({"format": "orthavel-party", "version": 1, "members": []})") &&
+                f.frame.partyDock()->openParty(party) && opened(f.frame));
+        const QByteArray before = bytesOf(f.document) + readAll(party);
+        QStringList shown;
+        using C = CommandId;
+        for (const CommandId id :
+             {C::Open, C::SaveAs, C::Print, C::PrintPreview, C::PrintSetup, C::ExportPdf,
+              C::ExportHtml, C::NewParty, C::OpenParty, C::SavePartyAs, C::AddCharacters,
+              C::AddFolder, C::PrintSummary, C::ExportSummary, C::GeneralHelp, C::About,
+              C::LegalDisclaimer}) {
+            whenOpen<QDialog>([&shown](QDialog* dialog) {
+                shown.append(dialog->windowTitle());
+                QTest::keyClick(dialog, Qt::Key_Escape);
             });
             f.frame.commandAction(id)->trigger();
-            QCOMPARE(shownTitle, QLatin1String(title));
         }
+        QCOMPARE(
+            shown.join(QStringLiteral(", ")),
+            QStringLiteral("Open, Save As, Print, Print Preview, Page Setup, Export PDF, Export "
+                           "Stat Block as HTML, New Party, Open Party, Save Party As, Add "
+                           "Characters, Add Folder, Print Preview, Export Summary as PDF, "
+                           "General Help, About Orthavel Computer Aided Roleplaying, Legal "
+                           "Information"));
+        QVERIFY(bytesOf(f.document) + readAll(party) == before && !f.document.IsModified());
         // The help page, the updates and the game's site open in the desktop's browser.
         for (const auto* scheme : {"file", "https"}) {
             QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "openUrl");
@@ -369,8 +379,7 @@ private Q_SLOTS:
         const QByteArray oldPdf = readAll(pdf);
         f.modify();
         QVERIFY(opened(f.frame));
-        {
-            FullDisk full;
+        onFullDisk([&f, &pdf] {
             QTest::keyClick(&f.frame, Qt::Key_S, Qt::ControlModifier);
             // Closing: the user says Save, the save fails, the window stays.
             f.ui.saveAnswers.push_back(SaveAnswer::Save);
@@ -382,7 +391,7 @@ private Q_SLOTS:
                 static_cast<QDialog*>(dialog)->accept(); // as the Save button does
             });
             f.frame.exportPdf();
-        }
+        });
         QCOMPARE(f.ui.messages.size(), std::size_t{3});
         const QString saving = QStringLiteral("Cannot save \"%1\": File too large.").arg(path);
         const QString exporting = QStringLiteral("Cannot write \"%1\": File too large.").arg(pdf);
