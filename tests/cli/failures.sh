@@ -107,8 +107,8 @@ notjson.json|"notjson.json": the script is not valid JSON (line 2, column 28)
 SCRIPTS
 expect_refused "a script pipe over 16 MiB" 2 "the script is larger than 16 MiB" \
     "$CLI" run roc --script <(head -c $((16 * 1048576 + 1)) /dev/zero)
-printf '[{"title": "%s", "cancel": true}]' "$(head -c 300 /dev/zero | tr '\0' T)" > script.json
-expect_refused "a long title is cut" 3 "dialog \"$(head -c 200 /dev/zero | tr '\0' T)...\" but" \
+printf '[{"title": "X%s", "cancel": true}]' "$(head -c 299 /dev/zero | tr '\0' T)" > script.json
+expect_refused "a long title is cut" 3 "dialog \"X$(head -c 199 /dev/zero | tr '\0' T)...\" but" \
     "$CLI" run update-advantages --script script.json
 printf '[{"title": "Update Advantages", "cancel": true}, {"title": "Assign Advantages", "click": "%s"}]' \
     "$(head -c 300 /dev/zero | tr '\0' B)" > script.json
