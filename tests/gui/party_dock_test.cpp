@@ -123,7 +123,11 @@ private Q_SLOTS:
             dock.openCurrent();
             QCOMPARE(f.ui.messages.back().text,
                      std::string("Cannot open \"gone.ksc\": the file does not exist."));
-            QVERIFY(dock.exportSummaryTo(dir.path() + QStringLiteral("/s.pdf")));
+            whenOpen<QFileDialog>([&dir](QFileDialog* dialog) {        // Party > Export Summary...
+                dialog->selectFile(dir.path() + QStringLiteral("/s")); // the extension follows
+                static_cast<QDialog*>(dialog)->accept();
+            });
+            f.frame.commandAction(CommandId::ExportSummary)->trigger();
             QVERIFY(readAll(dir.path() + QStringLiteral("/s.pdf")).startsWith("%PDF"));
             QVERIFY(!dock.exportSummaryTo(dir.path()));
             QVERIFY(f.ui.messages.back().text.find(dir.path().toStdString()) != std::string::npos);
