@@ -13,8 +13,8 @@ mkdir game
 cd game
 "$CLI" party new tavern.kparty tavern/*.ksc tavern/*.ksc
 first="$(ls tavern | head -n 1)"
-expect_eq "each member once, stored relative" \
-    "$(grep -c '"tavern/' tavern.kparty) $(grep -c "\"tavern/$first\"" tavern.kparty)" "12 1"
+expect_eq "each member once, stored relative, the party named after its file" \
+    "$(grep -c '"tavern/' tavern.kparty) $(grep -c "\"tavern/$first\"" tavern.kparty) $(grep -c '"name": "tavern"' tavern.kparty)" "12 1 1"
 cd ..
 mv game moved
 "$CLI" party list moved/tavern.kparty > list
