@@ -140,6 +140,19 @@ private Q_SLOTS:
         doc.runCommand(command(CommandId::UpdateAdvantages), ui);
         QCOMPARE(doc.record().m_aAdvantage[0], strength + 1);
         QCOMPARE(closer.seen.size(), 1); // "Don't Forget": messages in the views' own test
+        // "Update Skills" on a made character: no new points, then OK in "Choose Skills".
+        QVERIFY(doc.OnOpenDocument(ORTHAVEL_TEST_DATA "/sample_kessari.ksc"));
+        QString shown;
+        whenOpen<QDialog>([&shown](QDialog* prompt) {
+            prompt->findChild<QLineEdit*>()->setText(QStringLiteral("0"));
+            buttonCaptioned(*prompt, QStringLiteral("OK"))->click();
+            whenOpen<SkillSelectionView>([&shown](SkillSelectionView* view) {
+                shown = view->windowTitle();
+                buttonCaptioned(*view, QStringLiteral("OK"))->click();
+            });
+        });
+        doc.runCommand(command(CommandId::UpdateSkills), ui);
+        QCOMPARE(shown, QStringLiteral("Choose Skills"));
     }
 
     // "Assign Advantages" shows the model's levels; arrows, typing and trades

@@ -13,7 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <limits>
 #include <sstream>
 
@@ -22,24 +21,12 @@ namespace {
 
 using nlohmann::json;
 
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        out.push_back(line);
-    }
-    return out;
-}
-
 ChoiceDialog coinDialog() {
     ChoiceDialog d;
     d.title = "Coin";
     d.columns = {{{"&Heads", 1}, {"&Tails", 2}}};
-    d.refusal = [](int result) -> std::optional<Message> {
-        if (result == 2) {
-            return Message{"Coin", "Not tails.", true};
-        }
-        return std::nullopt;
+    d.refusal = [](int result) {
+        return result == 2 ? std::optional(Message{"Coin", "Not tails.", true}) : std::nullopt;
     };
     return d;
 }
@@ -51,27 +38,30 @@ NumberPrompt agePrompt() {
 // A refused click shows its message and the dialog stays for the next answer; a dialog still
 // open when its answer (or the script) ends is cancelled.
 TEST(ScriptedInteraction, ARefusedClickShowsItsMessageAndTheDialogStaysUntilTheAnswerEnds) {
-    const std::string opened = R"({"event":"dialog","title":"Coin","inputs":{}})";
-    const std::string refused = R"({"event":"message","caption":"Coin","text":"Not tails."})";
-    const std::string accepted = R"({"event":"closed","title":"Coin","accepted":true})";
-    const std::string cancelled = R"({"event":"closed","title":"Coin","accepted":false})";
+    const std::string opened = R"({"event":"dialog","title":"Coin","inputs":{}})"
+                               "\n";
+    const std::string refused = R"({"event":"message","caption":"Coin","text":"Not tails."})"
+                                "\n";
+    const std::string accepted = R"({"event":"closed","title":"Coin","accepted":true})"
+                                 "\n";
+    const std::string cancelled = R"({"event":"closed","title":"Coin","accepted":false})"
+                                  "\n";
     const struct {
         const char* script;
         std::optional<int> result;
-        std::vector<std::string> transcript;
+        std::string transcript;
     } cases[] = {
-        {R"([{"title":"Coin","steps":[{"click":"&Tails"},{"click":"&Heads"}]}])",
-         1,
-         {opened, refused, accepted}},
-        {R"([{"title":"Coin","steps":[{"click":"&Tails"}]}])", {}, {opened, refused, cancelled}},
-        {R"([{"title":"Coin","cancel":true}])", {}, {opened, cancelled}},
-        {R"([])", {}, {opened, cancelled}},
+        {R"([{"title":"Coin","steps":[{"click":"&Tails"},{"click":"&Heads"}]}])", 1,
+         opened + refused + accepted},
+        {R"([{"title":"Coin","steps":[{"click":"&Tails"}]}])", {}, opened + refused + cancelled},
+        {R"([{"title":"Coin","cancel":true}])", {}, opened + cancelled},
+        {R"([])", {}, opened + cancelled},
     };
     for (const auto& c : cases) {
         std::ostringstream out;
         ScriptedInteraction ui(json::parse(c.script), out);
         EXPECT_EQ(ui.runChoice(coinDialog()), c.result) << c.script;
-        EXPECT_EQ(lines(out.str()), c.transcript) << c.script;
+        EXPECT_EQ(out.str(), c.transcript) << c.script;
     }
 }
 
@@ -161,24 +151,6 @@ TEST(ScriptedInteraction, RefusedScriptsSayWhereTheyAreWrong) {
         }
     }
     EXPECT_NO_THROW(parseScript(R"([{"title":"T","fields":{"Name:":"Tab\u00e9 \u20ac"}}])"));
-}
-
-// Parsing takes time in proportion to the script: 200,000 answers in well under a second
-// (quadratic parsing took seconds; the benchmark measures 10 MB).
-TEST(ScriptedInteraction, ParsingTakesTimeInProportionToTheScript) {
-    std::string script = "[{}";
-    for (int i = 1; i < 200000; ++i) {
-        script += ",{}";
-    }
-    script += ']';
-    const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(parseScript(script).size(), 200000U);
-#ifdef __SANITIZE_ADDRESS__
-    const auto bound = std::chrono::seconds(10); // checked memory is several times slower
-#else
-    const auto bound = std::chrono::seconds(2);
-#endif
-    EXPECT_LT(std::chrono::steady_clock::now() - start, bound);
 }
 
 // The sample characters' dumps show the rest of the format.
