@@ -58,15 +58,20 @@ private Q_SLOTS:
     void initTestCase() { useOwnSettings("party_dock_test"); }
     void init() { QSettings().clear(); }
 
-    // A character made by New Random NPC is offered to the open party when first saved; Don't
-    // Add leaves the party as it was.
+    // Party > New Party makes a party named after its file, shown. A character made by New
+    // Random NPC is offered to the open party when first saved; Don't Add leaves the party as it
+    // was.
     void aNewNpcIsOfferedToThePartyWhenSaved() {
         QTemporaryDir dir;
-        const QString partyPath = dir.path() + QStringLiteral("/t.kparty");
-        QVERIFY(writeParty(partyPath, Party{}));
         Frame f;
         PartyDock& dock = *f.frame.partyDock();
-        QVERIFY(dock.openParty(partyPath));
+        whenOpen<QFileDialog>([&dir](QFileDialog* dialog) {
+            dialog->selectFile(dir.path() + QStringLiteral("/t")); // the extension follows
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        f.frame.commandAction(CommandId::NewParty)->trigger();
+        QVERIFY(dock.windowTitle() == QStringLiteral("Party: t") && !dock.isHidden() &&
+                QFile::exists(dir.path() + QStringLiteral("/t.kparty")));
         QVERIFY(f.frame.saveFile(dir.path() + QStringLiteral("/plain.ksc"))); // no NPC, no offer
         QVERIFY(f.ui.events().empty());
         for (const char* answer : {"Do&n't Add", "&Add"}) {
@@ -243,9 +248,16 @@ private Q_SLOTS:
         QTest::keyClick(dock.table(), Qt::Key_Delete);
         QCOMPARE(column(shown, PartyColumn::Name), QStringList{QStringLiteral("ann")});
         // Saved elsewhere, the members are found from there.
+        const QString moved = dir.path() + QStringLiteral("/sub/t.kparty");
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
-        QVERIFY(dock.savePartyTo(dir.path() + QStringLiteral("/sub/t.kparty")));
-        QVERIFY(readAll(dir.path() + QStringLiteral("/sub/t.kparty")).contains("../tavern/b.ksc"));
+        whenOpen<QFileDialog>([&moved](QFileDialog* dialog) { // Party > Save Party As...
+            dialog->selectFile(moved);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        f.frame.commandAction(CommandId::SavePartyAs)->trigger();
+        QVERIFY(readAll(moved).contains("../tavern/b.ksc") && QFile::remove(moved));
+        f.frame.commandAction(CommandId::SaveParty)->trigger(); // written there again
+        QVERIFY(QFile::exists(moved));
         f.frame.commandAction(CommandId::PartyDock)->trigger();
         QVERIFY(dock.isHidden());
         QCOMPARE(f.frame.height(), height);
