@@ -6,26 +6,14 @@
 # The ROC roll and the rule tables from the command line, with fixed rolls.
 source "$(dirname "$0")/common.bash"
 
-ROLL='{"event":"message","caption":"Random Dice Roll (ROC Roll)","text":"You rolled a: '
-DONE='{"event":"done","page":0,"modified":false,"fileName":""}'
-
 # A total of exactly 100 rolls again: both rolls are shown before the outcome of their sum.
 echo '[{"title":"ROC ROLL Base Number","fields":{"Base Number:":"0"},"click":"OK"}]' > s.json
 expect_eq "ROC re-roll on 100" "$("$CLI" run roc --script s.json --rolls 100,37)" \
-"{\"event\":\"dialog\",\"title\":\"ROC ROLL Base Number\",\"inputs\":{}}
-{\"event\":\"closed\",\"title\":\"ROC ROLL Base Number\",\"accepted\":true}
-${ROLL}100.\"}
-${ROLL}37.\"}
-{\"event\":\"message\",\"caption\":\"Rolling Outcome Chart (ROC)\",\"text\":\"137  Success: G  Never better! The Queen wants to see you, today! Gain 50 EPs.\"}
-{\"event\":\"message\",\"caption\":\"Rolling Outcome Chart (ROC)\",\"text\":\"EP Bonuses apply to ROC skill rolls only, and are applied directly to the skill being used.\"}
-$DONE"
+    "$(transcript roc_reroll)"
 
 # A table command: the roll first, then the row (the rows of every table are checked in the core
 # tests).
-expect_eq "hit location 52" "$("$CLI" run table:32773 --rolls 52)" \
-'{"event":"message","caption":"Random Dice Roll (Random Hit Location)","text":"You rolled a: 52."}
-{"event":"message","caption":"Random Hit Location","text":"Torso/Back"}
-'"$DONE"
+expect_eq "hit location 52" "$("$CLI" run table:32773 --rolls 52)" "$(transcript hit_location)"
 
 # A seed repeats its rolls.
 first="$("$CLI" run table:32773 --seed 42)"
@@ -40,11 +28,7 @@ expect_eq "rolls in the same second differ" "$([ "$distinct" -gt 1 ] && echo yes
 # the base number, then rolls on it as the ROC roll does. A skill the character has not rated, or
 # none of that name, is one line on stderr.
 expect_eq "roll against Long Sword" "$("$CLI" run roc --in "$DATA/sample_kessari.ksc" \
-    --skill "long sword" --difficulty 20 --rolls 57 | head -4)" \
-'{"event":"dialog","title":"Roll Against Skill","inputs":{}}
-{"event":"closed","title":"Roll Against Skill","accepted":true,"skill":"Long Sword","rating":25,"difficulty":20,"baseNumber":5}
-'"${ROLL}"'57."}
-{"event":"message","caption":"Rolling Outcome Chart (ROC)","text":"62  Success: D  You did it! Your adventuring group admits their need for you."}'
+    --skill "long sword" --difficulty 20 --rolls 57)" "$(transcript roll_against_skill)"
 while IFS='|' read -r skill problem; do
     status=0
     "$CLI" run roc --skill "$skill" > out.txt 2> err.txt || status=$?
