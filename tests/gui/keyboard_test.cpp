@@ -300,19 +300,23 @@ private Q_SLOTS:
 
         applyWindowRules();
         QStringList letters;
-        whenOpen<QMessageBox>([&](QMessageBox* box) {
-            for (const auto* button : box->buttons()) {
-                letters.append(button->text());
-            }
-            box->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(box));
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_D, Qt::AltModifier);
-            if (!QTest::qWaitFor([box] { return !box->isVisible(); }, 1000)) {
-                box->reject();
-            }
-        });
         QtInteraction ui;
-        QCOMPARE(ui.askSaveChanges("hero.ksc"), SaveAnswer::Discard);
+        for (const auto& [letter, answer] :
+             {std::pair(Qt::Key_D, SaveAnswer::Discard), std::pair(Qt::Key_S, SaveAnswer::Save)}) {
+            letters.clear();
+            whenOpen<QMessageBox>([&letters, letter](QMessageBox* box) {
+                for (const auto* button : box->buttons()) {
+                    letters.append(button->text());
+                }
+                box->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(box));
+                QTest::keyClick(QApplication::focusWidget(), letter, Qt::AltModifier);
+                if (!QTest::qWaitFor([box] { return !box->isVisible(); }, 1000)) {
+                    box->reject();
+                }
+            });
+            QCOMPARE(ui.askSaveChanges("hero.ksc"), answer);
+        }
         letters.sort();
         QCOMPARE(letters.join(QLatin1Char(' ')), QStringLiteral("&Cancel &Discard &Save"));
     }

@@ -479,8 +479,12 @@ private Q_SLOTS:
     // Export > Stat Block as Markdown, by keyboard, proposes the character's name and writes it.
     void statBlockCopiedAndExportedByKeyboard() {
         Frame f;
-        QVERIFY(f.frame.openFile(QStringLiteral(ORTHAVEL_TEST_DATA "/sample_kessari.ksc")));
-        QVERIFY(opened(f.frame));
+        whenOpen<QFileDialog>([](QFileDialog* dialog) { // File > Open...
+            dialog->selectFile(QStringLiteral(ORTHAVEL_TEST_DATA "/sample_kessari.ksc"));
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        f.frame.commandAction(CommandId::Open)->trigger();
+        QVERIFY(f.document.record().m_strName == "Ysolde Marr" && opened(f.frame));
         QTest::keyClick(&f.frame, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         const StatBlock block = makeStatBlock(f.document.record());
         const QMimeData* data = QGuiApplication::clipboard()->mimeData();
@@ -563,7 +567,11 @@ private Q_SLOTS:
 
         QTemporaryDir folder;
         const QString saved = folder.filePath(QStringLiteral("log.txt"));
-        QVERIFY(!dock->saveTo(saved));
+        whenOpen<QFileDialog>([&saved](QFileDialog* dialog) { // Save As...
+            dialog->selectFile(saved);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        dock->saveAs();
         QCOMPARE(RollLog::parse(readAll(saved).toStdString()), rolls);
         QVERIFY(dock->saveTo(folder.path()).has_value()); // a folder is never replaced
 
@@ -605,6 +613,7 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(kept + QStringLiteral(".damaged.1")));
 
         toggle->trigger();
+        QVERIFY(opened(f.frame));                                  // active again after the dialogs
         QTest::keyClick(dock->view(), Qt::Key_L, Qt::AltModifier); // Clear
         QTRY_COMPARE(rows->rowCount(), 0);
     }
