@@ -54,7 +54,11 @@ if diff "$DATA/summary.outline" <(awk -f "$outline_awk" four.svg |
     grep -v '^cell') >&2; then pass; else fail "the summary no longer draws what it drew"; fi
 
 printf '{"format": "orthavel-party",\n "version": 1 "members": []}' > bad.kparty
+head -c 1048577 /dev/zero | tr '\0' ' ' > big.kparty
 for call in "party list bad.kparty|1|Cannot open \"bad.kparty\": it is not valid JSON (line 2, column 15)." \
+    "party list none.kparty|1|Cannot open \"none.kparty\": the file does not exist." \
+    "party list moved|1|Cannot open \"moved\": it is not a regular file." \
+    "party list big.kparty|1|Cannot open \"big.kparty\": it is longer than a party file can be (1 MiB)." \
     "party add moved/tavern.kparty|2|orthavel-cli: party: add needs the character files" \
     "party new|2|orthavel-cli: party: P.kparty is missing" \
     "party new moved/tavern.kparty|1|Cannot make \"moved/tavern.kparty\": something of that name exists already." \

@@ -33,11 +33,6 @@ FormDialog baseNumberPrompt() {
                              .notes = {}});
 }
 
-// Asks a spin box whether its arrows work, as its style asks before greying one.
-struct Arrows : QSpinBox {
-    using QSpinBox::stepEnabled;
-};
-
 template <typename T> T* fieldOf(const FormDialogView& view, std::size_t field) {
     return qobject_cast<T*>(view.fieldWidget(field));
 }
@@ -60,7 +55,6 @@ private Q_SLOTS:
         retype(age, QStringLiteral("5"));
         fieldOf<QLineEdit>(view, 1)->setFocus();
         QCOMPARE(age->text(), QStringLiteral("21"));
-        QVERIFY((age->*&Arrows::stepEnabled)() == QAbstractSpinBox::StepUpEnabled); // the least
         QTest::keyClick(age, Qt::Key_Up);
         QCOMPARE(age->text(), QStringLiteral("22"));
 

@@ -251,6 +251,8 @@ private Q_SLOTS:
         QTest::keyClick(combat->lineEdit(), Qt::Key_Return);
         QCOMPARE(closer.seen.size(), 1); // "Not Done Yet."
         QVERIFY(view.isVisible());
+        QTest::keyClick(box, Qt::Key_Up); // the arrows step it: 31, 4 points left
+        QCOMPARE(view.counter()->text(), QStringLiteral("Skill Points: 4"));
         retype(box, QStringLiteral("35"));
         QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(closer.seen.size(), 1);
@@ -371,6 +373,8 @@ private Q_SLOTS:
         QVERIFY(opened(given));
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("-5"));
         QCOMPARE(given.baseNumber()->text(), QStringLiteral("Base Number: 30"));
+        QTest::keyClick(given.difficulty(), Qt::Key_Up); // the arrows step it
+        QCOMPARE(given.baseNumber()->text(), QStringLiteral("Base Number: 29"));
     }
 
     // A megabyte of text in a message box is cut, and whole in its details (how a box looks:
