@@ -183,6 +183,9 @@ private Q_SLOTS:
         advantages.open(kRaceKessari, 0, 103, {}, 300, 1);
         AdvantageAssignmentView advantagesView(advantages);
         add(advantagesView);
+        AdvantageAssignmentView advantagesFitted(advantages); // its footer stays in view
+        fitToArea(&advantagesFitted, QRect(0, 0, 640, 200));
+        add(advantagesFitted);
         SkillSelection skills;
         skills.open(kRaceNeuonian, 103, 5, 0, {}, 0);
         SkillSelectionView skillsView(skills);

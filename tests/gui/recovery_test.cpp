@@ -206,8 +206,10 @@ private Q_SLOTS:
                 aside = path + QStringLiteral(".damaged.%1").arg(i);
             }
             const QString now = taken == 9 ? aside : path;
+            CharacterRecord named; // a long name, cut in the question
+            named.m_strName = std::string(150, 'N');
             const QString locked = plant(m_folder, QStringLiteral("10-0.recovery"),
-                                         QByteArray::fromStdString(storeRecovery({}, {})));
+                                         QByteArray::fromStdString(storeRecovery({}, named)));
             QVERIFY(QDir().mkpath(locked + QStringLiteral(".lock")));
             // Nor is a roll log that is none: it is set aside, which the terminal is told.
             plant(QFileInfo(m_folder).path(), QStringLiteral("roll-log.txt"), "no log");
@@ -225,7 +227,8 @@ private Q_SLOTS:
             QCOMPARE(readAll(now), damaged);
             QVERIFY(said.contains("11-0.recovery\" cannot be restored: it is far larger than a "
                                   "character") &&
-                    said.contains("\"Aldo Verrick\", never saved, kept on ") &&
+                    said.contains(
+                        QByteArray(QByteArray(100, 'N') + "\xE2\x80\xA6\", never saved, kept")) &&
                     said.contains("its lock is damaged") && !QFile::exists(locked) &&
                     said.contains("orthavel: The roll log cannot be read; it was set aside as"));
         }
