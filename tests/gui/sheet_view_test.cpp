@@ -174,6 +174,10 @@ private Q_SLOTS:
         const QtTextMetrics metrics(fonts);
         QCOMPARE(s.view.pageForPaper().items(),
                  layoutSheetPage(s.document.record(), metrics, 3).items());
+        // Titles are unkerned, as the sheet was laid out: a pair is as wide as its two letters.
+        QCOMPARE(metrics.textWidth(FontId::CenturyGothic, "AV"),
+                 metrics.textWidth(FontId::CenturyGothic, "A") +
+                     metrics.textWidth(FontId::CenturyGothic, "V"));
 
         // The print dialog offers the page shown, as page 1 of 1; the preview shows that page.
         QList<int> range;
