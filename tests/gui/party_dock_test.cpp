@@ -42,10 +42,11 @@ bool writeParty(const QString& path, const Party& party) {
     return !writeWholeFile(path, QByteArray::fromStdString(partyFileText(party))).has_value();
 }
 
-QStringList column(const QAbstractItemModel& model, PartyColumn c) {
-    QStringList texts;
+// A column's texts, top to bottom, each ended by "|".
+QString column(const QAbstractItemModel& model, PartyColumn c) {
+    QString texts;
     for (int row = 0; row < model.rowCount(); ++row) {
-        texts.append(model.index(row, static_cast<int>(c)).data().toString());
+        texts += model.index(row, static_cast<int>(c)).data().toString() + u'|';
     }
     return texts;
 }
@@ -116,8 +117,7 @@ private Q_SLOTS:
             QVERIFY(f.frame.saveFile(dir.path() + QStringLiteral("/ilse.ksc")));
             f.frame.commandAction(CommandId::AddOpenCharacter)->trigger();
             QCOMPARE(column(*dock.model(), PartyColumn::Name),
-                     (QStringList{QStringLiteral("gone.ksc"),
-                                  QStringLiteral("Ilse Wilhelmina Thorncastle")}));
+                     QStringLiteral("gone.ksc|Ilse Wilhelmina Thorncastle|"));
             // The columns are as wide as what they show.
             QVERIFY(dock.table()->columnWidth(static_cast<int>(PartyColumn::Name)) >
                     dock.table()->fontMetrics().horizontalAdvance(
@@ -152,11 +152,11 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString folder = dir.path() + QStringLiteral("/tavern/");
         QDir().mkpath(folder);
-        writeCharacter(folder + QStringLiteral("a.ksc"), member("Hero 10", "Medic", 9));
-        writeCharacter(folder + QStringLiteral("b.ksc"), member("Hero 2", "Thief", 10));
-        writeCharacter(folder + QStringLiteral("c.ksc"), member("ann", "Medic", 2));
+        writeCharacter(folder + QStringLiteral("hero10.ksc"), member("Hero 10", "Medic", 9));
+        writeCharacter(folder + QStringLiteral("hero2.ksc"), member("Hero 2", "Thief", 10));
+        writeCharacter(folder + QStringLiteral("ann.ksc"), member("ann", "Medic", 2));
         Party party;
-        party.members = {"tavern/a.ksc", "tavern/b.ksc", "tavern/c.ksc", "tavern/gone.ksc"};
+        party.members = {"tavern/gone.ksc"};
         const QString partyPath = dir.path() + QStringLiteral("/t.kparty");
         QVERIFY(writeParty(partyPath, party));
 
@@ -173,6 +173,11 @@ private Q_SLOTS:
         });
         f.frame.commandAction(CommandId::OpenParty)->trigger();
         QVERIFY(dock.partyPath() == partyPath && !dock.isHidden()); // and the dock shown
+        whenOpen<QFileDialog>([&folder](QFileDialog* dialog) {      // Party > Add Folder...
+            dialog->setDirectory(folder);
+            static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
+        });
+        f.frame.commandAction(CommandId::AddFolder)->trigger(); // its files in natural order
         dock.hide();
         QCOMPARE(dock.model()->readableRecords().size(), std::size_t{3}); // what the summary shows
         QCOMPARE(dock.model()->headerData(4, Qt::Horizontal, Qt::DisplayRole).toString(),
@@ -185,21 +190,17 @@ private Q_SLOTS:
         QVERIFY(f.frame.height() > height);
         QAbstractItemModel& shown = *dock.sortModel();
         QCOMPARE(column(shown, PartyColumn::Name),
-                 (QStringList{QStringLiteral("Hero 10"), QStringLiteral("Hero 2"),
-                              QStringLiteral("ann"), QStringLiteral("tavern/gone.ksc")}));
+                 QStringLiteral("tavern/gone.ksc|ann|Hero 2|Hero 10|"));
 
         // Numbers as numbers, names in natural order; the missing member greyed with its reason.
         // A click on a column's header sorts by it.
         QHeaderView* header = dock.table()->horizontalHeader();
         const int level = header->sectionViewportPosition(static_cast<int>(PartyColumn::Level));
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(level + 5, 5));
-        QCOMPARE(column(shown, PartyColumn::Level),
-                 (QStringList{QString(), QStringLiteral("2"), QStringLiteral("9"),
-                              QStringLiteral("10")}));
+        QCOMPARE(column(shown, PartyColumn::Level), QStringLiteral("|2|9|10|"));
         dock.table()->sortByColumn(static_cast<int>(PartyColumn::Name), Qt::AscendingOrder);
         QCOMPARE(column(shown, PartyColumn::Name),
-                 (QStringList{QStringLiteral("ann"), QStringLiteral("Hero 2"),
-                              QStringLiteral("Hero 10"), QStringLiteral("tavern/gone.ksc")}));
+                 QStringLiteral("ann|Hero 2|Hero 10|tavern/gone.ksc|"));
         QVERIFY(
             shown.index(3, 0).data(Qt::ToolTipRole).toString().contains(QStringLiteral("exist")));
         QVERIFY(shown.index(3, 0).data(Qt::ForegroundRole).isValid());
@@ -208,8 +209,7 @@ private Q_SLOTS:
         QTest::keyClick(dock.table(), Qt::Key_F, Qt::AltModifier);
         QVERIFY(dock.filterField()->hasFocus());
         QTest::keyClicks(dock.filterField(), QStringLiteral("medic"));
-        QCOMPARE(column(shown, PartyColumn::Name),
-                 (QStringList{QStringLiteral("ann"), QStringLiteral("Hero 10")}));
+        QCOMPARE(column(shown, PartyColumn::Name), QStringLiteral("ann|Hero 10|"));
 
         // Enter opens the member, once the unsaved character was dealt with.
         f.modify();
@@ -240,13 +240,13 @@ private Q_SLOTS:
             changed.m_nAge = age;
             writeCharacter(folder + QStringLiteral("new.ksc"), changed);
             QVERIFY(std::rename(qPrintable(folder + QStringLiteral("new.ksc")),
-                                qPrintable(folder + QStringLiteral("a.ksc"))) == 0);
+                                qPrintable(folder + QStringLiteral("hero10.ksc"))) == 0);
             QTRY_COMPARE(shown.index(1, static_cast<int>(PartyColumn::Age)).data().toInt(), age);
         }
 
         // Delete takes the member out of the party, never its file.
         QTest::keyClick(dock.table(), Qt::Key_Delete);
-        QCOMPARE(column(shown, PartyColumn::Name), QStringList{QStringLiteral("ann")});
+        QCOMPARE(column(shown, PartyColumn::Name), QStringLiteral("ann|"));
         // Saved elsewhere, the members are found from there.
         const QString moved = dir.path() + QStringLiteral("/sub/t.kparty");
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
@@ -255,14 +255,14 @@ private Q_SLOTS:
             static_cast<QDialog*>(dialog)->accept();
         });
         f.frame.commandAction(CommandId::SavePartyAs)->trigger();
-        QVERIFY(readAll(moved).contains("../tavern/b.ksc") && QFile::remove(moved));
+        QVERIFY(readAll(moved).contains("../tavern/hero2.ksc") && QFile::remove(moved));
         f.frame.commandAction(CommandId::SaveParty)->trigger(); // written there again
         QVERIFY(QFile::exists(moved));
         f.frame.commandAction(CommandId::PartyDock)->trigger();
         QVERIFY(dock.isHidden());
         QCOMPARE(f.frame.height(), height);
-        QVERIFY(QFile::exists(folder + QStringLiteral("a.ksc")));
-        QVERIFY(!readAll(partyPath).contains("a.ksc"));
+        QVERIFY(QFile::exists(folder + QStringLiteral("hero10.ksc")));
+        QVERIFY(!readAll(partyPath).contains("hero10.ksc"));
         QVERIFY(readAll(partyPath).contains("tavern/gone.ksc"));
     }
 };
