@@ -175,7 +175,8 @@ private Q_SLOTS:
         }
         FormEntry traits(physicalTraitsDialog(16, 21, 300));
         FormEntry number(numberPromptForm(newAdvantagePointsPrompt()));
-        for (FormEntry* form : {&traits, &number}) {
+        FormEntry background(familyBackgroundDialog("Farmer, Miller", "Brewer")); // a long field
+        for (FormEntry* form : {&traits, &number, &background}) {
             FormDialogView view(*form);
             add(view);
         }
