@@ -305,6 +305,12 @@ private Q_SLOTS:
         QCOMPARE(f.frame.windowHandle()->title(), title.arg(QStringLiteral("ys[*]olde.ksc")));
         QCOMPARE(f.frame.recentFiles().files().value(0), saved);
         QVERIFY(f.ui.messages.empty());
+        // A name chosen without the extension gets it.
+        for (const auto& [chosen, named] :
+             {std::pair("/tmp/hero", "/tmp/hero.ksc"), std::pair("/tmp/hero.KSC", "/tmp/hero.KSC"),
+              std::pair("/tmp/dir.d/hero", "/tmp/dir.d/hero.ksc")}) {
+            QCOMPARE(withCharacterExtension(QString::fromUtf8(chosen)), QString::fromUtf8(named));
+        }
     }
 
     // Undo and Redo, by menu and keys, follow the commands with the window's modified mark (what
@@ -680,14 +686,6 @@ private Q_SLOTS:
                                        : window.frameGeometry().bottomRight(),
                          asked.x() < 0 ? free.topLeft() + QPoint(8, 40) * !framed
                                        : free.bottomRight() - QPoint(8, 8) * !framed);
-        }
-    }
-
-    void savedNamesGetTheExtension() {
-        for (const auto& [chosen, saved] :
-             {std::pair("/tmp/hero", "/tmp/hero.ksc"), std::pair("/tmp/hero.KSC", "/tmp/hero.KSC"),
-              std::pair("/tmp/dir.d/hero", "/tmp/dir.d/hero.ksc")}) {
-            QCOMPARE(withCharacterExtension(QString::fromUtf8(chosen)), QString::fromUtf8(saved));
         }
     }
 };

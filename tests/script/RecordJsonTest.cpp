@@ -31,7 +31,8 @@ TEST(RecordJson, DumpAndActorReadBackByteForByte) {
         CharacterRecord record = loaded(entry.path());
         record.m_nAge = std::numeric_limits<std::int32_t>::max(); // the ends of a whole number
         record.m_nFiscalLevel = std::numeric_limits<std::int32_t>::min();
-        for (const std::string& text : {dumpRecordJson(record), foundryActorJson(record)}) {
+        for (std::string text : {dumpRecordJson(record), foundryActorJson(record)}) {
+            text.resize(std::size_t{1} << 20, ' '); // a file of exactly 1 MiB is read
             CharacterRecord back;
             const auto error = readRecordJson(text, back);
             ASSERT_FALSE(error) << entry.path() << ": " << error->words();
@@ -70,7 +71,7 @@ TEST(RecordJson, WrongObjectsAreRefusedWithFieldAndReason) {
         {std::string(20000, '[') + std::string(20000, ']'), "the values are nested too deeply"},
         {std::string(17, '[') + std::string(17, ']'), "the values are nested too deeply"},
         {std::string(16, '[') + std::string(16, ']'), "must be a JSON object"},
-        {std::string(kMaxRecordJsonBytes + 1, ' '), "the file is larger than 1 MiB"},
+        {std::string((1 << 20) + 1, ' '), "the file is larger than 1 MiB"},
         {"{\"flags\": {\"orthavel\": []}}", "flags.orthavel: must be an object"},
         {"{\"flags\": {}}", "flags.orthavel: missing"},
         {"{\"flags\": {\"orthavel\": {\"record\": 1}}}",
