@@ -34,6 +34,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QTemporaryDir>
@@ -43,7 +44,7 @@ using namespace orthavel;
 namespace {
 
 // A shown widget and, indented under it, its shown children; a colour where it differs from
-// the parent's; a frame's shape and shadow (QFrame::Shape | QFrame::Shadow).
+// the parent's; a frame's shape and shadow (QFrame::Shape | QFrame::Shadow); a header's sections.
 void describe(const QWidget& w, int depth, QString& out) {
     QString text = w.isWindow() ? w.windowTitle() : w.property("text").toString();
     text = text.isEmpty() ? w.property("currentText").toString() : text;
@@ -62,6 +63,10 @@ void describe(const QWidget& w, int depth, QString& out) {
              ? QString()
              : QString::asprintf(" range %d-%d page %d", w.property("minimum").toInt(),
                                  w.property("maximum").toInt(), w.property("pageStep").toInt()));
+    const auto* header = qobject_cast<const QHeaderView*>(&w);
+    for (int s = 0; header != nullptr && s < header->count(); ++s) {
+        out += QStringLiteral(" section %1").arg(header->sectionSize(s));
+    }
     for (const QPalette::ColorRole role : {w.foregroundRole(), w.backgroundRole()}) {
         const QColor colour = w.palette().color(role);
         if (w.isWindow() || w.parentWidget()->palette().color(role) != colour) {

@@ -28,11 +28,8 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QSpinBox>
-#include <QTreeWidget>
 
 using namespace orthavel;
 

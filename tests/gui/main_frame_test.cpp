@@ -41,7 +41,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
-#include <QTimer>
 #include <QToolBar>
 
 #include <sys/resource.h>
