@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -75,6 +76,14 @@ template <typename T, typename Action> void whenOpen(Action action) {
         }
     });
     timer->start(5);
+}
+
+// Answers the next file dialog with path, as its default button does.
+inline void answerFileDialog(const QString& path) {
+    whenOpen<QFileDialog>([path](QFileDialog* dialog) {
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept();
+    });
 }
 
 // Types text over all that a field shows, as a person who selected it first.

@@ -484,10 +484,8 @@ private Q_SLOTS:
     // Export > Stat Block as Markdown, by keyboard, proposes the character's name and writes it.
     void statBlockCopiedAndExportedByKeyboard() {
         Frame f;
-        whenOpen<QFileDialog>([](QFileDialog* dialog) { // File > Open...
-            dialog->selectFile(QStringLiteral(ORTHAVEL_TEST_DATA "/sample_kessari.ksc"));
-            static_cast<QDialog*>(dialog)->accept();
-        });
+        answerFileDialog(
+            QStringLiteral(ORTHAVEL_TEST_DATA "/sample_kessari.ksc")); // File > Open...
         f.frame.commandAction(CommandId::Open)->trigger();
         QVERIFY(f.document.record().m_strName == "Ysolde Marr" && opened(f.frame));
         QTest::keyClick(&f.frame, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
@@ -572,10 +570,7 @@ private Q_SLOTS:
 
         QTemporaryDir folder;
         const QString saved = folder.filePath(QStringLiteral("log.txt"));
-        whenOpen<QFileDialog>([&saved](QFileDialog* dialog) { // Save As...
-            dialog->selectFile(saved);
-            static_cast<QDialog*>(dialog)->accept();
-        });
+        answerFileDialog(saved); // Save As...
         dock->saveAs();
         QCOMPARE(RollLog::parse(readAll(saved).toStdString()), rolls);
         QVERIFY(dock->saveTo(folder.path()).has_value()); // a folder is never replaced

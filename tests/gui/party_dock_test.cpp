@@ -66,10 +66,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         Frame f;
         PartyDock& dock = *f.frame.partyDock();
-        whenOpen<QFileDialog>([&dir](QFileDialog* dialog) {
-            dialog->selectFile(dir.path() + QStringLiteral("/t")); // the extension follows
-            static_cast<QDialog*>(dialog)->accept();
-        });
+        answerFileDialog(dir.path() + QStringLiteral("/t")); // the extension follows
         f.frame.commandAction(CommandId::NewParty)->trigger();
         QVERIFY(dock.windowTitle() == QStringLiteral("Party: t") && !dock.isHidden() &&
                 QFile::exists(dir.path() + QStringLiteral("/t.kparty")));
@@ -128,10 +125,7 @@ private Q_SLOTS:
             dock.openCurrent();
             QCOMPARE(f.ui.messages.back().text,
                      std::string("Cannot open \"gone.ksc\": the file does not exist."));
-            whenOpen<QFileDialog>([&dir](QFileDialog* dialog) {        // Party > Export Summary...
-                dialog->selectFile(dir.path() + QStringLiteral("/s")); // the extension follows
-                static_cast<QDialog*>(dialog)->accept();
-            });
+            answerFileDialog(dir.path() + QStringLiteral("/s")); // Party > Export Summary...
             f.frame.commandAction(CommandId::ExportSummary)->trigger();
             QVERIFY(readAll(dir.path() + QStringLiteral("/s.pdf")).startsWith("%PDF"));
             QVERIFY(!dock.exportSummaryTo(dir.path()));
@@ -167,10 +161,7 @@ private Q_SLOTS:
         const QString bad = dir.path() + QStringLiteral("/bad.kparty");
         QVERIFY(!writeWholeFile(bad, "{\n x").has_value() && !dock.openParty(bad));
         QVERIFY(f.ui.messages.back().text.find("(line 2, column 2)") != std::string::npos);
-        whenOpen<QFileDialog>([&partyPath](QFileDialog* dialog) { // Party > Open Party...
-            dialog->selectFile(partyPath);
-            static_cast<QDialog*>(dialog)->accept();
-        });
+        answerFileDialog(partyPath); // Party > Open Party...
         f.frame.commandAction(CommandId::OpenParty)->trigger();
         QVERIFY(dock.partyPath() == partyPath && !dock.isHidden()); // and the dock shown
         whenOpen<QFileDialog>([&folder](QFileDialog* dialog) {      // Party > Add Folder...
@@ -250,10 +241,7 @@ private Q_SLOTS:
         // Saved elsewhere, the members are found from there.
         const QString moved = dir.path() + QStringLiteral("/sub/t.kparty");
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
-        whenOpen<QFileDialog>([&moved](QFileDialog* dialog) { // Party > Save Party As...
-            dialog->selectFile(moved);
-            static_cast<QDialog*>(dialog)->accept();
-        });
+        answerFileDialog(moved); // Party > Save Party As...
         f.frame.commandAction(CommandId::SavePartyAs)->trigger();
         QVERIFY(readAll(moved).contains("../tavern/hero2.ksc") && QFile::remove(moved));
         f.frame.commandAction(CommandId::SaveParty)->trigger(); // written there again
