@@ -11,9 +11,9 @@
 #include "gui/dialogs/QtInteraction.h"
 #include "qtcommon/QtText.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -136,11 +136,11 @@ bool SkillSelectionView::eventFilter(QObject* watched, QEvent* event) {
     watched->event(event);
     m_leavingEditField = false;
     // Then the text left in the field is taken as the model takes a typed entry, and the field
-    // shows what is chosen: the entry named, or the one chosen before.
+    // shows what is chosen: the entry named, or the one chosen before. Not when the focus goes
+    // into a drop-down: it comes back when the drop-down closes, and the text is still typed.
     auto* list = qobject_cast<QComboBox*>(watched);
     const auto found = std::find(m_lists.begin(), m_lists.end(), list);
-    if (found != m_lists.end() &&
-        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+    if (found != m_lists.end() && QApplication::activePopupWidget() == nullptr) {
         const auto category = static_cast<SkillCategory>(found - m_lists.begin());
         if (list->currentText() != toQString(m_model.chosenEntry(category))) {
             m_model.typeEntry(category, list->currentText().toStdString());
