@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # What a reader sees on a page drawn as SVG by orthavel-cli render, one item a line, in drawing
-# order: the title a viewer shows; every text with where it starts on the page, its font and its
-# string; every ruled line; and the cell (opaque ground) of every text, which a narrowed text
-# narrows with it.
+# order: the page's size and the part of the drawing it spans; the title a viewer shows; every
+# text with where it starts on the page, its font and its string; every ruled line; and the cell
+# (opaque ground) of every text, which a narrowed text narrows with it.
+#   size WIDTH HEIGHT VIEWBOX
 #   title TITLE
 #   text X Y FAMILY SIZE WEIGHT|STRING
 #   line X1,Y1 X2,Y2
@@ -30,6 +31,8 @@ function attribute(name) {
         down = m[7]
     }
 }
+
+/^svg / { print "size " attribute("width") " " attribute("height") " " attribute("viewBox") }
 
 /^title>/ {
     print "title " substr($0, 7)
