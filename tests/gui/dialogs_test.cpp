@@ -37,8 +37,8 @@ private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     // 1280 x 1024 at scale 2: the rows of "Choose Skills" scroll, keeping their layout, while its
-    // counter and buttons stay in view; "Assign Advantages" has room and is left as it is. On a
-    // screen lower still, the rows scroll down as well.
+    // counter and buttons stay in view; "Assign Advantages", given its room to the pixel, is left
+    // as it is. On a screen lower still, the rows scroll down as well.
     // Escape cancels either (the choice dialog and the form: in their own test).
     void largeDialogsFitASmallScreenAndEscapeCancels() {
         AdvantageAssignment advantages;
@@ -47,13 +47,15 @@ private Q_SLOTS:
         SkillSelection skills;
         skills.open(kRaceKessari, 0, 12, 0, {}, 0);
         SkillSelectionView skillsView(skills);
-        const std::tuple<QDialog*, bool, int> cases[] = {{&advantagesView, false, 512},
-                                                         {&skillsView, true, 280}};
-        for (const auto& [view, scrolls, height] : cases) {
+        const QSize frame(16, 48); // what a frame takes around a dialog, at most
+        const std::tuple<QDialog*, bool, QSize> cases[] = {
+            {&advantagesView, false, advantagesView.sizeHint() + frame}, // room to the pixel
+            {&skillsView, true, QSize(640, 280)}};
+        for (const auto& [view, scrolls, room] : cases) {
             const QSize natural = view->sizeHint();
-            fitToArea(view, QRect(0, 0, 640, height));
+            fitToArea(view, QRect(QPoint(0, 0), room));
             QVERIFY(opened(*view));
-            QVERIFY(view->width() <= 640 && view->height() <= height);
+            QVERIFY(view->width() <= room.width() && view->height() <= room.height());
             auto* scroller = view->findChild<QScrollArea*>();
             QCOMPARE(scroller != nullptr, scrolls);
             if (scrolls) {
