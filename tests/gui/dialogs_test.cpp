@@ -47,9 +47,8 @@ private Q_SLOTS:
         SkillSelection skills;
         skills.open(kRaceKessari, 0, 12, 0, {}, 0);
         SkillSelectionView skillsView(skills);
-        const QSize frame(16, 48); // what a frame takes around a dialog, at most
         const std::tuple<QDialog*, bool, QSize> cases[] = {
-            {&advantagesView, false, advantagesView.sizeHint() + frame}, // room to the pixel
+            {&advantagesView, false, advantagesView.sizeHint() + QSize(16, 48)}, // and a frame
             {&skillsView, true, QSize(640, 280)}};
         for (const auto& [view, scrolls, room] : cases) {
             const QSize natural = view->sizeHint();
