@@ -213,9 +213,9 @@ private Q_SLOTS:
         QCOMPARE(view.result(), static_cast<int>(QDialog::Accepted));
     }
 
-    // "Choose Skills": 150 typed into a rating box is refused whole,
-    // the rating and the points stay; Enter in a list presses OK; Enter in a box takes the number
-    // typed, then presses OK. Its Emphasis Levels button opens the display.
+    // "Choose Skills": 150, or any number of nine digits, typed into a rating box is shown, then
+    // refused whole: the rating and the points stay; Enter in a list presses OK; Enter in a box
+    // takes the number typed, then presses OK. Its Emphasis Levels button opens the display.
     void skillsRefuseATypedRatingOutOfRange() {
         SkillSelection model;
         SkillRatings ratings{};
@@ -236,7 +236,7 @@ private Q_SLOTS:
         }
         QCOMPARE(model.chosenEntry(SkillCategory::Combat), std::string_view("Long Sword"));
         ModelSpinBox* box = view.box(SkillCategory::Combat);
-        for (const char* typed : {"150", "-1", "101"}) {
+        for (const char* typed : {"150", "-1", "101", "999999999", "-999999999"}) {
             retype(box, QString::fromUtf8(typed));
             QCOMPARE(box->text(), QString::fromUtf8(typed));
             QTest::keyClick(box, Qt::Key_Tab);
