@@ -176,10 +176,11 @@ private Q_SLOTS:
         QVERIFY(!plant(folder.path(), QStringLiteral("8-0.recovery"),
                        QByteArray::fromStdString(storeRecovery(toPath(hero), {})))
                      .isEmpty());
-        qputenv("ORTHAVEL_RECOVERY_ANSWER", "restore");
+        whenOpen<QMessageBox>([](QMessageBox* box) { // the question itself, answered Restore
+            buttonCaptioned(*box, QStringLiteral("&Restore"))->click();
+        });
         Frame f;
         QVERIFY(offerRecovery(f.document, f.ui, folder.path(), &f.frame));
-        qunsetenv("ORTHAVEL_RECOVERY_ANSWER");
         QStringList proposed;
         whenOpen<QFileDialog>([&](QFileDialog* dialog) {
             proposed = dialog->selectedFiles();
