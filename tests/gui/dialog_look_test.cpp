@@ -205,7 +205,12 @@ private Q_SLOTS:
             add(*make(nullptr));
         }
         QtInteraction ui;
-        for (const bool warns : {false, true}) {
+        for (const auto& [caption, warns] : // the last caption wraps in the box
+             {std::pair<const char*, bool>("Roll", false),
+              {"Random Dice Roll (You need a 57 to be ambidextrous)", true},
+              {"Random Dice Roll (You need a 57, less your wounds, your fatigue, your load and the "
+               "dark, to leap the gap between the two roofs of the old mill)",
+               true}}) {
             whenOpen<QMessageBox>([&](QMessageBox* box) {
                 // Up before it has the keyboard: its look is taken once OK has the focus.
                 QVERIFY(QTest::qWaitFor(
@@ -213,8 +218,7 @@ private Q_SLOTS:
                 made += look(*box);
                 QTest::keyClick(box, Qt::Key_Return);
             });
-            ui.showMessage({warns ? "Random Dice Roll (You need a 57 to be ambidextrous)" : "Roll",
-                            "You rolled a: 57.", warns}); // Enter closes it
+            ui.showMessage({caption, "You rolled a: 57.", warns}); // Enter closes it
         }
 
         Frame f;
