@@ -71,8 +71,7 @@ private Q_SLOTS:
                 // The focus brings a list into view with a little room around it where the rows
                 // have it, in either column, from the top down and back up.
                 const QRect shown = scroller->viewport()->rect();
-                view->activateWindow();
-                QVERIFY(QTest::qWaitForWindowActive(view));
+                QVERIFY(opened(*view));
                 for (int c = 2 * kSkillCategoryCount - 1; c >= 0; --c) {
                     QWidget* list = skills->list(static_cast<SkillCategory>(
                         c < kSkillCategoryCount ? c : 2 * kSkillCategoryCount - 1 - c));

@@ -34,8 +34,7 @@ class SheetViewTest : public QObject {
         Shown() {
             view.resize(620 + view.verticalScrollBar()->sizeHint().width(),
                         400 + view.horizontalScrollBar()->sizeHint().height());
-            view.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&view));
+            QVERIFY(opened(view));
             paint();
         }
         // What the view shows on a screen of so many device pixels per pixel.
