@@ -56,6 +56,7 @@ void describe(const QWidget& w, int depth, QString& out) {
         (w.font().bold() ? QStringLiteral(" bold") : QString()) +
         (w.property("pixmap").value<QPixmap>().isNull() ? QString() : QStringLiteral(" picture")) +
         (w.toolTip().isEmpty() ? QString() : QStringLiteral(" tip \"%1\"").arg(w.toolTip())) +
+        (w.property("alternatingRowColors").toBool() ? QStringLiteral(" alternating") : QString()) +
         (frame == nullptr || frame->frameShape() == QFrame::NoFrame
              ? QString()
              : QString::asprintf(" frame %#x", static_cast<unsigned>(frame->frameStyle()))) +
