@@ -56,7 +56,6 @@ void describe(const QWidget& w, int depth, QString& out) {
         (w.font().bold() ? QStringLiteral(" bold") : QString()) +
         (w.property("pixmap").value<QPixmap>().isNull() ? QString() : QStringLiteral(" picture")) +
         (w.toolTip().isEmpty() ? QString() : QStringLiteral(" tip \"%1\"").arg(w.toolTip())) +
-        (w.property("alternatingRowColors").toBool() ? QStringLiteral(" alternating") : QString()) +
         (frame == nullptr || frame->frameShape() == QFrame::NoFrame
              ? QString()
              : QString::asprintf(" frame %#x", static_cast<unsigned>(frame->frameStyle()))) +
@@ -64,6 +63,17 @@ void describe(const QWidget& w, int depth, QString& out) {
              ? QString()
              : QString::asprintf(" range %d-%d page %d", w.property("minimum").toInt(),
                                  w.property("maximum").toInt(), w.property("pageStep").toInt()));
+    // What a window sets away from its widgets' defaults, and a person notices.
+    static const std::pair<const char*, QVariant> kNoticed[] = {
+        {"wordWrap", false},     {"alternatingRowColors", false},
+        {"maxVisibleItems", 10}, {"maxLength", 32767},
+        {"readOnly", false},     {"keyboardTracking", true},
+        {"default", false}};
+    for (const auto& [name, usual] : kNoticed) {
+        if (const QVariant value = w.property(name); value.isValid() && value != usual) {
+            out += QStringLiteral(" %1 %2").arg(QLatin1String(name), value.toString());
+        }
+    }
     const auto* header = qobject_cast<const QHeaderView*>(&w);
     for (int s = 0; header != nullptr && s < header->count(); ++s) {
         out += QStringLiteral(" section %1").arg(header->sectionSize(s));
@@ -206,12 +216,7 @@ private Q_SLOTS:
             add(*make(nullptr));
         }
         QtInteraction ui;
-        for (const auto& [caption, warns] : // the last caption wraps in the box
-             {std::pair<const char*, bool>("Roll", false),
-              {"Random Dice Roll (You need a 57 to be ambidextrous)", true},
-              {"Random Dice Roll (You need a 57, less your wounds, your fatigue, your load and the "
-               "dark, to leap the gap between the two roofs of the old mill)",
-               true}}) {
+        for (const bool warns : {false, true}) {
             whenOpen<QMessageBox>([&](QMessageBox* box) {
                 // Up before it has the keyboard: its look is taken once OK has the focus.
                 QVERIFY(QTest::qWaitFor(
@@ -219,7 +224,8 @@ private Q_SLOTS:
                 made += look(*box);
                 QTest::keyClick(box, Qt::Key_Return);
             });
-            ui.showMessage({caption, "You rolled a: 57.", warns}); // Enter closes it
+            ui.showMessage({warns ? "Random Dice Roll (You need a 57 to be ambidextrous)" : "Roll",
+                            "You rolled a: 57.", warns}); // Enter closes it
         }
 
         Frame f;

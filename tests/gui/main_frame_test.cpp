@@ -378,8 +378,7 @@ private Q_SLOTS:
         const QString path = folder.filePath(QStringLiteral("old.ksc"));
         const QString pdf = folder.filePath(QStringLiteral("old.pdf"));
         Frame f;
-        QVERIFY(f.frame.saveFile(path));
-        QVERIFY(!f.frame.view()->exportPdfTo(pdf));
+        QVERIFY(f.frame.saveFile(path) && !f.frame.view()->exportPdfTo(pdf));
         const QByteArray old = readAll(path);
         const QByteArray oldPdf = readAll(pdf);
         f.modify();
@@ -388,8 +387,7 @@ private Q_SLOTS:
             QTest::keyClick(&f.frame, Qt::Key_S, Qt::ControlModifier);
             // Closing: the user says Save, the save fails, the window stays.
             f.ui.saveAnswers.push_back(SaveAnswer::Save);
-            QVERIFY(!f.frame.close());
-            QVERIFY(f.frame.isVisible());
+            QVERIFY(!f.frame.close() && f.frame.isVisible());
             whenOpen<QFileDialog>([&](QFileDialog* dialog) {
                 dialog->setOption(QFileDialog::DontConfirmOverwrite);
                 dialog->selectFile(pdf);
@@ -405,8 +403,7 @@ private Q_SLOTS:
         }
         QCOMPARE(readAll(path), old);
         QCOMPARE(readAll(pdf), oldPdf);
-        QVERIFY(f.document.IsModified());
-        QVERIFY(f.frame.isWindowModified());
+        QVERIFY(f.document.IsModified() && f.frame.isWindowModified());
         // Once files may grow again, the same answer saves and closes.
         f.ui.saveAnswers.push_back(SaveAnswer::Save);
         QVERIFY(f.frame.close());
