@@ -107,6 +107,7 @@ notjson.json|"notjson.json": the script is not valid JSON (line 2, column 28)
 SCRIPTS
 expect_refused "a script pipe over 16 MiB" 2 "the script is larger than 16 MiB" \
     "$CLI" run roc --script <(head -c $((16 * 1048576 + 1)) /dev/zero)
+expect_status "a 16 MiB script" 0 "$CLI" run roc --script <(printf '[]%*s' $(((16 << 20) - 2)) '')
 printf '[{"title": "X%s", "cancel": true}]' "$(head -c 299 /dev/zero | tr '\0' T)" > script.json
 expect_refused "a long title is cut" 3 "dialog \"X$(head -c 199 /dev/zero | tr '\0' T)...\" but" \
     "$CLI" run update-advantages --script script.json
