@@ -30,6 +30,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTreeWidget>
 
 using namespace orthavel;
 
@@ -127,8 +128,7 @@ private Q_SLOTS:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         });
         const auto house = runHouseDialog(ui);
-        QVERIFY(house.has_value());
-        QCOMPARE(house->professionName, "Monk");
+        QVERIFY(house.has_value() && house->professionName == "Monk");
         QCOMPARE(house->gender, "Female");
     }
 
@@ -220,8 +220,7 @@ private Q_SLOTS:
         ratings[3] = 30; // Long Sword
         model.open(kRaceNeuonian, 103, 5, 0, ratings, 0);
         SkillSelectionView view(model);
-        QVERIFY(opened(view));
-        QCOMPARE(view.list(SkillCategory::Combat)->count(), 25);
+        QVERIFY(opened(view) && view.list(SkillCategory::Combat)->count() == 25);
         everyInputIsReachedAndNamed(view, 2 * kSkillCategoryCount);
         QCOMPARE(view.box(SkillCategory::Travel)->accessibleName(),
                  QStringLiteral("Travel rating"));
@@ -294,8 +293,7 @@ private Q_SLOTS:
     void npcListsAreNamedAndQuestionsAnsweredByLetter() {
         FormEntry entry(npcRequestDialog({}));
         FormDialogView view(entry);
-        QVERIFY(opened(view));
-        QCOMPARE(view.findChildren<QComboBox*>().size(), 4);
+        QVERIFY(opened(view) && view.findChildren<QComboBox*>().size() == 4);
         for (auto* list : view.findChildren<QComboBox*>()) {
             list->setFocus();
             const auto* focus = QAccessible::queryAccessibleInterface(list)->focusChild();
@@ -327,7 +325,8 @@ private Q_SLOTS:
 
     // "Roll Against Skill" by keyboard alone: part of a name, Tab, the difficulty, Enter; the roll
     // is made on the rating less the difficulty and the character is left as it was. Up and Down
-    // in the filter choose from the list; Enter on a difficulty out of range is refused.
+    // in the filter choose from the list; Enter on a difficulty out of range is refused. A skill
+    // double-clicked is rolled on.
     void rollAgainstASkillByKeyboardAlone() {
         CQuorvelDoc doc;
         QVERIFY(doc.OnOpenDocument(ORTHAVEL_TEST_DATA "/sample_kessari.ksc"));
@@ -376,6 +375,10 @@ private Q_SLOTS:
         QCOMPARE(given.baseNumber()->text(), QStringLiteral("Base Number: 30"));
         QTest::keyClick(given.difficulty(), Qt::Key_Up); // the arrows step it
         QCOMPARE(given.baseNumber()->text(), QStringLiteral("Base Number: 29"));
+        const QPoint row = given.list()->visualItemRect(given.list()->currentItem()).center();
+        QTest::mouseClick(given.list()->viewport(), Qt::LeftButton, {}, row);  // and again:
+        QTest::mouseDClick(given.list()->viewport(), Qt::LeftButton, {}, row); // rolled on
+        QCOMPARE(given.result(), static_cast<int>(QDialog::Accepted));
     }
 
     // A megabyte of text in a message box is cut, and whole in its details (how a box looks:
