@@ -47,6 +47,8 @@ expect_eq "a page as SVG" "$(grep -c '<svg' s3.svg)" 1
 expect_eq "a page as PNG, 740 by 1000" \
     "$(od -An -tx1 -N8 s3.png | xargs) $(od -An -tu1 -j16 -N8 s3.png | xargs)" \
     "89 50 4e 47 0d 0a 1a 0a 0 0 2 228 0 0 3 232"
+! command -v convert > /dev/null || expect_eq "a PNG page on white to its corners" \
+    "$(convert s3.png -format '%[pixel:p{0,999}]' info:)" "srgb(255,255,255)"
 # What a summary page shows, as texts with their places and fonts and ruled lines: the same as
 # when its four blocks were first looked over against each character's sheet.
 "$CLI" summary "$DATA"/{sample_kessari,sample_neuonian,full_length,medic_pl6}.ksc --page 1 -o four.svg
