@@ -93,6 +93,9 @@ private Q_SLOTS:
             QVERIFY(program.waitForFinished(10000) && program.exitCode() == 0);
             QVERIFY2(program.readAllStandardOutput().contains(shown), option);
         }
+        char reverse[] = "-reverse"; // Qt's own option, a word: its v is no -v, and it goes on
+        char* qtOption[] = {reverse, reverse};
+        CQuorvelApp::answerTerminalOptions(2, qtOption);
     }
 
     void helpPageIsAvailableAsAFile() {
