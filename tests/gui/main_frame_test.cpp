@@ -131,8 +131,7 @@ private Q_SLOTS:
         f.ui.saveAnswers.push_back(SaveAnswer::Discard);
         const QByteArray before = bytesOf(f.document);
         entries[1]->trigger();
-        QCOMPARE(f.ui.messages.size(), std::size_t{1});
-        QVERIFY(f.ui.messages[0].exclamation);
+        QVERIFY(f.ui.messages.size() == 1 && f.ui.messages[0].exclamation);
         QCOMPARE(QString::fromStdString(f.ui.messages[0].text),
                  QStringLiteral("Cannot open \"%1\": the file does not exist.").arg(files[3]));
         QCOMPARE(bytesOf(f.document), before);

@@ -177,8 +177,7 @@ private Q_SLOTS:
         QVERIFY(opened(f.frame));
         const int height = f.frame.height();
         f.frame.commandAction(CommandId::PartyDock)->trigger();
-        QVERIFY(dock.filterField()->isVisible());
-        QVERIFY(f.frame.height() > height);
+        QVERIFY(dock.filterField()->isVisible() && f.frame.height() > height);
         QAbstractItemModel& shown = *dock.sortModel();
         QCOMPARE(column(shown, PartyColumn::Name),
                  QStringLiteral("tavern/gone.ksc|ann|Hero 2|Hero 10|"));

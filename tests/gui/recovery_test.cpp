@@ -131,8 +131,7 @@ private Q_SLOTS:
         // ends normally leaves nothing.
         kill(*second);
         auto third = start("discard", true);
-        QVERIFY(third->waitForFinished(10000));
-        QCOMPARE(third->exitCode(), 0);
+        QVERIFY(third->waitForFinished(10000) && third->exitCode() == 0);
         QVERIFY(third->readAllStandardError().contains("recovery question"));
         QVERIFY(QDir(m_folder).entryList(QDir::Files).isEmpty());
     }
@@ -276,8 +275,7 @@ private Q_SLOTS:
         plant(folder.path(), QStringLiteral("2-0.recovery"), "Orthavel recovery 1\n\n\x05");
         Frame f;
         QVERIFY(!offerRecovery(f.document, f.ui, folder.path(), nullptr));
-        QCOMPARE(f.ui.messages.size(), std::size_t{1});
-        QVERIFY(f.ui.messages[0].exclamation);
+        QVERIFY(f.ui.messages.size() == 1 && f.ui.messages[0].exclamation);
         auto recovery = std::make_unique<RecoveryFile>(f.document, folder.path());
         const QString path = recovery->path();
         f.modify();
