@@ -45,7 +45,7 @@ outline() { # character, pages
 # The same texts at the same places and the same lines as the sheet always drew them: the
 # outlines in tests/data were drawn before texts were ever cut. full_length's every typed text is
 # as long as its dialog allows, so each of them is drawn whole.
-for who in sample_kessari:"1 2 3 4" sample_neuonian:"1 2 3 4" full_length:1; do
+for who in sample_kessari:"0 1 2 3 4" sample_neuonian:"1 2 3 4" full_length:1; do
     if diff "$DATA/${who%%:*}.outline" <(outline "${who%%:*}" "${who#*:}") >&2; then pass; else
         fail "${who%%:*}: the sheet no longer draws what it drew"
     fi

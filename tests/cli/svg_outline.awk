@@ -7,7 +7,7 @@
 # (opaque ground) of every text, which a narrowed text narrows with it.
 #   size WIDTH HEIGHT VIEWBOX
 #   title TITLE
-#   text X Y FAMILY SIZE WEIGHT|STRING
+#   text X Y FAMILY SIZE WEIGHT[ on GROUND]|STRING   (the ground of its cell when not white)
 #   line X1,Y1 X2,Y2
 #   cell LEFT TOP RIGHT BOTTOM
 # Usage: awk -f svg_outline.awk PAGE.svg
@@ -25,6 +25,7 @@ function attribute(name) {
     scale = 1
     shift = 0
     down = 0
+    fill = attribute("fill")
     if (split(attribute("transform"), m, /[(),]/) >= 7) {
         scale = m[2]
         shift = m[6]
@@ -44,6 +45,7 @@ function attribute(name) {
     y = attribute("y") + down
     cell = sprintf("cell %g %g %g %g", scale * x + shift, y, scale * (x + width) + shift,
                    y + attribute("height"))
+    ground = fill == "#ffffff" ? "" : " on " fill
 }
 
 /^text / {
@@ -53,8 +55,9 @@ function attribute(name) {
         print cell
         cell = ""
     }
-    printf "text %g %g %s %s %s|%s\n", scale * attribute("x") + shift, attribute("y") + down,
-           attribute("font-family"), attribute("font-size"), attribute("font-weight"), string
+    printf "text %g %g %s %s %s%s|%s\n", scale * attribute("x") + shift, attribute("y") + down,
+           attribute("font-family"), attribute("font-size"), attribute("font-weight"), ground, string
+    ground = ""
 }
 
 /^polyline / {
